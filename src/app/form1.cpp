@@ -1,0 +1,130 @@
+#include "form1.h"
+
+#include "common/keys.h"
+#include "common/path_routines.h"
+#include "common/product.h"
+#include "common/selected_item_removal.h"
+#include "common/statement_trap.h"
+#include "common/toolkit/toolkit.h"
+#include "common/untrapped_handler.h"
+#include "create/list_creation.h"
+#include "entries/entry_list_editing.h"
+#include "entries/list_file_loading.h"
+#include "output/clipboard_copy.h"
+#include "output/result_file_writer.h"
+#include "output/results_list.h"
+#include "startup.h"
+
+namespace tavrolin {
+
+namespace {
+
+constexpr int kListColumnWidthTwips = 6000;
+
+// The caption of the results column: the hint, 59 spaces, then a closing ">".
+const QString kResultsCaption =
+    QStringLiteral("Results - Extend bar to show all >") + QString(59, u' ') + u'>';
+
+} // namespace
+
+Form1::Form1(Toolkit& ui)
+    : m_ui(ui)
+{
+    m_ui.combo1.onClick([this] { Combo1_Click(); });
+}
+
+void Form1::Form_Load()
+{
+    Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));
+    trap(100, [&] { ApplySkin(m_ui.form, m_ui.skinFramework1); });
+    trap(104, [&] { m_ui.form.setCaption(kProductName); });
+    trap(104, [&] { m_ui.form.setProgramIcon(); });
+    trap(104, [&] { SetApplicationTitle(m_ui.form); });
+    const QString handPointer =
+        m_ui.form.programFolder() + kPathSeparator + QStringLiteral("HAND-M.CUR");
+    if (trap.test(106, [&] { return FileExists(handPointer); }))
+        trap(108, [&] { m_ui.form.loadCustomPointer(handPointer); });
+    trap(128, [&] { m_ui.listView1.addColumn(QStringLiteral("List Entries")); });
+    trap(130, [&] { m_ui.listView1.setColumnWidth(1, kListColumnWidthTwips); });
+    trap(132, [&] { m_ui.listView2.addColumn(kResultsCaption); });
+    trap(134, [&] { m_ui.listView2.setColumnWidth(1, kListColumnWidthTwips); });
+    trap(136, [&] { m_ui.combo1.addItem(QStringLiteral("Comma-space")); });
+    trap(138, [&] { m_ui.combo1.addItem(QStringLiteral("Comma")); });
+    trap(140, [&] { m_ui.combo1.addItem(QStringLiteral("Space")); });
+    trap(142, [&] { m_ui.combo1.addItem(QStringLiteral("Other")); });
+    trap(144, [&] {
+        m_ui.combo1.setListIndex(toInteger16(m_ui.settings.get(
+            kSettingsApplication, kSettingsSection, kSeparatorChoiceKey, QStringLiteral("0"))));
+    });
+}
+
+void Form1::Form_Unload()
+{
+    m_ui.form.endProcess();
+}
+
+void Form1::PushButton2_Click()
+{
+    addOneItem(m_ui);
+}
+
+void Form1::PushButton5_Click()
+{
+    clearEntries(m_ui);
+}
+
+void Form1::PushButton6_Click()
+{
+    loadListFiles(m_ui);
+}
+
+void Form1::PushButton8_Click()
+{
+    loadSampleEntries(m_ui);
+}
+
+void Form1::ListView1_DblClick()
+{
+    runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
+}
+
+void Form1::ListView1_KeyDown(int keyCode, int /*shift*/)
+{
+    if (keyCode == kKeyDelete)
+        ListView1_DblClick();
+}
+
+void Form1::Combo1_Click()
+{
+    runUntrapped(m_ui.dialogs, m_ui.form,
+                 [&] { chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
+}
+
+void Form1::PushButton4_Click()
+{
+    createList(m_ui, m_separator, m_busy);
+}
+
+void Form1::PushButton1_Click()
+{
+    saveResults(m_ui);
+}
+
+void Form1::PushButton3_Click()
+{
+    clearResults(m_ui);
+}
+
+void Form1::PushButton7_Click()
+{
+    copyResults(m_ui);
+}
+
+void Form1::ListView2_KeyDown(int keyCode, int /*shift*/)
+{
+    if (keyCode != kKeyDelete)
+        return;
+    runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView2); });
+}
+
+} // namespace tavrolin

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "create/separator.h"
+
+#include <QString>
+
+namespace tavrolin {
+
+struct Toolkit;
+
+// The main window: owns the window-wide state (the separator and the busy flag) and answers
+// every event of the window and its controls.
+class Form1 {
+public:
+    explicit Form1(Toolkit& ui);
+
+    void Form_Load();
+    void Form_Unload();
+
+    // Entry list.
+    void PushButton2_Click();
+    void PushButton5_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+    void ListView1_DblClick();
+    void ListView1_KeyDown(int keyCode, int shift);
+
+    // List creation.
+    void Combo1_Click();
+    void PushButton4_Click();
+
+    // Results.
+    void PushButton1_Click();
+    void PushButton3_Click();
+    void PushButton7_Click();
+    void ListView2_KeyDown(int keyCode, int shift);
+
+    // Pointer feedback; the mouse-move arguments (button, shift, x, y) are not needed.
+    void Form_MouseMove();
+    void ListView1_MouseMove();
+    void ListView2_MouseMove();
+    void Frame1_MouseMove();
+    void PushButton1_MouseMove();
+    void PushButton2_MouseMove();
+    void PushButton3_MouseMove();
+    void PushButton4_MouseMove();
+    void PushButton5_MouseMove();
+    void PushButton6_MouseMove();
+    void PushButton7_MouseMove();
+    void PushButton8_MouseMove();
+
+    const Separator& separator() const { return m_separator; }
+    bool busy() const { return m_busy; }
+
+private:
+    Toolkit& m_ui;
+    Separator m_separator;
+    bool m_busy = false;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin {
+
+class SkinEngine;
+class Window;
+
+// Themes the main window when the skin file "x/o.cjs" lies beside the program; without it
+// nothing changes.
+void ApplySkin(Window& form, SkinEngine& skin);
+
+// The product name with words dropped from its end until it fits in 40 characters (at least
+// one word when it has several); a name of one word stays as it is.
+QString applicationTitleFor(const QString& productName);
+void SetApplicationTitle(Window& form);
+
+// A stored number as the platform converts it to a 16-bit integer: rounded half to even;
+// raises TypeMismatch for a text that is no number and Overflow outside the 16-bit range.
+qint16 toInteger16(const QString& text);
+
+} // namespace tavrolin

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace tavrolin {
+
+// A failing statement: the platform's error number and its description, as shown in the
+// error report.
+class RuntimeError : public std::exception {
+public:
+    RuntimeError(int number, QString description);
+
+    int number() const { return m_number; }
+    const QString& description() const { return m_description; }
+    const char* what() const noexcept override;
+
+private:
+    int m_number;
+    QString m_description;
+    QByteArray m_what;
+};
+
+// Error numbers the program raises or tells apart.
+namespace error {
+constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
+constexpr int DivisionByZero = 11;
+constexpr int TypeMismatch = 13;
+constexpr int FileNotFound = 53;
+constexpr int BadFileNameOrNumber = 52;
+constexpr int DeviceIo = 57;
+constexpr int PathFileAccess = 75;
+constexpr int ObjectNotSet = 91;
+constexpr int InvalidPropertyValue = 380;
+constexpr int NameBufferTooSmall = 20476;
+constexpr int IndexOutOfBounds = 35600;
+} // namespace error
+
+// Thrown by the event pump once the main window has been closed while an operation runs: it
+// unwinds the running operation (so files are released cleanly) and is never trapped.
+struct ProcessEnding {};
+
+} // namespace tavrolin

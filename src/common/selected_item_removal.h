@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tavrolin {
+
+class ListView;
+class Window;
+
+// Double-click or Delete on a list: removes its selected item, unless a long operation shows
+// the busy pointer, the list is empty or nothing is selected.
+void removeSelectedItem(const Window& form, ListView& list);
+
+} // namespace tavrolin

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "toolkit/list_view.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+namespace tavrolin {
+
+// The data of a list view, kept in contiguous columns of texts and check marks, so that a
+// million items cost one string each. Toolkits derive from it and only add what they show;
+// the hooks let a view follow the changes.
+class StoredListView : public ListView {
+public:
+    void addColumn(const QString& caption) override;
+    void setColumnWidth(int column, int twips) override;
+    int columnCount() const override;
+    QString columnCaption(int column) const override;
+    int columnWidth(int column) const;
+
+    int itemCount() const override;
+    void appendItem(QString text) override;
+    QString itemText(int item) const override;
+    QString itemSubItem(int item, int subItem) const override;
+    bool itemChecked(int item) const override;
+    void removeItem(int item) override;
+    void removeAll() override;
+
+    // What the user changes in the view, never the program.
+    void setItemChecked(int item, bool checked);
+    void setItemSubItem(int item, int subItem, const QString& text);
+
+protected:
+    // Zero-based rows, as views count them.
+    // Called after each append; a view may gather a burst of them into one notification.
+    virtual void appended() {}
+    virtual void beginRemove(int /*row*/) {}
+    virtual void endRemove() {}
+    virtual void beginReset() {}
+    virtual void endReset() {}
+    virtual void columnsChanged() {}
+    virtual void itemChanged(int /*row*/) {}
+
+    const QString& textAt(int row) const { return m_texts[row]; }
+    bool checkedAt(int row) const { return m_checked[size_t(row)]; }
+
+private:
+    struct Column {
+        QString caption;
+        int widthTwips;
+    };
+
+    void checkItem(int item) const;
+    void checkColumn(int column) const;
+
+    QList<Column> m_columns;
+    QList<QString> m_texts;
+    std::vector<bool> m_checked;
+    // Empty until a sub-item is set: the lists of this program have one column.
+    QList<QStringList> m_subItems;
+};
+
+} // namespace tavrolin

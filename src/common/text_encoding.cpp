@@ -1,0 +1,100 @@
+#include "text_encoding.h"
+
+namespace tavrolin {
+
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the valid UTF-8 sequence that starts at bytes[i], or 0 when it is invalid.
+qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = at(i);
+    const qsizetype left = bytes.size() - i;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return left >= 2 && isContinuation(at(i + 1)) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (left < 3 || !isContinuation(at(i + 1)) || !isContinuation(at(i + 2)))
+            return 0;
+        const unsigned char second = at(i + 1);
+        if (lead == 0xE0 && second < 0xA0)
+            return 0; // overlong
+        if (lead == 0xED && second >= 0xA0)
+            return 0; // a surrogate
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (left < 4 || !isContinuation(at(i + 1)) || !isContinuation(at(i + 2)) ||
+            !isContinuation(at(i + 3)))
+            return 0;
+        const unsigned char second = at(i + 1);
+        if (lead == 0xF0 && second < 0x90)
+            return 0; // overlong
+        if (lead == 0xF4 && second >= 0x90)
+            return 0; // beyond U+10FFFF
+        return 4;
+    }
+    return 0;
+}
+
+bool isEscapedByte(char16_t c)
+{
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+}
+
+} // namespace
+
+QString decode8Bit(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype validStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        text.append(QString::fromUtf8(bytes.sliced(validStart, i - validStart)));
+        text.append(QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i]))));
+        validStart = ++i;
+    }
+    text.append(QString::fromUtf8(bytes.sliced(validStart)));
+    return text;
+}
+
+QByteArray encode8Bit(QStringView text)
+{
+    const auto escapeAt = [&](qsizetype k) {
+        // A lone low surrogate: not preceded by a high surrogate.
+        return isEscapedByte(text[k].unicode()) && (k == 0 || !text[k - 1].isHighSurrogate());
+    };
+    qsizetype runStart = 0;
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!escapeAt(i))
+            continue;
+        if (runStart == 0 && bytes.isEmpty())
+            bytes.reserve(text.size());
+        bytes.append(text.sliced(runStart, i - runStart).toUtf8());
+        bytes.append(char(text[i].unicode() - kEscapeBase));
+        runStart = i + 1;
+    }
+    if (runStart == 0)
+        return text.toUtf8();
+    bytes.append(text.sliced(runStart).toUtf8());
+    return bytes;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace tavrolin {
+
+// A drop-down list whose items are numbered from 0. Selecting an item, by the user or through
+// setListIndex, raises the click event.
+class ComboBox {
+public:
+    virtual ~ComboBox() = default;
+
+    virtual void addItem(const QString& text) = 0;
+    // -1 selects nothing and raises no event; a position outside the list raises
+    // RuntimeError(InvalidPropertyValue).
+    virtual void setListIndex(int position) = 0;
+    virtual int listIndex() const = 0;
+    virtual QString text() const = 0;
+
+    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
+
+protected:
+    void raiseClick() const
+    {
+        if (m_click)
+            m_click();
+    }
+
+private:
+    std::function<void()> m_click;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace tavrolin {
+
+// Option bits of the file dialog.
+namespace fileDialogFlag {
+constexpr int AllowMultiSelect = 0x200;
+constexpr int Explorer = 0x80000;
+constexpr int LongNames = 0x200000;
+} // namespace fileDialogFlag
+
+struct FileFilter {
+    QString description;
+    QStringList patterns;
+};
+
+// The open and save dialog. Its properties persist between uses, so each use sets them afresh.
+// After showOpen/showSave the file name holds the choice, or is unchanged when the user
+// cancelled. With several files picked the file name is the folder, then each name, the
+// parts separated by NUL characters.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+
+    void setFileName(const QString& name) { m_fileName = name; }
+    const QString& fileName() const { return m_fileName; }
+    void setFlags(int flags) { m_flags = flags; }
+    int flags() const { return m_flags; }
+    void setTitle(const QString& title) { m_title = title; }
+    const QString& title() const { return m_title; }
+    // Description and pattern pairs separated by vertical bars, ending with a bar.
+    void setFilter(const QString& filter) { m_filter = filter; }
+    const QString& filter() const { return m_filter; }
+    void setMaxFileSize(int characters) { m_maxFileSize = characters; }
+    int maxFileSize() const { return m_maxFileSize; }
+
+    virtual void showOpen() = 0;
+    virtual void showSave() = 0;
+
+    // The filter as description and pattern pairs; "*.*" means every file.
+    QList<FileFilter> parsedFilter() const;
+
+protected:
+    // Takes the user's choice; raises RuntimeError(NameBufferTooSmall) when it does not fit
+    // the name buffer, leaving the file name unchanged.
+    void deliverChoice(const QString& choice);
+
+private:
+    QString m_fileName;
+    int m_flags = 0;
+    QString m_title;
+    QString m_filter;
+    int m_maxFileSize = 260;
+};
+
+} // namespace tavrolin

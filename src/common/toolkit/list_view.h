@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin {
+
+// A list view in report view. Columns and items are numbered from 1; sub-item k of an item
+// belongs to column k + 1. Numbers out of range raise RuntimeError(IndexOutOfBounds).
+class ListView {
+public:
+    virtual ~ListView() = default;
+
+    virtual void addColumn(const QString& caption) = 0;
+    virtual void setColumnWidth(int column, int twips) = 0;
+    virtual int columnCount() const = 0;
+    virtual QString columnCaption(int column) const = 0;
+
+    virtual int itemCount() const = 0;
+    // A new last item with the given text, empty sub-items and a clear check mark.
+    virtual void appendItem(QString text) = 0;
+    virtual QString itemText(int item) const = 0;
+    virtual QString itemSubItem(int item, int subItem) const = 0;
+    virtual bool itemChecked(int item) const = 0;
+    virtual void removeItem(int item) = 0;
+    virtual void removeAll() = 0;
+    // The number of the selected item, 0 when none is selected.
+    virtual int selectedItem() const = 0;
+};
+
+} // namespace tavrolin

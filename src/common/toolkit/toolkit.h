@@ -1,0 +1,31 @@
+#pragma once
+
+#include "clipboard.h"
+#include "combo_box.h"
+#include "dialogs.h"
+#include "event_pump.h"
+#include "file_dialog.h"
+#include "list_view.h"
+#include "progress_bar.h"
+#include "settings_store.h"
+#include "skin_engine.h"
+#include "window.h"
+
+namespace tavrolin {
+
+// Every window component the logic works on, named as on the main window.
+struct Toolkit {
+    Window& form;
+    ListView& listView1;
+    ListView& listView2;
+    ComboBox& combo1;
+    ProgressBar& progressBar1;
+    Dialogs& dialogs;
+    FileDialog& commonDialog1;
+    Clipboard& clipboard;
+    SettingsStore& settings;
+    SkinEngine& skinFramework1;
+    EventPump& events;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,73 @@
+#include "list_creation.h"
+
+#include "common/path_routines.h"
+#include "common/runtime_error.h"
+#include "common/statement_trap.h"
+#include "common/toolkit/toolkit.h"
+#include "separator.h"
+
+#include <utility>
+
+namespace tavrolin {
+
+namespace {
+
+double share(int done, int count)
+{
+    if (count == 0)
+        throw RuntimeError(error::DivisionByZero, QStringLiteral("Division by zero"));
+    return double(done) / double(count) * 100.0;
+}
+
+} // namespace
+
+void createList(Toolkit& ui, Separator& separator, bool& busy)
+{
+    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton4_Click"));
+    if (trap.test(100, [&] { return busy; }))
+        return;
+    trap(102, [&] { busy = true; });
+    trap(104, [&] { ui.listView2.removeAll(); });
+    if (trap.test(106, [&] { return separator.isOtherMarker(); })) {
+        trap(108, [&] {
+            separator.set(ui.dialogs.inputBox(
+                QStringLiteral("What would you like to separate each entry with"), QString(),
+                QStringLiteral(", ")));
+        });
+    }
+    int count = 0;
+    if (!trap.test(110, [&] { return (count = ui.listView1.itemCount()) == 0; })) {
+        QString result;
+        // The bound is read once: entries appended meanwhile are not joined by this press.
+        for (int i = 1; i <= count; ++i) {
+            trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
+            trap(116, [&] { ui.progressBar1.setValue(share(i, ui.listView1.itemCount())); });
+            QString entry;
+            trap(118, [&] { entry = ui.listView1.itemText(i); });
+            trap(120, [&] {
+                ui.progressBar1.setText(QStringLiteral("Processing: ") +
+                                        FileNameFromPath(entry, kPathSeparator));
+            });
+            trap(122, [&] { ui.events.processEvents(); });
+            trap(124, [&] {
+                result += entry;
+                result += separator.text();
+            });
+        }
+        // No events ran since the last append, so this cuts exactly the trailing separator.
+        trap(128, [&] { result.chop(separator.text().size()); });
+        trap(130, [&] { ui.listView2.appendItem(std::move(result)); });
+        trap(132, [&] { ui.form.setPointer(pointer::Default); });
+        trap(134, [&] { ui.progressBar1.setValue(0); });
+        trap(136, [&] { ui.progressBar1.setText(QStringLiteral("Progress Bar")); });
+        trap(138, [&] { ui.dialogs.messageBox(QStringLiteral("Done."), MessageStyle::OkOnly); });
+    } else {
+        trap(140, [&] {
+            ui.dialogs.messageBox(QStringLiteral("Load items to list first"),
+                                  MessageStyle::OkOnly);
+        });
+    }
+    trap(142, [&] { busy = false; });
+}
+
+} // namespace tavrolin

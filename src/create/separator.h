@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tavrolin {
+
+class ComboBox;
+class SettingsStore;
+
+// The text put between two entries: unset (it then behaves as the empty string), a text, or
+// the marker "other", which stands for a text the user types when the list is created.
+class Separator {
+public:
+    static inline const QString kOtherMarker = QStringLiteral("other");
+
+    bool isSet() const { return m_value.has_value(); }
+    // The empty string while unset.
+    QString text() const { return m_value.value_or(QString()); }
+    bool isOtherMarker() const { return m_value == kOtherMarker; }
+    void set(const QString& value) { m_value = value; }
+
+private:
+    std::optional<QString> m_value;
+};
+
+// The separator choice of Combo1: stores the picked position under "Combo1" and sets the
+// separator from the picked item's text.
+void chooseSeparator(const ComboBox& combo1, SettingsStore& settings, Separator& separator);
+
+} // namespace tavrolin

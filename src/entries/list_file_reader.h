@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+
+namespace tavrolin {
+
+class Dialogs;
+class ListView;
+
+// Cuts 8-bit text into entries as it arrives: CR, CR LF and a lone LF each end an entry; after
+// the last terminator, the rest is one more entry, and so is the empty text after a final LF.
+class EntrySplitter {
+public:
+    using Sink = std::function<void(QString)>;
+
+    explicit EntrySplitter(Sink sink);
+    void feed(QByteArrayView bytes);
+    void finish();
+
+private:
+    enum class Ending { None, CarriageReturn, LineFeed };
+
+    void emitLine(QByteArrayView bytes);
+
+    Sink m_sink;
+    QByteArray m_partial;
+    Ending m_lastEnding = Ending::None;
+    bool m_pendingCr = false;
+};
+
+// Appends every line of a list file to the list as one entry each. Shows "File not found" for
+// a missing path; raises RuntimeError when the file cannot be opened or read (the entries read
+// until then stay).
+void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs);
+
+} // namespace tavrolin

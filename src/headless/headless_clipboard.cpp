@@ -1,0 +1,30 @@
+#include "headless_clipboard.h"
+
+namespace tavrolin::headless {
+
+bool HeadlessClipboard::attempt()
+{
+    ++m_attempts;
+    if (m_busyAttempts == 0)
+        return true;
+    --m_busyAttempts;
+    return false;
+}
+
+bool HeadlessClipboard::clear()
+{
+    if (!attempt())
+        return false;
+    m_text.reset();
+    return true;
+}
+
+bool HeadlessClipboard::setText(const QString& text, int /*format*/)
+{
+    if (!attempt())
+        return false;
+    m_text = text;
+    return true;
+}
+
+} // namespace tavrolin::headless

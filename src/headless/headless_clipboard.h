@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/toolkit/clipboard.h"
+
+#include <optional>
+
+namespace tavrolin::headless {
+
+// A clipboard that another program can hold for a number of attempts.
+class HeadlessClipboard : public Clipboard {
+public:
+    bool clear() override;
+    bool setText(const QString& text, int format) override;
+
+    void holdForAttempts(int attempts) { m_busyAttempts = attempts; }
+    int attempts() const { return m_attempts; }
+    // Nothing when the clipboard is empty.
+    const std::optional<QString>& text() const { return m_text; }
+    void setContent(const QString& text) { m_text = text; }
+
+private:
+    bool attempt();
+
+    int m_busyAttempts = 0;
+    int m_attempts = 0;
+    std::optional<QString> m_text;
+};
+
+} // namespace tavrolin::headless

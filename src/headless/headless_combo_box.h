@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/toolkit/combo_box.h"
+
+#include <QStringList>
+
+namespace tavrolin::headless {
+
+class HeadlessComboBox : public ComboBox {
+public:
+    void addItem(const QString& text) override { m_items.append(text); }
+    void setListIndex(int position) override;
+    int listIndex() const override { return m_index; }
+    QString text() const override;
+
+    // A pick by the user: raises the click event as setListIndex does.
+    void pick(int position) { setListIndex(position); }
+    const QStringList& items() const { return m_items; }
+
+private:
+    QStringList m_items;
+    int m_index = -1;
+};
+
+} // namespace tavrolin::headless

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/toolkit/dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+namespace tavrolin::headless {
+
+class HeadlessWindow;
+
+struct ShownMessage {
+    QString text;
+    MessageStyle style;
+    QString title;
+};
+
+struct ShownInput {
+    QString prompt;
+    QString title;
+    QString defaultText;
+};
+
+// Message and input boxes that answer at once: input boxes take the next scripted answer (the
+// empty string, as on Cancel, when none is left). Every box shown is kept.
+class HeadlessDialogs : public Dialogs {
+public:
+    explicit HeadlessDialogs(const HeadlessWindow& window);
+
+    void messageBox(const QString& text, MessageStyle style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+    void answerNextInput(const QString& answer) { m_answers.append(answer); }
+    // Runs while the next message box is shown, as the user could act before closing it.
+    void onNextMessage(std::function<void()> action) { m_onMessage = std::move(action); }
+
+    const QList<ShownMessage>& messages() const { return m_messages; }
+    const QList<ShownInput>& inputs() const { return m_inputs; }
+    void forget();
+
+private:
+    QString titleOrApplication(const QString& title) const;
+
+    const HeadlessWindow& m_window;
+    QStringList m_answers;
+    std::function<void()> m_onMessage;
+    QList<ShownMessage> m_messages;
+    QList<ShownInput> m_inputs;
+};
+
+} // namespace tavrolin::headless

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrolin {
+
+class Clipboard;
+class Dialogs;
+class EventPump;
+class ListView;
+struct Toolkit;
+
+// Puts the checked rows of a list on the clipboard: one line per row, cells padded to their
+// column's width and separated by tabs, each line without its last tab and trailing spaces and
+// ended by CR LF. An empty list leaves the clipboard untouched.
+void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
+                                Dialogs& dialogs);
+
+// Each tries its clipboard operation up to 1000 times in all, at once and without letting
+// events run, while another program holds the clipboard; true when an attempt succeeded.
+bool ClipboardClear(Clipboard& clipboard);
+bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format);
+
+// "Copy Results To Clipboard": copies the results list and tells how to paste it.
+void copyResults(Toolkit& ui);
+
+} // namespace tavrolin

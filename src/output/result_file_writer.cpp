@@ -1,0 +1,179 @@
+#include "result_file_writer.h"
+
+#include "column_cells.h"
+#include "common/path_routines.h"
+#include "common/statement_trap.h"
+#include "common/text_encoding.h"
+#include "common/toolkit/toolkit.h"
+
+#include <QList>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace tavrolin {
+
+namespace {
+
+constexpr int kProgressTextEvery = 1000;
+
+[[noreturn]] void noFile()
+{
+    throw RuntimeError(error::ObjectNotSet,
+                       QStringLiteral("Object variable or With block variable not set"));
+}
+
+// The result file while it is written: a temporary file beside the target that replaces the
+// target only when committed, so a failed or abandoned save leaves the old file as it was.
+class ResultFile {
+public:
+    void create(const QString& fileName)
+    {
+        auto file = std::make_unique<QSaveFile>(fileName);
+        if (!file->open(QIODevice::WriteOnly))
+            throw RuntimeError(error::PathFileAccess,
+                               QStringLiteral("Path/File access error: ") + file->errorString());
+        m_file = std::move(file);
+    }
+
+    void writeLine(const QString& line)
+    {
+        if (!m_file)
+            noFile();
+        QByteArray bytes = encode8Bit(line);
+        bytes.append("\r\n", 2);
+        if (m_file->write(bytes) != bytes.size())
+            throw RuntimeError(error::DeviceIo,
+                               QStringLiteral("Device I/O error: ") + m_file->errorString());
+    }
+
+    void close()
+    {
+        if (!m_file)
+            noFile();
+        const std::unique_ptr<QSaveFile> file = std::move(m_file);
+        if (!file->commit())
+            throw RuntimeError(error::DeviceIo,
+                               QStringLiteral("Device I/O error: ") + file->errorString());
+    }
+
+private:
+    std::unique_ptr<QSaveFile> m_file;
+};
+
+} // namespace
+
+void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
+                                ProgressBar* progressBar, EventPump& events, Dialogs& dialogs)
+{
+    Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
+    const QString name = FileNameFromPath(fileName, kPathSeparator);
+    const QString writing = QStringLiteral("Writing file: ") + name;
+    const auto showProgress = [&](int first, double value, const QString& text) {
+        if (!trap.test(first, [&] { return progressBar != nullptr; }))
+            return;
+        trap(first + 2, [&] { events.processEvents(); });
+        trap(first + 4, [&] { progressBar->setValue(value); });
+        trap(first + 6, [&] { progressBar->setText(text); });
+        trap(first + 8, [&] { events.processEvents(); });
+    };
+
+    showProgress(100, 1, writing);
+
+    QList<int> widths;
+    int columns = 0;
+    trap(110, [&] { columns = list.columnCount(); });
+    for (int c = 1; c <= columns; ++c) {
+        int width = 0;
+        trap(114, [&] { width = std::max(width, int(list.columnCaption(c).size())); });
+        int rows = 0;
+        trap(118, [&] { rows = list.itemCount(); });
+        for (int r = 1; r <= rows; ++r) {
+            trap(122, [&] { events.processEvents(); });
+            trap(126, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
+        }
+        trap(136, [&] { widths.append(width); });
+    }
+
+    showProgress(142, 10, writing);
+
+    QString line;
+    ResultFile file;
+    trap(156, [&] { file.create(fileName); });
+
+    for (int c = 1; c <= columns; ++c) {
+        trap(160, [&] { events.processEvents(); });
+        trap(164, [&] { appendPaddedCell(line, list.columnCaption(c), widths.value(c - 1)); });
+    }
+    trap(170, [&] { file.writeLine(line); });
+
+    showProgress(172, 20, writing);
+
+    int rows = 0;
+    trap(182, [&] { rows = list.itemCount(); });
+    for (int i = 1; i <= rows; ++i) {
+        trap(184, [&] { events.processEvents(); });
+        // "Clear Results" may run meanwhile; rows gone from the list are simply not written.
+        if (i > list.itemCount())
+            break;
+        line.clear();
+        if (trap.test(188, [&] { return !list.itemChecked(i); }))
+            continue;
+        for (int c = 1; c <= columns; ++c) {
+            trap(192, [&] { events.processEvents(); });
+            trap(196, [&] { appendPaddedCell(line, cellText(list, i, c), widths.value(c - 1)); });
+        }
+        if (trap.test(204, [&] { return progressBar != nullptr; })) {
+            trap(206, [&] { events.processEvents(); });
+            trap(208, [&] {
+                const int count = list.itemCount();
+                progressBar->setValue(double(count / 2000 + i) / double(count) * 100.0);
+            });
+            if (trap.test(210, [&] { return i % kProgressTextEvery == 0; })) {
+                trap(212, [&] {
+                    progressBar->setText(writing + QStringLiteral(" (") + QString::number(i) +
+                                         u')');
+                });
+            }
+            trap(214, [&] { events.processEvents(); });
+        }
+        trap(222, [&] { file.writeLine(line); });
+    }
+
+    if (trap.test(226, [&] { return progressBar != nullptr; })) {
+        trap(228, [&] { progressBar->setValue(100); });
+        trap(230, [&] { progressBar->setText(QStringLiteral("Done.")); });
+    }
+    trap(232, [&] { file.close(); });
+    if (trap.test(238, [&] { return progressBar != nullptr; })) {
+        trap(240, [&] { progressBar->setValue(0); });
+        trap(242, [&] { progressBar->setText(QStringLiteral("Progress Bar")); });
+    }
+}
+
+void saveResults(Toolkit& ui)
+{
+    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton1_Click"));
+    FileDialog& dialog = ui.commonDialog1;
+    trap(106, [&] { dialog.setFlags(fileDialogFlag::Explorer | fileDialogFlag::LongNames); });
+    trap(108, [&] { dialog.setTitle(QStringLiteral("Save")); });
+    trap(110, [&] {
+        dialog.setFilter(QStringLiteral(
+            "CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"));
+    });
+    trap(112, [&] {
+        dialog.setFileName(QString());
+        dialog.showSave();
+    });
+    QString fileName;
+    trap(114, [&] { fileName = dialog.fileName(); });
+    if (trap.test(116, [&] { return fileName.isEmpty(); }))
+        return;
+    trap(118, [&] { ui.form.setPointer(pointer::Hourglass); });
+    trap(120, [&] {
+        SaveListviewProperlySpaced(ui.listView2, fileName, &ui.progressBar1, ui.events, ui.dialogs);
+    });
+    trap(122, [&] { ui.form.setPointer(pointer::Default); });
+}
+
+} // namespace tavrolin
