@@ -1,0 +1,287 @@
+#include "common/error_report.h"
+#include "common/path_routines.h"
+#include "common/runtime_error.h"
+#include "common/statement_trap.h"
+#include "common/text_encoding.h"
+#include "headless/headless_toolkit.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <string_view>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace std::literals;
+
+namespace {
+
+QString u16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+}
+
+// A routine without a trap of its own: the error ends it and goes to the caller.
+void untrappedRoutine(QStringList& log) {
+    log << QStringLiteral("before");
+    throw RuntimeError(error::FileNotFound, QStringLiteral("File not found"));
+}
+
+const QString kSupportLine =
+    QStringLiteral("Please e-mail a screenshot of this message to ") + kSupportAddress + u'.';
+
+} // namespace
+
+class TestCommon : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileExists();
+    void fileNameFromPath_data();
+    void fileNameFromPath();
+    void fixDoubleBackslashes_data();
+    void fixDoubleBackslashes();
+
+    void trapResumesAtNextStatement();
+    void trapFailingConditionRunsThenBranch();
+    void trapReportsUntrappedRoutineAtCallerLine();
+
+    void decode8Bit_data();
+    void decode8Bit();
+    void everyByteSurvivesRoundTrip();
+
+    void listViewIndexErrors();
+    void listViewSubItemsAndCheckMarks();
+};
+
+void TestCommon::fileExists() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("names.txt"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QVERIFY(FileExists(file));
+    QVERIFY(FileExists(dir.path()));
+    QVERIFY(!FileExists(dir.filePath(QStringLiteral("missing.txt"))));
+    QVERIFY(!FileExists(QString()));
+    QVERIFY(!FileExists(file + QChar(u'\0') + QStringLiteral("x")));
+}
+
+void TestCommon::fileNameFromPath_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("name");
+    const QChar bs = u'\\';
+    const QChar slash = u'/';
+    QTest::newRow("full path") << QStringLiteral("C:\\Lists\\names.txt") << bs
+                               << QStringLiteral("names.txt");
+    QTest::newRow("bare name") << QStringLiteral("names.txt") << bs << QStringLiteral("names.txt");
+    QTest::newRow("trailing separator") << QStringLiteral("C:\\Lists\\") << bs << QString();
+    QTest::newRow("empty") << QString() << bs << QString();
+    QTest::newRow("slash is ordinary")
+        << QStringLiteral("C:/Lists/names.txt") << bs << QStringLiteral("C:/Lists/names.txt");
+    QTest::newRow("slash separator")
+        << QStringLiteral("/lists/names.txt") << slash << QStringLiteral("names.txt");
+    QTest::newRow("backslash ordinary with slash")
+        << QStringLiteral("/a/b\\c.txt") << slash << QStringLiteral("b\\c.txt");
+}
+
+void TestCommon::fileNameFromPath() {
+    QFETCH(QString, path);
+    QFETCH(QChar, separator);
+    QFETCH(QString, name);
+    QCOMPARE(FileNameFromPath(path, separator), name);
+}
+
+void TestCommon::fixDoubleBackslashes_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("fixed");
+    const QChar bs = u'\\';
+    QTest::newRow("doubled after drive")
+        << QStringLiteral("C:\\\\names.txt") << bs << QStringLiteral("C:\\names.txt");
+    QTest::newRow("unchanged") << QStringLiteral("C:\\Lists\\names.txt") << bs
+                               << QStringLiteral("C:\\Lists\\names.txt");
+    QTest::newRow("network path") << QStringLiteral("\\\\server\\share\\\\names.txt") << bs
+                                  << QStringLiteral("\\\\server\\share\\names.txt");
+    QTest::newRow("three leading")
+        << QStringLiteral("\\\\\\server\\share") << bs << QStringLiteral("\\\\server\\share");
+    QTest::newRow("one leading") << QStringLiteral("\\Lists\\a.txt") << bs
+                                 << QStringLiteral("\\\\Lists\\a.txt");
+    QTest::newRow("four inner, one pass")
+        << QStringLiteral("C:\\\\\\\\a.txt") << bs << QStringLiteral("C:\\\\a.txt");
+    QTest::newRow("five inner") << QStringLiteral("a\\\\\\\\\\b") << bs
+                                << QStringLiteral("a\\\\\\b");
+    QTest::newRow("empty") << QString() << bs << QString();
+    QTest::newRow("single backslash") << QStringLiteral("\\") << bs << QStringLiteral("\\\\");
+    QTest::newRow("only backslashes")
+        << QStringLiteral("\\\\\\\\\\") << bs << QStringLiteral("\\\\");
+    QTest::newRow("slash separator") << QStringLiteral("/tmp//lists///a.txt") << QChar(u'/')
+                                     << QStringLiteral("//tmp/lists//a.txt");
+    QTest::newRow("backslash ordinary with slash")
+        << QStringLiteral("dir\\\\a.txt") << QChar(u'/') << QStringLiteral("dir\\\\a.txt");
+}
+
+void TestCommon::fixDoubleBackslashes() {
+    QFETCH(QString, path);
+    QFETCH(QChar, separator);
+    QFETCH(QString, fixed);
+    QCOMPARE(FixDoubleBackslashes(path, separator), fixed);
+}
+
+void TestCommon::trapResumesAtNextStatement() {
+    HeadlessToolkit t;
+    t.form.setApplicationTitle(QStringLiteral("Tavrolin"));
+    QStringList log;
+    Trap trap(t.dialogs, QStringLiteral("Form1.PushButton8_Click"));
+    trap(100, [&] { log << QStringLiteral("100"); });
+    trap(102, [&] {
+        throw RuntimeError(error::Overflow, QStringLiteral("Overflow"));
+        log << QStringLiteral("102");
+    });
+    trap(104, [&] { log << QStringLiteral("104"); });
+    QCOMPARE(log, QStringList({QStringLiteral("100"), QStringLiteral("104")}));
+    QCOMPARE(t.dialogs.messages().size(), 1);
+    const ShownMessage& report = t.dialogs.messages().first();
+    QCOMPARE(report.text,
+             QStringLiteral("Overflow\r\nin Tavrolin2021/08/31.Form1.PushButton8_Click "
+                            "at line 102\r\r") +
+                 kSupportLine);
+    QCOMPARE(report.title, QStringLiteral("Application Error"));
+    QCOMPARE(report.style, MessageStyle::OkExclamation);
+}
+
+void TestCommon::trapFailingConditionRunsThenBranch() {
+    HeadlessToolkit t;
+    Trap trap(t.dialogs, QStringLiteral("Main.Proc"));
+    const bool taken = trap.test(106, []() -> bool {
+        throw RuntimeError(error::TypeMismatch, QStringLiteral("Type mismatch"));
+    });
+    QVERIFY(taken);
+    QVERIFY(!trap.test(108, [] { return false; }));
+    QCOMPARE(t.dialogs.messages().size(), 1);
+    QVERIFY(t.dialogs.messages().first().text.startsWith(
+        QStringLiteral("Type mismatch\r\nin Tavrolin2021/08/31.Main.Proc at line 106\r\r")));
+}
+
+void TestCommon::trapReportsUntrappedRoutineAtCallerLine() {
+    HeadlessToolkit t;
+    QStringList log;
+    Trap trap(t.dialogs, QStringLiteral("Form1.Form_Load"));
+    trap(100, [&] { untrappedRoutine(log); });
+    trap(104, [&] { log << QStringLiteral("next"); });
+    QCOMPARE(log, QStringList({QStringLiteral("before"), QStringLiteral("next")}));
+    QCOMPARE(t.dialogs.messages().size(), 1);
+    QCOMPARE(
+        t.dialogs.messages().first().text,
+        errorReportText(QStringLiteral("File not found"), QStringLiteral("Form1.Form_Load"), 100));
+    QVERIFY(t.dialogs.messages().first().text.contains(
+        QStringLiteral("\r\nin Tavrolin2021/08/31.Form1.Form_Load at line 100\r\r")));
+}
+
+void TestCommon::decode8Bit_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("abc") << QStringLiteral("abc");
+    QTest::newRow("nul") << QByteArray("a\0b", 3) << u16(u"a\0b"sv);
+    QTest::newRow("two-byte") << QByteArray("\xC3\xA9") << u16(u"\x00E9"sv);
+    QTest::newRow("four-byte") << QByteArray("\xF0\x9F\x98\x80") << u16(u"\xD83D\xDE00"sv);
+    QTest::newRow("invalid byte") << QByteArray("a\xFF"
+                                                "b")
+                                  << u16(u"a\xDCFF"
+                                         u"b"sv);
+    QTest::newRow("lone continuation") << QByteArray("\x80") << u16(u"\xDC80"sv);
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xED\xA0\x80") << u16(u"\xDCED\xDCA0\xDC80"sv);
+    QTest::newRow("overlong two-byte") << QByteArray("\xC0\xAF") << u16(u"\xDCC0\xDCAF"sv);
+    QTest::newRow("overlong three-byte")
+        << QByteArray("\xE0\x80\xAF") << u16(u"\xDCE0\xDC80\xDCAF"sv);
+    QTest::newRow("beyond U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80") << u16(u"\xDCF4\xDC90\xDC80\xDC80"sv);
+    QTest::newRow("truncated at end") << QByteArray("a\xE2\x82") << u16(u"a\xDCE2\xDC82"sv);
+    QTest::newRow("truncated four-byte at end")
+        << QByteArray("\xF0\x9F\x98") << u16(u"\xDCF0\xDC9F\xDC98"sv);
+    QTest::newRow("truncated in the middle") << QByteArray("\xE2\x82"
+                                                           "A\xC3\xA9")
+                                             << u16(u"\xDCE2\xDC82"
+                                                    u"A\x00E9"sv);
+    // The low half of U+10080 is U+DC80 itself: encoding must not take it for a byte.
+    QTest::newRow("escape after a pair")
+        << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\xDCFF"sv);
+}
+
+void TestCommon::decode8Bit() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(tavrolin::decode8Bit(bytes), text);
+    QCOMPARE(encode8Bit(text), bytes);
+}
+
+void TestCommon::everyByteSurvivesRoundTrip() {
+    QByteArray bytes;
+    for (int round = 0; round < 3; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(round == 1 ? 255 - b : (b * 37 + round) % 256));
+    }
+    QCOMPARE(encode8Bit(tavrolin::decode8Bit(bytes)), bytes);
+}
+
+void TestCommon::listViewIndexErrors() {
+    HeadlessListView list;
+    list.addColumn(QStringLiteral("List Entries"));
+    list.appendItem(QStringLiteral("a"));
+    const QList<std::pair<const char*, std::function<void()>>> cases = {
+        {"itemText(0)", [&] { list.itemText(0); }},
+        {"itemText(2)", [&] { list.itemText(2); }},
+        {"itemChecked(2)", [&] { list.itemChecked(2); }},
+        {"itemSubItem(2, 1)", [&] { list.itemSubItem(2, 1); }},
+        {"itemSubItem(1, 0)", [&] { list.itemSubItem(1, 0); }},
+        {"removeItem(0)", [&] { list.removeItem(0); }},
+        {"removeItem(2)", [&] { list.removeItem(2); }},
+        {"columnCaption(2)", [&] { list.columnCaption(2); }},
+        {"setColumnWidth(0)", [&] { list.setColumnWidth(0, 100); }},
+        {"setItemChecked(3)", [&] { list.setItemChecked(3, true); }},
+    };
+    for (const auto& [name, call] : cases) {
+        int number = 0;
+        try {
+            call();
+        } catch (const RuntimeError& e) {
+            number = e.number();
+        }
+        QVERIFY2(number == error::IndexOutOfBounds, name);
+    }
+    QCOMPARE(list.itemCount(), 1);
+}
+
+void TestCommon::listViewSubItemsAndCheckMarks() {
+    HeadlessListView list;
+    for (const char* text : {"a", "b", "c"})
+        list.appendItem(QString::fromLatin1(text));
+    QVERIFY(!list.itemChecked(1));
+    QCOMPARE(list.itemSubItem(1, 3), QString());
+    list.setItemSubItem(2, 2, QStringLiteral("b2"));
+    list.setItemChecked(3, true);
+    list.appendItem(QStringLiteral("d"));
+    QCOMPARE(list.itemSubItem(4, 1), QString());
+    QVERIFY(!list.itemChecked(4));
+    QCOMPARE(list.itemSubItem(2, 1), QString());
+    QCOMPARE(list.itemSubItem(2, 2), QStringLiteral("b2"));
+
+    list.removeItem(1); // later items move up with their sub-items and marks
+    QCOMPARE(list.texts(),
+             QStringList({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}));
+    QCOMPARE(list.itemSubItem(1, 2), QStringLiteral("b2"));
+    QVERIFY(list.itemChecked(2));
+    QVERIFY(!list.itemChecked(1));
+
+    list.removeAll();
+    QCOMPARE(list.itemCount(), 0);
+    list.appendItem(QStringLiteral("e"));
+    QVERIFY(!list.itemChecked(1));
+    QCOMPARE(list.itemSubItem(1, 2), QString());
+}
+
+QTEST_GUILESS_MAIN(TestCommon)
+#include "test_common.moc"
