@@ -73,7 +73,8 @@ qint16 toInteger16(const QString& text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
+    // Qt also reads "nan" and "inf", which are no numbers to convert.
+    if (!ok || !std::isfinite(value))
         throw RuntimeError(error::TypeMismatch, QStringLiteral("Type mismatch"));
     const double rounded = std::nearbyint(value); // the default rounding is half to even
     if (rounded < -32768.0 || rounded > 32767.0)
