@@ -1,1 +1,17 @@
-int main() { return 0; }
+#include "app/form1.h"
+#include "qt/qt_toolkit.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quendale"));
+    QApplication::setApplicationName(QStringLiteral("Tavrolin"));
+
+    tavrolin::qt::QtToolkit toolkit;
+    tavrolin::Form1 form(toolkit.toolkit());
+    toolkit.connect(form);
+    form.Form_Load();
+    toolkit.show();
+    return QApplication::exec();
+}

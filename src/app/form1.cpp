@@ -27,14 +27,11 @@ const QString kResultsCaption =
 
 } // namespace
 
-Form1::Form1(Toolkit& ui)
-    : m_ui(ui)
-{
+Form1::Form1(Toolkit& ui) : m_ui(ui) {
     m_ui.combo1.onClick([this] { Combo1_Click(); });
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));
     trap(100, [&] { ApplySkin(m_ui.form, m_ui.skinFramework1); });
     trap(104, [&] { m_ui.form.setCaption(kProductName); });
@@ -58,70 +55,57 @@ void Form1::Form_Load()
     });
 }
 
-void Form1::Form_Unload()
-{
+void Form1::Form_Unload() {
     m_ui.form.endProcess();
 }
 
-void Form1::PushButton2_Click()
-{
+void Form1::PushButton2_Click() {
     addOneItem(m_ui);
 }
 
-void Form1::PushButton5_Click()
-{
+void Form1::PushButton5_Click() {
     clearEntries(m_ui);
 }
 
-void Form1::PushButton6_Click()
-{
+void Form1::PushButton6_Click() {
     loadListFiles(m_ui);
 }
 
-void Form1::PushButton8_Click()
-{
+void Form1::PushButton8_Click() {
     loadSampleEntries(m_ui);
 }
 
-void Form1::ListView1_DblClick()
-{
+void Form1::ListView1_DblClick() {
     runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
 }
 
-void Form1::ListView1_KeyDown(int keyCode, int /*shift*/)
-{
+void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == kKeyDelete)
         ListView1_DblClick();
 }
 
-void Form1::Combo1_Click()
-{
+void Form1::Combo1_Click() {
     runUntrapped(m_ui.dialogs, m_ui.form,
                  [&] { chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
 }
 
-void Form1::PushButton4_Click()
-{
+void Form1::PushButton4_Click() {
     createList(m_ui, m_separator, m_busy);
 }
 
-void Form1::PushButton1_Click()
-{
+void Form1::PushButton1_Click() {
     saveResults(m_ui);
 }
 
-void Form1::PushButton3_Click()
-{
+void Form1::PushButton3_Click() {
     clearResults(m_ui);
 }
 
-void Form1::PushButton7_Click()
-{
+void Form1::PushButton7_Click() {
     copyResults(m_ui);
 }
 
-void Form1::ListView2_KeyDown(int keyCode, int /*shift*/)
-{
+void Form1::ListView2_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete)
         return;
     runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView2); });

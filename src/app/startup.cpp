@@ -7,7 +7,6 @@
 #include "common/toolkit/window.h"
 
 #include <QFileInfo>
-
 #include <cmath>
 
 namespace tavrolin {
@@ -16,27 +15,23 @@ namespace {
 
 constexpr int kTitleLength = 40;
 
-QString skinPath(const Window& form)
-{
+QString skinPath(const Window& form) {
     return form.programFolder() + kPathSeparator + u'x' + kPathSeparator + QStringLiteral("o.cjs");
 }
 
 // The platform's file search by name: ordinary files only.
-bool findsOrdinaryFile(const QString& path)
-{
+bool findsOrdinaryFile(const QString& path) {
     const QFileInfo info(path);
     return info.isFile() && !info.isHidden();
 }
 
-bool takesFormBackground(const QString& kind)
-{
+bool takesFormBackground(const QString& kind) {
     return kind == u"OptionButton" || kind == u"CheckBox" || kind == u"Frame" || kind == u"Label";
 }
 
 } // namespace
 
-void ApplySkin(Window& form, SkinEngine& skin)
-{
+void ApplySkin(Window& form, SkinEngine& skin) {
     if (!findsOrdinaryFile(skinPath(form)))
         return;
     form.setBackgroundColour(Colour::ButtonFace);
@@ -52,8 +47,7 @@ void ApplySkin(Window& form, SkinEngine& skin)
     skin.applyWindow(form.handle());
 }
 
-QString applicationTitleFor(const QString& productName)
-{
+QString applicationTitleFor(const QString& productName) {
     QString title = productName;
     do {
         const qsizetype space = title.lastIndexOf(u' ');
@@ -64,13 +58,11 @@ QString applicationTitleFor(const QString& productName)
     return title;
 }
 
-void SetApplicationTitle(Window& form)
-{
+void SetApplicationTitle(Window& form) {
     form.setApplicationTitle(applicationTitleFor(kProductName));
 }
 
-qint16 toInteger16(const QString& text)
-{
+qint16 toInteger16(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     // Qt also reads "nan" and "inf", which are no numbers to convert.

@@ -5,23 +5,20 @@
 
 namespace tavrolin {
 
-QString errorReportText(const QString& description, const QString& procedure, int line)
-{
+QString errorReportText(const QString& description, const QString& procedure, int line) {
     return description + QStringLiteral("\r\nin Tavrolin2021/08/31.") + procedure +
            QStringLiteral(" at line ") + QString::number(line) +
-           QStringLiteral("\r\rPlease e-mail a screenshot of this message to ") +
-           kSupportAddress + u'.';
+           QStringLiteral("\r\rPlease e-mail a screenshot of this message to ") + kSupportAddress +
+           u'.';
 }
 
 void showErrorReport(Dialogs& dialogs, const QString& description, const QString& procedure,
-                     int line)
-{
-    dialogs.messageBox(errorReportText(description, procedure, line),
-                       MessageStyle::OkExclamation, kErrorReportTitle);
+                     int line) {
+    dialogs.messageBox(errorReportText(description, procedure, line), MessageStyle::OkExclamation,
+                       kErrorReportTitle);
 }
 
-QString unhandledErrorText(const RuntimeError& error)
-{
+QString unhandledErrorText(const RuntimeError& error) {
     return QStringLiteral("Run-time error '") + QString::number(error.number()) +
            QStringLiteral("':\r\r") + error.description();
 }

@@ -6,8 +6,7 @@ namespace tavrolin {
 
 namespace {
 
-QString reduceOnce(QStringView text, QChar separator)
-{
+QString reduceOnce(QStringView text, QChar separator) {
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -20,21 +19,18 @@ QString reduceOnce(QStringView text, QChar separator)
 
 } // namespace
 
-bool FileExists(const QString& path)
-{
+bool FileExists(const QString& path) {
     if (path.isEmpty() || path.contains(QChar(u'\0')))
         return false;
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
 }
 
-QString FileNameFromPath(const QString& path, QChar separator)
-{
+QString FileNameFromPath(const QString& path, QChar separator) {
     return path.mid(path.lastIndexOf(separator) + 1);
 }
 
-QString FixDoubleBackslashes(const QString& path, QChar separator)
-{
+QString FixDoubleBackslashes(const QString& path, QChar separator) {
     if (!path.startsWith(separator))
         return reduceOnce(path, separator);
     qsizetype rest = 1;

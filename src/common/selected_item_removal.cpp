@@ -5,8 +5,7 @@
 
 namespace tavrolin {
 
-void removeSelectedItem(const Window& form, ListView& list)
-{
+void removeSelectedItem(const Window& form, ListView& list) {
     if (form.pointer() == pointer::Hourglass || list.itemCount() <= 0)
         return;
     const int selected = list.selectedItem();

@@ -4,7 +4,6 @@
 #include "runtime_error.h"
 
 #include <QString>
-
 #include <new>
 #include <utility>
 
@@ -19,13 +18,9 @@ class Dialogs;
 class Trap {
 public:
     Trap(Dialogs& dialogs, QString procedure)
-        : m_dialogs(dialogs)
-        , m_procedure(std::move(procedure))
-    {
-    }
+        : m_dialogs(dialogs), m_procedure(std::move(procedure)) {}
 
-    template <class Statement> void operator()(int line, Statement&& statement)
-    {
+    template <class Statement> void operator()(int line, Statement&& statement) {
         try {
             std::forward<Statement>(statement)();
         } catch (const RuntimeError& e) {
@@ -37,8 +32,7 @@ public:
 
     // The test of a conditional step. A test that fails counts as true: execution resumes with
     // the first statement of its then-branch.
-    template <class Condition> bool test(int line, Condition&& condition)
-    {
+    template <class Condition> bool test(int line, Condition&& condition) {
         try {
             return std::forward<Condition>(condition)();
         } catch (const RuntimeError& e) {
@@ -50,8 +44,7 @@ public:
     }
 
 private:
-    void report(int line, const QString& description) const
-    {
+    void report(int line, const QString& description) const {
         showErrorReport(m_dialogs, description, m_procedure, line);
     }
     static QString outOfMemory() { return QStringLiteral("Out of memory"); }

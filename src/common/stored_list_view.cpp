@@ -11,62 +11,52 @@ namespace {
 
 constexpr int kDefaultColumnWidthTwips = 1440;
 
-[[noreturn]] void indexOutOfBounds()
-{
+[[noreturn]] void indexOutOfBounds() {
     throw RuntimeError(error::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
 }
 
 } // namespace
 
-void StoredListView::checkItem(int item) const
-{
+void StoredListView::checkItem(int item) const {
     if (item < 1 || item > m_texts.size())
         indexOutOfBounds();
 }
 
-void StoredListView::checkColumn(int column) const
-{
+void StoredListView::checkColumn(int column) const {
     if (column < 1 || column > m_columns.size())
         indexOutOfBounds();
 }
 
-void StoredListView::addColumn(const QString& caption)
-{
+void StoredListView::addColumn(const QString& caption) {
     m_columns.append({caption, kDefaultColumnWidthTwips});
     columnsChanged();
 }
 
-void StoredListView::setColumnWidth(int column, int twips)
-{
+void StoredListView::setColumnWidth(int column, int twips) {
     checkColumn(column);
     m_columns[column - 1].widthTwips = twips;
     columnsChanged();
 }
 
-int StoredListView::columnCount() const
-{
+int StoredListView::columnCount() const {
     return int(m_columns.size());
 }
 
-QString StoredListView::columnCaption(int column) const
-{
+QString StoredListView::columnCaption(int column) const {
     checkColumn(column);
     return m_columns[column - 1].caption;
 }
 
-int StoredListView::columnWidth(int column) const
-{
+int StoredListView::columnWidth(int column) const {
     checkColumn(column);
     return m_columns[column - 1].widthTwips;
 }
 
-int StoredListView::itemCount() const
-{
+int StoredListView::itemCount() const {
     return int(m_texts.size());
 }
 
-void StoredListView::appendItem(QString text)
-{
+void StoredListView::appendItem(QString text) {
     if (m_texts.size() >= std::numeric_limits<int>::max())
         throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
     m_texts.append(std::move(text));
@@ -76,14 +66,12 @@ void StoredListView::appendItem(QString text)
     appended();
 }
 
-QString StoredListView::itemText(int item) const
-{
+QString StoredListView::itemText(int item) const {
     checkItem(item);
     return m_texts[item - 1];
 }
 
-QString StoredListView::itemSubItem(int item, int subItem) const
-{
+QString StoredListView::itemSubItem(int item, int subItem) const {
     checkItem(item);
     if (subItem < 1)
         indexOutOfBounds();
@@ -92,14 +80,12 @@ QString StoredListView::itemSubItem(int item, int subItem) const
     return m_subItems[item - 1][subItem - 1];
 }
 
-bool StoredListView::itemChecked(int item) const
-{
+bool StoredListView::itemChecked(int item) const {
     checkItem(item);
     return m_checked[size_t(item - 1)];
 }
 
-void StoredListView::removeItem(int item)
-{
+void StoredListView::removeItem(int item) {
     checkItem(item);
     beginRemove(item - 1);
     m_texts.removeAt(item - 1);
@@ -109,8 +95,7 @@ void StoredListView::removeItem(int item)
     endRemove();
 }
 
-void StoredListView::removeAll()
-{
+void StoredListView::removeAll() {
     beginReset();
     m_texts = {};
     m_checked = {};
@@ -118,15 +103,13 @@ void StoredListView::removeAll()
     endReset();
 }
 
-void StoredListView::setItemChecked(int item, bool checked)
-{
+void StoredListView::setItemChecked(int item, bool checked) {
     checkItem(item);
     m_checked[size_t(item - 1)] = checked;
     itemChanged(item - 1);
 }
 
-void StoredListView::setItemSubItem(int item, int subItem, const QString& text)
-{
+void StoredListView::setItemSubItem(int item, int subItem, const QString& text) {
     checkItem(item);
     if (subItem < 1)
         indexOutOfBounds();

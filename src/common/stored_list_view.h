@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QStringList>
-
 #include <vector>
 
 namespace tavrolin {

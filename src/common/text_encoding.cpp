@@ -6,14 +6,12 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
 
-bool isContinuation(unsigned char byte)
-{
+bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
 // The length of the valid UTF-8 sequence that starts at bytes[i], or 0 when it is invalid.
-qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i)
-{
+qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
     const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
     const unsigned char lead = at(i);
     const qsizetype left = bytes.size() - i;
@@ -45,15 +43,13 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i)
     return 0;
 }
 
-bool isEscapedByte(char16_t c)
-{
+bool isEscapedByte(char16_t c) {
     return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
 }
 
 } // namespace
 
-QString decode8Bit(QByteArrayView bytes)
-{
+QString decode8Bit(QByteArrayView bytes) {
     if (bytes.isValidUtf8())
         return QString::fromUtf8(bytes);
     QString text;
@@ -74,8 +70,7 @@ QString decode8Bit(QByteArrayView bytes)
     return text;
 }
 
-QByteArray encode8Bit(QStringView text)
-{
+QByteArray encode8Bit(QStringView text) {
     const auto escapeAt = [&](qsizetype k) {
         // A lone low surrogate: not preceded by a high surrogate.
         return isEscapedByte(text[k].unicode()) && (k == 0 || !text[k - 1].isHighSurrogate());

@@ -11,8 +11,7 @@ namespace tavrolin {
 
 // Runs an event handler that has no trap of its own: an error shows the platform's message
 // and ends the program.
-template <class Handler> void runUntrapped(Dialogs& dialogs, Window& form, Handler&& handler)
-{
+template <class Handler> void runUntrapped(Dialogs& dialogs, Window& form, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (const RuntimeError& e) {

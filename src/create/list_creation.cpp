@@ -12,8 +12,7 @@ namespace tavrolin {
 
 namespace {
 
-double share(int done, int count)
-{
+double share(int done, int count) {
     if (count == 0)
         throw RuntimeError(error::DivisionByZero, QStringLiteral("Division by zero"));
     return double(done) / double(count) * 100.0;
@@ -21,8 +20,7 @@ double share(int done, int count)
 
 } // namespace
 
-void createList(Toolkit& ui, Separator& separator, bool& busy)
-{
+void createList(Toolkit& ui, Separator& separator, bool& busy) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton4_Click"));
     if (trap.test(100, [&] { return busy; }))
         return;
@@ -63,8 +61,7 @@ void createList(Toolkit& ui, Separator& separator, bool& busy)
         trap(138, [&] { ui.dialogs.messageBox(QStringLiteral("Done."), MessageStyle::OkOnly); });
     } else {
         trap(140, [&] {
-            ui.dialogs.messageBox(QStringLiteral("Load items to list first"),
-                                  MessageStyle::OkOnly);
+            ui.dialogs.messageBox(QStringLiteral("Load items to list first"), MessageStyle::OkOnly);
         });
     }
     trap(142, [&] { busy = false; });

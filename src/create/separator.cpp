@@ -6,8 +6,7 @@
 
 namespace tavrolin {
 
-void chooseSeparator(const ComboBox& combo1, SettingsStore& settings, Separator& separator)
-{
+void chooseSeparator(const ComboBox& combo1, SettingsStore& settings, Separator& separator) {
     settings.save(kSettingsApplication, kSettingsSection, kSeparatorChoiceKey,
                   QString::number(combo1.listIndex()));
     // The mapping goes by the item's text; the position only serves to remember the choice.

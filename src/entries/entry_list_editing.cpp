@@ -5,8 +5,7 @@
 
 namespace tavrolin {
 
-void addOneItem(Toolkit& ui)
-{
+void addOneItem(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton2_Click"));
     QString entry;
     trap(100, [&] { entry = ui.dialogs.inputBox(QStringLiteral("Enter item to add: ")); });
@@ -15,15 +14,13 @@ void addOneItem(Toolkit& ui)
     trap(104, [&] { ui.listView1.appendItem(entry); });
 }
 
-void clearEntries(Toolkit& ui)
-{
+void clearEntries(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton5_Click"));
     if (trap.test(100, [&] { return ui.form.pointer() != pointer::Hourglass; }))
         trap(100, [&] { ui.listView1.removeAll(); });
 }
 
-void loadSampleEntries(Toolkit& ui)
-{
+void loadSampleEntries(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton8_Click"));
     trap(100, [&] { ui.listView1.appendItem(QStringLiteral("first")); });
     trap(102, [&] { ui.listView1.appendItem(QStringLiteral("second")); });

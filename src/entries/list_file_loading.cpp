@@ -12,8 +12,7 @@ namespace {
 constexpr int kNameBufferSize = 30000;
 
 // The dialog raises NameBufferTooSmall while it is shown; it gets its own message.
-bool showOpenDialog(FileDialog& dialog)
-{
+bool showOpenDialog(FileDialog& dialog) {
     try {
         dialog.showOpen();
     } catch (const RuntimeError& e) {
@@ -26,8 +25,7 @@ bool showOpenDialog(FileDialog& dialog)
 
 } // namespace
 
-void loadListFiles(Toolkit& ui)
-{
+void loadListFiles(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton6_Click"));
     FileDialog& dialog = ui.commonDialog1;
     trap(100, [&] { dialog.setFileName(QString()); });

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <utility>
 
 namespace tavrolin {
@@ -17,20 +16,15 @@ namespace {
 
 constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
-[[noreturn]] void accessError()
-{
+[[noreturn]] void accessError() {
     throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
 }
 
 } // namespace
 
-EntrySplitter::EntrySplitter(Sink sink)
-    : m_sink(std::move(sink))
-{
-}
+EntrySplitter::EntrySplitter(Sink sink) : m_sink(std::move(sink)) {}
 
-void EntrySplitter::emitLine(QByteArrayView bytes)
-{
+void EntrySplitter::emitLine(QByteArrayView bytes) {
     if (m_partial.isEmpty()) {
         m_sink(decode8Bit(bytes));
         return;
@@ -40,8 +34,7 @@ void EntrySplitter::emitLine(QByteArrayView bytes)
     m_partial.clear();
 }
 
-void EntrySplitter::feed(QByteArrayView bytes)
-{
+void EntrySplitter::feed(QByteArrayView bytes) {
     const qsizetype size = bytes.size();
     qsizetype start = 0;
     if (m_pendingCr && size > 0) {
@@ -69,8 +62,7 @@ void EntrySplitter::feed(QByteArrayView bytes)
     m_partial.append(bytes.sliced(start));
 }
 
-void EntrySplitter::finish()
-{
+void EntrySplitter::finish() {
     if (!m_partial.isEmpty() || m_lastEnding == Ending::LineFeed)
         emitLine({});
     m_partial.clear();
@@ -78,8 +70,7 @@ void EntrySplitter::finish()
     m_pendingCr = false;
 }
 
-void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs)
-{
+void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs) {
     if (!FileExists(path)) {
         dialogs.messageBox(QStringLiteral("File not found"), MessageStyle::OkOnly);
         return;

@@ -2,8 +2,7 @@
 
 namespace tavrolin::headless {
 
-bool HeadlessClipboard::attempt()
-{
+bool HeadlessClipboard::attempt() {
     ++m_attempts;
     if (m_busyAttempts == 0)
         return true;
@@ -11,16 +10,14 @@ bool HeadlessClipboard::attempt()
     return false;
 }
 
-bool HeadlessClipboard::clear()
-{
+bool HeadlessClipboard::clear() {
     if (!attempt())
         return false;
     m_text.reset();
     return true;
 }
 
-bool HeadlessClipboard::setText(const QString& text, int /*format*/)
-{
+bool HeadlessClipboard::setText(const QString& text, int /*format*/) {
     if (!attempt())
         return false;
     m_text = text;

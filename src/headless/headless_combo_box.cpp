@@ -4,8 +4,7 @@
 
 namespace tavrolin::headless {
 
-void HeadlessComboBox::setListIndex(int position)
-{
+void HeadlessComboBox::setListIndex(int position) {
     if (position < -1 || position >= m_items.size())
         throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid property value"));
     m_index = position;
@@ -13,8 +12,7 @@ void HeadlessComboBox::setListIndex(int position)
         raiseClick();
 }
 
-QString HeadlessComboBox::text() const
-{
+QString HeadlessComboBox::text() const {
     return m_index >= 0 ? m_items.at(m_index) : QString();
 }
 

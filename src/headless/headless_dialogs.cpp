@@ -6,32 +6,25 @@
 
 namespace tavrolin::headless {
 
-HeadlessDialogs::HeadlessDialogs(const HeadlessWindow& window)
-    : m_window(window)
-{
-}
+HeadlessDialogs::HeadlessDialogs(const HeadlessWindow& window) : m_window(window) {}
 
-QString HeadlessDialogs::titleOrApplication(const QString& title) const
-{
+QString HeadlessDialogs::titleOrApplication(const QString& title) const {
     return title.isEmpty() ? m_window.applicationTitle() : title;
 }
 
-void HeadlessDialogs::messageBox(const QString& text, MessageStyle style, const QString& title)
-{
+void HeadlessDialogs::messageBox(const QString& text, MessageStyle style, const QString& title) {
     m_messages.append({text, style, titleOrApplication(title)});
     if (m_onMessage)
         std::exchange(m_onMessage, nullptr)();
 }
 
 QString HeadlessDialogs::inputBox(const QString& prompt, const QString& title,
-                                  const QString& defaultText)
-{
+                                  const QString& defaultText) {
     m_inputs.append({prompt, titleOrApplication(title), defaultText});
     return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
 }
 
-void HeadlessDialogs::forget()
-{
+void HeadlessDialogs::forget() {
     m_messages.clear();
     m_inputs.clear();
 }

@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QStringList>
-
 #include <functional>
 
 namespace tavrolin::headless {

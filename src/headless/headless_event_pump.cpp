@@ -7,18 +7,13 @@
 
 namespace tavrolin::headless {
 
-HeadlessEventPump::HeadlessEventPump(const HeadlessWindow& window)
-    : m_window(window)
-{
-}
+HeadlessEventPump::HeadlessEventPump(const HeadlessWindow& window) : m_window(window) {}
 
-void HeadlessEventPump::at(int call, std::function<void()> action)
-{
+void HeadlessEventPump::at(int call, std::function<void()> action) {
     m_actions.insert(call, std::move(action));
 }
 
-void HeadlessEventPump::processEvents()
-{
+void HeadlessEventPump::processEvents() {
     ++m_calls;
     const QList<std::function<void()>> due = m_actions.values(m_calls);
     m_actions.remove(m_calls);

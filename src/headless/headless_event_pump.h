@@ -3,7 +3,6 @@
 #include "common/toolkit/event_pump.h"
 
 #include <QMap>
-
 #include <functional>
 
 namespace tavrolin::headless {

@@ -2,8 +2,7 @@
 
 namespace tavrolin::headless {
 
-void HeadlessFileDialog::show(Kind kind)
-{
+void HeadlessFileDialog::show(Kind kind) {
     m_shown.append({kind, title(), filter(), flags(), maxFileSize()});
     const QString choice = m_choices.isEmpty() ? QString() : m_choices.takeFirst();
     if (!choice.isEmpty())

@@ -14,7 +14,9 @@ public:
     void setText(const QString& text) override { m_texts.append(text); }
 
     double value() const { return m_values.isEmpty() ? 0.0 : m_values.last(); }
-    QString text() const { return m_texts.isEmpty() ? QStringLiteral("Progress Bar") : m_texts.last(); }
+    QString text() const {
+        return m_texts.isEmpty() ? QStringLiteral("Progress Bar") : m_texts.last();
+    }
     const QList<double>& values() const { return m_values; }
     const QStringList& texts() const { return m_texts; }
 

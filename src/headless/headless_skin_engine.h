@@ -9,22 +9,18 @@ namespace tavrolin::headless {
 // Keeps the calls made to it, in order.
 class HeadlessSkinEngine : public SkinEngine {
 public:
-    void loadSkin(const QString& path, const QString& iniName) override
-    {
+    void loadSkin(const QString& path, const QString& iniName) override {
         m_calls.append(QStringLiteral("loadSkin(%1,%2)").arg(path, iniName));
     }
     qint32 optionFlags() const override { return m_flags; }
-    void setOptionFlags(qint32 flags) override
-    {
+    void setOptionFlags(qint32 flags) override {
         m_flags = flags;
         m_calls.append(QStringLiteral("setOptionFlags(%1)").arg(flags));
     }
-    void setBooleanSetting(int id, bool value) override
-    {
+    void setBooleanSetting(int id, bool value) override {
         m_calls.append(QStringLiteral("setBooleanSetting(%1,%2)").arg(id).arg(value));
     }
-    void applyWindow(qint32 windowHandle) override
-    {
+    void applyWindow(qint32 windowHandle) override {
         m_calls.append(QStringLiteral("applyWindow(%1)").arg(windowHandle));
     }
 

@@ -6,9 +6,7 @@ HeadlessToolkit::HeadlessToolkit(const QString& programFolder)
     : form(programFolder)
     , dialogs(form)
     , events(form)
-    , m_toolkit{form,     listView1,     listView2, combo1,         progressBar1, dialogs,
-                commonDialog1, clipboard, settings, skinFramework1, events}
-{
-}
+    , m_toolkit{form,          listView1, listView2, combo1,         progressBar1, dialogs,
+                commonDialog1, clipboard, settings,  skinFramework1, events} {}
 
 } // namespace tavrolin::headless

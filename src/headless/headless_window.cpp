@@ -3,7 +3,6 @@
 #include "common/runtime_error.h"
 
 #include <QFile>
-
 #include <utility>
 
 namespace tavrolin::headless {
@@ -28,29 +27,23 @@ const QList<ControlInfo> kControls = {
 
 } // namespace
 
-HeadlessWindow::HeadlessWindow(QString programFolder)
-    : m_programFolder(std::move(programFolder))
-{
+HeadlessWindow::HeadlessWindow(QString programFolder) : m_programFolder(std::move(programFolder)) {
     m_controlBackgrounds.insert(QStringLiteral("Frame1"), Colour::White);
 }
 
-QList<ControlInfo> HeadlessWindow::controls() const
-{
+QList<ControlInfo> HeadlessWindow::controls() const {
     return kControls;
 }
 
-void HeadlessWindow::setControlBackgroundColour(const QString& name, Colour colour)
-{
+void HeadlessWindow::setControlBackgroundColour(const QString& name, Colour colour) {
     m_controlBackgrounds.insert(name, colour);
 }
 
-Colour HeadlessWindow::controlBackground(const QString& name) const
-{
+Colour HeadlessWindow::controlBackground(const QString& name) const {
     return m_controlBackgrounds.value(name, Colour::White);
 }
 
-void HeadlessWindow::loadCustomPointer(const QString& path)
-{
+void HeadlessWindow::loadCustomPointer(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.read(4) != QByteArray("\0\0\2\0", 4))
         throw RuntimeError(481, QStringLiteral("Invalid picture"));

@@ -12,8 +12,7 @@ namespace {
 
 constexpr int kClipboardAttempts = 1000;
 
-template <class Attempt> bool retry(Attempt&& attempt)
-{
+template <class Attempt> bool retry(Attempt&& attempt) {
     for (int i = 0; i < kClipboardAttempts; ++i) {
         if (attempt())
             return true;
@@ -23,19 +22,16 @@ template <class Attempt> bool retry(Attempt&& attempt)
 
 } // namespace
 
-bool ClipboardClear(Clipboard& clipboard)
-{
+bool ClipboardClear(Clipboard& clipboard) {
     return retry([&] { return clipboard.clear(); });
 }
 
-bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format)
-{
+bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format) {
     return retry([&] { return clipboard.setText(text, format); });
 }
 
 void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
-                                Dialogs& dialogs)
-{
+                                Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Main.CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.itemCount() == 0; }))
         return;
@@ -81,12 +77,10 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     trap(168, [&] { ClipboardSetText(clipboard, text, 0); });
 }
 
-void copyResults(Toolkit& ui)
-{
+void copyResults(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton7_Click"));
-    trap(106, [&] {
-        CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs);
-    });
+    trap(106,
+         [&] { CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs); });
     trap(108, [&] {
         ui.dialogs.messageBox(QStringLiteral("Results have been copied to the clipboard.\r\r"
                                              "Click a text area where you normally type and "

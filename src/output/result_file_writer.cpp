@@ -8,7 +8,6 @@
 
 #include <QList>
 #include <QSaveFile>
-
 #include <memory>
 
 namespace tavrolin {
@@ -17,8 +16,7 @@ namespace {
 
 constexpr int kProgressTextEvery = 1000;
 
-[[noreturn]] void noFile()
-{
+[[noreturn]] void noFile() {
     throw RuntimeError(error::ObjectNotSet,
                        QStringLiteral("Object variable or With block variable not set"));
 }
@@ -27,8 +25,7 @@ constexpr int kProgressTextEvery = 1000;
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
 class ResultFile {
 public:
-    void create(const QString& fileName)
-    {
+    void create(const QString& fileName) {
         auto file = std::make_unique<QSaveFile>(fileName);
         if (!file->open(QIODevice::WriteOnly))
             throw RuntimeError(error::PathFileAccess,
@@ -36,8 +33,7 @@ public:
         m_file = std::move(file);
     }
 
-    void writeLine(const QString& line)
-    {
+    void writeLine(const QString& line) {
         if (!m_file)
             noFile();
         QByteArray bytes = encode8Bit(line);
@@ -47,8 +43,7 @@ public:
                                QStringLiteral("Device I/O error: ") + m_file->errorString());
     }
 
-    void close()
-    {
+    void close() {
         if (!m_file)
             noFile();
         const std::unique_ptr<QSaveFile> file = std::move(m_file);
@@ -64,8 +59,7 @@ private:
 } // namespace
 
 void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
-                                ProgressBar* progressBar, EventPump& events, Dialogs& dialogs)
-{
+                                ProgressBar* progressBar, EventPump& events, Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
     const QString writing = QStringLiteral("Writing file: ") + name;
@@ -151,8 +145,7 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
     }
 }
 
-void saveResults(Toolkit& ui)
-{
+void saveResults(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton1_Click"));
     FileDialog& dialog = ui.commonDialog1;
     trap(106, [&] { dialog.setFlags(fileDialogFlag::Explorer | fileDialogFlag::LongNames); });

@@ -5,8 +5,7 @@
 
 namespace tavrolin {
 
-void clearResults(Toolkit& ui)
-{
+void clearResults(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton3_Click"));
     trap(100, [&] { ui.listView2.removeAll(); });
 }

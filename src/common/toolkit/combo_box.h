@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 namespace tavrolin {
@@ -22,8 +21,7 @@ public:
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
 
 protected:
-    void raiseClick() const
-    {
+    void raiseClick() const {
         if (m_click)
             m_click();
     }

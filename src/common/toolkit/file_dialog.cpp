@@ -4,8 +4,7 @@
 
 namespace tavrolin {
 
-QList<FileFilter> FileDialog::parsedFilter() const
-{
+QList<FileFilter> FileDialog::parsedFilter() const {
     const QStringList parts = m_filter.split(u'|');
     QList<FileFilter> filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -21,8 +20,7 @@ QList<FileFilter> FileDialog::parsedFilter() const
     return filters;
 }
 
-void FileDialog::deliverChoice(const QString& choice)
-{
+void FileDialog::deliverChoice(const QString& choice) {
     if (choice.size() > m_maxFileSize)
         throw RuntimeError(error::NameBufferTooSmall,
                            QStringLiteral("The FileName buffer is too small to store the "

@@ -1,0 +1,257 @@
+#include "main_window.h"
+
+#include "common/runtime_error.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+#include <QtEndian>
+
+namespace tavrolin::qt {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidthTwips = 8040;
+constexpr int kClientHeightTwips = 7725;
+
+const QString kListToolTip = QStringLiteral("Double-click item to remove it. Move | line to "
+                                            "right and out of window to reveal full names.");
+
+QRect pixels(QRect twips) {
+    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
+            twips.height() / kTwipsPerPixel};
+}
+
+QFont boldArial(qreal points) {
+    // Where Arial is missing, fontconfig maps it to a metric-compatible face.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor colourOf(Colour colour) {
+    return colour == Colour::White ? QColor(Qt::white)
+                                   : QApplication::palette().color(QPalette::Button);
+}
+
+// The hot spot of a cursor file, from its first directory entry.
+QPoint cursorHotSpot(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = file.read(14);
+    if (header.size() < 14)
+        return {};
+    return {qFromLittleEndian<quint16>(header.constData() + 10),
+            qFromLittleEndian<quint16>(header.constData() + 12)};
+}
+
+} // namespace
+
+MainWindow::MainWindow()
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    setFont(boldArial(9));
+    setBackground(this, Qt::white);
+
+    listView1 = makeListView(QStringLiteral("ListView1"), {120, 120, 7800, 1695});
+    pushButton2 = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Add One Item To List"),
+                             {120, 1920, 3840, 405});
+    pushButton6 = makeButton(QStringLiteral("PushButton6"),
+                             QStringLiteral("Load List From Text File"), {4080, 1920, 3840, 405});
+    pushButton5 = makeButton(QStringLiteral("PushButton5"), QStringLiteral("Clear List"),
+                             {120, 2430, 3840, 405});
+    pushButton8 = makeButton(QStringLiteral("PushButton8"),
+                             QStringLiteral("Load Sample/Example Data"), {4080, 2430, 3840, 405});
+
+    frame1 = new QGroupBox(QStringLiteral("Separating Character(s) To Add"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(pixels({120, 2910, 7800, 800}));
+    setBackground(frame1, Qt::white);
+    combo1 = new QComboBox(frame1);
+    combo1->setObjectName(QStringLiteral("Combo1"));
+    combo1->setGeometry(pixels({240, 300, 7320, 345}));
+
+    pushButton4 = makeButton(QStringLiteral("PushButton4"), QStringLiteral("Start Creating List"),
+                             {120, 3825, 7800, 405});
+    listView2 = makeListView(QStringLiteral("ListView2"), {120, 4350, 7800, 1695});
+    pushButton1 =
+        makeButton(QStringLiteral("PushButton1"), QStringLiteral("Save Results To CSV/Text File"),
+                   {120, 6150, 7800, 405});
+    pushButton7 = makeButton(QStringLiteral("PushButton7"),
+                             QStringLiteral("Copy Results To Clipboard"), {120, 6675, 3840, 405});
+    pushButton3 = makeButton(QStringLiteral("PushButton3"), QStringLiteral("Clear Results"),
+                             {4080, 6675, 3840, 405});
+
+    progressBar1 = new QProgressBar(this);
+    progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1->setGeometry(pixels({120, 7200, 7800, 405}));
+    progressBar1->setRange(0, 100);
+    progressBar1->setValue(0);
+    progressBar1->setTextVisible(true);
+    progressBar1->setAlignment(Qt::AlignCenter);
+    progressBar1->setFormat(QStringLiteral("Progress Bar"));
+
+    // The designed tab order; the frame cannot hold the focus and is left out.
+    const QList<QWidget*> tabOrder = {listView1, pushButton6, pushButton2, pushButton4,
+                                      listView2, pushButton5, pushButton1, pushButton3,
+                                      combo1,    pushButton7, pushButton8};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    progressBar1->setFocusPolicy(Qt::NoFocus);
+}
+
+QPushButton* MainWindow::makeButton(const QString& name, const QString& caption, QRect twips) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(pixels(twips));
+    button->setFont(boldArial(11.25));
+    return button;
+}
+
+QTreeView* MainWindow::makeListView(const QString& name, QRect twips) {
+    auto* view = new QTreeView(this);
+    view->setObjectName(name);
+    view->setGeometry(pixels(twips));
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTextElideMode(Qt::ElideRight);
+    view->header()->setStretchLastSection(false);
+    view->setToolTip(kListToolTip);
+    return view;
+}
+
+QString MainWindow::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+void MainWindow::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void MainWindow::setProgramIcon() {
+    const QIcon icon(QStringLiteral(":/icons/tavrolin.png"));
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+}
+
+void MainWindow::setApplicationTitle(const QString& title) {
+    QGuiApplication::setApplicationDisplayName(title);
+}
+
+QString MainWindow::applicationTitle() const {
+    return QGuiApplication::applicationDisplayName();
+}
+
+void MainWindow::setBackgroundColour(Colour colour) {
+    setBackground(this, colourOf(colour));
+}
+
+QList<ControlInfo> MainWindow::controls() const {
+    QList<ControlInfo> result;
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        QString kind = QStringLiteral("Other");
+        if (qobject_cast<QGroupBox*>(child) != nullptr)
+            kind = QStringLiteral("Frame");
+        else if (qobject_cast<QPushButton*>(child) != nullptr)
+            kind = QStringLiteral("PushButton");
+        else if (qobject_cast<QTreeView*>(child) != nullptr)
+            kind = QStringLiteral("ListView");
+        else if (qobject_cast<QProgressBar*>(child) != nullptr)
+            kind = QStringLiteral("ProgressBar");
+        result.append({child->objectName(), kind});
+    }
+    result.append({combo1->objectName(), QStringLiteral("ComboBox")});
+    return result;
+}
+
+void MainWindow::setControlBackgroundColour(const QString& name, Colour colour) {
+    if (auto* control = findChild<QWidget*>(name))
+        setBackground(control, colourOf(colour));
+}
+
+qint32 MainWindow::handle() const {
+    // An opaque number that names this window to the skin engine.
+    return qint32(quintptr(this) & 0x7fffffff);
+}
+
+void MainWindow::loadCustomPointer(const QString& path) {
+    QImageReader reader(path, "cur");
+    const QImage image = reader.read();
+    if (image.isNull())
+        throw RuntimeError(481, QStringLiteral("Invalid picture"));
+    const QPoint hotSpot = cursorHotSpot(path);
+    m_customCursor = QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
+}
+
+void MainWindow::setPointer(int value) {
+    m_pointer = value;
+    switch (value) {
+    case pointer::Hourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case pointer::Custom:
+        setCursor(m_customCursor.value_or(QCursor(Qt::PointingHandCursor)));
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
+}
+
+void MainWindow::endProcess() {
+    hide();
+    if (m_running > 0) {
+        // Handlers are running below this one: let the event pump unwind them first.
+        m_ending = true;
+        return;
+    }
+    QCoreApplication::quit();
+}
+
+void MainWindow::finishDispatch() {
+    --m_running;
+    if (m_ending && m_running == 0)
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::centre() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT unloading();
+}
+
+} // namespace tavrolin::qt

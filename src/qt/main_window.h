@@ -1,0 +1,90 @@
+#pragma once
+
+#include "common/runtime_error.h"
+#include "common/toolkit/window.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QProgressBar;
+class QPushButton;
+class QTreeView;
+
+namespace tavrolin::qt {
+
+// The main window and its controls, placed as designed (1 pixel = 15 twips at 96 dpi). Its
+// pointer is the window-wide one: child controls set none of their own, so it shows over all.
+class MainWindow : public QWidget, public Window {
+    Q_OBJECT
+
+public:
+    MainWindow();
+
+    QTreeView* listView1 = nullptr;
+    QTreeView* listView2 = nullptr;
+    QPushButton* pushButton1 = nullptr;
+    QPushButton* pushButton2 = nullptr;
+    QPushButton* pushButton3 = nullptr;
+    QPushButton* pushButton4 = nullptr;
+    QPushButton* pushButton5 = nullptr;
+    QPushButton* pushButton6 = nullptr;
+    QPushButton* pushButton7 = nullptr;
+    QPushButton* pushButton8 = nullptr;
+    QGroupBox* frame1 = nullptr;
+    QComboBox* combo1 = nullptr;
+    QProgressBar* progressBar1 = nullptr;
+
+    QString programFolder() const override;
+    void setCaption(const QString& caption) override;
+    void setProgramIcon() override;
+    void setApplicationTitle(const QString& title) override;
+    QString applicationTitle() const override;
+    void setBackgroundColour(Colour colour) override;
+    QList<ControlInfo> controls() const override;
+    void setControlBackgroundColour(const QString& name, Colour colour) override;
+    qint32 handle() const override;
+    void loadCustomPointer(const QString& path) override;
+    int pointer() const override { return m_pointer; }
+    void setPointer(int value) override;
+    void endProcess() override;
+
+    // Runs one event handler. Closing the window while handlers run abandons them: the event
+    // pump then throws ProcessEnding, which unwinds them to here, and the program ends.
+    template <class Handler> void dispatch(Handler&& handler);
+    bool ending() const { return m_ending; }
+
+    // Places the window in the middle of the screen.
+    void centre();
+
+Q_SIGNALS:
+    // Raised when the user closes the window.
+    void unloading();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton* makeButton(const QString& name, const QString& caption, QRect twips);
+    QTreeView* makeListView(const QString& name, QRect twips);
+    void finishDispatch();
+
+    int m_pointer = pointer::Default;
+    std::optional<QCursor> m_customCursor;
+    int m_running = 0;
+    bool m_ending = false;
+};
+
+template <class Handler> void MainWindow::dispatch(Handler&& handler) {
+    ++m_running;
+    try {
+        handler();
+    } catch (const ProcessEnding&) {
+        // Unwound to here on purpose; the program ends below.
+    }
+    finishDispatch();
+}
+
+} // namespace tavrolin::qt

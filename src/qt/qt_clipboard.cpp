@@ -1,0 +1,30 @@
+#include "qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tavrolin::qt {
+
+namespace {
+
+// Platforms that keep the clipboard inside the program cannot lose it to another one.
+bool reportsOwnership() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != u"offscreen" && platform != u"minimal";
+}
+
+} // namespace
+
+bool QtClipboard::clear() {
+    QGuiApplication::clipboard()->clear();
+    return true;
+}
+
+bool QtClipboard::setText(const QString& text, int /*format*/) {
+    // The program only ever asks for the default text format.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    return !reportsOwnership() || clipboard->ownsClipboard();
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/toolkit/clipboard.h"
+
+namespace tavrolin::qt {
+
+// The system clipboard. An attempt fails when the platform reports that another program took
+// the clipboard from us.
+class QtClipboard : public Clipboard {
+public:
+    bool clear() override;
+    bool setText(const QString& text, int format) override;
+};
+
+} // namespace tavrolin::qt

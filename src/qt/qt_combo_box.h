@@ -1,0 +1,23 @@
+#pragma once
+
+#include "common/toolkit/combo_box.h"
+
+class QComboBox;
+
+namespace tavrolin::qt {
+
+// Combo1: every pick of the user raises the click event, also of the item already selected.
+class QtComboBox : public ComboBox {
+public:
+    explicit QtComboBox(QComboBox* widget);
+
+    void addItem(const QString& text) override;
+    void setListIndex(int position) override;
+    int listIndex() const override;
+    QString text() const override;
+
+private:
+    QComboBox* m_widget;
+};
+
+} // namespace tavrolin::qt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/toolkit/dialogs.h"
+
+class QWidget;
+
+namespace tavrolin::qt {
+
+// Message and input boxes over the main window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent);
+
+    void messageBox(const QString& text, MessageStyle style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace tavrolin::qt

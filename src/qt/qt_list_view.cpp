@@ -1,0 +1,151 @@
+#include "qt_list_view.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace tavrolin::qt {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// A cell shows at most this many characters, so painting a row does not depend on the length
+// of its text; the whole text is kept for saving and copying.
+constexpr qsizetype kShownCharacters = 2000;
+
+} // namespace
+
+class QtListView::Model : public QAbstractTableModel {
+public:
+    Model(QtListView& list, bool checkable, QObject* parent)
+        : QAbstractTableModel(parent), m_list(list), m_checkable(checkable) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : shownRows;
+    }
+
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : m_list.columnCount();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= shownRows)
+            return {};
+        if (role == Qt::DisplayRole) {
+            const QString text = index.column() == 0
+                                     ? m_list.textAt(index.row())
+                                     : m_list.itemSubItem(index.row() + 1, index.column());
+            return text.size() > kShownCharacters ? text.left(kShownCharacters) : text;
+        }
+        if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
+            return m_list.checkedAt(index.row()) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!m_checkable || role != Qt::CheckStateRole || !index.isValid() || index.column() != 0)
+            return false;
+        m_list.setItemChecked(index.row() + 1, value.value<Qt::CheckState>() == Qt::Checked);
+        return true;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+            section >= m_list.columnCount())
+            return {};
+        return m_list.columnCaption(section + 1);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+        if (m_checkable && index.column() == 0)
+            flags |= Qt::ItemIsUserCheckable;
+        return flags;
+    }
+
+    using QAbstractTableModel::beginInsertRows;
+    using QAbstractTableModel::beginRemoveRows;
+    using QAbstractTableModel::beginResetModel;
+    using QAbstractTableModel::endInsertRows;
+    using QAbstractTableModel::endRemoveRows;
+    using QAbstractTableModel::endResetModel;
+
+    int shownRows = 0;
+
+private:
+    QtListView& m_list;
+    bool m_checkable;
+};
+
+QtListView::QtListView(bool checkable, QObject* parent)
+    : m_model(new Model(*this, checkable, parent)) {}
+
+QAbstractItemModel* QtListView::model() const {
+    return m_model;
+}
+
+int QtListView::selectedItem() const {
+    if (m_view == nullptr)
+        return 0;
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void QtListView::setColumnWidth(int column, int twips) {
+    StoredListView::setColumnWidth(column, twips);
+    if (m_view != nullptr)
+        m_view->header()->resizeSection(column - 1, twips / kTwipsPerPixel);
+}
+
+void QtListView::showAppended() {
+    m_showScheduled = false;
+    const int count = itemCount();
+    if (count <= m_model->shownRows)
+        return;
+    m_model->beginInsertRows({}, m_model->shownRows, count - 1);
+    m_model->shownRows = count;
+    m_model->endInsertRows();
+}
+
+void QtListView::appended() {
+    if (m_showScheduled)
+        return;
+    m_showScheduled = true;
+    QMetaObject::invokeMethod(
+        m_model, [this] { showAppended(); }, Qt::QueuedConnection);
+}
+
+void QtListView::beginRemove(int row) {
+    showAppended();
+    m_model->beginRemoveRows({}, row, row);
+}
+
+void QtListView::endRemove() {
+    --m_model->shownRows;
+    m_model->endRemoveRows();
+}
+
+void QtListView::beginReset() {
+    m_model->beginResetModel();
+}
+
+void QtListView::endReset() {
+    m_model->shownRows = itemCount();
+    m_model->endResetModel();
+}
+
+void QtListView::columnsChanged() {
+    // Columns change only at start-up, before anything is shown.
+    m_model->beginResetModel();
+    m_model->shownRows = itemCount();
+    m_model->endResetModel();
+}
+
+void QtListView::itemChanged(int row) {
+    if (row < m_model->shownRows)
+        Q_EMIT m_model->dataChanged(m_model->index(row, 0),
+                                    m_model->index(row, m_model->columnCount({}) - 1));
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/stored_list_view.h"
+
+class QAbstractItemModel;
+class QObject;
+class QTreeView;
+
+namespace tavrolin::qt {
+
+// A list view whose data a QTreeView shows through a model. Appends are gathered: the view
+// hears of a burst of them in one notification when control returns to the event loop, so
+// loading a million entries costs one insertion, not a million.
+class QtListView : public StoredListView {
+public:
+    QtListView(bool checkable, QObject* parent);
+
+    QAbstractItemModel* model() const;
+    void setView(QTreeView* view) { m_view = view; }
+
+    int selectedItem() const override;
+    void setColumnWidth(int column, int twips) override;
+
+    // Tells the view of the items appended since it last heard.
+    void showAppended();
+
+protected:
+    void appended() override;
+    void beginRemove(int row) override;
+    void endRemove() override;
+    void beginReset() override;
+    void endReset() override;
+    void columnsChanged() override;
+    void itemChanged(int row) override;
+
+private:
+    class Model;
+
+    Model* m_model;
+    QTreeView* m_view = nullptr;
+    bool m_showScheduled = false;
+};
+
+} // namespace tavrolin::qt

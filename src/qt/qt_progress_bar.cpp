@@ -1,0 +1,39 @@
+#include "qt_progress_bar.h"
+
+#include <QProgressBar>
+#include <algorithm>
+#include <cmath>
+
+namespace tavrolin::qt {
+
+QtProgressBar::QtProgressBar(QProgressBar* widget) : m_widget(widget), m_text(widget->format()) {}
+
+void QtProgressBar::setValue(double value) {
+    m_value = value;
+    scheduleShow();
+}
+
+void QtProgressBar::setText(const QString& text) {
+    m_text = text;
+    scheduleShow();
+}
+
+void QtProgressBar::scheduleShow() {
+    if (m_showScheduled)
+        return;
+    m_showScheduled = true;
+    QMetaObject::invokeMethod(
+        m_widget, [this] { show(); }, Qt::QueuedConnection);
+}
+
+void QtProgressBar::show() {
+    m_showScheduled = false;
+    // The bar shows whole percentages; a value past either end of the scale is held there.
+    const double clamped = std::isnan(m_value) ? 0.0 : std::clamp(m_value, 0.0, 100.0);
+    m_widget->setValue(int(std::lround(clamped)));
+    QString format = m_text;
+    format.replace(u'%', QStringLiteral("%%"));
+    m_widget->setFormat(format);
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,32 @@
+#include "qt_skin_engine.h"
+
+#include "common/runtime_error.h"
+#include "common/text_encoding.h"
+
+#include <QFile>
+#include <QWidget>
+
+namespace tavrolin::qt {
+
+QtSkinEngine::QtSkinEngine(QWidget* window, qint32 windowHandle)
+    : m_window(window), m_windowHandle(windowHandle) {}
+
+void QtSkinEngine::loadSkin(const QString& path, const QString& /*iniName*/) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError(error::PathFileAccess,
+                           QStringLiteral("Path/File access error: ") + file.errorString());
+    m_styleSheet = decode8Bit(file.readAll());
+}
+
+void QtSkinEngine::setBooleanSetting(int /*id*/, bool /*value*/) {
+    // The settings of the original engine have no counterpart in a style sheet.
+}
+
+void QtSkinEngine::applyWindow(qint32 windowHandle) {
+    if (windowHandle != m_windowHandle)
+        throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid window handle"));
+    m_window->setStyleSheet(m_styleSheet);
+}
+
+} // namespace tavrolin::qt

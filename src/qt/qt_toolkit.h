@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/toolkit/toolkit.h"
+#include "main_window.h"
+#include "qt_clipboard.h"
+#include "qt_combo_box.h"
+#include "qt_dialogs.h"
+#include "qt_event_pump.h"
+#include "qt_file_dialog.h"
+#include "qt_list_view.h"
+#include "qt_progress_bar.h"
+#include "qt_settings_store.h"
+#include "qt_skin_engine.h"
+
+namespace tavrolin {
+class Form1;
+}
+
+namespace tavrolin::qt {
+
+class EventWiring;
+
+// The real window and every component of it, and the wiring of its events to Form1.
+class QtToolkit {
+public:
+    QtToolkit();
+    QtToolkit(const QtToolkit&) = delete;
+    QtToolkit& operator=(const QtToolkit&) = delete;
+
+    Toolkit& toolkit() { return m_toolkit; }
+    MainWindow& window() { return m_window; }
+    QtListView& listView1() { return m_listView1; }
+    QtListView& listView2() { return m_listView2; }
+
+    // Hands every event of the window and its controls to the form's handlers.
+    void connect(Form1& form);
+    void show();
+
+private:
+    MainWindow m_window;
+    QtListView m_listView1;
+    QtListView m_listView2;
+    QtComboBox m_combo1;
+    QtProgressBar m_progressBar1;
+    QtDialogs m_dialogs;
+    QtFileDialog m_commonDialog1;
+    QtClipboard m_clipboard;
+    QtSettingsStore m_settings;
+    QtSkinEngine m_skinFramework1;
+    QtEventPump m_events;
+    Toolkit m_toolkit;
+    EventWiring* m_wiring = nullptr;
+};
+
+} // namespace tavrolin::qt
