@@ -64,8 +64,14 @@ int EventWiring::keyCode(int qtKey) {
 bool EventWiring::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (const auto handler = m_mouseMove.value(watched))
-            handler();
+        // A move that a child control ignored reaches its parent too; only the control
+        // that lies under the pointer answers it.
+        if (const auto handler = m_mouseMove.value(watched)) {
+            const auto* widget = static_cast<QWidget*>(watched);
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if (widget->childAt(move->position().toPoint()) == nullptr)
+                handler();
+        }
         break;
     case QEvent::MouseButtonDblClick:
         if (const auto handler = m_doubleClick.value(watched))

@@ -18,8 +18,7 @@ constexpr qsizetype kShownCharacters = 2000;
 
 class QtListView::Model : public QAbstractTableModel {
 public:
-    Model(QtListView& list, bool checkable, QObject* parent)
-        : QAbstractTableModel(parent), m_list(list), m_checkable(checkable) {}
+    Model(QtListView& list, bool checkable) : m_list(list), m_checkable(checkable) {}
 
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : shownRows;
@@ -78,11 +77,13 @@ private:
     bool m_checkable;
 };
 
-QtListView::QtListView(bool checkable, QObject* parent)
-    : m_model(new Model(*this, checkable, parent)) {}
+QtListView::QtListView(bool checkable) : m_model(std::make_unique<Model>(*this, checkable)) {}
+
+// The view hears of the model's end and shows nothing from then on.
+QtListView::~QtListView() = default;
 
 QAbstractItemModel* QtListView::model() const {
-    return m_model;
+    return m_model.get();
 }
 
 int QtListView::selectedItem() const {
@@ -113,7 +114,7 @@ void QtListView::appended() {
         return;
     m_showScheduled = true;
     QMetaObject::invokeMethod(
-        m_model, [this] { showAppended(); }, Qt::QueuedConnection);
+        m_model.get(), [this] { showAppended(); }, Qt::QueuedConnection);
 }
 
 void QtListView::beginRemove(int row) {

@@ -2,8 +2,9 @@
 
 #include "common/stored_list_view.h"
 
+#include <memory>
+
 class QAbstractItemModel;
-class QObject;
 class QTreeView;
 
 namespace tavrolin::qt {
@@ -13,7 +14,10 @@ namespace tavrolin::qt {
 // loading a million entries costs one insertion, not a million.
 class QtListView : public StoredListView {
 public:
-    QtListView(bool checkable, QObject* parent);
+    explicit QtListView(bool checkable);
+    ~QtListView() override;
+    QtListView(const QtListView&) = delete;
+    QtListView& operator=(const QtListView&) = delete;
 
     QAbstractItemModel* model() const;
     void setView(QTreeView* view) { m_view = view; }
@@ -36,7 +40,7 @@ protected:
 private:
     class Model;
 
-    Model* m_model;
+    std::unique_ptr<Model> m_model;
     QTreeView* m_view = nullptr;
     bool m_showScheduled = false;
 };

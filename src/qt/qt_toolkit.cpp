@@ -11,8 +11,8 @@
 namespace tavrolin::qt {
 
 QtToolkit::QtToolkit()
-    : m_listView1(false, &m_window)
-    , m_listView2(true, &m_window)
+    : m_listView1(false)
+    , m_listView2(true)
     , m_combo1(m_window.combo1)
     , m_progressBar1(m_window.progressBar1)
     , m_dialogs(&m_window)
@@ -26,6 +26,11 @@ QtToolkit::QtToolkit()
     m_listView1.setView(m_window.listView1);
     m_window.listView2->setModel(m_listView2.model());
     m_listView2.setView(m_window.listView2);
+}
+
+// The form goes before the window: no event may reach its handlers while the window closes.
+QtToolkit::~QtToolkit() {
+    delete m_wiring;
 }
 
 void QtToolkit::connect(Form1& form) {

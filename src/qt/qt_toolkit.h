@@ -24,6 +24,7 @@ class EventWiring;
 class QtToolkit {
 public:
     QtToolkit();
+    ~QtToolkit();
     QtToolkit(const QtToolkit&) = delete;
     QtToolkit& operator=(const QtToolkit&) = delete;
 

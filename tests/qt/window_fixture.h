@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/form1.h"
+#include "qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// The real window, loaded and shown offscreen, as the program starts it.
+struct RealWindow {
+    RealWindow() : form(toolkit.toolkit()) {
+        toolkit.connect(form);
+        form.Form_Load();
+        toolkit.show();
+    }
+    tavrolin::qt::QtToolkit toolkit;
+    tavrolin::Form1 form;
+};
+
+// Runs the action on the next modal dialog as soon as it shows, as a user answering it would.
+inline void whenModalShows(std::function<void(QWidget*)> action) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [action, poll] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            action(dialog);
+        else
+            QTimer::singleShot(5, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
