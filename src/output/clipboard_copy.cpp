@@ -45,6 +45,8 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
         trap(106, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(110, [&] { events.processEvents(); });
+            if (r > list.itemCount())
+                break; // cleared meanwhile
             trap(114, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
         }
         trap(124, [&] { widths.append(width); });
@@ -59,9 +61,16 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             break; // rows cleared meanwhile are not copied
         if (trap.test(136, [&] { return !list.itemChecked(i); }))
             continue;
+        const qsizetype lineStart = text.size();
         for (int c = 1; c <= columns; ++c) {
             trap(140, [&] { events.processEvents(); });
+            if (i > list.itemCount())
+                break;
             trap(146, [&] { appendPaddedCell(text, cellText(list, i, c), widths.value(c - 1)); });
+        }
+        if (i > list.itemCount()) {
+            text.truncate(lineStart); // a row cleared while its line was built is not copied
+            break;
         }
         // Only the current line can lose characters here: every earlier one ends with LF.
         trap(158, [&] { text.chop(1); });

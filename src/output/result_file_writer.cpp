@@ -84,6 +84,8 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
         trap(118, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { events.processEvents(); });
+            if (r > list.itemCount())
+                break; // cleared meanwhile
             trap(126, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
         }
         trap(136, [&] { widths.append(width); });
@@ -115,8 +117,12 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             continue;
         for (int c = 1; c <= columns; ++c) {
             trap(192, [&] { events.processEvents(); });
+            if (i > list.itemCount())
+                break;
             trap(196, [&] { appendPaddedCell(line, cellText(list, i, c), widths.value(c - 1)); });
         }
+        if (i > list.itemCount())
+            break; // a row cleared while its line was built is not written either
         if (trap.test(204, [&] { return progressBar != nullptr; })) {
             trap(206, [&] { events.processEvents(); });
             trap(208, [&] {
