@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include <QStringDecoder>
+
 namespace tavrolin {
 
 namespace {
@@ -43,6 +45,12 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
     return 0;
 }
 
+// A byte-order mark is text like any other here: it is kept, not dropped.
+QString fromValidUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 bool isEscapedByte(char16_t c) {
     return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
 }
@@ -51,7 +59,7 @@ bool isEscapedByte(char16_t c) {
 
 QString decode8Bit(QByteArrayView bytes) {
     if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
+        return fromValidUtf8(bytes);
     QString text;
     text.reserve(bytes.size());
     qsizetype validStart = 0;
@@ -62,11 +70,11 @@ QString decode8Bit(QByteArrayView bytes) {
             i += length;
             continue;
         }
-        text.append(QString::fromUtf8(bytes.sliced(validStart, i - validStart)));
+        text.append(fromValidUtf8(bytes.sliced(validStart, i - validStart)));
         text.append(QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i]))));
         validStart = ++i;
     }
-    text.append(QString::fromUtf8(bytes.sliced(validStart)));
+    text.append(fromValidUtf8(bytes.sliced(validStart)));
     return text;
 }
 
