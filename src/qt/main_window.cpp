@@ -211,6 +211,9 @@ void MainWindow::loadCustomPointer(const QString& path) {
 }
 
 void MainWindow::setPointer(int value) {
+    // List creation sets the pointer once per entry; only a change reaches the platform.
+    if (value == m_pointer)
+        return;
     m_pointer = value;
     switch (value) {
     case pointer::Hourglass:
