@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QSaveFile>
+#include <algorithm>
 #include <memory>
 
 namespace tavrolin {
@@ -21,6 +22,27 @@ constexpr int kProgressTextEvery = 1000;
                        QStringLiteral("Object variable or With block variable not set"));
 }
 
+// A line of the result file, kept as its cells: each text (shared, not copied) and the spaces
+// that pad it to its column. The result row can hold tens of millions of characters; the line
+// is encoded and written a block at a time rather than copied into one string and one buffer.
+class PaddedLine {
+public:
+    struct Cell {
+        QString text;
+        qsizetype padding;
+    };
+
+    // The cell padded with spaces to the column's width, then a tab.
+    void appendCell(const QString& text, int width) {
+        m_cells.append({text, width >= text.size() ? width - text.size() : 0});
+    }
+    void clear() { m_cells.clear(); }
+    const QList<Cell>& cells() const { return m_cells; }
+
+private:
+    QList<Cell> m_cells;
+};
+
 // The result file while it is written: a temporary file beside the target that replaces the
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
 class ResultFile {
@@ -33,14 +55,15 @@ public:
         m_file = std::move(file);
     }
 
-    void writeLine(const QString& line) {
+    void writeLine(const PaddedLine& line) {
         if (!m_file)
             noFile();
-        QByteArray bytes = encode8Bit(line);
-        bytes.append("\r\n", 2);
-        if (m_file->write(bytes) != bytes.size())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + m_file->errorString());
+        for (const PaddedLine::Cell& cell : line.cells()) {
+            writeText(cell.text);
+            writeSpaces(cell.padding);
+            write(QByteArrayView("\t", 1));
+        }
+        write(QByteArrayView("\r\n", 2));
     }
 
     void close() {
@@ -53,6 +76,32 @@ public:
     }
 
 private:
+    static constexpr qsizetype kBlock = 256 * 1024;
+
+    void write(QByteArrayView bytes) {
+        if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
+            throw RuntimeError(error::DeviceIo,
+                               QStringLiteral("Device I/O error: ") + m_file->errorString());
+    }
+
+    // A block never ends between the two halves of a surrogate pair, so each block encodes as
+    // its part of the whole text would.
+    void writeText(QStringView text) {
+        while (!text.isEmpty()) {
+            qsizetype size = std::min(kBlock, text.size());
+            if (size < text.size() && text[size - 1].isHighSurrogate())
+                ++size;
+            write(encode8Bit(text.first(size)));
+            text = text.sliced(size);
+        }
+    }
+
+    void writeSpaces(qsizetype count) {
+        static const QByteArray spaces(kBlock, ' ');
+        for (; count > 0; count -= kBlock)
+            write(QByteArrayView(spaces).first(std::min(count, kBlock)));
+    }
+
     std::unique_ptr<QSaveFile> m_file;
 };
 
@@ -93,13 +142,13 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     showProgress(142, 10, writing);
 
-    QString line;
+    PaddedLine line;
     ResultFile file;
     trap(156, [&] { file.create(fileName); });
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
-        trap(164, [&] { appendPaddedCell(line, list.columnCaption(c), widths.value(c - 1)); });
+        trap(164, [&] { line.appendCell(list.columnCaption(c), widths.value(c - 1)); });
     }
     trap(170, [&] { file.writeLine(line); });
 
@@ -119,7 +168,7 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             trap(192, [&] { events.processEvents(); });
             if (i > list.itemCount())
                 break;
-            trap(196, [&] { appendPaddedCell(line, cellText(list, i, c), widths.value(c - 1)); });
+            trap(196, [&] { line.appendCell(cellText(list, i, c), widths.value(c - 1)); });
         }
         if (i > list.itemCount())
             break; // a row cleared while its line was built is not written either

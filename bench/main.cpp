@@ -1,0 +1,162 @@
+// Drives the real window offscreen through one whole use: load a list file, pick "Comma",
+// create the list, check the result row, save it, copy it. Prints one "name value" line per
+// figure for bench/run.sh to read.
+#include "app/form1.h"
+#include "event_gap_meter.h"
+#include "modal_script.h"
+#include "qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <cstdio>
+
+using namespace tavrolin;
+using namespace tavrolin::bench;
+
+namespace {
+
+double msBetween(qint64 fromNs, qint64 toNs) {
+    return double(toNs - fromNs) / 1e6;
+}
+
+// The most memory the process has held at once, in KiB.
+long peakMemoryKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+void print(const char* name, double value) {
+    std::printf("%s %.3f\n", name, value);
+}
+
+void print(const char* name, long long value) {
+    std::printf("%s %lld\n", name, value);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The bench picks a separator, which the program remembers: keep that out of the user's
+    // settings.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quendale"));
+    QApplication::setApplicationName(QStringLiteral("Tavrolin"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: tavrolin_bench LIST_FILE RESULT_FILE\n");
+        return 2;
+    }
+    const QString listFile = args.at(1);
+    const QString resultFile = args.at(2);
+
+    QElapsedTimer clock;
+    clock.start();
+    ModalScript script(clock);
+    EventGapMeter gaps(clock);
+
+    qt::QtToolkit real;
+    Form1 form(real.toolkit());
+    real.connect(form);
+    form.Form_Load();
+    real.show();
+    qt::MainWindow& window = real.window();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the window was not exposed\n");
+
+    // Load: from accepting the file dialog until the entries show in the list.
+    script.chooseFile(listFile);
+    QTest::mouseClick(window.pushButton6, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const long loadPeakKiB = peakMemoryKiB();
+    const double loadMs = msBetween(script.lastAcceptedAt(), clock.nsecsElapsed());
+
+    const int comma = window.combo1->findText(QStringLiteral("Comma"), Qt::MatchExactly);
+    window.combo1->setCurrentIndex(comma);
+    Q_EMIT window.combo1->activated(comma);
+
+    // Create: from the press until "Done." shows; the window must keep answering meanwhile.
+    script.closeMessage(QStringLiteral("Done."));
+    script.onShown = [&gaps] { gaps.stop(); };
+    gaps.start();
+    const qint64 createStart = clock.nsecsElapsed();
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    const double createMs = msBetween(createStart, script.lastShownAt());
+    script.onShown = nullptr;
+    QCoreApplication::processEvents();
+    const long createPeakKiB = peakMemoryKiB();
+
+    // Tick the result row, as the user does before saving or copying.
+    QAbstractItemModel* results = window.listView2->model();
+    const bool checked = results->rowCount() == 1 &&
+                         results->setData(results->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    QCoreApplication::processEvents();
+
+    // One repaint of the results list holding the whole result.
+    const qint64 paintStart = clock.nsecsElapsed();
+    window.listView2->viewport()->repaint();
+    const double repaintMs = msBetween(paintStart, clock.nsecsElapsed());
+
+    // Save: from accepting the save dialog until the handler is done.
+    script.chooseFile(resultFile);
+    QTest::mouseClick(window.pushButton1, Qt::LeftButton);
+    const double saveMs = msBetween(script.lastAcceptedAt(), clock.nsecsElapsed());
+    const long savePeakKiB = peakMemoryKiB();
+
+    // Copy: from the press until the "copied" message shows.
+    script.closeMessage(QStringLiteral("Results have been copied to the clipboard."));
+    const qint64 copyStart = clock.nsecsElapsed();
+    QTest::mouseClick(window.pushButton7, Qt::LeftButton);
+    const double copyMs = msBetween(copyStart, script.lastShownAt());
+    // Taken before the checks below, which copy the result themselves.
+    const long peakKiB = peakMemoryKiB();
+
+    // The clipboard holds the result row without trailing spaces, ended by CR LF.
+    const ListView& resultList = real.listView2();
+    QString expected = resultList.itemCount() == 1 ? resultList.itemText(1) : QString();
+    qsizetype end = expected.size();
+    while (end > 0 && expected[end - 1] == u' ')
+        --end;
+    expected.truncate(end);
+    expected += QStringLiteral("\r\n");
+    const bool clipboardRight = QGuiApplication::clipboard()->text() == expected;
+
+    print("entries", static_cast<long long>(real.listView1().itemCount()));
+    print("result_chars",
+          static_cast<long long>(resultList.itemCount() == 1 ? resultList.itemText(1).size() : -1));
+    print("load_ms", loadMs);
+    print("create_ms", createMs);
+    print("longest_event_gap_ms", gaps.longestGapMs());
+    print("event_ticks", static_cast<long long>(gaps.ticks()));
+    print("repaint_ms", repaintMs);
+    print("save_ms", saveMs);
+    print("copy_ms", copyMs);
+    print("peak_memory_kib", static_cast<long long>(peakKiB));
+    print("peak_memory_after_load_kib", static_cast<long long>(loadPeakKiB));
+    print("peak_memory_after_create_kib", static_cast<long long>(createPeakKiB));
+    print("peak_memory_after_save_kib", static_cast<long long>(savePeakKiB));
+    print("result_checked", static_cast<long long>(checked));
+    print("clipboard_right", static_cast<long long>(clipboardRight));
+    std::fflush(stdout);
+
+    for (const QString& problem : script.problems())
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+    const bool ok =
+        checked && clipboardRight && script.allAnswered() && script.problems().isEmpty();
+    // Closing the window would end the process at once; leave without it.
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Measures the program against the command-line floor for the same job, `paste -sd, FILE`, on
+# generated list files, and prints one table. Also checks the saved result file byte for byte.
+#
+#   bench/run.sh                      build the release preset, run 1,000,000 and 10,000,000
+#   bench/run.sh --sizes "10000"      other list sizes (the first is the base of the growth column)
+#   bench/run.sh --bench PATH         use an already built tavrolin_bench
+#
+# Exits non-zero when a figure is missing or a saved file is wrong; timings never fail it.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=""
+sizes="1000000 10000000"
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --bench) bench=$2; shift 2 ;;
+    --sizes) sizes=$2; shift 2 ;;
+    *) echo "unknown argument: $1" >&2; exit 2 ;;
+    esac
+done
+
+if [ -z "$bench" ]; then
+    (cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target tavrolin_bench >/dev/null)
+    bench=$root/build/release/bench/tavrolin_bench
+fi
+
+export QT_QPA_PLATFORM=offscreen
+export LC_ALL=C.UTF-8
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# n entries, about 20 bytes a line with CR LF ends: numbered words, a quarter of them non-ASCII
+# (all in the Basic Multilingual Plane, so characters and UTF-16 units agree), an empty entry now
+# and then, and entries with a comma or with spaces at either end.
+generate() {
+    awk -v n="$1" 'BEGIN {
+        split("Zürich|naïve café|plain entry|Ærøskøbing|東京タワー|x, y|  spaced  |Łódź ĘĄ|alpha beta|tail ", w, "|")
+        for (i = 1; i <= n; i++) {
+            if (i % 1000 == 500) printf "\r\n"
+            else printf "%08d %s\r\n", i, w[i % 10 + 1]
+        }
+    }'
+}
+
+caption='Results - Extend bar to show all >                                                           >'
+spaces() { head -c "$1" /dev/zero | tr '\0' ' '; }
+
+# The result file as it must be: the caption and the joined list, each padded to the wider of
+# the two, each followed by a tab and CR LF.
+expected_file() {
+    local joined=$1 chars=$2
+    local width=$((chars > ${#caption} ? chars : ${#caption}))
+    printf '%s' "$caption"
+    spaces $((width - ${#caption}))
+    printf '\t\r\n'
+    head -c -1 "$joined"
+    spaces $((width - chars))
+    printf '\t\r\n'
+}
+
+status=0
+results=$work/results
+: >"$results"
+for n in $sizes; do
+    list=$work/list-$n.txt
+    generate "$n" >"$list"
+    tr -d '\r' <"$list" >"$list.lf"
+
+    # Timed without a wrapper; its peak memory comes from a second, untimed run.
+    start=$EPOCHREALTIME
+    paste -sd, "$list.lf" >"$work/joined-$n"
+    paste_ms=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", (b - a) * 1000 }')
+    paste_kib=0
+    if [ -x /usr/bin/time ]; then
+        /usr/bin/time -f %M -o "$work/paste-mem" paste -sd, "$list.lf" >/dev/null
+        paste_kib=$(cat "$work/paste-mem")
+    fi
+
+    figures=$work/figures-$n
+    if ! "$bench" "$list" "$work/result-$n.csv" >"$figures" 2>"$work/stderr-$n"; then
+        echo "tavrolin_bench failed for $n entries:" >&2
+        grep -v propagateSizeHints "$work/stderr-$n" >&2 || true
+        status=1
+    fi
+    for key in entries result_chars load_ms create_ms longest_event_gap_ms repaint_ms save_ms \
+        copy_ms peak_memory_kib; do
+        if ! grep -Eq "^$key [0-9.]+$" "$figures"; then
+            echo "missing figure $key for $n entries" >&2
+            status=1
+        fi
+    done
+
+    chars=$(($(wc -m <"$work/joined-$n") - 1))
+    if ! grep -qx "entries $n" "$figures" || ! grep -qx "result_chars $chars" "$figures"; then
+        echo "the window did not hold $n entries joined into $chars characters" >&2
+        status=1
+    fi
+    if ! cmp -s <(expected_file "$work/joined-$n" "$chars") "$work/result-$n.csv"; then
+        echo "the saved file for $n entries differs from the joined list of paste" >&2
+        status=1
+    fi
+    {
+        echo "$n paste_ms $paste_ms"
+        echo "$n paste_memory_kib $paste_kib"
+        echo "$n input_bytes $(stat -c %s "$list")"
+        sed "s/^/$n /" "$figures"
+    } >>"$results"
+    rm -f "$list" "$list.lf" "$work/joined-$n" "$work/result-$n.csv"
+done
+
+# One table: every figure, its ratio to paste's time (or peak memory), and how it grows from
+# the first size to each further one.
+awk -v sizes="$sizes" '
+    { v[$1, $2] = $3 }
+    function fmt(x) { return x >= 100 ? sprintf("%.0f", x) : sprintf("%.1f", x) }
+    END {
+        ns = split(sizes, n, " ")
+        base = n[1]
+        for (i = 1; i <= ns; i++) {
+            s = n[i]
+            v[s, "lcs_ms"] = v[s, "load_ms"] + v[s, "create_ms"] + v[s, "save_ms"]
+            v[s, "peak_memory_mib"] = v[s, "peak_memory_kib"] / 1024
+            v[s, "paste_memory_mib"] = v[s, "paste_memory_kib"] / 1024
+        }
+        split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib", keys, " ")
+        label["paste_ms"] = "reference: paste -sd, (ms)"
+        label["load_ms"] = "load list file (ms)"
+        label["create_ms"] = "create list, Comma (ms)"
+        label["save_ms"] = "save result file (ms)"
+        label["lcs_ms"] = "load + create + save (ms)"
+        label["copy_ms"] = "copy to clipboard (ms)"
+        label["repaint_ms"] = "repaint results list (ms)"
+        label["longest_event_gap_ms"] = "longest stretch without events (ms)"
+        label["peak_memory_mib"] = "peak memory (MiB)"
+        printf "%-37s", "entries"
+        for (i = 1; i <= ns; i++) printf " | %12s %8s", n[i], "x paste"
+        for (i = 2; i <= ns; i++) printf " | %9s", n[i] "/" (base >= 1000000 ? base / 1000000 "M" : base)
+        printf "\n"
+        for (k = 1; k <= 9; k++) {
+            key = keys[k]
+            printf "%-37s", label[key]
+            for (i = 1; i <= ns; i++) {
+                s = n[i]
+                ref = key == "peak_memory_mib" ? v[s, "paste_memory_mib"] : v[s, "paste_ms"]
+                printf " | %12s %8s", fmt(v[s, key]), (ref > 0 ? fmt(v[s, key] / ref) : "-")
+            }
+            for (i = 2; i <= ns; i++)
+                printf " | %9s", (v[base, key] > 0 ? fmt(v[n[i], key] / v[base, key]) : "-")
+            printf "\n"
+        }
+        printf "input: %s bytes for %s entries; result: %s characters\n",
+            v[base, "input_bytes"], base, v[base, "result_chars"]
+        printf "\ngoals\n"
+        goal("load + create + save <= 2 x paste (" base ")", v[base, "lcs_ms"] / v[base, "paste_ms"], 2)
+        if (ns > 1) {
+            last = n[ns]
+            goal("load + create + save, " last " vs " base " <= 11 x", v[last, "lcs_ms"] / v[base, "lcs_ms"], 11)
+            goal("peak memory, " last " vs " base " <= 10 x", v[last, "peak_memory_kib"] / v[base, "peak_memory_kib"], 10)
+        }
+        goal("peak memory (" base ") < 200 MiB", v[base, "peak_memory_mib"], 200)
+        for (i = 1; i <= ns; i++)
+            goal("longest stretch without events (" n[i] ") < 50 ms", v[n[i], "longest_event_gap_ms"], 50)
+        goal("repaint of the results list (" base ") < 20 ms", v[base, "repaint_ms"], 20)
+    }
+    function goal(text, value, limit) {
+        printf "  %-52s %10s  %s\n", text, fmt(value), (value <= limit ? "met" : "NOT met")
+    }' "$results"
+
+if [ "$status" -eq 0 ]; then
+    echo "saved files: equal to the joined list of paste, with the header line"
+fi
+exit "$status"
