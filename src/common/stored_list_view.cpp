@@ -2,6 +2,7 @@
 
 #include "runtime_error.h"
 
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -15,10 +16,26 @@ constexpr int kDefaultColumnWidthTwips = 1440;
     throw RuntimeError(error::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
 }
 
+void checkRoom(qsizetype count, qsizetype more) {
+    if (more > std::numeric_limits<int>::max() - count)
+        throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
+}
+
+template <class List> List takeFrom(List& list, int first) {
+    List tail(std::make_move_iterator(list.begin() + first), std::make_move_iterator(list.end()));
+    list.erase(list.begin() + first, list.end());
+    return tail;
+}
+
 } // namespace
 
 void StoredListView::checkItem(int item) const {
     if (item < 1 || item > m_texts.size())
+        indexOutOfBounds();
+}
+
+void StoredListView::checkRow(int row, int last) const {
+    if (row < 0 || row > last)
         indexOutOfBounds();
 }
 
@@ -57,13 +74,14 @@ int StoredListView::itemCount() const {
 }
 
 void StoredListView::appendItem(QString text) {
-    if (m_texts.size() >= std::numeric_limits<int>::max())
-        throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
+    checkRoom(m_texts.size(), 1);
     m_texts.append(std::move(text));
     m_checked.push_back(false);
     if (!m_subItems.isEmpty())
         m_subItems.append(QStringList());
     appended();
+    if (m_observer != nullptr)
+        m_observer->appended(*this, itemCount() - 1, 1);
 }
 
 QString StoredListView::itemText(int item) const {
@@ -87,20 +105,85 @@ bool StoredListView::itemChecked(int item) const {
 
 void StoredListView::removeItem(int item) {
     checkItem(item);
-    beginRemove(item - 1);
-    m_texts.removeAt(item - 1);
-    m_checked.erase(m_checked.begin() + (item - 1));
-    if (!m_subItems.isEmpty())
-        m_subItems.removeAt(item - 1);
-    endRemove();
+    ListItem removed = takeItem(item - 1);
+    if (m_observer != nullptr)
+        m_observer->removed(*this, item - 1, std::move(removed));
 }
 
 void StoredListView::removeAll() {
-    beginReset();
-    m_texts = {};
-    m_checked = {};
-    m_subItems = {};
-    endReset();
+    ListContents removed = takeTail(0);
+    if (m_observer != nullptr)
+        m_observer->removedAll(*this, std::move(removed));
+}
+
+void StoredListView::insertItem(int row, ListItem item) {
+    checkRow(row, itemCount());
+    checkRoom(m_texts.size(), 1);
+    if (!item.subItems.isEmpty() && m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
+    beginInsertRange(row, row);
+    m_texts.insert(row, std::move(item.text));
+    m_checked.insert(m_checked.begin() + row, item.checked);
+    if (!m_subItems.isEmpty())
+        m_subItems.insert(row, std::move(item.subItems));
+    endInsertRange();
+}
+
+ListItem StoredListView::takeItem(int row) {
+    checkRow(row, itemCount() - 1);
+    beginRemove(row);
+    ListItem item{m_texts.takeAt(row), m_checked[size_t(row)],
+                  m_subItems.isEmpty() ? QStringList() : m_subItems.takeAt(row)};
+    m_checked.erase(m_checked.begin() + row);
+    endRemove();
+    return item;
+}
+
+void StoredListView::appendContents(ListContents contents) {
+    const int count = contents.size();
+    if (count == 0)
+        return;
+    checkRoom(m_texts.size(), count);
+    if (m_texts.isEmpty()) {
+        // The whole list comes back at once: its columns move in, no text is copied.
+        beginReset();
+        m_texts = std::move(contents.texts);
+        m_checked = std::move(contents.checked);
+        m_subItems = std::move(contents.subItems);
+        endReset();
+        return;
+    }
+    if (contents.subItems.isEmpty() && !m_subItems.isEmpty())
+        contents.subItems.resize(count);
+    else if (!contents.subItems.isEmpty() && m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
+    beginInsertRange(itemCount(), itemCount() + count - 1);
+    m_texts.append(std::move(contents.texts));
+    m_checked.insert(m_checked.end(), contents.checked.begin(), contents.checked.end());
+    if (!m_subItems.isEmpty())
+        m_subItems.append(std::move(contents.subItems));
+    endInsertRange();
+}
+
+ListContents StoredListView::takeTail(int firstRow) {
+    checkRow(firstRow, itemCount());
+    ListContents tail;
+    if (firstRow == 0) {
+        beginReset();
+        tail = {std::exchange(m_texts, {}), std::exchange(m_checked, {}),
+                std::exchange(m_subItems, {})};
+        endReset();
+        return tail;
+    }
+    if (firstRow == itemCount())
+        return tail;
+    beginRemoveRange(firstRow, itemCount() - 1);
+    tail.texts = takeFrom(m_texts, firstRow);
+    tail.checked = takeFrom(m_checked, firstRow);
+    if (!m_subItems.isEmpty())
+        tail.subItems = takeFrom(m_subItems, firstRow);
+    endRemoveRange();
+    return tail;
 }
 
 void StoredListView::setItemChecked(int item, bool checked) {

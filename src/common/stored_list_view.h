@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list_change_observer.h"
 #include "toolkit/list_view.h"
 
 #include <QList>
@@ -31,12 +32,25 @@ public:
     void setItemChecked(int item, bool checked);
     void setItemSubItem(int item, int subItem, const QString& text);
 
+    // Undoing a change puts items back where they were. These operations move items in and
+    // out without telling the observer (they are not changes the program makes) but the view
+    // follows them. Rows are zero-based.
+    void setObserver(ListChangeObserver* observer) { m_observer = observer; }
+    void insertItem(int row, ListItem item);
+    ListItem takeItem(int row);
+    void appendContents(ListContents contents);
+    ListContents takeTail(int firstRow);
+
 protected:
     // Zero-based rows, as views count them.
     // Called after each append; a view may gather a burst of them into one notification.
     virtual void appended() {}
     virtual void beginRemove(int /*row*/) {}
     virtual void endRemove() {}
+    virtual void beginInsertRange(int /*first*/, int /*last*/) {}
+    virtual void endInsertRange() {}
+    virtual void beginRemoveRange(int /*first*/, int /*last*/) {}
+    virtual void endRemoveRange() {}
     virtual void beginReset() {}
     virtual void endReset() {}
     virtual void columnsChanged() {}
@@ -53,12 +67,14 @@ private:
 
     void checkItem(int item) const;
     void checkColumn(int column) const;
+    void checkRow(int row, int last) const;
 
     QList<Column> m_columns;
     QList<QString> m_texts;
     std::vector<bool> m_checked;
     // Empty until a sub-item is set: the lists of this program have one column.
     QList<QStringList> m_subItems;
+    ListChangeObserver* m_observer = nullptr;
 };
 
 } // namespace tavrolin

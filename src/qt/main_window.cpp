@@ -120,6 +120,14 @@ MainWindow::MainWindow()
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
     progressBar1->setFocusPolicy(Qt::NoFocus);
+
+    // What a screen reader says: the lists are named for their contents, every control is
+    // described by its caption or tool tip.
+    listView1->setAccessibleName(QStringLiteral("List Entries"));
+    listView2->setAccessibleName(QStringLiteral("Results"));
+    frame1->setAccessibleDescription(frame1->title());
+    combo1->setAccessibleDescription(frame1->title());
+    progressBar1->setAccessibleDescription(QStringLiteral("Progress Bar"));
 }
 
 QPushButton* MainWindow::makeButton(const QString& name, const QString& caption, QRect twips) {
@@ -127,6 +135,9 @@ QPushButton* MainWindow::makeButton(const QString& name, const QString& caption,
     button->setObjectName(name);
     button->setGeometry(pixels(twips));
     button->setFont(boldArial(11.25));
+    // Enter and Return press the focused button, as Space does.
+    button->setAutoDefault(true);
+    button->setAccessibleDescription(caption);
     return button;
 }
 
@@ -143,6 +154,7 @@ QTreeView* MainWindow::makeListView(const QString& name, QRect twips) {
     view->setTextElideMode(Qt::ElideRight);
     view->header()->setStretchLastSection(false);
     view->setToolTip(kListToolTip);
+    view->setAccessibleDescription(kListToolTip);
     return view;
 }
 

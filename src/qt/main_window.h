@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <optional>
+#include <utility>
 
 class QComboBox;
 class QGroupBox;
@@ -55,6 +56,9 @@ public:
     // pump then throws ProcessEnding, which unwinds them to here, and the program ends.
     template <class Handler> void dispatch(Handler&& handler);
     bool ending() const { return m_ending; }
+    // The number of the innermost running dispatch, 0 while none runs. Every dispatch gets a
+    // new number, so the changes of one user action can be told from those of the next.
+    quint64 currentDispatch() const { return m_currentDispatch; }
 
     // Places the window in the middle of the screen.
     void centre();
@@ -75,15 +79,19 @@ private:
     std::optional<QCursor> m_customCursor;
     int m_running = 0;
     bool m_ending = false;
+    quint64 m_dispatchCount = 0;
+    quint64 m_currentDispatch = 0;
 };
 
 template <class Handler> void MainWindow::dispatch(Handler&& handler) {
     ++m_running;
+    const quint64 outer = std::exchange(m_currentDispatch, ++m_dispatchCount);
     try {
         handler();
     } catch (const ProcessEnding&) {
         // Unwound to here on purpose; the program ends below.
     }
+    m_currentDispatch = outer;
     finishDispatch();
 }
 

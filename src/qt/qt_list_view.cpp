@@ -127,6 +127,26 @@ void QtListView::endRemove() {
     m_model->endRemoveRows();
 }
 
+void QtListView::beginInsertRange(int first, int last) {
+    showAppended();
+    m_model->beginInsertRows({}, first, last);
+}
+
+void QtListView::endInsertRange() {
+    m_model->shownRows = itemCount();
+    m_model->endInsertRows();
+}
+
+void QtListView::beginRemoveRange(int first, int last) {
+    showAppended();
+    m_model->beginRemoveRows({}, first, last);
+}
+
+void QtListView::endRemoveRange() {
+    m_model->shownRows = itemCount();
+    m_model->endRemoveRows();
+}
+
 void QtListView::beginReset() {
     m_model->beginResetModel();
 }

@@ -32,6 +32,10 @@ protected:
     void appended() override;
     void beginRemove(int row) override;
     void endRemove() override;
+    void beginInsertRange(int first, int last) override;
+    void endInsertRange() override;
+    void beginRemoveRange(int first, int last) override;
+    void endRemoveRange() override;
     void beginReset() override;
     void endReset() override;
     void columnsChanged() override;

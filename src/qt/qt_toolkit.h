@@ -11,6 +11,7 @@
 #include "qt_progress_bar.h"
 #include "qt_settings_store.h"
 #include "qt_skin_engine.h"
+#include "undo_recorder.h"
 
 namespace tavrolin {
 class Form1;
@@ -32,6 +33,7 @@ public:
     MainWindow& window() { return m_window; }
     QtListView& listView1() { return m_listView1; }
     QtListView& listView2() { return m_listView2; }
+    UndoRecorder& undo() { return m_undo; }
 
     // Hands every event of the window and its controls to the form's handlers.
     void connect(Form1& form);
@@ -50,6 +52,7 @@ private:
     QtSkinEngine m_skinFramework1;
     QtEventPump m_events;
     Toolkit m_toolkit;
+    UndoRecorder m_undo;
     EventWiring* m_wiring = nullptr;
 };
 

@@ -1,0 +1,325 @@
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+using namespace tavrolin;
+using tavrolin::qt::QtListView;
+
+namespace {
+
+// Answers the next dialog as a user would: types the text into an input box, picks it as the
+// file in a file dialog, or presses OK.
+void answerNext(const QString& answer = {}) {
+    whenModalShows([answer](QWidget* dialog) {
+        if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+            input->setTextValue(answer);
+        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            files->selectFile(answer);
+        }
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+// The items of a list as the user sees them in the view, a check mark as a trailing "[x]".
+QStringList shown(const QtListView& list, QTreeView* view) {
+    QCoreApplication::processEvents(); // appends reach the view from the event loop
+    QStringList items;
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        QString item = index.data().toString();
+        if (index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked)
+            item += QStringLiteral("[x]");
+        if (item.left(item.indexOf(u'[')) != list.itemText(row + 1))
+            return {QStringLiteral("view and list differ at row %1").arg(row)};
+        items.append(item);
+    }
+    if (model->rowCount() != list.itemCount())
+        items.append(QStringLiteral("view and list differ in length"));
+    return items;
+}
+
+struct Shown {
+    QStringList entries;
+    QStringList results;
+};
+
+Shown shownLists(RealWindow& real) {
+    auto& window = real.toolkit.window();
+    return {shown(real.toolkit.listView1(), window.listView1),
+            shown(real.toolkit.listView2(), window.listView2)};
+}
+
+void activate(QWidget& window) {
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// The keys as the user types them into the window, which is active again once a dialog closed.
+void press(QWidget& window, QKeyCombination keys) {
+    activate(window);
+    QWidget* focus = window.focusWidget();
+    QTest::keySequence(focus != nullptr ? focus : &window, QKeySequence(keys));
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
+    void undoAndRedoEachChange_data();
+    void undoAndRedoEachChange();
+    void refusedWhileBusy();
+    void itemsComeBackWhole();
+    void historyIsCapped();
+    void undoingAClearMovesAMillionEntriesBack();
+    void keyboardAndScreenReader();
+};
+
+void TestUndo::undoAndRedoEachChange_data() {
+    QTest::addColumn<QString>("action");
+    for (const char* action : {"typed entry", "Delete", "double-click", "Clear List", "samples",
+                               "file load", "Clear Results", "Delete on results", "creation"})
+        QTest::newRow(action) << QString::fromLatin1(action);
+}
+
+void TestUndo::undoAndRedoEachChange() {
+    QFETCH(QString, action);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("entries.txt"));
+    QFile entries(file);
+    QVERIFY(entries.open(QIODevice::WriteOnly));
+    entries.write("alpha\nbeta\ngamma\n");
+    entries.close();
+
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    answerNext();
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    QAbstractItemModel* results = window.listView2->model();
+    results->setData(results->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    const Shown before = shownLists(real);
+    QCOMPARE(before.results, QStringList({QStringLiteral("first, second, third, fourth[x]")}));
+
+    QTreeView* list = window.listView1;
+    if (action == QLatin1String("typed entry")) {
+        answerNext(QStringLiteral("  typed  "));
+        QTest::mouseClick(window.pushButton2, Qt::LeftButton);
+    } else if (action == QLatin1String("Delete")) {
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Delete);
+    } else if (action == QLatin1String("double-click")) {
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->currentIndex()).center());
+    } else if (action == QLatin1String("Clear List")) {
+        QTest::mouseClick(window.pushButton5, Qt::LeftButton);
+    } else if (action == QLatin1String("samples")) {
+        QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    } else if (action == QLatin1String("file load")) {
+        answerNext(file);
+        QTest::mouseClick(window.pushButton6, Qt::LeftButton);
+    } else if (action == QLatin1String("Clear Results")) {
+        QTest::mouseClick(window.pushButton3, Qt::LeftButton);
+    } else if (action == QLatin1String("Delete on results")) {
+        window.listView2->setCurrentIndex(results->index(0, 0));
+        QTest::keyClick(window.listView2, Qt::Key_Delete);
+    } else if (action == QLatin1String("creation")) {
+        window.combo1->setCurrentIndex(1);
+        Q_EMIT window.combo1->activated(1);
+        answerNext();
+        QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    }
+    const Shown after = shownLists(real);
+    QVERIFY(after.entries != before.entries || after.results != before.results);
+    // The samples, the first creation and this action: one step each.
+    QCOMPARE(real.toolkit.undo().stack().count(), 3);
+
+    window.listView1->setFocus();
+    const QList<std::pair<QKeyCombination, bool>> presses = {
+        {Qt::CTRL | Qt::Key_Z, true},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false},
+        {Qt::CTRL | Qt::Key_Z, true},
+        {Qt::CTRL | Qt::Key_Y, false}};
+    for (const auto& [keys, undone] : presses) {
+        press(window, keys);
+        const Shown& expected = undone ? before : after;
+        const Shown now = shownLists(real);
+        QCOMPARE(now.entries, expected.entries);
+        QCOMPARE(now.results, expected.results);
+    }
+}
+
+void TestUndo::refusedWhileBusy() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+
+    window.setPointer(pointer::Hourglass);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), 4);
+    window.setPointer(pointer::Default);
+    window.dispatch([&] { QVERIFY(!undo.undo()); }); // inside any handler
+
+    // The shortcut arrives while a creation lets events run.
+    bool busyAtKey = false;
+    QTimer::singleShot(0, [&] {
+        busyAtKey = window.pointer() == pointer::Hourglass;
+        press(window, Qt::CTRL | Qt::Key_Z);
+    });
+    answerNext();
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    QVERIFY(busyAtKey);
+    QCOMPARE(entries.itemCount(), 4);
+    QCOMPARE(real.toolkit.listView2().itemCount(), 1);
+
+    QVERIFY(undo.undo());
+    QCOMPARE(real.toolkit.listView2().itemCount(), 0);
+    QVERIFY(undo.undo());
+    QCOMPARE(entries.itemCount(), 0);
+    window.setPointer(pointer::Hourglass);
+    QVERIFY(!undo.redo());
+    QCOMPARE(entries.itemCount(), 0);
+}
+
+// Check marks and sub-items go and come back with their items, in every kind of change.
+void TestUndo::itemsComeBackWhole() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& rows = real.toolkit.listView2();
+    window.dispatch([&] {
+        for (const char* text : {"a", "b", "c"})
+            rows.appendItem(QString::fromLatin1(text));
+    });
+    rows.setItemChecked(2, true);
+    rows.setItemSubItem(2, 2, QStringLiteral("b2"));
+    const auto whole = [&] {
+        QStringList items;
+        for (int item = 1; item <= rows.itemCount(); ++item)
+            items.append(rows.itemText(item) + u'|' + rows.itemSubItem(item, 2) + u'|' +
+                         QString::number(rows.itemChecked(item)));
+        return items;
+    };
+    const QStringList before = whole();
+    const QList<std::function<void()>> changes = {[&] { rows.removeItem(2); },
+                                                  [&] { rows.removeAll(); },
+                                                  [&] {
+                                                      rows.appendItem(QStringLiteral("d"));
+                                                      rows.removeItem(1);
+                                                      rows.appendItem(QStringLiteral("e"));
+                                                  }};
+    for (const auto& change : changes) {
+        window.dispatch(change);
+        const QStringList after = whole();
+        QVERIFY(undo.undo());
+        QCOMPARE(whole(), before);
+        QVERIFY(undo.redo());
+        QCOMPARE(whole(), after);
+        QVERIFY(undo.undo());
+        QCOMPARE(whole(), before);
+    }
+}
+
+void TestUndo::historyIsCapped() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    for (int press = 0; press < 105; ++press)
+        window.dispatch([&] { real.form.PushButton8_Click(); });
+    QCOMPARE(real.toolkit.undo().stack().count(), 100);
+    while (real.toolkit.undo().undo()) {
+    }
+    QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
+}
+
+void TestUndo::undoingAClearMovesAMillionEntriesBack() {
+    constexpr int kCount = 1'000'000;
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (int i = 0; i < kCount; ++i)
+            entries.appendItem(QString::number(i));
+    });
+    QCOMPARE(real.toolkit.undo().stack().count(), 1);
+    const QString first = entries.itemText(1);
+
+    QTest::mouseClick(window.pushButton5, Qt::LeftButton);
+    QCOMPARE(entries.itemCount(), 0);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), kCount);
+    QCOMPARE(window.listView1->model()->rowCount(), kCount);
+    // The very strings come back, not copies of them.
+    QCOMPARE(entries.itemText(1).constData(), first.constData());
+    QCOMPARE(entries.itemText(kCount), QString::number(kCount - 1));
+    press(window, Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(window.listView1->model()->rowCount(), 0);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), 0);
+}
+
+void TestUndo::keyboardAndScreenReader() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    activate(window);
+    const auto text = [](QWidget* widget, QAccessible::Text kind) {
+        return QAccessible::queryAccessibleInterface(widget)->text(kind);
+    };
+    QCOMPARE(text(window.listView1, QAccessible::Name), QStringLiteral("List Entries"));
+    QCOMPARE(text(window.listView2, QAccessible::Name), QStringLiteral("Results"));
+    for (QTreeView* list : {window.listView1, window.listView2})
+        QCOMPARE(text(list, QAccessible::Description), list->toolTip());
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        QCOMPARE(text(button, QAccessible::Description), button->text());
+    QCOMPARE(text(window.combo1, QAccessible::Description), window.frame1->title());
+
+    QtListView& entries = real.toolkit.listView1();
+    window.pushButton8->setFocus();
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(window.pushButton8, key);
+    QCOMPARE(entries.itemCount(), 12);
+
+    window.combo1->setCurrentIndex(0);
+    window.combo1->setFocus();
+    QTest::keyClick(window.combo1, Qt::Key_Down);
+    QCOMPARE(real.form.separator().text(), QStringLiteral(","));
+
+    QTreeView* list = window.listView1;
+    QCoreApplication::processEvents(); // appends reach the view from the event loop
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(entries.itemCount(), 11);
+    QCOMPARE(entries.itemText(2), QStringLiteral("third"));
+
+    answerNext();
+    QTest::keyClick(window.pushButton4, Qt::Key_Return);
+    QTreeView* results = window.listView2;
+    results->setFocus();
+    results->setCurrentIndex(results->model()->index(0, 0));
+    QTest::keyClick(results, Qt::Key_Space);
+    QVERIFY(real.toolkit.listView2().itemChecked(1));
+    QTest::keyClick(results, Qt::Key_Space);
+    QVERIFY(!real.toolkit.listView2().itemChecked(1));
+}
+
+QTEST_MAIN(TestUndo)
+#include "test_undo.moc"
