@@ -22,12 +22,14 @@ struct RealWindow {
 
 // Runs the action on the next modal dialog as soon as it shows, as a user answering it would.
 inline void whenModalShows(std::function<void(QWidget*)> action) {
+    // The pending timer owns the poll; the poll itself holds it only weakly, so it is freed
+    // once it has run the action.
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, poll] {
+    *poll = [action, weak = std::weak_ptr(poll)] {
         if (QWidget* dialog = QApplication::activeModalWidget())
             action(dialog);
         else
-            QTimer::singleShot(5, *poll);
+            QTimer::singleShot(5, [again = weak.lock()] { (*again)(); });
     };
-    QTimer::singleShot(0, *poll);
+    QTimer::singleShot(0, [poll] { (*poll)(); });
 }

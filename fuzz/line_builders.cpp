@@ -1,0 +1,102 @@
+// Arbitrary lists written as a result file and copied to the clipboard. Every cell must be
+// padded to its column's width, and every line must end as each output wants it.
+
+#include "common/text_encoding.h"
+#include "fuzz_check.h"
+#include "headless/headless_toolkit.h"
+#include "output/clipboard_copy.h"
+#include "output/result_file_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdint>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+// The first byte gives the column count (1 to 3); the rest, as text, is the captions on the
+// first line, then one row per line, "+" first for a checked row, cells separated by "|".
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0)
+        return 0;
+    // The save syncs the file to disk; in memory that costs nothing, and runs stay fast.
+    static const QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                       ? QStringLiteral("/dev/shm/tavrolin-fuzz-XXXXXX")
+                                       : QDir::tempPath() +
+                                             QStringLiteral("/tavrolin-fuzz-XXXXXX"));
+    const QString path = dir.filePath(QStringLiteral("out.txt"));
+    const int columns = 1 + data[0] % 3;
+    const QStringList lines =
+        decode8Bit(QByteArrayView(data + 1, qsizetype(size - 1))).split(QChar(u'\n'));
+
+    HeadlessToolkit ui;
+    QList<QStringList> cells; // row 0 holds the captions
+    QList<bool> checked;
+    for (const QString& line : lines) {
+        const bool isCaptions = cells.isEmpty();
+        checked.append(!isCaptions && line.startsWith(u'+'));
+        QStringList row = line.mid(checked.last() ? 1 : 0).split(QChar(u'|'));
+        row.resize(columns);
+        cells.append(row);
+        if (isCaptions) {
+            for (const QString& caption : row)
+                ui.listView2.addColumn(caption);
+            continue;
+        }
+        ui.listView2.appendItem(row.first());
+        const int item = ui.listView2.itemCount();
+        for (int c = 1; c < columns; ++c)
+            ui.listView2.setItemSubItem(item, c, row.at(c));
+        ui.listView2.setItemChecked(item, checked.last());
+    }
+
+    // The file's widths count the captions; the clipboard's count the rows only.
+    QList<qsizetype> fileWidths(columns, 0);
+    QList<qsizetype> copyWidths(columns, 0);
+    for (qsizetype r = 0; r < cells.size(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            fileWidths[c] = std::max(fileWidths[c], cells[r][c].size());
+            if (r > 0)
+                copyWidths[c] = std::max(copyWidths[c], cells[r][c].size());
+        }
+    }
+    QString file;
+    QString copy;
+    for (qsizetype r = 0; r < cells.size(); ++r) {
+        if (r > 0 && !checked[r])
+            continue;
+        QString fileLine;
+        QString copyLine;
+        for (int c = 0; c < columns; ++c) {
+            fileLine += cells[r][c].leftJustified(fileWidths[c]) + u'\t';
+            copyLine += cells[r][c].leftJustified(copyWidths[c]) + u'\t';
+        }
+        file += fileLine + QStringLiteral("\r\n");
+        if (r == 0)
+            continue;
+        copyLine.chop(1);
+        while (copyLine.endsWith(u' '))
+            copyLine.chop(1);
+        copy += copyLine + QStringLiteral("\r\n");
+    }
+
+    SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events, ui.dialogs);
+    FUZZ_CHECK(readAll(path) == encode8Bit(file));
+    ui.clipboard.setContent(QStringLiteral("<untouched>"));
+    CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs);
+    const bool noRows = cells.size() == 1;
+    FUZZ_CHECK(ui.clipboard.text() == (noRows ? QStringLiteral("<untouched>") : copy));
+    FUZZ_CHECK(ui.dialogs.messages().isEmpty());
+    return 0;
+}

@@ -1,0 +1,232 @@
+// Faults tried on purpose against loading and saving: each must be reported where it happens,
+// and nothing that was loaded, created or saved before may be lost.
+
+#include "app/form1.h"
+#include "common/error_report.h"
+#include "headless/headless_toolkit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdarg>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The path whose next open removes it first: the file vanishes after the reader has seen it
+// exist and before it reads a byte, as when another program deletes it at that moment.
+QByteArray g_vanishOnOpen;
+bool g_vanished = false;
+
+} // namespace
+
+// Qt opens files through open64; this definition comes first in the lookup, so every open of
+// the program passes here and goes on to the real one.
+extern "C" int open64(const char* path, int flags, ...) {
+    mode_t mode = 0;
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list args;
+        va_start(args, flags);
+        mode = mode_t(va_arg(args, int));
+        va_end(args);
+    }
+    // Joined paths may start with "//", which names the same file.
+    if (!g_vanishOnOpen.isEmpty() &&
+        QFile::encodeName(QDir::cleanPath(QFile::decodeName(path))) == g_vanishOnOpen) {
+        g_vanished = ::unlink(path) == 0;
+        g_vanishOnOpen.clear();
+    }
+    using Open = int (*)(const char*, int, ...);
+    static const auto realOpen = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open64"));
+    return realOpen(path, flags, mode);
+}
+
+namespace {
+
+struct Fixture {
+    Fixture() { form.Form_Load(); }
+
+    QStringList messages() const {
+        QStringList texts;
+        for (const ShownMessage& message : ui.dialogs.messages())
+            texts.append(message.text);
+        return texts;
+    }
+
+    HeadlessToolkit ui;
+    Form1 form{ui.toolkit()};
+};
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry of the folder with its bytes ("<folder>" for a folder).
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(info.filePath());
+        files.insert(info.fileName(), info.isDir()                     ? "<folder>"_ba
+                                      : file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                       : "<unreadable>"_ba);
+    }
+    return files;
+}
+
+QStringList saveReports(const QString& description, const QList<int>& lines) {
+    QStringList texts;
+    for (int line : lines)
+        texts.append(errorReportText(description, u"Save.SaveListviewProperlySpaced"_s, line));
+    return texts;
+}
+
+// Makes a file unwritable even for root: immutable where the file system allows it, else
+// read-only, which binds every user but root.
+bool makeReadOnly(const QString& path, bool readOnly) {
+    if (QProcess::execute(u"chattr"_s, {readOnly ? u"+i"_s : u"-i"_s, path}) == 0)
+        return true;
+    return geteuid() != 0 &&
+           QFile::setPermissions(path, readOnly ? QFile::ReadOwner
+                                                : QFile::ReadOwner | QFile::WriteOwner);
+}
+
+const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listFileVanishes_data();
+    void listFileVanishes();
+    void saveOverReadOnlyFile();
+    void folderVanishesDuringSave_data();
+    void folderVanishesDuringSave();
+};
+
+void TestFaults::listFileVanishes_data() {
+    QTest::addColumn<bool>("several");
+    QTest::addColumn<int>("line");
+    QTest::newRow("the one picked file") << false << 120;
+    QTest::newRow("the first of two") << true << 134;
+}
+
+void TestFaults::listFileVanishes() {
+    QFETCH(bool, several);
+    QFETCH(int, line);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(u"gone.txt"_s), "lost\r\n"));
+    QVERIFY(writeFile(dir.filePath(u"kept.txt"_s), "a\r\nb\r\n"));
+    Fixture w;
+    w.ui.listView1.appendItem(u"earlier"_s);
+    w.ui.commonDialog1.chooseNext(several ? dir.path() + u"\0gone.txt\0kept.txt"_s
+                                          : dir.filePath(u"gone.txt"_s));
+    g_vanished = false;
+    g_vanishOnOpen = QFile::encodeName(dir.filePath(u"gone.txt"_s));
+    w.form.PushButton6_Click();
+
+    QVERIFY2(g_vanished, "the file was not opened through open64");
+    QCOMPARE(w.messages(), QStringList{errorReportText(u"Path/File access error"_s,
+                                                       u"Form1.PushButton6_Click"_s, line)});
+    QStringList expected{u"earlier"_s};
+    if (several)
+        expected << u"a"_s << u"b"_s;
+    QCOMPARE(w.ui.listView1.texts(), expected);
+    QCOMPARE(w.ui.form.pointer(), 0);
+}
+
+void TestFaults::saveOverReadOnlyFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"old.txt"_s);
+    QVERIFY(writeFile(path, "previous\r\n"));
+    if (!makeReadOnly(path, true))
+        QSKIP("neither chattr +i nor file permissions can make a file read-only here");
+    Fixture w;
+    for (const QString& text : kRows) {
+        w.ui.listView2.appendItem(text);
+        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
+    }
+    w.ui.commonDialog1.chooseNext(path);
+    w.form.PushButton1_Click();
+    const QMap<QString, QByteArray> after = snapshot(dir.path());
+    QVERIFY(makeReadOnly(path, false));
+
+    // Creating fails; every write and the commit are reported in turn.
+    const QStringList messages = w.messages();
+    QCOMPARE(messages.size(), 5);
+    QVERIFY2(messages.first().startsWith(u"Path/File access error: "_s), qPrintable(messages[0]));
+    QVERIFY(messages.first().contains(u"not writable"_s));
+    QCOMPARE(messages.mid(1), saveReports(u"Object variable or With block variable not set"_s,
+                                          {170, 222, 222, 232}));
+    QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
+    QCOMPARE(w.ui.listView2.texts(), kRows);
+    QCOMPARE(w.ui.form.pointer(), 0);
+}
+
+// Three checked rows: the save lets events run 22 times and creates its file between pumps 7
+// and 8; the user (or another program) removes the target folder at the given pump.
+void TestFaults::folderVanishesDuringSave_data() {
+    QTest::addColumn<int>("pump");
+    QTest::addColumn<bool>("recreated");
+    QTest::newRow("while the rows are written") << 8 << false;
+    QTest::newRow("before the last line") << 22 << false;
+    QTest::newRow("replaced by an empty folder") << 15 << true;
+}
+
+void TestFaults::folderVanishesDuringSave() {
+    QFETCH(int, pump);
+    QFETCH(bool, recreated);
+
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"out"_s);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeFile(folder + u"/old.txt"_s, "previous\r\n"));
+    Fixture w;
+    for (const QString& text : kRows) {
+        w.ui.listView2.appendItem(text);
+        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), true);
+    }
+    w.ui.commonDialog1.chooseNext(folder + u"/old.txt"_s);
+    bool removed = false;
+    w.ui.events.at(pump, [&] {
+        removed = QDir(folder).removeRecursively() && (!recreated || QDir().mkpath(folder));
+    });
+    w.form.PushButton1_Click();
+
+    QVERIFY(removed);
+    QCOMPARE(w.ui.listView2.texts(), kRows);
+    QCOMPARE(w.ui.form.pointer(), 0);
+    // The save ends whole or not at all. Where the file system lets a file be written without a
+    // name (Qt then names it at the commit), it lands complete in a folder made anew.
+    const QStringList messages = w.messages();
+    if (recreated && messages.isEmpty()) {
+        QByteArray whole =
+            (u"Results - Extend bar to show all >"_s + QString(59, u' ') + u">\t\r\n"_s).toUtf8();
+        for (const QString& text : kRows)
+            whole += (text.leftJustified(94) + u"\t\r\n"_s).toUtf8();
+        QCOMPARE(snapshot(folder), (QMap<QString, QByteArray>{{u"old.txt"_s, whole}}));
+        return;
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().startsWith(u"Device I/O error: "_s), qPrintable(messages.first()));
+    QVERIFY(messages.first().endsWith(
+        errorReportText(QString(), u"Save.SaveListviewProperlySpaced"_s, 232)));
+    QVERIFY(snapshot(folder).isEmpty());
+    QCOMPARE(snapshot(dir.path()).keys(), recreated ? QStringList{u"out"_s} : QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestFaults)
+#include "test_faults.moc"
