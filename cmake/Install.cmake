@@ -1,0 +1,64 @@
+# Installs the program where desktops look for it: the program, its desktop entry, its AppStream
+# metainfo and its icon (scalable, plus rendered sizes) under the hicolor theme. The optional
+# skin and cursor files are still looked up beside the program. `cpack` builds a Debian package
+# of the same files.
+include(GNUInstallDirs)
+
+set(TAVROLIN_APP_ID org.example.Tavrolin)
+set(TAVROLIN_DATA ${PROJECT_SOURCE_DIR}/data)
+set(TAVROLIN_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(TAVROLIN_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+install(TARGETS tavrolin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${TAVROLIN_DATA}/${TAVROLIN_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TAVROLIN_DATA}/${TAVROLIN_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TAVROLIN_DATA}/tavrolin.svg
+        DESTINATION ${TAVROLIN_ICON_DIR}/scalable/apps
+        RENAME ${TAVROLIN_APP_ID}.svg)
+
+# The fixed sizes are rendered from the SVG, so there is one drawing to keep.
+find_program(TAVROLIN_RSVG_CONVERT rsvg-convert)
+if(TAVROLIN_RSVG_CONVERT)
+    set(rendered_icons)
+    foreach(size IN LISTS TAVROLIN_ICON_SIZES)
+        set(png ${CMAKE_BINARY_DIR}/icons/${size}x${size}/${TAVROLIN_APP_ID}.png)
+        add_custom_command(OUTPUT ${png}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
+            COMMAND ${TAVROLIN_RSVG_CONVERT} -w ${size} -h ${size} -o ${png}
+                    ${TAVROLIN_DATA}/tavrolin.svg
+            DEPENDS ${TAVROLIN_DATA}/tavrolin.svg
+            COMMENT "Rendering the ${size}x${size} icon"
+            VERBATIM)
+        install(FILES ${png} DESTINATION ${TAVROLIN_ICON_DIR}/${size}x${size}/apps)
+        list(APPEND rendered_icons ${png})
+    endforeach()
+    add_custom_target(tavrolin_icons ALL DEPENDS ${rendered_icons})
+else()
+    message(WARNING "rsvg-convert (Debian package librsvg2-bin) not found: only the scalable "
+                    "and the 64x64 icon are installed")
+    install(FILES ${TAVROLIN_DATA}/tavrolin.png
+            DESTINATION ${TAVROLIN_ICON_DIR}/64x64/apps
+            RENAME ${TAVROLIN_APP_ID}.png)
+endif()
+
+# The Debian package. Its dependencies come from dpkg-shlibdeps (package dpkg-dev), which reads
+# them off the libraries the program links.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavrolin)
+set(CPACK_PACKAGE_VENDOR Quendale)
+set(CPACK_PACKAGE_CONTACT "Tavrolin maintainers <support@tavrolin.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Join a list of entries into one delimited list")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tavrolin turns a list of entries, typed, loaded from text files, dropped or pasted, into one delimited list that can be saved to a CSV or text file or copied to the clipboard.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://tavrolin.example.org/)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A plugin is loaded at run time, so dpkg-shlibdeps cannot see it; without it the window icon
+# falls back to the built-in picture.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
+include(CPack)

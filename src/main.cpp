@@ -7,6 +7,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quendale"));
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
+    // Lets the desktop match the window to its installed entry, name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tavrolin"));
 
     tavrolin::qt::QtToolkit toolkit;
     tavrolin::Form1 form(toolkit.toolkit());

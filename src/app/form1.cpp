@@ -8,6 +8,7 @@
 #include "common/toolkit/toolkit.h"
 #include "common/untrapped_handler.h"
 #include "create/list_creation.h"
+#include "entries/dropped_input.h"
 #include "entries/entry_list_editing.h"
 #include "entries/list_file_loading.h"
 #include "output/clipboard_copy.h"
@@ -82,6 +83,18 @@ void Form1::ListView1_DblClick() {
 void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == kKeyDelete)
         ListView1_DblClick();
+}
+
+void Form1::ListView1_FilesDropped(const QStringList& paths) {
+    loadDroppedFiles(m_ui, paths);
+}
+
+void Form1::ListView1_TextDropped(const QString& text) {
+    appendDroppedText(m_ui, text);
+}
+
+void Form1::ListView1_Paste() {
+    pasteClipboardText(m_ui);
 }
 
 void Form1::Combo1_Click() {

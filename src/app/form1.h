@@ -3,6 +3,7 @@
 #include "create/separator.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tavrolin {
 
@@ -24,6 +25,9 @@ public:
     void PushButton8_Click();
     void ListView1_DblClick();
     void ListView1_KeyDown(int keyCode, int shift);
+    void ListView1_FilesDropped(const QStringList& paths);
+    void ListView1_TextDropped(const QString& text);
+    void ListView1_Paste();
 
     // List creation.
     void Combo1_Click();

@@ -14,8 +14,7 @@ public:
 
     void holdForAttempts(int attempts) { m_busyAttempts = attempts; }
     int attempts() const { return m_attempts; }
-    // Nothing when the clipboard is empty.
-    const std::optional<QString>& text() const { return m_text; }
+    std::optional<QString> text() const override { return m_text; }
     void setContent(const QString& text) { m_text = text; }
 
 private:

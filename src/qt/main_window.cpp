@@ -167,7 +167,11 @@ void MainWindow::setCaption(const QString& caption) {
 }
 
 void MainWindow::setProgramIcon() {
-    const QIcon icon(QStringLiteral(":/icons/tavrolin.png"));
+    // The scalable icon stays sharp at every size and scale; without the SVG plugin the
+    // picture is used.
+    const bool svg = QImageReader::supportedImageFormats().contains("svg");
+    const QIcon icon(svg ? QStringLiteral(":/icons/tavrolin.svg")
+                         : QStringLiteral(":/icons/tavrolin.png"));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }

@@ -1,7 +1,10 @@
 #include "qt_clipboard.h"
 
+#include "drop_and_paste.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace tavrolin::qt {
 
@@ -25,6 +28,13 @@ bool QtClipboard::setText(const QString& text, int /*format*/) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
     return !reportsOwnership() || clipboard->ownsClipboard();
+}
+
+std::optional<QString> QtClipboard::text() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !(data->hasText() || data->hasUrls()))
+        return std::nullopt;
+    return plainText(*data);
 }
 
 } // namespace tavrolin::qt

@@ -1,6 +1,7 @@
 #include "qt_toolkit.h"
 
 #include "app/form1.h"
+#include "drop_and_paste.h"
 #include "event_wiring.h"
 
 #include <QGroupBox>
@@ -80,6 +81,14 @@ void QtToolkit::connect(Form1& form) {
     m_wiring->onKeyDown(w.listView2, [&w, &form](int keyCode, int shift) {
         w.dispatch([&] { form.ListView2_KeyDown(keyCode, shift); });
     });
+    // Owned by the wiring, so it goes with it before the window.
+    new DropAndPaste(
+        w.listView1,
+        [&w, &form](const QStringList& paths) {
+            w.dispatch([&] { form.ListView1_FilesDropped(paths); });
+        },
+        [&w, &form](const QString& text) { w.dispatch([&] { form.ListView1_TextDropped(text); }); },
+        run([&form] { form.ListView1_Paste(); }), m_wiring);
 }
 
 void QtToolkit::show() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace tavrolin {
 
@@ -12,6 +13,8 @@ public:
     virtual bool clear() = 0;
     // Format 0 is the default text format.
     virtual bool setText(const QString& text, int format) = 0;
+    // The text on the clipboard; nothing when it holds no text.
+    virtual std::optional<QString> text() const = 0;
 };
 
 } // namespace tavrolin

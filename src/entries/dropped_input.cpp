@@ -1,0 +1,54 @@
+#include "dropped_input.h"
+
+#include "common/statement_trap.h"
+#include "common/toolkit/toolkit.h"
+#include "list_file_reader.h"
+
+#include <optional>
+
+namespace tavrolin {
+
+// The same rules as EntrySplitter, on the text itself: going through the 8-bit encoding would
+// cost two conversions and could alter text that is not valid UTF-16.
+void appendTextLines(ListView& list, QStringView text) {
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    bool endsWithLineFeed = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        list.appendItem(text.sliced(start, i - start).toString());
+        endsWithLineFeed = c == u'\n';
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size || endsWithLineFeed)
+        list.appendItem(text.sliced(start).toString());
+}
+
+void loadDroppedFiles(Toolkit& ui, const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_FilesDropped"));
+    trap(100, [&] { ui.form.setPointer(pointer::Hourglass); });
+    for (const QString& path : paths)
+        trap(102, [&] { LoadTextFileToListView(ui.listView1, path, ui.dialogs); });
+    trap(104, [&] { ui.form.setPointer(pointer::Default); });
+}
+
+void appendDroppedText(Toolkit& ui, const QString& text) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_TextDropped"));
+    trap(100, [&] { appendTextLines(ui.listView1, text); });
+}
+
+void pasteClipboardText(Toolkit& ui) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_Paste"));
+    std::optional<QString> text;
+    trap(100, [&] { text = ui.clipboard.text(); });
+    if (text)
+        trap(102, [&] { appendTextLines(ui.listView1, *text); });
+}
+
+} // namespace tavrolin

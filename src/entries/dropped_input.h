@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+namespace tavrolin {
+
+class ListView;
+struct Toolkit;
+
+// Appends text to the list one entry per line, with the line rules of list files: CR, CR LF
+// and a lone LF each end an entry, the rest after the last one is one more entry, and so is the
+// empty text after a final LF. No trap of its own: an error passes to the caller.
+void appendTextLines(ListView& list, QStringView text);
+
+// Files dropped on the entry list: each is loaded as "Load List From Text File" loads it, in
+// the order dropped, under the busy pointer.
+void loadDroppedFiles(Toolkit& ui, const QStringList& paths);
+
+// Text dropped on the entry list, and the clipboard's text pasted into it: one entry per line.
+void appendDroppedText(Toolkit& ui, const QString& text);
+void pasteClipboardText(Toolkit& ui);
+
+} // namespace tavrolin

@@ -1,0 +1,94 @@
+#include "drop_and_paste.h"
+
+#include <QAbstractScrollArea>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace tavrolin::qt {
+
+namespace {
+
+bool usable(const QMimeData* data) {
+    return data != nullptr && (data->hasText() || data->hasUrls());
+}
+
+// Answers a drag that enters or moves over the list: a copy when the data can be used.
+void answerDrag(QDropEvent* event) {
+    if (usable(event->mimeData()) && event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace
+
+QString plainText(const QMimeData& data) {
+    if (data.hasFormat(QStringLiteral("text/plain")))
+        return data.text();
+    QStringList links;
+    const QList<QUrl> urls = data.urls();
+    for (const QUrl& url : urls)
+        links.append(url.toDisplayString());
+    return links.join(u'\n');
+}
+
+DropAndPaste::DropAndPaste(QAbstractScrollArea* view, FilesHandler files, TextHandler text,
+                           std::function<void()> paste, QObject* parent)
+    : QObject(parent)
+    , m_view(view)
+    , m_files(std::move(files))
+    , m_text(std::move(text))
+    , m_paste(std::move(paste)) {
+    view->viewport()->setAcceptDrops(true);
+    view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
+}
+
+QStringList DropAndPaste::localFiles(const QMimeData& data) {
+    QStringList paths;
+    const QList<QUrl> urls = data.urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+bool DropAndPaste::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == m_view->viewport() &&
+        (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        answerDrag(drop);
+        if (type != QEvent::Drop || !drop->isAccepted())
+            return true;
+        // The handler runs once the drop is answered: a message box shown inside the drop
+        // would keep the source program waiting for the end of the drag.
+        const QStringList files = localFiles(*drop->mimeData());
+        const QString text = files.isEmpty() ? plainText(*drop->mimeData()) : QString();
+        QMetaObject::invokeMethod(
+            this,
+            [this, files, text] {
+                if (!files.isEmpty())
+                    m_files(files);
+                else
+                    m_text(text);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    if (watched == m_view && (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        event->accept();
+        if (type == QEvent::KeyPress)
+            m_paste();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,174 @@
+// Files and text dropped on the entry list and text pasted into it, through the window's
+// handlers on the toolkit in memory.
+
+#include "app/form1.h"
+#include "common/error_report.h"
+#include "common/text_encoding.h"
+#include "entries/list_file_reader.h"
+#include "headless/headless_toolkit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Fixture {
+    Fixture() {
+        form.Form_Load();
+        ui.listView1.appendItem(u"kept"_s);
+    }
+
+    QStringList messages() const {
+        QStringList texts;
+        for (const ShownMessage& message : ui.dialogs.messages())
+            texts.append(message.text);
+        return texts;
+    }
+
+    HeadlessToolkit ui;
+    Form1 form{ui.toolkit()};
+};
+
+// What a list file with the same text as bytes would give.
+QStringList asListFile(const QString& text) {
+    QStringList entries;
+    EntrySplitter splitter([&](QString entry) { entries.append(std::move(entry)); });
+    splitter.feed(encode8Bit(text));
+    splitter.finish();
+    return entries;
+}
+
+} // namespace
+
+class TestDroppedInput : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void dropFiles_data();
+    void dropFiles();
+    void dropAndPasteText_data();
+    void dropAndPasteText();
+    void pasteWithoutText();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDroppedInput::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    };
+    write("a.txt", "1\r\n2\r\n");
+    write("b.txt", "3\n4");
+    QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
+}
+
+void TestDroppedInput::dropFiles_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList a{u"1"_s, u"2"_s};
+    const QStringList b{u"3"_s, u"4"_s};
+    const QString folderError =
+        errorReportText(u"Path/File access error"_s, u"Form1.ListView1_FilesDropped"_s, 102);
+    QTest::newRow("nothing") << QStringList() << QStringList() << QStringList();
+    QTest::newRow("in the order dropped")
+        << QStringList{u"b.txt"_s, u"a.txt"_s} << b + a << QStringList();
+    QTest::newRow("same file twice")
+        << QStringList{u"a.txt"_s, u"a.txt"_s} << a + a << QStringList();
+    QTest::newRow("vanished among others") << QStringList{u"a.txt"_s, u"gone.txt"_s, u"b.txt"_s}
+                                           << a + b << QStringList{u"File not found"_s};
+    QTest::newRow("folder among others")
+        << QStringList{u"folder"_s, u"b.txt"_s} << b << QStringList{folderError};
+}
+
+void TestDroppedInput::dropFiles() {
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, messages);
+
+    Fixture w;
+    w.ui.form.setPointer(99);
+    int pointerWhileLoading = -1;
+    w.ui.dialogs.onNextMessage([&] { pointerWhileLoading = w.ui.form.pointer(); });
+    QStringList paths;
+    for (const QString& name : names)
+        paths.append(m_dir.filePath(name));
+    w.form.ListView1_FilesDropped(paths);
+
+    QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
+    QCOMPARE(w.messages(), messages);
+    if (!messages.isEmpty())
+        QCOMPARE(pointerWhileLoading, 11);
+    // An empty drop leaves the pointer alone; a load ends with the default one.
+    QCOMPARE(w.ui.form.pointer(), names.isEmpty() ? 99 : 0);
+}
+
+void TestDroppedInput::dropAndPasteText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("empty") << QString() << QStringList();
+    QTest::newRow("one line, no end") << u"a"_s << QStringList{u"a"_s};
+    QTest::newRow("CR LF, final CR LF") << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF, final LF") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s, QString()};
+    QTest::newRow("CR alone") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("only CR LF") << u"\r\n"_s << QStringList{QString()};
+    QTest::newRow("only LF") << u"\n"_s << QStringList{QString(), QString()};
+    QTest::newRow("LF then CR LF") << u"a\n\r\nb"_s << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("empty line, spaces, duplicate")
+        << u" x \r\n\r\n\tx\r\n x "_s << QStringList{u" x "_s, QString(), u"\tx"_s, u" x "_s};
+    QTest::newRow("beyond Latin-1")
+        << u"\u00e9t\u00e9\r\n\U0001F600"_s << QStringList{u"\u00e9t\u00e9"_s, u"\U0001F600"_s};
+}
+
+// Dropped and pasted text follow the rules of list files exactly; an append that fails is
+// reported and stops the rest.
+void TestDroppedInput::dropAndPasteText() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+    QCOMPARE(asListFile(text), expected);
+
+    Fixture dropped;
+    dropped.ui.form.setPointer(11); // a creation running: adding is not refused
+    dropped.form.ListView1_TextDropped(text);
+    QCOMPARE(dropped.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
+    QCOMPARE(dropped.ui.form.pointer(), 11);
+
+    Fixture pasted;
+    pasted.ui.clipboard.setContent(text);
+    pasted.form.ListView1_Paste();
+    QCOMPARE(pasted.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
+    QCOMPARE(pasted.messages(), QStringList());
+
+    if (expected.size() < 2 || expected.at(0) == expected.at(1))
+        return;
+    Fixture failing;
+    failing.ui.listView1.failAppendOf(expected.at(1));
+    failing.ui.clipboard.setContent(text);
+    failing.form.ListView1_Paste();
+    QCOMPARE(failing.ui.listView1.texts(), (QStringList{u"kept"_s, expected.first()}));
+    QCOMPARE(failing.messages(),
+             QStringList{errorReportText(u"Out of memory"_s, u"Form1.ListView1_Paste"_s, 102)});
+}
+
+void TestDroppedInput::pasteWithoutText() {
+    Fixture w;
+    w.form.ListView1_Paste();
+    QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s});
+    QCOMPARE(w.messages(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestDroppedInput)
+#include "test_dropped_input.moc"

@@ -1,0 +1,145 @@
+// Drops on the entry list and Ctrl+V in it, in the real window offscreen: synthesised drag
+// events carry the files and text, the offscreen clipboard the pasted text.
+
+#include "window_fixture.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <QUrl>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList entries(RealWindow& w) {
+    ListView& list = w.toolkit.toolkit().listView1;
+    QStringList texts;
+    for (int i = 1; i <= list.itemCount(); ++i)
+        texts.append(list.itemText(i));
+    return texts;
+}
+
+} // namespace
+
+class TestDropAndPaste : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void drop_data();
+    void drop();
+    void pasteAppendsTheClipboardText();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDropAndPaste::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    QFile a(m_dir.filePath(u"a.txt"_s));
+    QVERIFY(a.open(QIODevice::WriteOnly) && a.write("1\r\n2\r\n") == 6);
+    QFile b(m_dir.filePath(u"b.txt"_s));
+    QVERIFY(b.open(QIODevice::WriteOnly) && b.write("3\n4") == 3);
+}
+
+void TestDropAndPaste::drop_data() {
+    QTest::addColumn<QStringList>("urls"); // names in the temporary folder, or whole URLs
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("message");
+
+    const QStringList a{u"1"_s, u"2"_s};
+    const QStringList b{u"3"_s, u"4"_s};
+    QTest::newRow("files, in the order dropped")
+        << QStringList{u"b.txt"_s, u"a.txt"_s} << QString() << true << b + a << QString();
+    QTest::newRow("vanished file")
+        << QStringList{u"a.txt"_s, u"gone.txt"_s} << QString() << true << a << u"File not found"_s;
+    QTest::newRow("files win over their text")
+        << QStringList{u"a.txt"_s} << u"a.txt"_s << true << a << QString();
+    QTest::newRow("text, line by line")
+        << QStringList() << u"x\r\ny\n\nz"_s << true
+        << QStringList{u"x"_s, u"y"_s, QString(), u"z"_s} << QString();
+    // Links are no local files: they are taken as the text they show.
+    QTest::newRow("links") << QStringList{u"https://example.org/a"_s, u"https://example.org/b"_s}
+                           << QString() << true
+                           << QStringList{u"https://example.org/a"_s, u"https://example.org/b"_s}
+                           << QString();
+    QTest::newRow("neither") << QStringList() << QString() << false << QStringList() << QString();
+}
+
+void TestDropAndPaste::drop() {
+    QFETCH(QStringList, urls);
+    QFETCH(QString, text);
+    QFETCH(bool, usable);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, message);
+
+    RealWindow w;
+    w.toolkit.toolkit().listView1.appendItem(u"kept"_s);
+    QMimeData data;
+    QList<QUrl> list;
+    for (const QString& url : urls)
+        list.append(url.contains(u':') ? QUrl(url) : QUrl::fromLocalFile(m_dir.filePath(url)));
+    if (!list.isEmpty())
+        data.setUrls(list);
+    if (!text.isEmpty())
+        data.setText(text);
+    data.setData(u"image/png"_s, "\x89PNG");
+
+    QWidget* viewport = w.toolkit.window().listView1->viewport();
+    const QPoint at = viewport->rect().center();
+    // Shift asks for a move: the list must still take only a copy, so the source keeps its data.
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QCOMPARE(enter.isAccepted(), usable);
+
+    QString shown;
+    int pointerWhileLoading = -1;
+    if (!message.isEmpty()) {
+        whenModalShows([&](QWidget* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                shown = box->text();
+                pointerWhileLoading = w.toolkit.window().pointer();
+                box->accept();
+            }
+        });
+    }
+    QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(viewport, &drop);
+    QCOMPARE(drop.isAccepted(), usable);
+    if (usable)
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+
+    QTRY_COMPARE(entries(w), QStringList{u"kept"_s} + expected);
+    QTRY_COMPARE(shown, message);
+    if (!message.isEmpty())
+        QCOMPARE(pointerWhileLoading, 11);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
+}
+
+void TestDropAndPaste::pasteAppendsTheClipboardText() {
+    RealWindow w;
+    QTreeView* view = w.toolkit.window().listView1;
+    QGuiApplication::clipboard()->setText(u"p\r\nq\n"_s);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(entries(w), (QStringList{u"p"_s, u"q"_s, QString()}));
+
+    // No text on the clipboard, and a V without Ctrl: nothing is added.
+    auto* image = new QMimeData;
+    image->setData(u"image/png"_s, "\x89PNG");
+    QGuiApplication::clipboard()->setMimeData(image);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_V);
+    QCOMPARE(entries(w), (QStringList{u"p"_s, u"q"_s, QString()}));
+}
+
+QTEST_MAIN(TestDropAndPaste)
+#include "test_drop_and_paste.moc"
