@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "common/runtime_error.h"
+#include "labelled_progress_bar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -104,14 +105,14 @@ MainWindow::MainWindow()
     pushButton3 = makeButton(QStringLiteral("PushButton3"), QStringLiteral("Clear Results"),
                              {4080, 6675, 3840, 405});
 
-    progressBar1 = new QProgressBar(this);
+    progressBar1 = new LabelledProgressBar(this);
     progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1->setGeometry(pixels({120, 7200, 7800, 405}));
     progressBar1->setRange(0, 100);
     progressBar1->setValue(0);
     progressBar1->setTextVisible(true);
     progressBar1->setAlignment(Qt::AlignCenter);
-    progressBar1->setFormat(QStringLiteral("Progress Bar"));
+    progressBar1->setLabel(QStringLiteral("Progress Bar"));
 
     // The designed tab order; the frame cannot hold the focus and is left out.
     const QList<QWidget*> tabOrder = {listView1, pushButton6, pushButton2, pushButton4,

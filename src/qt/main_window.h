@@ -10,11 +10,12 @@
 
 class QComboBox;
 class QGroupBox;
-class QProgressBar;
 class QPushButton;
 class QTreeView;
 
 namespace tavrolin::qt {
+
+class LabelledProgressBar;
 
 // The main window and its controls, placed as designed (1 pixel = 15 twips at 96 dpi). Its
 // pointer is the window-wide one: child controls set none of their own, so it shows over all.
@@ -36,7 +37,7 @@ public:
     QPushButton* pushButton8 = nullptr;
     QGroupBox* frame1 = nullptr;
     QComboBox* combo1 = nullptr;
-    QProgressBar* progressBar1 = nullptr;
+    LabelledProgressBar* progressBar1 = nullptr;
 
     QString programFolder() const override;
     void setCaption(const QString& caption) override;

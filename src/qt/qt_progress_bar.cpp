@@ -1,12 +1,14 @@
 #include "qt_progress_bar.h"
 
-#include <QProgressBar>
+#include "labelled_progress_bar.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace tavrolin::qt {
 
-QtProgressBar::QtProgressBar(QProgressBar* widget) : m_widget(widget), m_text(widget->format()) {}
+QtProgressBar::QtProgressBar(LabelledProgressBar* widget)
+    : m_widget(widget), m_text(widget->text()) {}
 
 void QtProgressBar::setValue(double value) {
     m_value = value;
@@ -31,9 +33,7 @@ void QtProgressBar::show() {
     // The bar shows whole percentages; a value past either end of the scale is held there.
     const double clamped = std::isnan(m_value) ? 0.0 : std::clamp(m_value, 0.0, 100.0);
     m_widget->setValue(int(std::lround(clamped)));
-    QString format = m_text;
-    format.replace(u'%', QStringLiteral("%%"));
-    m_widget->setFormat(format);
+    m_widget->setLabel(m_text);
 }
 
 } // namespace tavrolin::qt

@@ -1,8 +1,11 @@
+#include "qt/labelled_progress_bar.h"
 #include "window_fixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -10,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -76,6 +80,8 @@ private Q_SLOTS:
     void deleteAndDoubleClickRemoveTheSelectedEntry();
     void resultRowsAreCheckable();
     void pointerFollowsTheMouse();
+    void savesAndCopiesTheCheckedResult();
+    void progressBarHoldsItsScale();
 };
 
 void TestMainWindow::controlsAtTheirPlaces_data() {
@@ -344,6 +350,50 @@ void TestMainWindow::pointerFollowsTheMouse() {
     moveMouseOver(window.pushButton1);
     moveMouseOver(&window);
     QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+}
+
+void TestMainWindow::savesAndCopiesTheCheckedResult() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("result"));
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    acceptMessage(nullptr);
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    window.listView2->model()->setData(window.listView2->model()->index(0, 0), Qt::Checked,
+                                       Qt::CheckStateRole);
+
+    whenModalShows([path](QWidget* dialog) {
+        if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            QCOMPARE(files->windowTitle(), QStringLiteral("Save"));
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept();
+        }
+    });
+    QTest::mouseClick(window.pushButton1, Qt::LeftButton);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray caption = "Results - Extend bar to show all >" + QByteArray(59, ' ') + '>';
+    QCOMPARE(saved.readAll(),
+             caption + "\t\r\nfirst, second, third, fourth" + QByteArray(94 - 28, ' ') + "\t\r\n");
+
+    QString message;
+    acceptMessage(&message);
+    QTest::mouseClick(window.pushButton7, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("first, second, third, fourth\r\n"));
+    QVERIFY(message.startsWith(QStringLiteral("Results have been copied to the clipboard.\n\n")));
+}
+
+void TestMainWindow::progressBarHoldsItsScale() {
+    RealWindow real;
+    ProgressBar& bar = real.toolkit.toolkit().progressBar1;
+    bar.setValue(150.5);
+    bar.setText(QStringLiteral("100% of entries"));
+    QTRY_COMPARE(real.toolkit.window().progressBar1->value(), 100);
+    QCOMPARE(real.toolkit.window().progressBar1->text(), QStringLiteral("100% of entries"));
+    bar.setValue(-3);
+    QTRY_COMPARE(real.toolkit.window().progressBar1->value(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
