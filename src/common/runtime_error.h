@@ -33,6 +33,7 @@ constexpr int DeviceIo = 57;
 constexpr int PathFileAccess = 75;
 constexpr int ObjectNotSet = 91;
 constexpr int InvalidPropertyValue = 380;
+constexpr int ClipboardBusy = 521;
 constexpr int NameBufferTooSmall = 20476;
 constexpr int IndexOutOfBounds = 35600;
 } // namespace error

@@ -1,6 +1,7 @@
 #include "clipboard_copy.h"
 
 #include "column_cells.h"
+#include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/toolkit/toolkit.h"
 
@@ -83,7 +84,12 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
         trap(162, [&] { text += QStringLiteral("\r\n"); });
     }
     trap(166, [&] { ClipboardClear(clipboard); });
-    trap(168, [&] { ClipboardSetText(clipboard, text, 0); });
+    // A clipboard held by another program throughout would otherwise be followed by the
+    // "copied" message alone, and the user would paste something else.
+    trap(168, [&] {
+        if (!ClipboardSetText(clipboard, text, 0))
+            throw RuntimeError(error::ClipboardBusy, QStringLiteral("Can't open Clipboard"));
+    });
 }
 
 void copyResults(Toolkit& ui) {

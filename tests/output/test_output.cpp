@@ -1,6 +1,7 @@
 // The results list, the result file and the clipboard copy.
 
 #include "app/form1.h"
+#include "common/error_report.h"
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
 #include "headless/headless_toolkit.h"
@@ -480,19 +481,21 @@ void TestOutput::busyClipboard_data() {
     QTest::addColumn<int>("busy");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("attempts");
+    QTest::addColumn<bool>("reported");
 
     const QString copied = u"r\r\n"_s;
-    QTest::newRow("free") << 0 << copied << 2;
-    QTest::newRow("clear succeeds at the last attempt") << 999 << copied << 1001;
-    QTest::newRow("clear fails, set succeeds") << 1000 << copied << 1001;
-    QTest::newRow("set succeeds at the last attempt") << 1999 << copied << 2000;
-    QTest::newRow("both fail") << 2000 << u"<untouched>"_s << 2000;
+    QTest::newRow("free") << 0 << copied << 2 << false;
+    QTest::newRow("clear succeeds at the last attempt") << 999 << copied << 1001 << false;
+    QTest::newRow("clear fails, set succeeds") << 1000 << copied << 1001 << false;
+    QTest::newRow("set succeeds at the last attempt") << 1999 << copied << 2000 << false;
+    QTest::newRow("both fail") << 2000 << u"<untouched>"_s << 2000 << true;
 }
 
 void TestOutput::busyClipboard() {
     QFETCH(int, busy);
     QFETCH(QString, expected);
     QFETCH(int, attempts);
+    QFETCH(bool, reported);
 
     Fixture w;
     fill(w.ui.listView2, {u"+r"_s});
@@ -501,8 +504,14 @@ void TestOutput::busyClipboard() {
     w.form.PushButton7_Click();
     QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
     QCOMPARE(w.ui.clipboard.attempts(), attempts);
-    QCOMPARE(w.ui.dialogs.messages().size(), 1);
-    QCOMPARE(w.ui.dialogs.messages().first().text, kPasteMessage);
+    // A text that never reached the clipboard is reported before the usual message.
+    const auto& messages = w.ui.dialogs.messages();
+    QCOMPARE(messages.size(), reported ? 2 : 1);
+    if (reported) {
+        QCOMPARE(messages.first().text, errorReportText(u"Can't open Clipboard"_s,
+                                                        u"Main.CopyListViewToClipboardTab"_s, 168));
+    }
+    QCOMPARE(messages.last().text, kPasteMessage);
 }
 
 int main(int argc, char** argv) {
