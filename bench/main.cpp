@@ -5,6 +5,7 @@
 #include "event_gap_meter.h"
 #include "modal_script.h"
 #include "qt/qt_toolkit.h"
+#include "qt/report_view.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 #include <cstdio>
 
 using namespace tavrolin;

@@ -45,8 +45,11 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
     return 0;
 }
 
-// A byte-order mark is text like any other here: it is kept, not dropped.
+// A byte-order mark is text like any other here: it is kept, not dropped. QString::fromUtf8
+// would drop a leading one; it is the faster path for every other text.
 QString fromValidUtf8(QByteArrayView bytes) {
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }

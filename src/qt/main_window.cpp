@@ -2,6 +2,7 @@
 
 #include "common/runtime_error.h"
 #include "labelled_progress_bar.h"
+#include "report_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTreeView>
 #include <QtEndian>
 
 namespace tavrolin::qt {
@@ -142,18 +142,10 @@ QPushButton* MainWindow::makeButton(const QString& name, const QString& caption,
     return button;
 }
 
-QTreeView* MainWindow::makeListView(const QString& name, QRect twips) {
-    auto* view = new QTreeView(this);
+ReportView* MainWindow::makeListView(const QString& name, QRect twips) {
+    auto* view = new ReportView(this);
     view->setObjectName(name);
     view->setGeometry(pixels(twips));
-    view->setRootIsDecorated(false);
-    view->setItemsExpandable(false);
-    view->setUniformRowHeights(true);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setTextElideMode(Qt::ElideRight);
-    view->header()->setStretchLastSection(false);
     view->setToolTip(kListToolTip);
     view->setAccessibleDescription(kListToolTip);
     return view;
@@ -198,7 +190,7 @@ QList<ControlInfo> MainWindow::controls() const {
             kind = QStringLiteral("Frame");
         else if (qobject_cast<QPushButton*>(child) != nullptr)
             kind = QStringLiteral("PushButton");
-        else if (qobject_cast<QTreeView*>(child) != nullptr)
+        else if (qobject_cast<ReportView*>(child) != nullptr)
             kind = QStringLiteral("ListView");
         else if (qobject_cast<QProgressBar*>(child) != nullptr)
             kind = QStringLiteral("ProgressBar");

@@ -11,11 +11,11 @@
 class QComboBox;
 class QGroupBox;
 class QPushButton;
-class QTreeView;
 
 namespace tavrolin::qt {
 
 class LabelledProgressBar;
+class ReportView;
 
 // The main window and its controls, placed as designed (1 pixel = 15 twips at 96 dpi). Its
 // pointer is the window-wide one: child controls set none of their own, so it shows over all.
@@ -25,8 +25,8 @@ class MainWindow : public QWidget, public Window {
 public:
     MainWindow();
 
-    QTreeView* listView1 = nullptr;
-    QTreeView* listView2 = nullptr;
+    ReportView* listView1 = nullptr;
+    ReportView* listView2 = nullptr;
     QPushButton* pushButton1 = nullptr;
     QPushButton* pushButton2 = nullptr;
     QPushButton* pushButton3 = nullptr;
@@ -73,7 +73,7 @@ protected:
 
 private:
     QPushButton* makeButton(const QString& name, const QString& caption, QRect twips);
-    QTreeView* makeListView(const QString& name, QRect twips);
+    ReportView* makeListView(const QString& name, QRect twips);
     void finishDispatch();
 
     int m_pointer = pointer::Default;

@@ -1,8 +1,9 @@
 #include "qt_list_view.h"
 
+#include "report_view.h"
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
-#include <QTreeView>
 
 namespace tavrolin::qt {
 

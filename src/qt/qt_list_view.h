@@ -5,11 +5,12 @@
 #include <memory>
 
 class QAbstractItemModel;
-class QTreeView;
 
 namespace tavrolin::qt {
 
-// A list view whose data a QTreeView shows through a model. Appends are gathered: the view
+class ReportView;
+
+// A list view whose data a ReportView shows through a model. Appends are gathered: the view
 // hears of a burst of them in one notification when control returns to the event loop, so
 // loading a million entries costs one insertion, not a million.
 class QtListView : public StoredListView {
@@ -20,7 +21,7 @@ public:
     QtListView& operator=(const QtListView&) = delete;
 
     QAbstractItemModel* model() const;
-    void setView(QTreeView* view) { m_view = view; }
+    void setView(ReportView* view) { m_view = view; }
 
     int selectedItem() const override;
     void setColumnWidth(int column, int twips) override;
@@ -45,7 +46,7 @@ private:
     class Model;
 
     std::unique_ptr<Model> m_model;
-    QTreeView* m_view = nullptr;
+    ReportView* m_view = nullptr;
     bool m_showScheduled = false;
 };
 

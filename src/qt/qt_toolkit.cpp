@@ -3,11 +3,11 @@
 #include "app/form1.h"
 #include "drop_and_paste.h"
 #include "event_wiring.h"
+#include "report_view.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTreeView>
 
 namespace tavrolin::qt {
 

@@ -1,6 +1,7 @@
 // Drops on the entry list and Ctrl+V in it, in the real window offscreen: synthesised drag
 // events carry the files and text, the offscreen clipboard the pasted text.
 
+#include "qt/report_view.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -9,7 +10,6 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 #include <QUrl>
 
 using namespace tavrolin;
@@ -127,7 +127,7 @@ void TestDropAndPaste::drop() {
 
 void TestDropAndPaste::pasteAppendsTheClipboardText() {
     RealWindow w;
-    QTreeView* view = w.toolkit.window().listView1;
+    qt::ReportView* view = w.toolkit.window().listView1;
     QGuiApplication::clipboard()->setText(u"p\r\nq\n"_s);
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(entries(w), (QStringList{u"p"_s, u"q"_s, QString()}));

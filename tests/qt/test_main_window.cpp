@@ -1,4 +1,5 @@
 #include "qt/labelled_progress_bar.h"
+#include "qt/report_view.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 using namespace tavrolin;
 
@@ -159,7 +159,7 @@ void TestMainWindow::windowAndLists() {
         {QStringLiteral("ListView1"), QStringLiteral("List Entries")},
         {QStringLiteral("ListView2"), results}};
     for (const auto& [name, caption] : lists) {
-        auto* view = window.findChild<QTreeView*>(name);
+        auto* view = window.findChild<qt::ReportView*>(name);
         QCOMPARE(view->toolTip(), toolTip);
         QCOMPARE(view->model()->columnCount(), 1);
         QCOMPARE(view->model()->headerData(0, Qt::Horizontal).toString(), caption);
@@ -305,7 +305,7 @@ void TestMainWindow::deleteAndDoubleClickRemoveTheSelectedEntry() {
     auto& window = real.toolkit.window();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
     QCoreApplication::processEvents();
-    QTreeView* view = window.listView1;
+    qt::ReportView* view = window.listView1;
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
     QCOMPARE(real.toolkit.listView1().itemCount(), 3);

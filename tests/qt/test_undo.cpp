@@ -1,3 +1,4 @@
+#include "qt/report_view.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -11,7 +12,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 using namespace tavrolin;
 using tavrolin::qt::QtListView;
@@ -32,7 +32,7 @@ void answerNext(const QString& answer = {}) {
 }
 
 // The items of a list as the user sees them in the view, a check mark as a trailing "[x]".
-QStringList shown(const QtListView& list, QTreeView* view) {
+QStringList shown(const QtListView& list, qt::ReportView* view) {
     QCoreApplication::processEvents(); // appends reach the view from the event loop
     QStringList items;
     const QAbstractItemModel* model = view->model();
@@ -115,7 +115,7 @@ void TestUndo::undoAndRedoEachChange() {
     const Shown before = shownLists(real);
     QCOMPARE(before.results, QStringList({QStringLiteral("first, second, third, fourth[x]")}));
 
-    QTreeView* list = window.listView1;
+    qt::ReportView* list = window.listView1;
     if (action == QLatin1String("typed entry")) {
         answerNext(QStringLiteral("  typed  "));
         QTest::mouseClick(window.pushButton2, Qt::LeftButton);
@@ -284,7 +284,7 @@ void TestUndo::keyboardAndScreenReader() {
     };
     QCOMPARE(text(window.listView1, QAccessible::Name), QStringLiteral("List Entries"));
     QCOMPARE(text(window.listView2, QAccessible::Name), QStringLiteral("Results"));
-    for (QTreeView* list : {window.listView1, window.listView2})
+    for (qt::ReportView* list : {window.listView1, window.listView2})
         QCOMPARE(text(list, QAccessible::Description), list->toolTip());
     for (QPushButton* button : window.findChildren<QPushButton*>())
         QCOMPARE(text(button, QAccessible::Description), button->text());
@@ -301,7 +301,7 @@ void TestUndo::keyboardAndScreenReader() {
     QTest::keyClick(window.combo1, Qt::Key_Down);
     QCOMPARE(real.form.separator().text(), QStringLiteral(","));
 
-    QTreeView* list = window.listView1;
+    qt::ReportView* list = window.listView1;
     QCoreApplication::processEvents(); // appends reach the view from the event loop
     list->setFocus();
     list->setCurrentIndex(list->model()->index(0, 0));
@@ -312,7 +312,7 @@ void TestUndo::keyboardAndScreenReader() {
 
     answerNext();
     QTest::keyClick(window.pushButton4, Qt::Key_Return);
-    QTreeView* results = window.listView2;
+    qt::ReportView* results = window.listView2;
     results->setFocus();
     results->setCurrentIndex(results->model()->index(0, 0));
     QTest::keyClick(results, Qt::Key_Space);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QTableView>
+
+namespace tavrolin::qt {
+
+// A one-level list with column headers. A table view keeps a few bytes per row and grows by
+// the rows appended; a tree view lays out every row again after each append, which a list
+// of a million entries would feel at every burst.
+class ReportView : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit ReportView(QWidget* parent);
+
+    QHeaderView* header() const { return horizontalHeader(); }
+};
+
+} // namespace tavrolin::qt
