@@ -1,5 +1,7 @@
 #pragma once
 
+#include "packed_texts.h"
+
 #include <QList>
 #include <QStringList>
 #include <vector>
@@ -18,7 +20,7 @@ struct ListItem {
 // A run of items in the list's own column layout, so that a whole list moves in and out of a
 // view without a copy of its texts. subItems is empty or as long as texts.
 struct ListContents {
-    QList<QString> texts;
+    PackedTexts texts;
     std::vector<bool> checked;
     QList<QStringList> subItems;
 

@@ -21,7 +21,7 @@ void checkRoom(qsizetype count, qsizetype more) {
         throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
 }
 
-template <class List> List takeFrom(List& list, int first) {
+template <class List> List takeFrom(List& list, qsizetype first) {
     List tail(std::make_move_iterator(list.begin() + first), std::make_move_iterator(list.end()));
     list.erase(list.begin() + first, list.end());
     return tail;
@@ -86,7 +86,7 @@ void StoredListView::appendItem(QString text) {
 
 QString StoredListView::itemText(int item) const {
     checkItem(item);
-    return m_texts[item - 1];
+    return m_texts.text(item - 1);
 }
 
 QString StoredListView::itemSubItem(int item, int subItem) const {
@@ -122,7 +122,10 @@ void StoredListView::insertItem(int row, ListItem item) {
     if (!item.subItems.isEmpty() && m_subItems.isEmpty())
         m_subItems.resize(m_texts.size());
     beginInsertRange(row, row);
-    m_texts.insert(row, std::move(item.text));
+    if (m_texts.isEmpty())
+        m_texts.append(std::move(item.text));
+    else
+        m_texts.insert(row, item.text);
     m_checked.insert(m_checked.begin() + row, item.checked);
     if (!m_subItems.isEmpty())
         m_subItems.insert(row, std::move(item.subItems));
@@ -132,8 +135,9 @@ void StoredListView::insertItem(int row, ListItem item) {
 ListItem StoredListView::takeItem(int row) {
     checkRow(row, itemCount() - 1);
     beginRemove(row);
-    ListItem item{m_texts.takeAt(row), m_checked[size_t(row)],
+    ListItem item{m_texts.text(row), m_checked[size_t(row)],
                   m_subItems.isEmpty() ? QStringList() : m_subItems.takeAt(row)};
+    m_texts.remove(row);
     m_checked.erase(m_checked.begin() + row);
     endRemove();
     return item;
@@ -178,7 +182,7 @@ ListContents StoredListView::takeTail(int firstRow) {
     if (firstRow == itemCount())
         return tail;
     beginRemoveRange(firstRow, itemCount() - 1);
-    tail.texts = takeFrom(m_texts, firstRow);
+    tail.texts = m_texts.takeFrom(firstRow);
     tail.checked = takeFrom(m_checked, firstRow);
     if (!m_subItems.isEmpty())
         tail.subItems = takeFrom(m_subItems, firstRow);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list_change_observer.h"
+#include "packed_texts.h"
 #include "toolkit/list_view.h"
 
 #include <QList>
@@ -10,8 +11,8 @@
 namespace tavrolin {
 
 // The data of a list view, kept in contiguous columns of texts and check marks, so that a
-// million items cost one string each. Toolkits derive from it and only add what they show;
-// the hooks let a view follow the changes.
+// million items cost their characters and a few bytes each. Toolkits derive from it and only add
+// what they show; the hooks let a view follow the changes.
 class StoredListView : public ListView {
 public:
     void addColumn(const QString& caption) override;
@@ -27,6 +28,9 @@ public:
     bool itemChecked(int item) const override;
     void removeItem(int item) override;
     void removeAll() override;
+
+    // The text of a zero-based row without a copy, valid until the list next changes.
+    QStringView textAt(int row) const { return m_texts.at(row); }
 
     // What the user changes in the view, never the program.
     void setItemChecked(int item, bool checked);
@@ -56,7 +60,6 @@ protected:
     virtual void columnsChanged() {}
     virtual void itemChanged(int /*row*/) {}
 
-    const QString& textAt(int row) const { return m_texts[row]; }
     bool checkedAt(int row) const { return m_checked[size_t(row)]; }
 
 private:
@@ -70,7 +73,7 @@ private:
     void checkRow(int row, int last) const;
 
     QList<Column> m_columns;
-    QList<QString> m_texts;
+    PackedTexts m_texts;
     std::vector<bool> m_checked;
     // Empty until a sub-item is set: the lists of this program have one column.
     QList<QStringList> m_subItems;

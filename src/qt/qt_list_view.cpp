@@ -33,9 +33,9 @@ public:
         if (!index.isValid() || index.row() >= shownRows)
             return {};
         if (role == Qt::DisplayRole) {
-            const QString text = index.column() == 0
-                                     ? m_list.textAt(index.row())
-                                     : m_list.itemSubItem(index.row() + 1, index.column());
+            if (index.column() == 0)
+                return m_list.textAt(index.row()).left(kShownCharacters).toString();
+            const QString text = m_list.itemSubItem(index.row() + 1, index.column());
             return text.size() > kShownCharacters ? text.left(kShownCharacters) : text;
         }
         if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
