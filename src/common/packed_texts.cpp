@@ -4,6 +4,9 @@
 
 namespace tavrolin {
 
+// Each change first makes the room that may fail to come, so that a shortage of memory leaves
+// the texts as they were.
+
 void PackedTexts::shiftEnds(qsizetype from, qsizetype by) {
     for (qsizetype i = from; i < m_ends.size(); ++i)
         m_ends[i] += by;
@@ -19,13 +22,18 @@ void PackedTexts::append(QString&& text) {
         append(QStringView(text));
         return;
     }
+    m_ends.append(text.size());
     m_chars = std::move(text);
-    m_ends.append(m_chars.size());
 }
 
 void PackedTexts::append(QStringView text) {
-    m_chars.append(text);
-    m_ends.append(m_chars.size());
+    m_ends.append(m_chars.size() + text.size());
+    try {
+        m_chars.append(text);
+    } catch (...) {
+        m_ends.removeLast();
+        throw;
+    }
 }
 
 void PackedTexts::append(PackedTexts&& texts) {
@@ -33,9 +41,9 @@ void PackedTexts::append(PackedTexts&& texts) {
         *this = std::move(texts);
         return;
     }
+    m_ends.reserve(m_ends.size() + texts.m_ends.size());
     const qsizetype base = m_chars.size();
     m_chars.append(texts.m_chars);
-    m_ends.reserve(m_ends.size() + texts.m_ends.size());
     for (const qsizetype end : std::as_const(texts.m_ends))
         m_ends.append(base + end);
     texts = {};
@@ -43,9 +51,14 @@ void PackedTexts::append(PackedTexts&& texts) {
 
 void PackedTexts::insert(qsizetype i, QStringView text) {
     const qsizetype start = startOf(i);
-    m_chars.insert(start, text);
-    m_ends.insert(i, start);
-    shiftEnds(i, text.size());
+    m_ends.insert(i, start + text.size());
+    try {
+        m_chars.insert(start, text);
+    } catch (...) {
+        m_ends.removeAt(i);
+        throw;
+    }
+    shiftEnds(i + 1, text.size());
 }
 
 void PackedTexts::remove(qsizetype i) {
