@@ -1,11 +1,10 @@
 // Files and text dropped on the entry list and text pasted into it, through the window's
 // handlers on the toolkit in memory.
 
-#include "app/form1.h"
 #include "common/error_report.h"
 #include "common/text_encoding.h"
 #include "entries/list_file_reader.h"
-#include "headless/headless_toolkit.h"
+#include "headless_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,21 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Fixture {
-    Fixture() {
-        form.Form_Load();
-        ui.listView1.appendItem(u"kept"_s);
-    }
-
-    QStringList messages() const {
-        QStringList texts;
-        for (const ShownMessage& message : ui.dialogs.messages())
-            texts.append(message.text);
-        return texts;
-    }
-
-    HeadlessToolkit ui;
-    Form1 form{ui.toolkit()};
+// An entry is already in the list: what is dropped or pasted comes after it.
+struct Fixture : testing::HeadlessForm {
+    Fixture() { ui.listView1.appendItem(u"kept"_s); }
 };
 
 // What a list file with the same text as bytes would give.

@@ -1,8 +1,7 @@
 // Editing the entry list by hand and loading list files through the main window's handlers.
 
-#include "app/form1.h"
 #include "common/error_report.h"
-#include "headless/headless_toolkit.h"
+#include "headless_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,20 +17,7 @@ namespace {
 
 enum class Removal { DeleteKey, Backspace, DoubleClick };
 
-// The window as it stands after start-up, with every component in memory.
-struct Fixture {
-    Fixture() { form.Form_Load(); }
-
-    QStringList reports() const {
-        QStringList texts;
-        for (const ShownMessage& message : ui.dialogs.messages())
-            texts.append(message.text);
-        return texts;
-    }
-
-    HeadlessToolkit ui;
-    Form1 form{ui.toolkit()};
-};
+using Fixture = testing::HeadlessForm;
 
 QString report(const QString& description, const QString& procedure, int line) {
     return errorReportText(description, procedure, line);
@@ -116,7 +102,7 @@ void TestEntries::addOneItem() {
         QCOMPARE(input.title, u"Tavrolin"_s);
         QCOMPARE(input.defaultText, QString());
     }
-    QCOMPARE(w.reports(), QStringList());
+    QCOMPARE(w.messages(), QStringList());
 }
 
 void TestEntries::sampleEntries_data() {
@@ -143,7 +129,7 @@ void TestEntries::sampleEntries() {
     for (int i = 0; i < presses; ++i)
         w.form.PushButton8_Click();
     QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.reports(), QStringList());
+    QCOMPARE(w.messages(), QStringList());
 }
 
 void TestEntries::failingSampleAppend() {
@@ -151,7 +137,7 @@ void TestEntries::failingSampleAppend() {
     w.ui.listView1.failAppendOf(u"second"_s);
     w.form.PushButton8_Click();
     QCOMPARE(w.ui.listView1.texts(), (QStringList{u"first"_s, u"third"_s, u"fourth"_s}));
-    QCOMPARE(w.reports(),
+    QCOMPARE(w.messages(),
              QStringList{report(u"Out of memory"_s, u"Form1.PushButton8_Click"_s, 102)});
     QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkExclamation);
     QCOMPARE(w.ui.dialogs.messages().first().title, u"Application Error"_s);
@@ -160,7 +146,7 @@ void TestEntries::failingSampleAppend() {
     w.ui.listView1.failAppendOf(u"typed"_s);
     w.ui.dialogs.answerNextInput(u"typed"_s);
     w.form.PushButton2_Click();
-    QCOMPARE(w.reports(),
+    QCOMPARE(w.messages(),
              QStringList{report(u"Out of memory"_s, u"Form1.PushButton2_Click"_s, 104)});
 }
 
@@ -211,7 +197,7 @@ void TestEntries::removeSelected() {
     }
     QCOMPARE(w.ui.listView1.texts(), expected);
     QCOMPARE(w.ui.form.pointer(), pointer);
-    QCOMPARE(w.reports(), QStringList());
+    QCOMPARE(w.messages(), QStringList());
     QVERIFY(!w.ui.form.ended());
 }
 
@@ -236,7 +222,7 @@ void TestEntries::clearList() {
     w.form.PushButton5_Click();
     QCOMPARE(w.ui.listView1.itemCount(), remaining);
     QCOMPARE(w.ui.listView2.texts(), QStringList{u"a, b, c"_s});
-    QCOMPARE(w.reports(), QStringList());
+    QCOMPARE(w.messages(), QStringList());
 }
 
 // Each choice names files in the temporary folder: one name gives a full path, several give
@@ -297,7 +283,7 @@ void TestEntries::loadFiles() {
     w.form.PushButton6_Click();
 
     QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-    QCOMPARE(w.reports(), messages);
+    QCOMPARE(w.messages(), messages);
     for (const ShownMessage& message : w.ui.dialogs.messages()) {
         if (message.text == u"File not found") {
             QCOMPARE(message.style, MessageStyle::OkOnly);
@@ -316,7 +302,7 @@ void TestEntries::loadDialogSetUp() {
     w.form.PushButton6_Click();
     w.form.PushButton6_Click();
     QCOMPARE(w.ui.listView1.texts(), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
-    QCOMPARE(w.reports(), QStringList());
+    QCOMPARE(w.messages(), QStringList());
 
     const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
     QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Open);
@@ -348,7 +334,7 @@ void TestEntries::nameBuffer() {
     w.ui.commonDialog1.chooseNext(folder + QString(length - folder.size(), u'n'));
     w.form.PushButton6_Click();
 
-    QCOMPARE(w.reports(), QStringList{message});
+    QCOMPARE(w.messages(), QStringList{message});
     QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkOnly);
     QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
     if (length > 30000) {

@@ -1,10 +1,10 @@
 // The results list, the result file and the clipboard copy.
 
-#include "app/form1.h"
 #include "common/error_report.h"
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
 #include "headless/headless_toolkit.h"
+#include "headless_form.h"
 #include "output/result_file_writer.h"
 
 #include <QCoreApplication>
@@ -33,12 +33,7 @@ const QString kPasteMessage = u"Results have been copied to the clipboard.\r\rCl
 const char kLimitedSave[] = "--save-with-file-size-limit";
 
 // The window as it stands after start-up, with every component in memory.
-struct Fixture {
-    Fixture() { form.Form_Load(); }
-
-    HeadlessToolkit ui;
-    Form1 form{ui.toolkit()};
-};
+using Fixture = testing::HeadlessForm;
 
 // Rows as "+" (checked) or "-", then the cells separated by "|".
 void fill(HeadlessListView& list, const QStringList& rows) {

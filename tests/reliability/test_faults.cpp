@@ -1,9 +1,8 @@
 // Faults tried on purpose against loading and saving: each must be reported where it happens,
 // and nothing that was loaded, created or saved before may be lost.
 
-#include "app/form1.h"
 #include "common/error_report.h"
-#include "headless/headless_toolkit.h"
+#include "headless_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,19 +50,7 @@ extern "C" int open64(const char* path, int flags, ...) {
 
 namespace {
 
-struct Fixture {
-    Fixture() { form.Form_Load(); }
-
-    QStringList messages() const {
-        QStringList texts;
-        for (const ShownMessage& message : ui.dialogs.messages())
-            texts.append(message.text);
-        return texts;
-    }
-
-    HeadlessToolkit ui;
-    Form1 form{ui.toolkit()};
-};
+using Fixture = testing::HeadlessForm;
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
