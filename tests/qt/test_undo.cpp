@@ -309,6 +309,9 @@ void TestUndo::keyboardAndScreenReader() {
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(entries.itemCount(), 11);
     QCOMPARE(entries.itemText(2), QStringLiteral("third"));
+    // Tab leaves a list for the next control rather than moving between its cells.
+    QTest::keyClick(list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window.pushButton6);
 
     answerNext();
     QTest::keyClick(window.pushButton4, Qt::Key_Return);
