@@ -1,5 +1,6 @@
 #include "report_view.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QStyle>
 #include <algorithm>
@@ -25,17 +26,28 @@ ReportView::ReportView(QWidget* parent) : QTableView(parent) {
 
     QHeaderView* rows = verticalHeader();
     rows->hide();
-    const int height =
-        std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_IndicatorHeight)) +
-        kRowPadding;
     rows->setMinimumSectionSize(1);
-    rows->setDefaultSectionSize(height);
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    fitRowHeight();
 
     QHeaderView* columns = horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     columns->setHighlightSections(false);
     columns->setStretchLastSection(false);
+}
+
+void ReportView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitRowHeight();
+}
+
+// Every row as high as a line of the list's font or a check box, whichever is higher.
+void ReportView::fitRowHeight() {
+    const int height =
+        std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_IndicatorHeight)) +
+        kRowPadding;
+    verticalHeader()->setDefaultSectionSize(height);
 }
 
 } // namespace tavrolin::qt

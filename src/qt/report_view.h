@@ -14,6 +14,12 @@ public:
     explicit ReportView(QWidget* parent);
 
     QHeaderView* header() const { return horizontalHeader(); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitRowHeight();
 };
 
 } // namespace tavrolin::qt

@@ -82,6 +82,7 @@ private Q_SLOTS:
     void pointerFollowsTheMouse();
     void savesAndCopiesTheCheckedResult();
     void progressBarHoldsItsScale();
+    void rowsFitTheirFont();
 };
 
 void TestMainWindow::controlsAtTheirPlaces_data() {
@@ -394,6 +395,19 @@ void TestMainWindow::progressBarHoldsItsScale() {
     QCOMPARE(real.toolkit.window().progressBar1->text(), QStringLiteral("100% of entries"));
     bar.setValue(-3);
     QTRY_COMPARE(real.toolkit.window().progressBar1->value(), 0);
+}
+
+void TestMainWindow::rowsFitTheirFont() {
+    RealWindow real;
+    qt::ReportView* view = real.toolkit.window().listView1;
+    real.toolkit.listView1().appendItem(QStringLiteral("first"));
+    real.toolkit.listView1().showAppended();
+    for (int pointSize : {9, 24}) {
+        QFont font = view->font();
+        font.setPointSize(pointSize);
+        view->setFont(font);
+        QVERIFY(view->rowHeight(0) >= view->fontMetrics().height());
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
