@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "common/error_report.h"
 #include "create/separator.h"
 #include "headless/headless_toolkit.h"
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void emptyEntryList();
     void progress();
     void failingStatementIsReportedAndCreationFinishes();
+    void entriesVanishingMidwayAreReported();
 
     void secondPressDuringCreationDoesNothing();
     void removalRefusedWhileBusy_data();
@@ -247,6 +249,22 @@ void TestCreation::failingStatementIsReportedAndCreationFinishes() {
                        "130\r\r")));
     QCOMPARE(t.dialogs.messages().last().text, QStringLiteral("Done."));
     QCOMPARE(t.form.pointer(), 0);
+    QVERIFY(!w.form.busy());
+}
+
+// No handler can empty the entry list while it is joined, but should anything do so, each later
+// pass reports its share of nothing and its missing entry, and the creation still ends.
+void TestCreation::entriesVanishingMidwayAreReported() {
+    Started w(1, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    HeadlessToolkit& t = w.toolkit;
+    t.events.at(2, [&] { t.listView1.removeAll(); });
+    w.form.PushButton4_Click();
+    const QString procedure = QStringLiteral("Form1.PushButton4_Click");
+    QCOMPARE(w.messages(),
+             (QStringList{errorReportText(QStringLiteral("Division by zero"), procedure, 116),
+                          errorReportText(QStringLiteral("Index out of bounds"), procedure, 118),
+                          QStringLiteral("Done.")}));
+    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a,b,")});
     QVERIFY(!w.form.busy());
 }
 
