@@ -84,6 +84,8 @@ void TestListFileReader::readFile_data() {
         << " a \r\n\tb\t\r\n a \r\n"_ba << QStringList{u" a "_s, u"\tb\t"_s, u" a "_s};
     QTest::newRow("NUL byte") << QByteArray("a\0b\r\n\0", 6)
                               << QStringList{QStringView(u"a\0b", 3).toString(), QString(QChar())};
+    QTest::newRow("Ctrl-Z is text, not the end")
+        << "a\032b\r\nc"_ba << QStringList{u"a\032b"_s, u"c"_s};
     QTest::newRow("byte-order mark kept")
         << "\xEF\xBB\xBFx\r\n\xEF\xBB\xBF"_ba
         << QStringList{QString(QChar(0xFEFF)) + u'x', QString(QChar(0xFEFF))};
