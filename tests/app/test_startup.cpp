@@ -3,6 +3,7 @@
 #include "common/error_report.h"
 #include "common/runtime_error.h"
 #include "headless/headless_toolkit.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,6 @@ using namespace tavrolin;
 using namespace tavrolin::headless;
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A 1x1 monochrome cursor: the icon directory (type 2), one entry, the bitmap, its two masks.
 QByteArray minimalCursor() {
@@ -159,7 +155,7 @@ void TestStartup::storedChoice() {
 void TestStartup::skinApplied() {
     const QString skin = m_folder->filePath(QStringLiteral("x/o.cjs"));
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("x")));
-    QVERIFY(writeFile(skin, "skin"));
+    QVERIFY(testing::writeFile(skin, "skin"));
     const auto s = startIn(m_folder->path());
     const HeadlessToolkit& t = s->toolkit;
     QCOMPARE(t.form.background(), Colour::ButtonFace);
@@ -202,13 +198,13 @@ void TestStartup::handPointer() {
         QVERIFY(s->toolkit.form.customPointer().isEmpty());
         QVERIFY(s->toolkit.dialogs.messages().isEmpty());
     }
-    QVERIFY(writeFile(cursor, minimalCursor()));
+    QVERIFY(testing::writeFile(cursor, minimalCursor()));
     {
         const auto s = startIn(m_folder->path());
         QCOMPARE(s->toolkit.form.customPointer(), cursor);
         QVERIFY(s->toolkit.dialogs.messages().isEmpty());
     }
-    QVERIFY(writeFile(cursor, "no cursor at all"));
+    QVERIFY(testing::writeFile(cursor, "no cursor at all"));
     {
         const auto s = startIn(m_folder->path());
         const HeadlessToolkit& t = s->toolkit;

@@ -5,6 +5,7 @@
 #include "common/text_encoding.h"
 #include "entries/list_file_reader.h"
 #include "headless_form.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,13 +51,8 @@ private:
 
 void TestDroppedInput::initTestCase() {
     QVERIFY(m_dir.isValid());
-    const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(m_dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    };
-    write("a.txt", "1\r\n2\r\n");
-    write("b.txt", "3\n4");
+    QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
+    QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
     QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 #include "headless_form.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,15 +56,10 @@ private:
 
 void TestEntries::initTestCase() {
     QVERIFY(m_dir.isValid());
-    const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(m_dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    };
-    write("a.txt", "1\r\n2\r\n");
-    write("b.txt", "3\n4");
-    write("empty.txt", "");
-    write("fails.txt", "5\r\nX\r\n6\r\n");
+    QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
+    QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
+    QVERIFY(testing::writeFile(m_dir.filePath(u"empty.txt"_s), ""));
+    QVERIFY(testing::writeFile(m_dir.filePath(u"fails.txt"_s), "5\r\nX\r\n6\r\n"));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
     QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("fifo"))).constData(), 0600),
              0);

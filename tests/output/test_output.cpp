@@ -6,6 +6,7 @@
 #include "headless/headless_toolkit.h"
 #include "headless_form.h"
 #include "output/result_file_writer.h"
+#include "test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,11 +85,6 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>"_ba;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Runs in a child process whose files may not grow beyond 64 KiB, as on a full disk; prints
@@ -285,7 +281,7 @@ void TestOutput::saveHandler() {
 
     QTemporaryDir dir;
     if (!existing.isEmpty())
-        QVERIFY(writeFile(dir.filePath(name), existing));
+        QVERIFY(testing::writeFile(dir.filePath(name), existing));
     Fixture w;
     fill(w.ui.listView2, {u"+a, b, c"_s});
     w.ui.form.setPointer(99);
@@ -326,9 +322,9 @@ void TestOutput::saveFaults() {
     QFETCH(QString, target);
 
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(u"old.txt"_s), "previous\r\n"));
+    QVERIFY(testing::writeFile(dir.filePath(u"old.txt"_s), "previous\r\n"));
     QVERIFY(QDir(dir.path()).mkpath(u"folder/sub"_s));
-    QVERIFY(writeFile(dir.filePath(u"folder/inside.txt"_s), "inside\r\n"));
+    QVERIFY(testing::writeFile(dir.filePath(u"folder/inside.txt"_s), "inside\r\n"));
     const QMap<QString, QByteArray> before = snapshot(dir.path());
 
     Fixture w;
@@ -347,7 +343,7 @@ void TestOutput::saveFaults() {
 void TestOutput::fullDisk() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"old.txt"_s);
-    QVERIFY(writeFile(path, "previous\r\n"));
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
 
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kLimitedSave), path});
@@ -375,7 +371,7 @@ void TestOutput::closedDuringSave() {
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"old.txt"_s);
-    QVERIFY(writeFile(path, "previous\r\n"));
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
     Fixture w;
     fill(w.ui.listView2, {u"+one"_s, u"+two"_s, u"+three"_s});
     w.ui.commonDialog1.chooseNext(path);

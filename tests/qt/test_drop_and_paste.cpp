@@ -2,6 +2,7 @@
 // events carry the files and text, the offscreen clipboard the pasted text.
 
 #include "qt/report_view.h"
+#include "test_files.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -42,10 +43,8 @@ private:
 
 void TestDropAndPaste::initTestCase() {
     QVERIFY(m_dir.isValid());
-    QFile a(m_dir.filePath(u"a.txt"_s));
-    QVERIFY(a.open(QIODevice::WriteOnly) && a.write("1\r\n2\r\n") == 6);
-    QFile b(m_dir.filePath(u"b.txt"_s));
-    QVERIFY(b.open(QIODevice::WriteOnly) && b.write("3\n4") == 3);
+    QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
+    QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
 }
 
 void TestDropAndPaste::drop_data() {

@@ -3,6 +3,7 @@
 
 #include "common/error_report.h"
 #include "headless_form.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,11 +52,6 @@ extern "C" int open64(const char* path, int flags, ...) {
 namespace {
 
 using Fixture = testing::HeadlessForm;
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Every entry of the folder with its bytes ("<folder>" for a folder).
 QMap<QString, QByteArray> snapshot(const QString& folder) {
@@ -115,8 +111,8 @@ void TestFaults::listFileVanishes() {
     QFETCH(int, line);
 
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(u"gone.txt"_s), "lost\r\n"));
-    QVERIFY(writeFile(dir.filePath(u"kept.txt"_s), "a\r\nb\r\n"));
+    QVERIFY(testing::writeFile(dir.filePath(u"gone.txt"_s), "lost\r\n"));
+    QVERIFY(testing::writeFile(dir.filePath(u"kept.txt"_s), "a\r\nb\r\n"));
     Fixture w;
     w.ui.listView1.appendItem(u"earlier"_s);
     w.ui.commonDialog1.chooseNext(several ? dir.path() + u"\0gone.txt\0kept.txt"_s
@@ -138,7 +134,7 @@ void TestFaults::listFileVanishes() {
 void TestFaults::saveOverReadOnlyFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"old.txt"_s);
-    QVERIFY(writeFile(path, "previous\r\n"));
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
     if (!makeReadOnly(path, true))
         QSKIP("neither chattr +i nor file permissions can make a file read-only here");
     Fixture w;
@@ -180,7 +176,7 @@ void TestFaults::folderVanishesDuringSave() {
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"out"_s);
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(writeFile(folder + u"/old.txt"_s, "previous\r\n"));
+    QVERIFY(testing::writeFile(folder + u"/old.txt"_s, "previous\r\n"));
     Fixture w;
     for (const QString& text : kRows) {
         w.ui.listView2.appendItem(text);
