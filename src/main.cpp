@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     tavrolin::qt::QtToolkit toolkit;
     tavrolin::Form1 form(toolkit.toolkit());
     toolkit.connect(form);
-    form.Form_Load();
-    toolkit.show();
+    if (!toolkit.start(form))
+        return 0;
     return QApplication::exec();
 }

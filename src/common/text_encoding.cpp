@@ -58,6 +58,21 @@ bool isEscapedByte(char16_t c) {
     return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
 }
 
+// A lone low surrogate that stands for a byte: not preceded by a high surrogate.
+bool escapeAt(QStringView text, qsizetype k) {
+    return isEscapedByte(text[k].unicode()) && (k == 0 || !text[k - 1].isHighSurrogate());
+}
+
+// Windows-1252 from 80 to 9F; from A0 on it agrees with Latin-1, so a byte is its own code.
+constexpr char16_t kWindows1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t windows1252(unsigned char byte) {
+    return byte < 0xA0 ? kWindows1252[byte - 0x80] : char16_t(byte);
+}
+
 } // namespace
 
 QString decode8Bit(QByteArrayView bytes) {
@@ -82,14 +97,10 @@ QString decode8Bit(QByteArrayView bytes) {
 }
 
 QByteArray encode8Bit(QStringView text) {
-    const auto escapeAt = [&](qsizetype k) {
-        // A lone low surrogate: not preceded by a high surrogate.
-        return isEscapedByte(text[k].unicode()) && (k == 0 || !text[k - 1].isHighSurrogate());
-    };
     qsizetype runStart = 0;
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!escapeAt(i))
+        if (!escapeAt(text, i))
             continue;
         if (runStart == 0 && bytes.isEmpty())
             bytes.reserve(text.size());
@@ -101,6 +112,17 @@ QByteArray encode8Bit(QStringView text) {
         return text.toUtf8();
     bytes.append(text.sliced(runStart).toUtf8());
     return bytes;
+}
+
+QString shownText(QString text) {
+    // Only a changed character detaches the text, so a long result without such bytes
+    // costs one pass and no copy.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (escapeAt(text, i))
+            text[i] =
+                QChar(windows1252(static_cast<unsigned char>(text[i].unicode() - kEscapeBase)));
+    }
+    return text;
 }
 
 } // namespace tavrolin

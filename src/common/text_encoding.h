@@ -13,4 +13,10 @@ namespace tavrolin {
 QString decode8Bit(QByteArrayView bytes);
 QByteArray encode8Bit(QStringView text);
 
+// The text as the user reads it: each byte kept by decode8Bit shows as the Windows-1252
+// character it stands for (E9 as "é", 80 as "€"); the five bytes that code page leaves
+// undefined show as the C1 control of the same value. Everything else, a real surrogate pair
+// included, is unchanged, and a text without such bytes is returned as it is, uncopied.
+QString shownText(QString text);
+
 } // namespace tavrolin

@@ -3,6 +3,7 @@
 #include "column_cells.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
+#include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
 
 #include <QList>
@@ -87,7 +88,7 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // A clipboard held by another program throughout would otherwise be followed by the
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
-        if (!ClipboardSetText(clipboard, text, 0))
+        if (!ClipboardSetText(clipboard, shownText(text), 0))
             throw RuntimeError(error::ClipboardBusy, QStringLiteral("Can't open Clipboard"));
     });
 }

@@ -41,16 +41,19 @@ QFont boldArial(qreal points) {
     return font;
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+void setBackground(QWidget* widget, Colour colour) {
+    if (colour == Colour::White) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        widget->setPalette(palette);
+        widget->setBackgroundRole(QPalette::Window);
+    } else {
+        // A role, not a colour taken now: the background follows the system's button colour
+        // when the user changes it while the program runs.
+        widget->setPalette(QPalette());
+        widget->setBackgroundRole(QPalette::Button);
+    }
     widget->setAutoFillBackground(true);
-}
-
-QColor colourOf(Colour colour) {
-    return colour == Colour::White ? QColor(Qt::white)
-                                   : QApplication::palette().color(QPalette::Button);
 }
 
 // The hot spot of a cursor file, from its first directory entry.
@@ -74,7 +77,7 @@ MainWindow::MainWindow()
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     setFont(boldArial(9));
-    setBackground(this, Qt::white);
+    setBackground(this, Colour::White);
 
     listView1 = makeListView(QStringLiteral("ListView1"), {120, 120, 7800, 1695});
     pushButton2 = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Add One Item To List"),
@@ -89,7 +92,7 @@ MainWindow::MainWindow()
     frame1 = new QGroupBox(QStringLiteral("Separating Character(s) To Add"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(pixels({120, 2910, 7800, 800}));
-    setBackground(frame1, Qt::white);
+    setBackground(frame1, Colour::White);
     combo1 = new QComboBox(frame1);
     combo1->setObjectName(QStringLiteral("Combo1"));
     combo1->setGeometry(pixels({240, 300, 7320, 345}));
@@ -178,7 +181,7 @@ QString MainWindow::applicationTitle() const {
 }
 
 void MainWindow::setBackgroundColour(Colour colour) {
-    setBackground(this, colourOf(colour));
+    setBackground(this, colour);
 }
 
 QList<ControlInfo> MainWindow::controls() const {
@@ -202,7 +205,7 @@ QList<ControlInfo> MainWindow::controls() const {
 
 void MainWindow::setControlBackgroundColour(const QString& name, Colour colour) {
     if (auto* control = findChild<QWidget*>(name))
-        setBackground(control, colourOf(colour));
+        setBackground(control, colour);
 }
 
 qint32 MainWindow::handle() const {
@@ -239,6 +242,7 @@ void MainWindow::setPointer(int value) {
 
 void MainWindow::endProcess() {
     hide();
+    m_ended = true;
     if (m_running > 0) {
         // Handlers are running below this one: let the event pump unwind them first.
         m_ending = true;

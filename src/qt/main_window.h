@@ -57,6 +57,9 @@ public:
     // pump then throws ProcessEnding, which unwinds them to here, and the program ends.
     template <class Handler> void dispatch(Handler&& handler);
     bool ending() const { return m_ending; }
+    // Whether the program has been ended, also before its event loop runs: a quit asked for
+    // then would be lost, so start-up must not show the window.
+    bool ended() const { return m_ended; }
     // The number of the innermost running dispatch, 0 while none runs. Every dispatch gets a
     // new number, so the changes of one user action can be told from those of the next.
     quint64 currentDispatch() const { return m_currentDispatch; }
@@ -80,6 +83,7 @@ private:
     std::optional<QCursor> m_customCursor;
     int m_running = 0;
     bool m_ending = false;
+    bool m_ended = false;
     quint64 m_dispatchCount = 0;
     quint64 m_currentDispatch = 0;
 };

@@ -11,7 +11,12 @@ QtComboBox::QtComboBox(QComboBox* widget) : m_widget(widget) {
 }
 
 void QtComboBox::addItem(const QString& text) {
+    // QComboBox selects the first item added; here nothing is chosen until the program or the
+    // user picks, or the box would show a separator that is not the one in use.
+    const bool noneSelected = m_widget->currentIndex() < 0;
     m_widget->addItem(text);
+    if (noneSelected)
+        m_widget->setCurrentIndex(-1);
 }
 
 void QtComboBox::setListIndex(int position) {

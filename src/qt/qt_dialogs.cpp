@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <limits>
 
 namespace tavrolin::qt {
 
@@ -35,18 +37,29 @@ QMessageBox::Icon iconOf(MessageStyle style) {
 
 QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
 
+// A box over a window not yet shown would open where that window will be, in the screen's
+// corner; without a parent it opens in the middle of the screen.
+QWidget* QtDialogs::owner() const {
+    return m_parent->isVisible() ? m_parent : nullptr;
+}
+
 void QtDialogs::messageBox(const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(iconOf(style), titleOrApplication(title), withLineBreaks(text), QMessageBox::Ok,
-                    m_parent);
+                    owner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrApplication(title));
     dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // The line edit's own limit of 32767 characters would cut a long pasted entry without a
+    // word; the program sets none.
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
     dialog.setTextValue(defaultText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace tavrolin::qt {
 
-// Message and input boxes over the main window.
+// Message and input boxes over the main window, or in the middle of the screen while the
+// window is not shown.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent);
@@ -16,6 +17,8 @@ public:
                      const QString& defaultText) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
 

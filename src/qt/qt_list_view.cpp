@@ -1,9 +1,11 @@
 #include "qt_list_view.h"
 
+#include "common/text_encoding.h"
 #include "report_view.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <utility>
 
 namespace tavrolin::qt {
 
@@ -14,6 +16,19 @@ constexpr int kTwipsPerPixel = 15;
 // A cell shows at most this many characters, so painting a row does not depend on the length
 // of its text; the whole text is kept for saving and copying.
 constexpr qsizetype kShownCharacters = 2000;
+
+// What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes
+// on, and its cut never splits a surrogate pair.
+QString cellText(QStringView text) {
+    if (text.size() <= kShownCharacters)
+        return shownText(text.toString());
+    qsizetype shown = kShownCharacters;
+    if (text[shown - 1].isHighSurrogate() && text[shown].isLowSurrogate())
+        --shown;
+    QString cut = text.first(shown).toString();
+    cut += QChar(0x2026);
+    return shownText(std::move(cut));
+}
 
 } // namespace
 
@@ -34,9 +49,8 @@ public:
             return {};
         if (role == Qt::DisplayRole) {
             if (index.column() == 0)
-                return m_list.textAt(index.row()).left(kShownCharacters).toString();
-            const QString text = m_list.itemSubItem(index.row() + 1, index.column());
-            return text.size() > kShownCharacters ? text.left(kShownCharacters) : text;
+                return cellText(m_list.textAt(index.row()));
+            return cellText(m_list.itemSubItem(index.row() + 1, index.column()));
         }
         if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
             return m_list.checkedAt(index.row()) ? Qt::Checked : Qt::Unchecked;

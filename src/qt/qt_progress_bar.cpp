@@ -1,5 +1,6 @@
 #include "qt_progress_bar.h"
 
+#include "common/text_encoding.h"
 #include "labelled_progress_bar.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ void QtProgressBar::show() {
     // The bar shows whole percentages; a value past either end of the scale is held there.
     const double clamped = std::isnan(m_value) ? 0.0 : std::clamp(m_value, 0.0, 100.0);
     m_widget->setValue(int(std::lround(clamped)));
-    m_widget->setLabel(m_text);
+    m_widget->setLabel(shownText(m_text));
 }
 
 } // namespace tavrolin::qt

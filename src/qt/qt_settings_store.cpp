@@ -1,5 +1,7 @@
 #include "qt_settings_store.h"
 
+#include "common/runtime_error.h"
+
 #include <QSettings>
 
 namespace tavrolin::qt {
@@ -16,6 +18,10 @@ void QtSettingsStore::save(const QString& application, const QString& section, c
     QSettings settings(application, section);
     settings.beginGroup(section);
     settings.setValue(key, value);
+    // QSettings writes later and says nothing of a failure; the choice would be lost unnoticed.
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
 }
 
 } // namespace tavrolin::qt

@@ -61,9 +61,10 @@ void QtToolkit::connect(Form1& form) {
     };
     move(&w, &Form1::Form_MouseMove);
     move(w.listView1->viewport(), &Form1::ListView1_MouseMove);
-    move(w.listView1->header(), &Form1::ListView1_MouseMove);
+    // A header, like a list, receives its mouse moves in its viewport.
+    move(w.listView1->header()->viewport(), &Form1::ListView1_MouseMove);
     move(w.listView2->viewport(), &Form1::ListView2_MouseMove);
-    move(w.listView2->header(), &Form1::ListView2_MouseMove);
+    move(w.listView2->header()->viewport(), &Form1::ListView2_MouseMove);
     move(w.frame1, &Form1::Frame1_MouseMove);
     move(w.pushButton1, &Form1::PushButton1_MouseMove);
     move(w.pushButton2, &Form1::PushButton2_MouseMove);
@@ -89,6 +90,14 @@ void QtToolkit::connect(Form1& form) {
         },
         [&w, &form](const QString& text) { w.dispatch([&] { form.ListView1_TextDropped(text); }); },
         run([&form] { form.ListView1_Paste(); }), m_wiring);
+}
+
+bool QtToolkit::start(Form1& form) {
+    form.Form_Load();
+    if (m_window.ended())
+        return false;
+    show();
+    return true;
 }
 
 void QtToolkit::show() {

@@ -37,6 +37,9 @@ public:
 
     // Hands every event of the window and its controls to the form's handlers.
     void connect(Form1& form);
+    // Loads the form and shows the window; false when start-up ended the program, which then
+    // must not show the window or run its event loop.
+    bool start(Form1& form);
     void show();
 
 private:

@@ -23,6 +23,9 @@ ReportView::ReportView(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
+    // Scrolling by whole columns cannot scroll within the one column: a column dragged wider
+    // than the list would have no scroll bar to bring its end into view.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     QHeaderView* rows = verticalHeader();
     rows->hide();

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void decode8Bit_data();
     void decode8Bit();
     void everyByteSurvivesRoundTrip();
+    void shownText_data();
+    void shownText();
 
     void listViewIndexErrors();
     void listViewSubItemsAndCheckMarks();
@@ -200,6 +202,31 @@ void TestCommon::everyByteSurvivesRoundTrip() {
             bytes.append(char(round == 1 ? 255 - b : (b * 37 + round) % 256));
     }
     QCOMPARE(encode8Bit(tavrolin::decode8Bit(bytes)), bytes);
+}
+
+void TestCommon::shownText_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("valid text unchanged")
+        << QByteArray("a\xC3\xA9\xF0\x9F\x98\x80") << u16(u"a\x00E9\xD83D\xDE00"sv);
+    QTest::newRow("Latin-1 range")
+        << QByteArray("caf\xE9 \xA0\xFF") << u16(u"caf\x00E9 \x00A0\x00FF"sv);
+    QTest::newRow("euro and quotes")
+        << QByteArray("\x80\x93x\x94\x9F") << u16(u"\x20AC\x201Cx\x201D\x0178"sv);
+    QTest::newRow("undefined in Windows-1252")
+        << QByteArray("\x81\x8D\x8F\x90\x9D") << u16(u"\x0081\x008D\x008F\x0090\x009D"sv);
+    QTest::newRow("truncated sequence") << QByteArray("a\xE2\x82") << u16(u"a\x00E2\x201A"sv);
+    // The low half of U+10080 is U+DC80: it belongs to its pair and is no byte.
+    QTest::newRow("escape after a pair")
+        << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\x00FF"sv);
+}
+
+void TestCommon::shownText() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString text = tavrolin::decode8Bit(bytes);
+    QCOMPARE(tavrolin::shownText(text), shown);
+    QCOMPARE(encode8Bit(text), bytes);
 }
 
 void TestCommon::listViewIndexErrors() {

@@ -13,11 +13,11 @@
 struct RealWindow {
     RealWindow() : form(toolkit.toolkit()) {
         toolkit.connect(form);
-        form.Form_Load();
-        toolkit.show();
+        shown = toolkit.start(form);
     }
     tavrolin::qt::QtToolkit toolkit;
     tavrolin::Form1 form;
+    bool shown = false;
 };
 
 // Runs the action on the next modal dialog as soon as it shows, as a user answering it would.
