@@ -1,3 +1,4 @@
+#include "common/text_encoding.h"
 #include "qt/labelled_progress_bar.h"
 #include "qt/report_view.h"
 #include "window_fixture.h"
@@ -10,12 +11,17 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 using namespace tavrolin;
 
@@ -44,14 +50,40 @@ void acceptMessage(QString* text) {
     });
 }
 
+// Pastes the answer into the input box, as a user does, and presses OK.
 void answerInput(const QString& answer) {
     whenModalShows([answer](QWidget* dialog) {
         if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-            input->setTextValue(answer);
+            auto* edit = input->findChild<QLineEdit*>();
+            edit->selectAll();
+            edit->insert(answer);
             input->accept();
         }
     });
 }
+
+// Uses a settings file that cannot be written: its folder would lie under a regular file.
+class UnwritableSettings {
+public:
+    UnwritableSettings() {
+        QFile blocker(m_folder.filePath(QStringLiteral("file")));
+        blocker.open(QIODevice::WriteOnly);
+        setPath(blocker.fileName() + QStringLiteral("/config"));
+    }
+    ~UnwritableSettings() {
+        setPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    UnwritableSettings(const UnwritableSettings&) = delete;
+    UnwritableSettings& operator=(const UnwritableSettings&) = delete;
+
+private:
+    static void setPath(const QString& path) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    }
+
+    QTemporaryDir m_folder;
+};
 
 void moveMouseOver(QWidget* widget) {
     QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
@@ -73,14 +105,23 @@ private Q_SLOTS:
     void tabOrder();
     void storedChoiceShows_data();
     void storedChoiceShows();
+    void failedStoreEndsTheProgram_data();
+    void failedStoreEndsTheProgram();
     void skinAndCursorFilesHonoured();
+    void backgroundFollowsTheSystemColour();
     void createsTheListEndToEnd_data();
     void createsTheListEndToEnd();
     void otherAsksAtCreation();
+    void typedTextArrivesWhole_data();
+    void typedTextArrivesWhole();
     void deleteAndDoubleClickRemoveTheSelectedEntry();
     void resultRowsAreCheckable();
+    void pointerFollowsTheMouse_data();
     void pointerFollowsTheMouse();
     void savesAndCopiesTheCheckedResult();
+    void resultShowsReadably_data();
+    void resultShowsReadably();
+    void wideColumnScrollsIntoView();
     void progressBarHoldsItsScale();
     void rowsFitTheirFont();
 };
@@ -206,6 +247,9 @@ void TestMainWindow::storedChoiceShows_data() {
     QTest::newRow("nothing") << "-1"
                              << ""
                              << "-1";
+    // Reported at start-up; the box then shows no choice, as none is in use.
+    for (const char* invalid : {"7", "abc", "-2", "70000"})
+        QTest::newRow(invalid) << invalid << "" << invalid;
 }
 
 void TestMainWindow::storedChoiceShows() {
@@ -214,10 +258,64 @@ void TestMainWindow::storedChoiceShows() {
     QFETCH(QString, storedAfter);
     if (!stored.isNull())
         storeChoice(stored);
+    const bool invalid = shown.isEmpty() && stored != u"-1";
+    QString report;
+    QPoint reportCentre;
+    QRect screen;
+    if (invalid) {
+        whenModalShows([&](QWidget* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                report = box->text();
+                reportCentre = box->frameGeometry().center();
+                screen = box->screen()->availableGeometry();
+                box->accept();
+            }
+        });
+    }
     RealWindow real;
     auto* combo = real.toolkit.window().findChild<QComboBox*>(QStringLiteral("Combo1"));
     QCOMPARE(combo->currentText(), shown);
     QCOMPARE(storedChoice(), storedAfter);
+    QCOMPARE(real.form.separator().isSet(), !shown.isEmpty());
+    if (invalid) {
+        QVERIFY(report.contains(QStringLiteral("Form_Load at line 144")));
+        // In the middle of the screen, not in the corner where the window is not yet shown.
+        QVERIFY((reportCentre - screen.center()).manhattanLength() <= 4);
+    }
+    if (shown.isEmpty()) {
+        QCOMPARE(combo->currentIndex(), -1);
+        // The user's first pick counts, also that of the first item.
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), QStringLiteral("Comma-space"));
+        QCOMPARE(storedChoice(), QStringLiteral("0"));
+        QCOMPARE(real.form.separator().text(), QStringLiteral(", "));
+    }
+}
+
+void TestMainWindow::failedStoreEndsTheProgram_data() {
+    QTest::addColumn<bool>("atStartUp");
+    QTest::newRow("at start-up") << true;
+    QTest::newRow("on a pick") << false;
+}
+
+void TestMainWindow::failedStoreEndsTheProgram() {
+    QFETCH(bool, atStartUp);
+    std::optional<UnwritableSettings> unwritable;
+    if (atStartUp)
+        unwritable.emplace();
+    QString message;
+    acceptMessage(&message);
+    RealWindow real;
+    QCOMPARE(real.shown, !atStartUp);
+    if (!atStartUp) {
+        unwritable.emplace();
+        QCOMPARE(message, QString());
+        QTest::keyClick(real.toolkit.window().combo1, Qt::Key_Down);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(
+        message, QStringLiteral("Run-time error '75':\n\nPath/File access error"), 5000);
+    QVERIFY(real.toolkit.window().ended());
+    QVERIFY(!real.toolkit.window().isVisible());
 }
 
 void TestMainWindow::skinAndCursorFilesHonoured() {
@@ -258,6 +356,31 @@ void TestMainWindow::skinAndCursorFilesHonoured() {
                 .color(QPalette::Window) != QColor(Qt::white));
     skinned.form.PushButton1_MouseMove();
     QCOMPARE(skinned.toolkit.window().cursor().shape(), Qt::BitmapCursor);
+}
+
+// The skin's background is the system's button colour, also after the user changes it; white
+// stays white.
+void TestMainWindow::backgroundFollowsTheSystemColour() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    window.setControlBackgroundColour(QStringLiteral("Frame1"), Colour::ButtonFace);
+    window.setBackgroundColour(Colour::White);
+    const QPalette system = QApplication::palette();
+    QPalette changed = system;
+    changed.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(changed);
+    const auto shown = [](const QWidget* widget) {
+        return widget->autoFillBackground() ? widget->palette().color(widget->backgroundRole())
+                                            : QColor();
+    };
+    // The platform tells the windows of the change through the event loop.
+    QTRY_COMPARE_WITH_TIMEOUT(shown(window.frame1), QColor(0x12, 0x34, 0x56), 2000);
+    QCOMPARE(shown(&window), QColor(Qt::white));
+    window.setBackgroundColour(Colour::ButtonFace);
+    changed.setColor(QPalette::Button, QColor(0x65, 0x43, 0x21));
+    QApplication::setPalette(changed);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(&window), QColor(0x65, 0x43, 0x21), 2000);
+    QApplication::setPalette(system);
 }
 
 void TestMainWindow::createsTheListEndToEnd_data() {
@@ -301,6 +424,32 @@ void TestMainWindow::otherAsksAtCreation() {
              QStringLiteral("first | second | third | fourth"));
 }
 
+void TestMainWindow::typedTextArrivesWhole_data() {
+    QTest::addColumn<bool>("asSeparator");
+    QTest::newRow("entry") << false;
+    QTest::newRow("other separator") << true;
+}
+
+void TestMainWindow::typedTextArrivesWhole() {
+    QFETCH(bool, asSeparator);
+    const QString typed = QString(100'000, u'x');
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    answerInput(typed);
+    if (!asSeparator) {
+        QTest::mouseClick(window.pushButton2, Qt::LeftButton);
+        QCOMPARE(real.toolkit.listView1().itemText(1), typed);
+        return;
+    }
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    QTest::keyClick(window.combo1, Qt::Key_End);
+    QTimer::singleShot(50, [] { acceptMessage(nullptr); });
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    QCOMPARE(real.toolkit.listView2().itemText(1),
+             QStringLiteral("first") + typed + QStringLiteral("second") + typed +
+                 QStringLiteral("third") + typed + QStringLiteral("fourth"));
+}
+
 void TestMainWindow::deleteAndDoubleClickRemoveTheSelectedEntry() {
     RealWindow real;
     auto& window = real.toolkit.window();
@@ -337,19 +486,32 @@ void TestMainWindow::resultRowsAreCheckable() {
                  .testFlag(Qt::ItemIsUserCheckable));
 }
 
+void TestMainWindow::pointerFollowsTheMouse_data() {
+    // Where the arrow shows: each area named by the widget that receives its mouse moves.
+    QTest::addColumn<QString>("area");
+    for (const char* area :
+         {"Form1", "ListView1", "ListView1 header", "ListView2", "ListView2 header", "Frame1"})
+        QTest::newRow(area) << area;
+}
+
 void TestMainWindow::pointerFollowsTheMouse() {
+    QFETCH(QString, area);
     RealWindow real;
     auto& window = real.toolkit.window();
+    const QHash<QString, QWidget*> areas = {
+        {QStringLiteral("Form1"), &window},
+        {QStringLiteral("ListView1"), window.listView1->viewport()},
+        {QStringLiteral("ListView1 header"), window.listView1->header()->viewport()},
+        {QStringLiteral("ListView2"), window.listView2->viewport()},
+        {QStringLiteral("ListView2 header"), window.listView2->header()->viewport()},
+        {QStringLiteral("Frame1"), window.frame1}};
     moveMouseOver(window.pushButton4);
     QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
-    moveMouseOver(window.listView2->viewport());
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-    moveMouseOver(window.pushButton7);
-    moveMouseOver(window.frame1);
+    moveMouseOver(areas.value(area));
     QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
     window.setPointer(pointer::Hourglass);
     moveMouseOver(window.pushButton1);
-    moveMouseOver(&window);
+    moveMouseOver(areas.value(area));
     QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
 }
 
@@ -384,6 +546,56 @@ void TestMainWindow::savesAndCopiesTheCheckedResult() {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("first, second, third, fourth\r\n"));
     QVERIFY(message.startsWith(QStringLiteral("Results have been copied to the clipboard.\n\n")));
+}
+
+void TestMainWindow::resultShowsReadably_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("copied");
+    const QString bytes = decode8Bit("caf\xE9 \x80\x93");
+    QTest::newRow("kept bytes") << bytes << QStringLiteral("caf\u00E9 \u20AC\u201C")
+                                << QStringLiteral("caf\u00E9 \u20AC\u201C\r\n");
+    const QString longText = QString(1990, u'a') + QString(1000, u'b');
+    QTest::newRow("long") << longText
+                          << QString(1990, u'a') + QString(10, u'b') + QStringLiteral("\u2026")
+                          << longText + QStringLiteral("\r\n");
+    // The cut falls inside a surrogate pair, which goes whole.
+    const QString pairAtCut = QString(1999, u'a') + QStringLiteral("\U0001F600 end");
+    QTest::newRow("pair at the cut") << pairAtCut << QString(1999, u'a') + QStringLiteral("\u2026")
+                                     << pairAtCut + QStringLiteral("\r\n");
+}
+
+// What the user reads in the list, on the progress bar and on the clipboard; saving keeps
+// the text as it is.
+void TestMainWindow::resultShowsReadably() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QString, copied);
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    real.toolkit.listView2().appendItem(text);
+    real.toolkit.listView2().setItemChecked(1, true);
+    real.toolkit.listView2().showAppended();
+    QCOMPARE(window.listView2->model()->index(0, 0).data().toString(), shown);
+    QCOMPARE(real.toolkit.listView2().itemText(1), text);
+    if (text.size() <= 2000) {
+        real.toolkit.toolkit().progressBar1.setText(text);
+        QTRY_COMPARE(window.progressBar1->text(), shown);
+    }
+    acceptMessage(nullptr);
+    QTest::mouseClick(window.pushButton7, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void TestMainWindow::wideColumnScrollsIntoView() {
+    RealWindow real;
+    qt::ReportView* view = real.toolkit.window().listView2;
+    real.toolkit.listView2().appendItem(QString(5000, u'x'));
+    real.toolkit.listView2().showAppended();
+    view->header()->resizeSection(0, 3000);
+    QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    QCOMPARE(view->columnViewportPosition(0) + 3000, view->viewport()->width());
 }
 
 void TestMainWindow::progressBarHoldsItsScale() {
