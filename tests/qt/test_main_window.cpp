@@ -98,6 +98,7 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
+    void cleanup() { forgetModalAnswers(); }
 
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
