@@ -19,8 +19,9 @@ void QtSettingsStore::save(const QString& application, const QString& section, c
     settings.beginGroup(section);
     settings.setValue(key, value);
     // QSettings writes later and says nothing of a failure; the choice would be lost unnoticed.
+    // A format error only says the old file could not be read; it is written anew all the same.
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    if (settings.status() == QSettings::AccessError)
         throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
 }
 

@@ -62,19 +62,28 @@ void answerInput(const QString& answer) {
     });
 }
 
-// Uses a settings file that cannot be written: its folder would lie under a regular file.
-class UnwritableSettings {
+// Keeps the settings in a folder of its own for as long as it lives.
+class SettingsElsewhere {
 public:
-    UnwritableSettings() {
-        QFile blocker(m_folder.filePath(QStringLiteral("file")));
-        blocker.open(QIODevice::WriteOnly);
-        setPath(blocker.fileName() + QStringLiteral("/config"));
+    enum Kind { Unwritable, Malformed };
+
+    explicit SettingsElsewhere(Kind kind) {
+        // A folder that would lie under a regular file cannot be made.
+        QFile file(m_folder.filePath(QStringLiteral("file")));
+        file.open(QIODevice::WriteOnly);
+        setPath(kind == Unwritable ? file.fileName() + QStringLiteral("/config") : m_folder.path());
+        if (kind == Malformed) {
+            QDir(m_folder.path()).mkpath(QStringLiteral("Quendale"));
+            QFile conf(m_folder.filePath(QStringLiteral("Quendale/Tavrolin.conf")));
+            conf.open(QIODevice::WriteOnly);
+            conf.write("[Tavr");
+        }
     }
-    ~UnwritableSettings() {
+    ~SettingsElsewhere() {
         setPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
-    UnwritableSettings(const UnwritableSettings&) = delete;
-    UnwritableSettings& operator=(const UnwritableSettings&) = delete;
+    SettingsElsewhere(const SettingsElsewhere&) = delete;
+    SettingsElsewhere& operator=(const SettingsElsewhere&) = delete;
 
 private:
     static void setPath(const QString& path) {
@@ -108,6 +117,7 @@ private Q_SLOTS:
     void storedChoiceShows();
     void failedStoreEndsTheProgram_data();
     void failedStoreEndsTheProgram();
+    void malformedSettingsFileIsRewritten();
     void skinAndCursorFilesHonoured();
     void backgroundFollowsTheSystemColour();
     void createsTheListEndToEnd_data();
@@ -301,15 +311,15 @@ void TestMainWindow::failedStoreEndsTheProgram_data() {
 
 void TestMainWindow::failedStoreEndsTheProgram() {
     QFETCH(bool, atStartUp);
-    std::optional<UnwritableSettings> unwritable;
+    std::optional<SettingsElsewhere> unwritable;
     if (atStartUp)
-        unwritable.emplace();
+        unwritable.emplace(SettingsElsewhere::Unwritable);
     QString message;
     acceptMessage(&message);
     RealWindow real;
     QCOMPARE(real.shown, !atStartUp);
     if (!atStartUp) {
-        unwritable.emplace();
+        unwritable.emplace(SettingsElsewhere::Unwritable);
         QCOMPARE(message, QString());
         QTest::keyClick(real.toolkit.window().combo1, Qt::Key_Down);
     }
@@ -317,6 +327,16 @@ void TestMainWindow::failedStoreEndsTheProgram() {
         message, QStringLiteral("Run-time error '75':\n\nPath/File access error"), 5000);
     QVERIFY(real.toolkit.window().ended());
     QVERIFY(!real.toolkit.window().isVisible());
+}
+
+// A settings file that cannot be read is no failure to store: it is written anew.
+void TestMainWindow::malformedSettingsFileIsRewritten() {
+    SettingsElsewhere malformed(SettingsElsewhere::Malformed);
+    RealWindow real;
+    QVERIFY(real.shown);
+    QTest::keyClick(real.toolkit.window().combo1, Qt::Key_Down);
+    QCOMPARE(storedChoice(), QStringLiteral("1"));
+    QVERIFY(!real.toolkit.window().ended());
 }
 
 void TestMainWindow::skinAndCursorFilesHonoured() {
