@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <limits>
 
 namespace tavrolin::qt {
@@ -33,26 +34,44 @@ QMessageBox::Icon iconOf(MessageStyle style) {
     return QMessageBox::NoIcon;
 }
 
+// A box without a window to open over opens in the middle of the screen. QDialog places it
+// before the box has sized itself to its text, which would leave it off centre.
+template <class Dialog> class ScreenCentred : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        Dialog::showEvent(event);
+        const QScreen* screen = this->screen();
+        if (this->parentWidget() != nullptr || screen == nullptr)
+            return;
+        QRect area = this->geometry();
+        area.moveCenter(screen->availableGeometry().center());
+        this->move(area.topLeft());
+    }
+};
+
 } // namespace
 
 QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
 
 // A box over a window not yet shown would open where that window will be, in the screen's
-// corner; without a parent it opens in the middle of the screen.
+// corner.
 QWidget* QtDialogs::owner() const {
     return m_parent->isVisible() ? m_parent : nullptr;
 }
 
 void QtDialogs::messageBox(const QString& text, MessageStyle style, const QString& title) {
-    QMessageBox box(iconOf(style), titleOrApplication(title), withLineBreaks(text), QMessageBox::Ok,
-                    owner());
+    ScreenCentred<QMessageBox> box(iconOf(style), titleOrApplication(title), withLineBreaks(text),
+                                   QMessageBox::Ok, owner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
-    QInputDialog dialog(owner());
+    ScreenCentred<QInputDialog> dialog(owner());
     dialog.setWindowTitle(titleOrApplication(title));
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
