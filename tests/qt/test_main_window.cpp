@@ -3,6 +3,7 @@
 #include "qt/report_view.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void tabOrder();
     void storedChoiceShows_data();
     void storedChoiceShows();
+    void pickingTheShownChoiceAgainCounts();
     void failedStoreEndsTheProgram_data();
     void failedStoreEndsTheProgram();
     void malformedSettingsFileIsRewritten();
@@ -301,6 +303,23 @@ void TestMainWindow::storedChoiceShows() {
         QCOMPARE(storedChoice(), QStringLiteral("0"));
         QCOMPARE(real.form.separator().text(), QStringLiteral(", "));
     }
+}
+
+// Picking the item already shown is a pick too: it stores the choice and sets the separator.
+void TestMainWindow::pickingTheShownChoiceAgainCounts() {
+    storeChoice(QStringLiteral("2"));
+    RealWindow real;
+    QComboBox* combo = real.toolkit.window().combo1;
+    storeChoice(QStringLiteral("changed meanwhile"));
+    combo->showPopup();
+    QAbstractItemView* popup = combo->view();
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 2000);
+    const QPoint item = popup->visualRect(popup->model()->index(2, 0)).center();
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, item);
+    QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 2000);
+    QCOMPARE(combo->currentIndex(), 2);
+    QCOMPARE(storedChoice(), QStringLiteral("2"));
+    QCOMPARE(real.form.separator().text(), QStringLiteral(" "));
 }
 
 void TestMainWindow::failedStoreEndsTheProgram_data() {
