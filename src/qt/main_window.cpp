@@ -172,12 +172,10 @@ void MainWindow::setProgramIcon() {
     QApplication::setWindowIcon(icon);
 }
 
+// Kept here rather than as Qt's application display name: under X11 Qt appends that name to
+// every window title, so the error report would read "Application Error — Tavrolin".
 void MainWindow::setApplicationTitle(const QString& title) {
-    QGuiApplication::setApplicationDisplayName(title);
-}
-
-QString MainWindow::applicationTitle() const {
-    return QGuiApplication::applicationDisplayName();
+    m_applicationTitle = title;
 }
 
 void MainWindow::setBackgroundColour(Colour colour) {

@@ -43,7 +43,7 @@ public:
     void setCaption(const QString& caption) override;
     void setProgramIcon() override;
     void setApplicationTitle(const QString& title) override;
-    QString applicationTitle() const override;
+    QString applicationTitle() const override { return m_applicationTitle; }
     void setBackgroundColour(Colour colour) override;
     QList<ControlInfo> controls() const override;
     void setControlBackgroundColour(const QString& name, Colour colour) override;
@@ -79,6 +79,7 @@ private:
     ReportView* makeListView(const QString& name, QRect twips);
     void finishDispatch();
 
+    QString m_applicationTitle;
     int m_pointer = pointer::Default;
     std::optional<QCursor> m_customCursor;
     int m_running = 0;

@@ -1,6 +1,7 @@
 #include "qt_dialogs.h"
 
-#include <QGuiApplication>
+#include "main_window.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,10 +11,6 @@
 namespace tavrolin::qt {
 
 namespace {
-
-QString titleOrApplication(const QString& title) {
-    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
-}
 
 // A carriage return alone breaks the line, as it does in the message texts.
 QString withLineBreaks(QString text) {
@@ -54,12 +51,16 @@ protected:
 
 } // namespace
 
-QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
+QtDialogs::QtDialogs(MainWindow& window) : m_window(window) {}
+
+QString QtDialogs::titleOrApplication(const QString& title) const {
+    return title.isEmpty() ? m_window.applicationTitle() : title;
+}
 
 // A box over a window not yet shown would open where that window will be, in the screen's
 // corner.
 QWidget* QtDialogs::owner() const {
-    return m_parent->isVisible() ? m_parent : nullptr;
+    return m_window.isVisible() ? &m_window : nullptr;
 }
 
 void QtDialogs::messageBox(const QString& text, MessageStyle style, const QString& title) {

@@ -6,11 +6,13 @@ class QWidget;
 
 namespace tavrolin::qt {
 
+class MainWindow;
+
 // Message and input boxes over the main window, or in the middle of the screen while the
 // window is not shown.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent);
+    explicit QtDialogs(MainWindow& window);
 
     void messageBox(const QString& text, MessageStyle style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
@@ -18,8 +20,9 @@ public:
 
 private:
     QWidget* owner() const;
+    QString titleOrApplication(const QString& title) const;
 
-    QWidget* m_parent;
+    MainWindow& m_window;
 };
 
 } // namespace tavrolin::qt
