@@ -64,6 +64,9 @@ public:
     QString comboText() const override { return m_ui.combo1.text(); }
     int progressValue() const override { return int(std::lround(m_ui.progressBar1.value())); }
     QString progressText() const override { return m_ui.progressBar1.text(); }
+    QStringList shownRows(int list) const override {
+        return (list == 1 ? m_ui.listView1 : m_ui.listView2).texts();
+    }
     bool showsPointer(int value) const override { return m_ui.form.pointer() == value; }
     QString clipboardText() const override { return m_ui.clipboard.text().value_or(QString()); }
     QStringList messages() const override {

@@ -71,6 +71,14 @@ public:
         settle();
         return window().progressBar1->text();
     }
+    QStringList shownRows(int list) const override {
+        settle();
+        const QAbstractItemModel* model = listView(list)->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows.append(model->index(row, 0).data().toString());
+        return rows;
+    }
     bool showsPointer(int value) const override {
         const Qt::CursorShape shape = window().cursor().shape();
         switch (value) {

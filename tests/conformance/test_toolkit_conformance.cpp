@@ -153,6 +153,7 @@ void TestToolkitConformance::listOperations() {
         for (int item = 1; item <= view.itemCount(); ++item)
             texts += view.itemText(item);
         QCOMPARE(texts, left);
+        QCOMPARE(m_driver->shownRows(list).join(QString()), left);
         QCOMPARE(view.selectedItem(), selectedAfter);
     }
 }
@@ -226,8 +227,8 @@ void TestToolkitConformance::pickedFilesArrive() {
     QStringList paths;
     QStringList lines;
     for (const QString& pick : picks) {
-        const QString path = pick.startsWith(u'@') ? other.filePath(pick.mid(1))
-                                                   : dir.filePath(pick);
+        const QString path =
+            pick.startsWith(u'@') ? other.filePath(pick.mid(1)) : dir.filePath(pick);
         paths.append(path);
         if (pick == u"none.txt")
             continue;
@@ -295,6 +296,7 @@ void TestToolkitConformance::pickSetsSeparatorAndSetting() {
     QCOMPARE(m_driver->messages(), QStringList{u"Done."_s});
     QCOMPARE(m_driver->toolkit().listView2.itemCount(), 1);
     QCOMPARE(m_driver->toolkit().listView2.itemText(1), result);
+    QCOMPARE(m_driver->shownRows(2), QStringList{result});
     QCOMPARE(m_driver->progressText(), u"Progress Bar"_s);
     QVERIFY(m_driver->showsPointer(pointer::Default));
 }

@@ -30,6 +30,8 @@ public:
     virtual QString comboText() const = 0;
     virtual int progressValue() const = 0;
     virtual QString progressText() const = 0;
+    // The first-column texts of a list's rows as shown (list 1 or 2).
+    virtual QStringList shownRows(int list) const = 0;
     // Whether the window shows the picture of this pointer value.
     virtual bool showsPointer(int value) const = 0;
     virtual QString clipboardText() const = 0;

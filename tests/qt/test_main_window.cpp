@@ -2,61 +2,27 @@
 #include "qt/report_view.h"
 #include "window_fixture.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrolin;
 
 namespace {
 
-void storeChoice(const QString& value) {
-    QSettings settings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
-    settings.beginGroup(QStringLiteral("Tavrolin"));
-    settings.setValue(QStringLiteral("Combo1"), value);
-}
-
-QString storedChoice() {
-    QSettings settings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
-    settings.beginGroup(QStringLiteral("Tavrolin"));
-    return settings.value(QStringLiteral("Combo1")).toString();
-}
-
-// Closes the next message box and keeps its text.
-void acceptMessage(QString* text) {
-    whenModalShows([text](QWidget* dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-            if (text != nullptr)
-                *text = box->text();
+// Closes the next message box.
+void closeNextMessage() {
+    whenModalShows([](QWidget* dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(dialog))
             box->accept();
-        }
     });
-}
-
-void answerInput(const QString& answer) {
-    whenModalShows([answer](QWidget* dialog) {
-        if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-            input->setTextValue(answer);
-            input->accept();
-        }
-    });
-}
-
-void moveMouseOver(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
 }
 
 } // namespace
@@ -71,16 +37,9 @@ private Q_SLOTS:
     void controlsAtTheirPlaces();
     void windowAndLists();
     void tabOrder();
-    void storedChoiceShows_data();
-    void storedChoiceShows();
     void skinAndCursorFilesHonoured();
-    void createsTheListEndToEnd_data();
-    void createsTheListEndToEnd();
-    void otherAsksAtCreation();
     void deleteAndDoubleClickRemoveTheSelectedEntry();
     void resultRowsAreCheckable();
-    void pointerFollowsTheMouse();
-    void savesAndCopiesTheCheckedResult();
     void progressBarHoldsItsScale();
     void rowsFitTheirFont();
 };
@@ -194,32 +153,6 @@ void TestMainWindow::tabOrder() {
     }
 }
 
-void TestMainWindow::storedChoiceShows_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("storedAfter");
-    QTest::newRow("first start") << QString() << "Comma-space"
-                                 << "0";
-    QTest::newRow("space") << "2"
-                           << "Space"
-                           << "2";
-    QTest::newRow("nothing") << "-1"
-                             << ""
-                             << "-1";
-}
-
-void TestMainWindow::storedChoiceShows() {
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    QFETCH(QString, storedAfter);
-    if (!stored.isNull())
-        storeChoice(stored);
-    RealWindow real;
-    auto* combo = real.toolkit.window().findChild<QComboBox*>(QStringLiteral("Combo1"));
-    QCOMPARE(combo->currentText(), shown);
-    QCOMPARE(storedChoice(), storedAfter);
-}
-
 void TestMainWindow::skinAndCursorFilesHonoured() {
     const QDir folder(QCoreApplication::applicationDirPath());
     const QString skin = folder.filePath(QStringLiteral("x/o.cjs"));
@@ -260,47 +193,6 @@ void TestMainWindow::skinAndCursorFilesHonoured() {
     QCOMPARE(skinned.toolkit.window().cursor().shape(), Qt::BitmapCursor);
 }
 
-void TestMainWindow::createsTheListEndToEnd_data() {
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("comma-space") << 0 << "first, second, third, fourth";
-    QTest::newRow("comma") << 1 << "first,second,third,fourth";
-    QTest::newRow("space") << 2 << "first second third fourth";
-}
-
-void TestMainWindow::createsTheListEndToEnd() {
-    QFETCH(int, choice);
-    QFETCH(QString, result);
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    QCOMPARE(real.toolkit.listView1().itemCount(), 4);
-    window.combo1->setCurrentIndex(choice);
-    Q_EMIT window.combo1->activated(choice);
-    QString message;
-    acceptMessage(&message);
-    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
-    QCOMPARE(message, QStringLiteral("Done."));
-    QCOMPARE(real.toolkit.listView2().itemCount(), 1);
-    QCOMPARE(window.listView2->model()->index(0, 0).data().toString(), result);
-    QTRY_COMPARE(window.progressBar1->text(), QStringLiteral("Progress Bar"));
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-}
-
-void TestMainWindow::otherAsksAtCreation() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    window.combo1->setCurrentIndex(3);
-    Q_EMIT window.combo1->activated(3);
-    QCOMPARE(storedChoice(), QStringLiteral("3"));
-    answerInput(QStringLiteral(" | "));
-    QTimer::singleShot(50, [] { acceptMessage(nullptr); });
-    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
-    QCOMPARE(real.toolkit.listView2().itemText(1),
-             QStringLiteral("first | second | third | fourth"));
-}
-
 void TestMainWindow::deleteAndDoubleClickRemoveTheSelectedEntry() {
     RealWindow real;
     auto& window = real.toolkit.window();
@@ -324,7 +216,7 @@ void TestMainWindow::resultRowsAreCheckable() {
     RealWindow real;
     auto& window = real.toolkit.window();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    acceptMessage(nullptr);
+    closeNextMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     QAbstractItemModel* model = window.listView2->model();
     const QModelIndex row = model->index(0, 0);
@@ -335,55 +227,6 @@ void TestMainWindow::resultRowsAreCheckable() {
     QVERIFY(!window.listView1->model()
                  ->flags(window.listView1->model()->index(0, 0))
                  .testFlag(Qt::ItemIsUserCheckable));
-}
-
-void TestMainWindow::pointerFollowsTheMouse() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    moveMouseOver(window.pushButton4);
-    QCOMPARE(window.cursor().shape(), Qt::PointingHandCursor);
-    moveMouseOver(window.listView2->viewport());
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-    moveMouseOver(window.pushButton7);
-    moveMouseOver(window.frame1);
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-    window.setPointer(pointer::Hourglass);
-    moveMouseOver(window.pushButton1);
-    moveMouseOver(&window);
-    QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
-}
-
-void TestMainWindow::savesAndCopiesTheCheckedResult() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("result"));
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    acceptMessage(nullptr);
-    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
-    window.listView2->model()->setData(window.listView2->model()->index(0, 0), Qt::Checked,
-                                       Qt::CheckStateRole);
-
-    whenModalShows([path](QWidget* dialog) {
-        if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
-            QCOMPARE(files->windowTitle(), QStringLiteral("Save"));
-            files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
-        }
-    });
-    QTest::mouseClick(window.pushButton1, Qt::LeftButton);
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray caption = "Results - Extend bar to show all >" + QByteArray(59, ' ') + '>';
-    QCOMPARE(saved.readAll(),
-             caption + "\t\r\nfirst, second, third, fourth" + QByteArray(94 - 28, ' ') + "\t\r\n");
-
-    QString message;
-    acceptMessage(&message);
-    QTest::mouseClick(window.pushButton7, Qt::LeftButton);
-    QCOMPARE(QGuiApplication::clipboard()->text(),
-             QStringLiteral("first, second, third, fourth\r\n"));
-    QVERIFY(message.startsWith(QStringLiteral("Results have been copied to the clipboard.\n\n")));
 }
 
 void TestMainWindow::progressBarHoldsItsScale() {
