@@ -21,6 +21,12 @@ std::unique_ptr<ToolkitDriver> makeDriver(const QString& toolkit) {
     return toolkit == u"qt" ? makeQtDriver() : makeHeadlessDriver();
 }
 
+std::unique_ptr<ToolkitDriver> loadedDriver(const QString& toolkit) {
+    auto driver = makeDriver(toolkit);
+    driver->load();
+    return driver;
+}
+
 ToolkitDifferences differencesOf(const QString& toolkit) {
     if (toolkit == u"qt")
         return {withLineBreaks, true};

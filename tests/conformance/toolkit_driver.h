@@ -57,6 +57,8 @@ public:
 
 // "headless" or "qt".
 std::unique_ptr<ToolkitDriver> makeDriver(const QString& toolkit);
+// The window of that toolkit after Form_Load.
+std::unique_ptr<ToolkitDriver> loadedDriver(const QString& toolkit);
 std::unique_ptr<ToolkitDriver> makeHeadlessDriver();
 std::unique_ptr<ToolkitDriver> makeQtDriver();
 
