@@ -32,7 +32,9 @@ void TestToolkitConformance::startState_data() {
     addRows(u"no choice stored"_s, u"-1"_s, -1, QString(), false);
     // A stored position that is no item fails at start-up and leaves nothing chosen.
     addRows(u"position out of range"_s, u"7"_s, -1, QString(), true);
+    addRows(u"position below -1"_s, u"-2"_s, -1, QString(), true);
     addRows(u"not a number"_s, u"x"_s, -1, QString(), true);
+    addRows(u"beyond 16 bits"_s, u"70000"_s, -1, QString(), true);
 }
 
 void TestToolkitConformance::startState() {
@@ -61,6 +63,13 @@ void TestToolkitConformance::startState() {
     QVERIFY(m_driver->showsPointer(pointer::Default));
     QCOMPARE(m_driver->progressValue(), 0);
     QCOMPARE(m_driver->progressText(), u"Progress Bar"_s);
+
+    // With nothing chosen, even a pick of the first item is a pick.
+    if (index < 0) {
+        m_driver->pickCombo(0);
+        QCOMPARE(m_driver->comboText(), u"Comma-space"_s);
+        QCOMPARE(m_driver->storedChoice(), u"0"_s);
+    }
 }
 
 void TestToolkitConformance::listOperations_data() {
