@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,9 +22,11 @@ namespace tavrolin::testing {
 
 namespace {
 
-QSettings* openSettings(QSettings& settings) {
-    settings.beginGroup(QStringLiteral("Tavrolin"));
-    return &settings;
+// The key Combo1 in the group Tavrolin.
+const QString kStoredChoice = QStringLiteral("Tavrolin/Combo1");
+
+QSettings settings() {
+    return QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
 }
 
 // Several files are picked by typing their names into the name box: a file of the folder
@@ -46,14 +47,10 @@ public:
     QtDriver() { m_qt.connect(m_form); }
 
     void storeChoice(const QString& value) override {
-        QSettings settings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
         if (!value.isNull())
-            openSettings(settings)->setValue(QStringLiteral("Combo1"), value);
+            settings().setValue(kStoredChoice, value);
     }
-    QString storedChoice() const override {
-        QSettings settings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
-        return openSettings(settings)->value(QStringLiteral("Combo1")).toString();
-    }
+    QString storedChoice() const override { return settings().value(kStoredChoice).toString(); }
     void load() override {
         m_form.Form_Load();
         m_qt.show();
