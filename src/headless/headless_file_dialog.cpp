@@ -4,9 +4,15 @@ namespace tavrolin::headless {
 
 void HeadlessFileDialog::show(Kind kind) {
     m_shown.append({kind, title(), filter(), flags(), maxFileSize()});
-    const QString choice = m_choices.isEmpty() ? QString() : m_choices.takeFirst();
-    if (!choice.isEmpty())
-        deliverChoice(choice);
+    if (m_choices.isEmpty())
+        return;
+    const Choice choice = m_choices.takeFirst();
+    if (const auto* text = std::get_if<QString>(&choice)) {
+        if (!text->isEmpty())
+            deliverChoice(*text);
+    } else {
+        deliverFiles(std::get<QStringList>(choice));
+    }
 }
 
 } // namespace tavrolin::headless

@@ -3,6 +3,7 @@
 #include "common/toolkit/file_dialog.h"
 
 #include <QStringList>
+#include <variant>
 
 namespace tavrolin::headless {
 
@@ -25,12 +26,17 @@ public:
     // A choice as the platform hands it back: a full path, or the folder and the names
     // separated by NUL characters.
     void chooseNext(const QString& choice) { m_choices.append(choice); }
+    // A pick as the user makes it: the files in the order picked (none is a Cancel). They come
+    // back in the same form as from the real dialog.
+    void chooseFilesNext(const QStringList& paths) { m_choices.append(paths); }
     const QList<Shown>& shown() const { return m_shown; }
 
 private:
+    using Choice = std::variant<QString, QStringList>;
+
     void show(Kind kind);
 
-    QStringList m_choices;
+    QList<Choice> m_choices;
     QList<Shown> m_shown;
 };
 

@@ -26,11 +26,11 @@ QStringList HeadlessListView::texts() const {
 }
 
 void HeadlessListView::beginRemove(int row) {
-    // The selection follows its item; removing the selected item leaves none selected.
+    // The selection follows its item. Removing the selected item selects the next one, which
+    // then has the same number, or the one before it at the end of the list, as the real list
+    // view does; a list left empty has none.
     const int item = row + 1;
-    if (item == m_selected)
-        m_selected = 0;
-    else if (item < m_selected)
+    if (item < m_selected || (item == m_selected && item == itemCount()))
         --m_selected;
 }
 

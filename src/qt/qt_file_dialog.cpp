@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace tavrolin::qt {
 
@@ -30,16 +29,7 @@ void QtFileDialog::showOpen() {
     dialog.setNameFilters(nameFilters(parsedFilter()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QStringList files = dialog.selectedFiles();
-    if (files.size() == 1) {
-        deliverChoice(QDir::toNativeSeparators(files.first()));
-        return;
-    }
-    // Several files: the folder, then each name, the parts separated by NUL characters.
-    QString choice = QDir::toNativeSeparators(QFileInfo(files.first()).absolutePath());
-    for (const QString& file : files)
-        choice += QChar(u'\0') + QFileInfo(file).fileName();
-    deliverChoice(choice);
+    deliverFiles(dialog.selectedFiles());
 }
 
 void QtFileDialog::showSave() {

@@ -64,8 +64,6 @@ private Q_SLOTS:
     void applicationTitle();
     void toInteger16_data();
     void toInteger16();
-    void pointerFeedback_data();
-    void pointerFeedback();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -270,38 +268,6 @@ void TestStartup::toInteger16() {
     }
     QCOMPARE(raised, error);
     QCOMPARE(converted, value);
-}
-
-void TestStartup::pointerFeedback_data() {
-    QTest::addColumn<int>("handler");
-    QTest::addColumn<int>("shown");
-    const char* const names[] = {"Form",        "ListView1",   "ListView2",   "Frame1",
-                                 "PushButton1", "PushButton2", "PushButton3", "PushButton4",
-                                 "PushButton5", "PushButton6", "PushButton7", "PushButton8"};
-    for (int i = 0; i < 12; ++i)
-        QTest::newRow(names[i]) << i << (i < 4 ? 0 : 99);
-}
-
-void TestStartup::pointerFeedback() {
-    QFETCH(int, handler);
-    QFETCH(int, shown);
-    using Handler = void (Form1::*)();
-    const Handler handlers[] = {&Form1::Form_MouseMove,        &Form1::ListView1_MouseMove,
-                                &Form1::ListView2_MouseMove,   &Form1::Frame1_MouseMove,
-                                &Form1::PushButton1_MouseMove, &Form1::PushButton2_MouseMove,
-                                &Form1::PushButton3_MouseMove, &Form1::PushButton4_MouseMove,
-                                &Form1::PushButton5_MouseMove, &Form1::PushButton6_MouseMove,
-                                &Form1::PushButton7_MouseMove, &Form1::PushButton8_MouseMove};
-    HeadlessToolkit t;
-    Form1 form(t.toolkit());
-    for (const int before : {0, 99}) {
-        t.form.setPointer(before);
-        (form.*handlers[handler])();
-        QCOMPARE(t.form.pointer(), shown);
-    }
-    t.form.setPointer(11);
-    (form.*handlers[handler])();
-    QCOMPARE(t.form.pointer(), 11);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -47,6 +47,12 @@ protected:
     // Takes the user's choice; raises RuntimeError(NameBufferTooSmall) when it does not fit
     // the name buffer, leaving the file name unchanged.
     void deliverChoice(const QString& choice);
+    // Takes the files the user picked, in the order picked, and delivers them as a choice:
+    // one file as its full path; several as the deepest folder that holds them all, then
+    // each file's path relative to that folder. Joining the folder and a name part therefore
+    // gives back the very file picked, also when the files lie in different folders.
+    // Nothing picked is a Cancel and leaves the file name as it was.
+    void deliverFiles(const QStringList& paths);
 
 private:
     QString m_fileName;
