@@ -21,6 +21,8 @@ require_x_tools
 check_exact_dialog_titles=${CHECK_EXACT_DIALOG_TITLES:-0}
 # A message box is wide enough for its title bar to show the title.
 check_message_box_shows_title=${CHECK_MESSAGE_BOX_SHOWS_TITLE:-0}
+# A wheel notch over the separator choice, while another control has the focus, picks nothing.
+check_wheel_keeps_choice=${CHECK_WHEEL_KEEPS_CHOICE:-0}
 
 program=$prefix/bin/tavrolin
 [ -x "$program" ] || fail "no installed program at $program"
@@ -149,6 +151,12 @@ popup=$(wait_until 10 "the separator choices to drop down" combo_popup)
 popup_size=$(window_size "$popup")
 click "$popup" $((${popup_size%x*} / 2)) $((${popup_size#*x} * 3 / 8))
 wait_until 10 "the separator choices to close" window_hidden "$popup"
+if [ "$check_wheel_keeps_choice" = 1 ]; then
+    # Tab moves the focus on to "Copy Results To Clipboard"; then the pointer passes over the
+    # choice with a turn of the wheel. Another pick would show in the clipboard text below.
+    press "$window" Tab
+    xdotool mousemove --window "$window" 268 225 click 5
+fi
 
 click "$window" 268 268 # "Start Creating List" (8, 255, 520, 27)
 close_message_box "\"Done.\""
