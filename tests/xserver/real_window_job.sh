@@ -196,4 +196,7 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
+# The pick of "Comma" is kept for the next start, in the user's settings.
+settings=$XDG_CONFIG_HOME/Quendale/Tavrolin.conf
+grep -qx 'Combo1=1' "$settings" || fail "settings hold $(cat "$settings" 2>&1)"
 echo "The job ran through the real window."
