@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# Drives a user's whole job through the installed program under a real X server, with real
+# mouse clicks and key presses: load the sample entries, pick "Comma", create the list, tick the
+# result, copy it (the clipboard is read by another program, xclip), save it through the real
+# file dialog, close the window. Titles are read as the window system reports them.
+#
+# Usage: real_window_job.sh INSTALL_PREFIX OUTPUT_FOLDER
+# A failure leaves a screenshot in OUTPUT_FOLDER. Exit status 77 means the X tools are missing.
+set -euo pipefail
+
+prefix=$(realpath "$1")
+output=$(realpath "$2")
+here=$(dirname "$0")
+# shellcheck source=tests/xserver/x_session.sh
+source "$here/x_session.sh"
+require_x_tools
+
+# Checks of faults found in the real window, off until their fixes are in: set one to 1 here
+# (or in the environment) to enable it.
+# Dialogs opened with a title of their own show exactly that title, with nothing appended.
+check_exact_dialog_titles=${CHECK_EXACT_DIALOG_TITLES:-0}
+# A message box is wide enough for its title bar to show the title.
+check_message_box_shows_title=${CHECK_MESSAGE_BOX_SHOWS_TITLE:-0}
+# A wheel notch over the separator choice, while another control has the focus, picks nothing.
+check_wheel_keeps_choice=${CHECK_WHEEL_KEEPS_CHOICE:-0}
+
+program=$prefix/bin/tavrolin
+[ -x "$program" ] || fail "no installed program at $program"
+
+work=$(mktemp -d)
+program_pid=""
+screenshot=$output/real_window_job-failure.png
+rm -f "$screenshot"
+
+finish() {
+    local status=$?
+    if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+        save_screenshot "$screenshot"
+        [ ! -s "$work/program.log" ] || { echo "--- program output:" >&2; cat "$work/program.log" >&2; }
+    fi
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    stop_x_session
+    rm -rf "$work"
+    exit "$status"
+}
+trap finish EXIT
+
+# Settings, the file dialog's history and everything else of the user's go to scratch folders;
+# no session bus or session manager of the person running the tests is reached.
+mkdir -p "$work/home/.config" "$work/runtime" "$work/saved results"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
+unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+export QT_QPA_PLATFORM=xcb
+
+start_x_session "$work"
+
+# --- Finding the program's windows --------------------------------------------------------
+
+main_window() {
+    local id
+    for id in $(program_windows tavrolin); do
+        if ! is_override_redirect "$id" && ! is_dialog "$id" &&
+            [ "$(window_title "$id")" = Tavrolin ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The open message box, input box or file dialog.
+dialog_window() {
+    local id
+    for id in $(program_windows tavrolin); do
+        if is_dialog "$id"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+no_dialog() { ! dialog_window >/dev/null; }
+
+# The drop-down list of the separator choice (tool tips are pop-ups too, but typed as such).
+combo_popup() {
+    local id
+    for id in $(program_windows tavrolin); do
+        if is_override_redirect "$id" &&
+            ! xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+window_hidden() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+clipboard_text() { timeout 5 xclip -o -selection clipboard; }
+
+# expect_title WINDOW TITLE: the title bar text, optionally followed by the application title
+# that the platform appends to every other dialog title.
+expect_title() {
+    local title
+    title=$(window_title "$1")
+    if [ "$check_exact_dialog_titles" = 1 ]; then
+        [ "$title" = "$2" ] || fail "window titled \"$title\", expected \"$2\""
+    else
+        [ "$title" = "$2" ] || [ "$title" = "$2 — Tavrolin" ] ||
+            fail "window titled \"$title\", expected \"$2\""
+    fi
+}
+
+# close_message_box WHAT: the open box must carry the application title; Enter closes it.
+close_message_box() {
+    local box
+    box=$(wait_until 10 "the message box $1" dialog_window)
+    [ "$(window_title "$box")" = Tavrolin ] ||
+        fail "the message box $1 is titled \"$(window_title "$box")\", expected \"Tavrolin\""
+    if [ "$check_message_box_shows_title" = 1 ]; then
+        local width
+        width=$(window_size "$box")
+        [ "${width%x*}" -ge 200 ] || fail "the message box $1 is $width, too narrow for its title"
+    fi
+    press "$box" Return
+    wait_until 10 "the message box $1 to close" no_dialog
+}
+
+# --- The job --------------------------------------------------------------------------------
+
+# Started from a scratch folder, where the file dialog opens.
+(cd "$work" && exec "$program") >"$work/program.log" 2>&1 &
+program_pid=$!
+
+window=$(wait_until 15 "the window titled \"Tavrolin\"" main_window)
+[ "$(window_size "$window")" = 536x515 ] || fail "the window is $(window_size "$window")"
+
+# Control positions in client pixels (twips / 15); a click goes to a control's middle.
+click "$window" 400 175 # "Load Sample/Example Data" (272, 162, 256, 27)
+
+click "$window" 268 225 # the separator choice (24, 214, 488, 23)
+popup=$(wait_until 10 "the separator choices to drop down" combo_popup)
+# Four choices of equal height; "Comma" is the second.
+popup_size=$(window_size "$popup")
+click "$popup" $((${popup_size%x*} / 2)) $((${popup_size#*x} * 3 / 8))
+wait_until 10 "the separator choices to close" window_hidden "$popup"
+if [ "$check_wheel_keeps_choice" = 1 ]; then
+    # Tab moves the focus on to "Copy Results To Clipboard"; then the pointer passes over the
+    # choice with a turn of the wheel. Another pick would show in the clipboard text below.
+    press "$window" Tab
+    xdotool mousemove --window "$window" 268 225 click 5
+fi
+
+click "$window" 268 268 # "Start Creating List" (8, 255, 520, 27)
+close_message_box "\"Done.\""
+
+# The result row's check box: the results list starts at (8, 290), its header takes one row.
+click "$window" 18 317
+
+click "$window" 136 458 # "Copy Results To Clipboard" (8, 445, 256, 27)
+wait_until 10 "the copy message" dialog_window >/dev/null
+clipboard_text >"$work/clipboard"
+printf 'first,second,third,fourth\r\n' >"$work/clipboard.expected"
+cmp "$work/clipboard.expected" "$work/clipboard" ||
+    fail "clipboard holds $(od -c "$work/clipboard" | head -n 3)"
+close_message_box "after copying"
+
+click "$window" 268 423 # "Save Results To CSV/Text File" (8, 410, 520, 27)
+dialog=$(wait_until 10 "the save dialog" dialog_window)
+expect_title "$dialog" Save
+saved="$work/saved results/result.csv"
+# The file name field has the focus when the dialog opens.
+timeout 5 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+xdotool type --delay 10 "$saved"
+xdotool key Return
+wait_until 10 "the save dialog to close" no_dialog
+wait_until 10 "the saved file" test -s "$saved"
+
+# The header line is the 94-character column caption, a tab and CR LF; the result row is
+# padded with spaces to the same width, then a tab and CR LF.
+caption="Results - Extend bar to show all >$(printf '%59s' '')>"
+printf '%-94s\t\r\n%-94s\t\r\n' "$caption" 'first,second,third,fourth' >"$work/saved.expected"
+cmp "$work/saved.expected" "$saved" || fail "saved file holds $(od -c "$saved" | head -n 12)"
+
+# Alt+F4 asks the window manager to close the window, as its close button does.
+press "$window" alt+F4
+wait_until 10 "the program to end" program_ended
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+# The pick of "Comma" is kept for the next start, in the user's settings.
+settings=$XDG_CONFIG_HOME/Quendale/Tavrolin.conf
+grep -qx 'Combo1=1' "$settings" || fail "settings hold $(cat "$settings" 2>&1)"
+echo "The job ran through the real window."
