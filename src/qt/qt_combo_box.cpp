@@ -3,11 +3,35 @@
 #include "common/runtime_error.h"
 
 #include <QComboBox>
+#include <QEvent>
 
 namespace tavrolin::qt {
 
+namespace {
+
+// A combo box takes every wheel turn over it as a pick, also while another control has the
+// focus: a user scrolling the window past it would change the separator, and store it, without
+// noticing. Only the box the user is working in takes the wheel.
+class WheelNeedsFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 QtComboBox::QtComboBox(QComboBox* widget) : m_widget(widget) {
     QObject::connect(m_widget, &QComboBox::activated, m_widget, [this] { raiseClick(); });
+    m_widget->setFocusPolicy(Qt::StrongFocus);
+    m_widget->installEventFilter(new WheelNeedsFocus(m_widget));
 }
 
 void QtComboBox::addItem(const QString& text) {

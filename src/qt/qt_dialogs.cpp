@@ -2,15 +2,21 @@
 
 #include "main_window.h"
 
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 #include <limits>
 
 namespace tavrolin::qt {
 
 namespace {
+
+// Room in a title bar beside its text: the window menu and the window buttons.
+constexpr int kTitleBarControls = 160;
+constexpr int kMinimumBoxWidth = 240;
 
 // A carriage return alone breaks the line, as it does in the message texts.
 QString withLineBreaks(QString text) {
@@ -49,6 +55,19 @@ protected:
     }
 };
 
+// A box sized to a short text such as "Done." would leave its title bar no room for the title.
+// The box's own layout decides its width, so the room is asked for there.
+void makeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    const int width =
+        std::max(kMinimumBoxWidth,
+                 box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarControls);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 QtDialogs::QtDialogs(MainWindow& window) : m_window(window) {}
@@ -67,6 +86,7 @@ void QtDialogs::messageBox(const QString& text, MessageStyle style, const QStrin
     ScreenCentred<QMessageBox> box(iconOf(style), titleOrApplication(title), withLineBreaks(text),
                                    QMessageBox::Ok, owner());
     box.setTextFormat(Qt::PlainText);
+    makeRoomForTitle(box);
     box.exec();
 }
 

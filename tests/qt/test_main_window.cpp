@@ -110,6 +110,8 @@ private Q_SLOTS:
     void tabOrder();
     void firstPickAfterNoChoice_data();
     void firstPickAfterNoChoice();
+    void wheelPicksOnlyWithFocus_data();
+    void wheelPicksOnlyWithFocus();
     void pickingTheShownChoiceAgainCounts();
     void failedStoreEndsTheProgram_data();
     void failedStoreEndsTheProgram();
@@ -274,6 +276,32 @@ void TestMainWindow::firstPickAfterNoChoice() {
     QCOMPARE(combo->currentText(), QStringLiteral("Comma-space"));
     QCOMPARE(storedChoice(), QStringLiteral("0"));
     QCOMPARE(real.form.separator().text(), QStringLiteral(", "));
+}
+
+void TestMainWindow::wheelPicksOnlyWithFocus_data() {
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::newRow("another control has the focus") << false << "1";
+    QTest::newRow("the choice has the focus") << true << "2";
+}
+
+// A wheel turn over the separator choice picks only in the control the user is working in.
+void TestMainWindow::wheelPicksOnlyWithFocus() {
+    QFETCH(bool, focused);
+    QFETCH(QString, storedAfter);
+    storeChoice(QStringLiteral("1"));
+    RealWindow real;
+    QComboBox* combo = real.toolkit.window().combo1;
+    QWidget* focus = focused ? static_cast<QWidget*>(combo) : real.toolkit.window().listView1;
+    real.toolkit.window().activateWindow();
+    focus->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(focus->hasFocus(), 2000);
+    const QPointF centre = combo->rect().center();
+    QWheelEvent turn(centre, combo->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &turn);
+    QCOMPARE(storedChoice(), storedAfter);
+    QCOMPARE(combo->currentIndex(), storedAfter.toInt());
 }
 
 // Picking the item already shown is a pick too: it stores the choice and sets the separator.
