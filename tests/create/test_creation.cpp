@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 #include <memory>
 
 using namespace tavrolin;
@@ -166,8 +167,14 @@ void TestCreation::join() {
     HeadlessToolkit& t = w.toolkit;
     for (const QString& answer : answers)
         t.dialogs.answerNextInput(answer);
+    // The window looks idle again by the time "Done." shows.
+    QList<QVariant> lookAtDone;
+    t.dialogs.onNextMessage([&] {
+        lookAtDone = {t.form.pointer(), t.progressBar1.value(), t.progressBar1.text()};
+    });
     for (int press = 0; press < presses; ++press)
         w.form.PushButton4_Click();
+    QCOMPARE(lookAtDone, (QList<QVariant>{0, 0.0, QStringLiteral("Progress Bar")}));
 
     QCOMPARE(t.listView2.texts(), QStringList{result});
     QCOMPARE(t.listView1.texts(), entries);
@@ -203,8 +210,11 @@ void TestCreation::emptyEntryList() {
     HeadlessToolkit& t = w.toolkit;
     t.listView2.appendItem(QStringLiteral("old result"));
     t.dialogs.answerNextInput(QStringLiteral(";"));
+    int resultsAtQuestion = -1; // the results list is emptied before the question
+    t.dialogs.onNextInput([&] { resultsAtQuestion = t.listView2.itemCount(); });
     w.form.PushButton4_Click();
     QCOMPARE(t.dialogs.inputs().size(), asked);
+    QCOMPARE(resultsAtQuestion, asked ? 0 : -1);
     QCOMPARE(t.listView2.itemCount(), 0);
     QCOMPARE(w.messages(), QStringList{QStringLiteral("Load items to list first")});
     QCOMPARE(t.dialogs.messages().first().title, QStringLiteral("Tavrolin"));
@@ -227,6 +237,8 @@ void TestCreation::progress() {
         t.events.at(call, [&] {
             pointers << t.form.pointer();
             QVERIFY(w.form.busy());
+            // As a load ending meanwhile does: every pass shows the busy pointer again.
+            t.form.setPointer(0);
         });
     }
     w.form.PushButton4_Click();

@@ -314,7 +314,10 @@ void TestOutput::saveHandler() {
     w.ui.form.setPointer(99);
     if (!name.isEmpty())
         w.ui.commonDialog1.chooseNext(dir.filePath(name));
+    int pointerWhileSaving = -1;
+    w.ui.events.at(1, [&] { pointerWhileSaving = w.ui.form.pointer(); });
     w.form.PushButton1_Click();
+    QCOMPARE(pointerWhileSaving, name.isEmpty() || !message.isEmpty() ? -1 : 11);
     if (!message.isEmpty()) {
         QVERIFY(w.ui.commonDialog1.shown().isEmpty());
         QCOMPARE(w.messages(), QStringList{message});
