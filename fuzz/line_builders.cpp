@@ -91,13 +91,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         copy += copyLine + QStringLiteral("\r\n");
     }
 
-    SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events, ui.dialogs);
-    FUZZ_CHECK(readAll(path) == encode8Bit(file));
+    // Without a checked row neither output is touched: no file, the clipboard as it was.
+    const bool noneChecked = copy.isEmpty();
+    QFile::remove(path);
+    FUZZ_CHECK(SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events,
+                                          ui.dialogs) == !noneChecked);
+    FUZZ_CHECK(readAll(path) == (noneChecked ? QByteArray("<missing>") : encode8Bit(file)));
     ui.clipboard.setContent(QStringLiteral("<untouched>"));
-    CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs);
-    const bool noRows = cells.size() == 1;
+    FUZZ_CHECK(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs) ==
+               !noneChecked);
     // The clipboard gets the text as the user reads it; the file keeps the bytes.
-    FUZZ_CHECK(ui.clipboard.text() == (noRows ? QStringLiteral("<untouched>") : shownText(copy)));
+    FUZZ_CHECK(ui.clipboard.text() ==
+               (noneChecked ? QStringLiteral("<untouched>") : shownText(copy)));
     FUZZ_CHECK(ui.dialogs.messages().isEmpty());
     return 0;
 }

@@ -15,7 +15,8 @@ using namespace tavrolin;
 namespace {
 
 // The rule as the list-file format states it, independent of the reader's streaming: lines end
-// at CR or CR LF, the end of the file ends the last line, and each line is then cut at every LF.
+// at CR or CR LF, the end of the file ends the last line, and each line is then cut at every LF;
+// a final LF ends the last entry as a final CR or CR LF does, adding no empty one.
 QList<QByteArray> expectedEntries(QByteArrayView bytes) {
     QList<QByteArray> lines;
     qsizetype start = 0;
@@ -27,11 +28,14 @@ QList<QByteArray> expectedEntries(QByteArrayView bytes) {
             ++i;
         start = i + 1;
     }
-    if (start < bytes.size())
+    const bool unterminated = start < bytes.size();
+    if (unterminated)
         lines.append(bytes.sliced(start).toByteArray());
     QList<QByteArray> entries;
     for (const QByteArray& line : lines)
         entries.append(line.split('\n'));
+    if (unterminated && lines.last().endsWith('\n'))
+        entries.removeLast();
     return entries;
 }
 

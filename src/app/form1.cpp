@@ -65,7 +65,7 @@ void Form1::PushButton2_Click() {
 }
 
 void Form1::PushButton5_Click() {
-    clearEntries(m_ui);
+    clearEntries(m_ui, m_busy);
 }
 
 void Form1::PushButton6_Click() {
@@ -77,6 +77,10 @@ void Form1::PushButton8_Click() {
 }
 
 void Form1::ListView1_DblClick() {
+    // A running creation reads the entries by position, so the list must not shrink under it,
+    // also after a load in the same turn has restored the default pointer.
+    if (m_busy)
+        return;
     runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
 }
 

@@ -121,6 +121,7 @@ void StoredListView::insertItem(int row, ListItem item) {
     checkRoom(m_texts.size(), 1);
     if (!item.subItems.isEmpty() && m_subItems.isEmpty())
         m_subItems.resize(m_texts.size());
+    ++m_rowGeneration;
     beginInsertRange(row, row);
     if (m_texts.isEmpty())
         m_texts.append(std::move(item.text));
@@ -134,6 +135,7 @@ void StoredListView::insertItem(int row, ListItem item) {
 
 ListItem StoredListView::takeItem(int row) {
     checkRow(row, itemCount() - 1);
+    ++m_rowGeneration;
     beginRemove(row);
     ListItem item{m_texts.text(row), m_checked[size_t(row)],
                   m_subItems.isEmpty() ? QStringList() : m_subItems.takeAt(row)};
@@ -172,6 +174,8 @@ void StoredListView::appendContents(ListContents contents) {
 ListContents StoredListView::takeTail(int firstRow) {
     checkRow(firstRow, itemCount());
     ListContents tail;
+    if (firstRow < itemCount())
+        ++m_rowGeneration;
     if (firstRow == 0) {
         beginReset();
         tail = {std::exchange(m_texts, {}), std::exchange(m_checked, {}),

@@ -28,6 +28,7 @@ public:
     bool itemChecked(int item) const override;
     void removeItem(int item) override;
     void removeAll() override;
+    quint64 rowGeneration() const override { return m_rowGeneration; }
 
     // The text of a zero-based row without a copy, valid until the list next changes.
     QStringView textAt(int row) const { return m_texts.at(row); }
@@ -78,6 +79,7 @@ private:
     // Empty until a sub-item is set: the lists of this program have one column.
     QList<QStringList> m_subItems;
     ListChangeObserver* m_observer = nullptr;
+    quint64 m_rowGeneration = 0;
 };
 
 } // namespace tavrolin

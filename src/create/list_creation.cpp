@@ -33,6 +33,10 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
                 QStringLiteral(", ")));
         });
     }
+    // The text this press joins with. A pick of "Other" during the press only sets the marker
+    // for the next press: the marker itself is never put between entries, unless the user
+    // typed it as the answer above.
+    QString joinWith = separator.text();
     int count = 0;
     if (!trap.test(110, [&] { return (count = ui.listView1.itemCount()) == 0; })) {
         QString result;
@@ -48,12 +52,14 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
             });
             trap(122, [&] { ui.events.processEvents(); });
             trap(124, [&] {
+                if (!separator.isOtherMarker())
+                    joinWith = separator.text();
                 result += entry;
-                result += separator.text();
+                result += joinWith;
             });
         }
         // No events ran since the last append, so this cuts exactly the trailing separator.
-        trap(128, [&] { result.chop(separator.text().size()); });
+        trap(128, [&] { result.chop(joinWith.size()); });
         trap(130, [&] { ui.listView2.appendItem(std::move(result)); });
         trap(132, [&] { ui.form.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });

@@ -13,18 +13,16 @@ namespace tavrolin {
 void appendTextLines(ListView& list, QStringView text) {
     const qsizetype size = text.size();
     qsizetype start = 0;
-    bool endsWithLineFeed = false;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
         if (c != u'\r' && c != u'\n')
             continue;
         list.appendItem(text.sliced(start, i - start).toString());
-        endsWithLineFeed = c == u'\n';
         if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < size || endsWithLineFeed)
+    if (start < size)
         list.appendItem(text.sliced(start).toString());
 }
 

@@ -9,8 +9,8 @@ class ListView;
 struct Toolkit;
 
 // Appends text to the list one entry per line, with the line rules of list files: CR, CR LF
-// and a lone LF each end an entry, the rest after the last one is one more entry, and so is the
-// empty text after a final LF. No trap of its own: an error passes to the caller.
+// and a lone LF each end an entry, and the rest after the last one is one more entry unless it
+// is empty. No trap of its own: an error passes to the caller.
 void appendTextLines(ListView& list, QStringView text);
 
 // Files dropped on the entry list: each is loaded as "Load List From Text File" loads it, in

@@ -14,9 +14,9 @@ void addOneItem(Toolkit& ui) {
     trap(104, [&] { ui.listView1.appendItem(entry); });
 }
 
-void clearEntries(Toolkit& ui) {
+void clearEntries(Toolkit& ui, bool creating) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100, [&] { return ui.form.pointer() != pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !creating && ui.form.pointer() != pointer::Hourglass; }))
         trap(100, [&] { ui.listView1.removeAll(); });
 }
 

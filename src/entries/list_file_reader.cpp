@@ -49,13 +49,10 @@ void EntrySplitter::feed(QByteArrayView bytes) {
             continue;
         emitLine(bytes.sliced(start, i - start));
         if (c == '\r') {
-            m_lastEnding = Ending::CarriageReturn;
             if (i + 1 == size)
                 m_pendingCr = true;
             else if (bytes[i + 1] == '\n')
                 ++i;
-        } else {
-            m_lastEnding = Ending::LineFeed;
         }
         start = i + 1;
     }
@@ -63,10 +60,9 @@ void EntrySplitter::feed(QByteArrayView bytes) {
 }
 
 void EntrySplitter::finish() {
-    if (!m_partial.isEmpty() || m_lastEnding == Ending::LineFeed)
+    if (!m_partial.isEmpty())
         emitLine({});
     m_partial.clear();
-    m_lastEnding = Ending::None;
     m_pendingCr = false;
 }
 

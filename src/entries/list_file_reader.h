@@ -10,8 +10,9 @@ namespace tavrolin {
 class Dialogs;
 class ListView;
 
-// Cuts 8-bit text into entries as it arrives: CR, CR LF and a lone LF each end an entry; after
-// the last terminator, the rest is one more entry, and so is the empty text after a final LF.
+// Cuts 8-bit text into entries as it arrives: CR, CR LF and a lone LF each end an entry, so an
+// empty line is an empty entry; after the last terminator, the rest is one more entry unless it
+// is empty (a text file ends its last line with a terminator).
 class EntrySplitter {
 public:
     using Sink = std::function<void(QString)>;
@@ -21,13 +22,10 @@ public:
     void finish();
 
 private:
-    enum class Ending { None, CarriageReturn, LineFeed };
-
     void emitLine(QByteArrayView bytes);
 
     Sink m_sink;
     QByteArray m_partial;
-    Ending m_lastEnding = Ending::None;
     bool m_pendingCr = false;
 };
 

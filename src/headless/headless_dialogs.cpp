@@ -21,6 +21,8 @@ void HeadlessDialogs::messageBox(const QString& text, MessageStyle style, const 
 QString HeadlessDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText) {
     m_inputs.append({prompt, titleOrApplication(title), defaultText});
+    if (m_onInput)
+        std::exchange(m_onInput, nullptr)();
     return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
 }
 

@@ -35,6 +35,8 @@ public:
     void answerNextInput(const QString& answer) { m_answers.append(answer); }
     // Runs while the next message box is shown, as the user could act before closing it.
     void onNextMessage(std::function<void()> action) { m_onMessage = std::move(action); }
+    // Runs while the next input box is shown, before it answers.
+    void onNextInput(std::function<void()> action) { m_onInput = std::move(action); }
 
     const QList<ShownMessage>& messages() const { return m_messages; }
     const QList<ShownInput>& inputs() const { return m_inputs; }
@@ -46,6 +48,7 @@ private:
     const HeadlessWindow& m_window;
     QStringList m_answers;
     std::function<void()> m_onMessage;
+    std::function<void()> m_onInput;
     QList<ShownMessage> m_messages;
     QList<ShownInput> m_inputs;
 };

@@ -5,6 +5,7 @@
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
+#include "nothing_to_output.h"
 
 #include <QList>
 
@@ -32,12 +33,16 @@ bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format) {
     return retry([&] { return clipboard.setText(text, format); });
 }
 
-void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
+bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
                                 Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Main.CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.itemCount() == 0; }))
-        return;
+        return false;
 
+    // Rows are read by number while events run between them: row i is still the row that was
+    // measured only as long as no row has been removed or moved since.
+    const quint64 measured = list.rowGeneration();
+    const auto unchanged = [&] { return list.rowGeneration() == measured; };
     QList<int> widths;
     int columns = 0;
     trap(102, [&] { columns = list.columnCount(); });
@@ -47,32 +52,36 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
         trap(106, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(110, [&] { events.processEvents(); });
-            if (r > list.itemCount())
-                break; // cleared meanwhile
+            if (!unchanged())
+                break;
             trap(114, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
         }
         trap(124, [&] { widths.append(width); });
     }
 
     QString text;
+    int copied = 0;
     int rows = 0;
     trap(132, [&] { rows = list.itemCount(); });
-    for (int i = 1; i <= rows; ++i) {
+    for (int i = 1; i <= rows && unchanged(); ++i) {
         trap(134, [&] { events.processEvents(); });
-        if (i > list.itemCount())
-            break; // rows cleared meanwhile are not copied
+        if (!unchanged())
+            break;
         if (trap.test(136, [&] { return !list.itemChecked(i); }))
             continue;
         const qsizetype lineStart = text.size();
-        for (int c = 1; c <= columns; ++c) {
+        bool whole = true;
+        for (int c = 1; c <= columns && whole; ++c) {
             trap(140, [&] { events.processEvents(); });
-            if (i > list.itemCount())
-                break;
-            trap(146, [&] { appendPaddedCell(text, cellText(list, i, c), widths.value(c - 1)); });
+            // A row unticked or moved while its line is built is not copied.
+            whole = unchanged() && list.itemChecked(i);
+            if (whole)
+                trap(146,
+                     [&] { appendPaddedCell(text, cellText(list, i, c), widths.value(c - 1)); });
         }
-        if (i > list.itemCount()) {
-            text.truncate(lineStart); // a row cleared while its line was built is not copied
-            break;
+        if (!whole) {
+            text.truncate(lineStart);
+            continue;
         }
         // Only the current line can lose characters here: every earlier one ends with LF.
         trap(158, [&] { text.chop(1); });
@@ -83,7 +92,11 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             text.truncate(end);
         });
         trap(162, [&] { text += QStringLiteral("\r\n"); });
+        ++copied;
     }
+    // Putting no line there would only wipe what the user has on the clipboard.
+    if (copied == 0)
+        return false;
     trap(166, [&] { ClipboardClear(clipboard); });
     // A clipboard held by another program throughout would otherwise be followed by the
     // "copied" message alone, and the user would paste something else.
@@ -91,18 +104,29 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
         if (!ClipboardSetText(clipboard, shownText(text), 0))
             throw RuntimeError(error::ClipboardBusy, QStringLiteral("Can't open Clipboard"));
     });
+    return true;
 }
 
 void copyResults(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton7_Click"));
-    trap(106,
-         [&] { CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs); });
-    trap(108, [&] {
-        ui.dialogs.messageBox(QStringLiteral("Results have been copied to the clipboard.\r\r"
-                                             "Click a text area where you normally type and "
-                                             "press Ctrl+V to paste the clipboard."),
-                              MessageStyle::OkOnly);
+    if (trap.test(102, [&] { return !anyRowChecked(ui.listView2); })) {
+        trap(104, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Copy); });
+        return;
+    }
+    bool copied = false;
+    trap(106, [&] {
+        copied = CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs);
     });
+    if (copied) {
+        trap(108, [&] {
+            ui.dialogs.messageBox(QStringLiteral("Results have been copied to the clipboard.\r\r"
+                                                 "Click a text area where you normally type and "
+                                                 "press Ctrl+V to paste the clipboard."),
+                                  MessageStyle::OkOnly);
+        });
+    } else {
+        trap(110, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Copy); });
+    }
 }
 
 } // namespace tavrolin

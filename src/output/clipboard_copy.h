@@ -12,8 +12,9 @@ struct Toolkit;
 
 // Puts the checked rows of a list on the clipboard: one line per row, cells padded to their
 // column's width and separated by tabs, each line without its last tab and trailing spaces and
-// ended by CR LF. An empty list leaves the clipboard untouched.
-void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
+// ended by CR LF. When no row is copied (an empty list, no row checked, or rows unticked or
+// removed while events ran) the clipboard is left untouched and the result is false.
+bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
                                 Dialogs& dialogs);
 
 // Each tries its clipboard operation up to 1000 times in all, at once and without letting
@@ -21,7 +22,8 @@ void CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
 bool ClipboardClear(Clipboard& clipboard);
 bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format);
 
-// "Copy Results To Clipboard": copies the results list and tells how to paste it.
+// "Copy Results To Clipboard": copies the results list and tells how to paste it, or that
+// nothing was copied and why.
 void copyResults(Toolkit& ui);
 
 } // namespace tavrolin

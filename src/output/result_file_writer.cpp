@@ -5,11 +5,15 @@
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
+#include "nothing_to_output.h"
 
+#include <QFile>
 #include <QList>
 #include <QSaveFile>
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace tavrolin {
 
@@ -45,18 +49,64 @@ private:
 
 // The result file while it is written: a temporary file beside the target that replaces the
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
+// A folder the user cannot write to refuses that temporary file even when the file in it may
+// be written; the file is then written in place. That empties the old file, so it is opened
+// only when the first row is written, the header line waiting in memory until then.
 class ResultFile {
 public:
     void create(const QString& fileName) {
         auto file = std::make_unique<QSaveFile>(fileName);
-        if (!file->open(QIODevice::WriteOnly))
+        if (file->open(QIODevice::WriteOnly)) {
+            m_file = std::move(file);
+            return;
+        }
+        QFile inPlace(fileName); // opened without changing a byte, to learn it can be written
+        if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
             throw RuntimeError(error::PathFileAccess,
                                QStringLiteral("Path/File access error: ") + file->errorString());
-        m_file = std::move(file);
+        m_inPlaceName = fileName;
+        m_held.emplace();
     }
 
-    void writeLine(const PaddedLine& line) {
+    void writeHeader(const PaddedLine& line) { writeLine(line); }
+
+    void writeRow(const PaddedLine& line) {
+        if (m_held) {
+            auto file = std::make_unique<QFile>(m_inPlaceName);
+            if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+                throw RuntimeError(error::PathFileAccess,
+                                   QStringLiteral("Path/File access error: ") +
+                                       file->errorString());
+            const QByteArray header = *std::exchange(m_held, std::nullopt);
+            m_file = std::move(file);
+            write(header);
+        }
+        writeLine(line);
+    }
+
+    void close() {
         if (!m_file)
+            noFile();
+        const std::unique_ptr<QFileDevice> file = std::move(m_file);
+        auto* saveFile = qobject_cast<QSaveFile*>(file.get());
+        if (saveFile != nullptr ? !saveFile->commit() : !file->flush())
+            throw RuntimeError(error::DeviceIo,
+                               QStringLiteral("Device I/O error: ") + file->errorString());
+    }
+
+    // Leaves the old file as it was: nothing was due to be written.
+    void cancel() {
+        if (auto* saveFile = qobject_cast<QSaveFile*>(m_file.get()))
+            saveFile->cancelWriting();
+        m_file.reset();
+        m_held.reset();
+    }
+
+private:
+    static constexpr qsizetype kBlock = 256 * 1024;
+
+    void writeLine(const PaddedLine& line) {
+        if (!m_file && !m_held)
             noFile();
         for (const PaddedLine::Cell& cell : line.cells()) {
             writeText(cell.text);
@@ -66,19 +116,11 @@ public:
         write(QByteArrayView("\r\n", 2));
     }
 
-    void close() {
-        if (!m_file)
-            noFile();
-        const std::unique_ptr<QSaveFile> file = std::move(m_file);
-        if (!file->commit())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + file->errorString());
-    }
-
-private:
-    static constexpr qsizetype kBlock = 256 * 1024;
-
     void write(QByteArrayView bytes) {
+        if (m_held) {
+            m_held->append(bytes);
+            return;
+        }
         if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
             throw RuntimeError(error::DeviceIo,
                                QStringLiteral("Device I/O error: ") + m_file->errorString());
@@ -102,12 +144,15 @@ private:
             write(QByteArrayView(spaces).first(std::min(count, kBlock)));
     }
 
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<QFileDevice> m_file;
+    // Writing in place: the target's name, and the bytes held back until the first row.
+    QString m_inPlaceName;
+    std::optional<QByteArray> m_held;
 };
 
 } // namespace
 
-void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
+bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
                                 ProgressBar* progressBar, EventPump& events, Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
@@ -123,6 +168,10 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     showProgress(100, 1, writing);
 
+    // Rows are read by number while events run between them: row i is still the row that was
+    // measured only as long as no row has been removed or moved since.
+    const quint64 measured = list.rowGeneration();
+    const auto unchanged = [&] { return list.rowGeneration() == measured; };
     QList<int> widths;
     int columns = 0;
     trap(110, [&] { columns = list.columnCount(); });
@@ -133,8 +182,8 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
         trap(118, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { events.processEvents(); });
-            if (r > list.itemCount())
-                break; // cleared meanwhile
+            if (!unchanged())
+                break;
             trap(126, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
         }
         trap(136, [&] { widths.append(width); });
@@ -150,28 +199,31 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
         trap(160, [&] { events.processEvents(); });
         trap(164, [&] { line.appendCell(list.columnCaption(c), widths.value(c - 1)); });
     }
-    trap(170, [&] { file.writeLine(line); });
+    trap(170, [&] { file.writeHeader(line); });
 
     showProgress(172, 20, writing);
 
+    int due = 0; // rows checked when their line was to be written
     int rows = 0;
     trap(182, [&] { rows = list.itemCount(); });
     for (int i = 1; i <= rows; ++i) {
         trap(184, [&] { events.processEvents(); });
-        // "Clear Results" may run meanwhile; rows gone from the list are simply not written.
-        if (i > list.itemCount())
+        if (!unchanged())
             break;
         line.clear();
         if (trap.test(188, [&] { return !list.itemChecked(i); }))
             continue;
-        for (int c = 1; c <= columns; ++c) {
+        // A row unticked or moved while its line is built is not written.
+        const auto stillWritten = [&] { return unchanged() && list.itemChecked(i); };
+        bool whole = true;
+        for (int c = 1; c <= columns && whole; ++c) {
             trap(192, [&] { events.processEvents(); });
-            if (i > list.itemCount())
-                break;
-            trap(196, [&] { line.appendCell(cellText(list, i, c), widths.value(c - 1)); });
+            whole = stillWritten();
+            if (whole)
+                trap(196, [&] { line.appendCell(cellText(list, i, c), widths.value(c - 1)); });
         }
-        if (i > list.itemCount())
-            break; // a row cleared while its line was built is not written either
+        if (!whole)
+            continue;
         if (trap.test(204, [&] { return progressBar != nullptr; })) {
             trap(206, [&] { events.processEvents(); });
             trap(208, [&] {
@@ -185,23 +237,37 @@ void SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
                 });
             }
             trap(214, [&] { events.processEvents(); });
+            if (!stillWritten())
+                continue;
         }
-        trap(222, [&] { file.writeLine(line); });
+        ++due;
+        trap(222, [&] { file.writeRow(line); });
     }
 
     if (trap.test(226, [&] { return progressBar != nullptr; })) {
         trap(228, [&] { progressBar->setValue(100); });
         trap(230, [&] { progressBar->setText(QStringLiteral("Done.")); });
     }
-    trap(232, [&] { file.close(); });
+    trap(232, [&] {
+        if (due > 0)
+            file.close();
+        else
+            file.cancel();
+    });
     if (trap.test(238, [&] { return progressBar != nullptr; })) {
         trap(240, [&] { progressBar->setValue(0); });
         trap(242, [&] { progressBar->setText(QStringLiteral("Progress Bar")); });
     }
+    return due > 0;
 }
 
 void saveResults(Toolkit& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton1_Click"));
+    // Saving no row would only replace the chosen file by the header line.
+    if (trap.test(102, [&] { return !anyRowChecked(ui.listView2); })) {
+        trap(104, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Save); });
+        return;
+    }
     FileDialog& dialog = ui.commonDialog1;
     trap(106, [&] { dialog.setFlags(fileDialogFlag::Explorer | fileDialogFlag::LongNames); });
     trap(108, [&] { dialog.setTitle(QStringLiteral("Save")); });
@@ -218,10 +284,14 @@ void saveResults(Toolkit& ui) {
     if (trap.test(116, [&] { return fileName.isEmpty(); }))
         return;
     trap(118, [&] { ui.form.setPointer(pointer::Hourglass); });
+    bool saved = false;
     trap(120, [&] {
-        SaveListviewProperlySpaced(ui.listView2, fileName, &ui.progressBar1, ui.events, ui.dialogs);
+        saved = SaveListviewProperlySpaced(ui.listView2, fileName, &ui.progressBar1, ui.events,
+                                           ui.dialogs);
     });
     trap(122, [&] { ui.form.setPointer(pointer::Default); });
+    if (!saved)
+        trap(124, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Save); });
 }
 
 } // namespace tavrolin

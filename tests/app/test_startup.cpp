@@ -117,6 +117,9 @@ void TestStartup::storedChoice_data() {
                                   << QStringLiteral("Type mismatch");
     QTest::newRow("beyond 16 bits")
         << QStringLiteral("70000") << -1 << QString() << QStringLiteral("Overflow");
+    QTest::newRow("hexadecimal") << QStringLiteral("&H2") << 2 << QStringLiteral(" ") << QString();
+    QTest::newRow("beyond a double")
+        << QStringLiteral("1e400") << -1 << QString() << QStringLiteral("Overflow");
 }
 
 void TestStartup::storedChoice() {
@@ -253,6 +256,20 @@ void TestStartup::toInteger16_data() {
     QTest::newRow("letters") << QStringLiteral("abc") << 0 << error::TypeMismatch;
     QTest::newRow("nan") << QStringLiteral("nan") << 0 << error::TypeMismatch;
     QTest::newRow("infinity") << QStringLiteral("inf") << 0 << error::TypeMismatch;
+    QTest::newRow("beyond a double") << QStringLiteral("1e400") << 0 << error::Overflow;
+    QTest::newRow("below a double") << QStringLiteral("-1e400") << 0 << error::Overflow;
+    QTest::newRow("hexadecimal") << QStringLiteral("&H2") << 2 << 0;
+    QTest::newRow("hexadecimal, lower case") << QStringLiteral(" &h1f ") << 31 << 0;
+    QTest::newRow("octal") << QStringLiteral("&O17") << 15 << 0;
+    QTest::newRow("octal, lower case") << QStringLiteral("&o7") << 7 << 0;
+    QTest::newRow("16 bits are signed") << QStringLiteral("&HFFFF") << -1 << 0;
+    QTest::newRow("32 bits are signed") << QStringLiteral("&HFFFFFFFE") << -2 << 0;
+    QTest::newRow("17 bits") << QStringLiteral("&H10000") << 0 << error::Overflow;
+    QTest::newRow("beyond 64 bits")
+        << QStringLiteral("&H1FFFFFFFFFFFFFFFF") << 0 << error::Overflow;
+    QTest::newRow("no octal digit") << QStringLiteral("&O8") << 0 << error::TypeMismatch;
+    QTest::newRow("no hexadecimal digits") << QStringLiteral("&H") << 0 << error::TypeMismatch;
+    QTest::newRow("ampersand alone") << QStringLiteral("&2") << 0 << error::TypeMismatch;
 }
 
 void TestStartup::toInteger16() {

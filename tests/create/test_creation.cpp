@@ -2,9 +2,11 @@
 #include "common/error_report.h"
 #include "create/separator.h"
 #include "headless/headless_toolkit.h"
+#include "test_files.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariant>
 #include <memory>
 
 using namespace tavrolin;
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void removalRefusedWhileBusy_data();
     void removalRefusedWhileBusy();
     void entriesAppendedDuringCreationAreNotJoined();
+    void separatorPickedMidway_data();
     void separatorPickedMidway();
     void clearResultsDuringCreation();
 };
@@ -164,8 +167,14 @@ void TestCreation::join() {
     HeadlessToolkit& t = w.toolkit;
     for (const QString& answer : answers)
         t.dialogs.answerNextInput(answer);
+    // The window looks idle again by the time "Done." shows.
+    QList<QVariant> lookAtDone;
+    t.dialogs.onNextMessage([&] {
+        lookAtDone = {t.form.pointer(), t.progressBar1.value(), t.progressBar1.text()};
+    });
     for (int press = 0; press < presses; ++press)
         w.form.PushButton4_Click();
+    QCOMPARE(lookAtDone, (QList<QVariant>{0, 0.0, QStringLiteral("Progress Bar")}));
 
     QCOMPARE(t.listView2.texts(), QStringList{result});
     QCOMPARE(t.listView1.texts(), entries);
@@ -201,8 +210,11 @@ void TestCreation::emptyEntryList() {
     HeadlessToolkit& t = w.toolkit;
     t.listView2.appendItem(QStringLiteral("old result"));
     t.dialogs.answerNextInput(QStringLiteral(";"));
+    int resultsAtQuestion = -1; // the results list is emptied before the question
+    t.dialogs.onNextInput([&] { resultsAtQuestion = t.listView2.itemCount(); });
     w.form.PushButton4_Click();
     QCOMPARE(t.dialogs.inputs().size(), asked);
+    QCOMPARE(resultsAtQuestion, asked ? 0 : -1);
     QCOMPARE(t.listView2.itemCount(), 0);
     QCOMPARE(w.messages(), QStringList{QStringLiteral("Load items to list first")});
     QCOMPARE(t.dialogs.messages().first().title, QStringLiteral("Tavrolin"));
@@ -225,6 +237,8 @@ void TestCreation::progress() {
         t.events.at(call, [&] {
             pointers << t.form.pointer();
             QVERIFY(w.form.busy());
+            // As a load ending meanwhile does: every pass shows the busy pointer again.
+            t.form.setPointer(0);
         });
     }
     w.form.PushButton4_Click();
@@ -252,8 +266,9 @@ void TestCreation::failingStatementIsReportedAndCreationFinishes() {
     QVERIFY(!w.form.busy());
 }
 
-// No handler can empty the entry list while it is joined, but should anything do so, each later
-// pass reports its share of nothing and its missing entry, and the creation still ends.
+// No handler shrinks the entry list while it is joined (removalRefusedWhileBusy); should the
+// list still lose entries under a creation, each later pass reports its share of nothing and its
+// missing entry, and the creation still ends.
 void TestCreation::entriesVanishingMidwayAreReported() {
     Started w(1, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     HeadlessToolkit& t = w.toolkit;
@@ -288,18 +303,30 @@ void TestCreation::secondPressDuringCreationDoesNothing() {
 
 void TestCreation::removalRefusedWhileBusy_data() {
     QTest::addColumn<int>("action");
-    QTest::newRow("double-click") << 0;
-    QTest::newRow("Delete key") << 1;
-    QTest::newRow("Clear List") << 2;
-    QTest::newRow("Delete key on results") << 3;
+    QTest::addColumn<bool>("afterLoad"); // a load ends in the same turn: default pointer
+    QTest::newRow("double-click") << 0 << false;
+    QTest::newRow("Delete key") << 1 << false;
+    QTest::newRow("Clear List") << 2 << false;
+    QTest::newRow("Delete key on results") << 3 << false;
+    QTest::newRow("double-click after a load") << 0 << true;
+    QTest::newRow("Delete key after a load") << 1 << true;
+    QTest::newRow("Clear List after a load") << 2 << true;
 }
 
 void TestCreation::removalRefusedWhileBusy() {
     QFETCH(int, action);
+    QFETCH(bool, afterLoad);
     Started w(1, samples());
     HeadlessToolkit& t = w.toolkit;
+    const QString listFile = w.folder.filePath(QStringLiteral("list.txt"));
+    QVERIFY(testing::writeFile(listFile, "loaded\r\n"));
     t.listView1.select(1);
     t.events.at(2, [&] {
+        if (afterLoad) {
+            t.commonDialog1.chooseNext(listFile);
+            w.form.PushButton6_Click();
+            QCOMPARE(t.form.pointer(), 0);
+        }
         switch (action) {
         case 0:
             w.form.ListView1_DblClick();
@@ -318,11 +345,14 @@ void TestCreation::removalRefusedWhileBusy() {
         }
     });
     w.form.PushButton4_Click();
-    QCOMPARE(t.listView1.texts(), samples());
+    const QStringList entries =
+        samples() + (afterLoad ? QStringList{QStringLiteral("loaded")} : QStringList());
+    QCOMPARE(t.listView1.texts(), entries);
+    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
     QCOMPARE(t.listView2.texts().last(), QStringLiteral("first,second,third,fourth"));
     // Once the creation is over, the same action works.
     w.form.ListView1_DblClick();
-    QCOMPARE(t.listView1.itemCount(), 3);
+    QCOMPARE(t.listView1.itemCount(), entries.size() - 1);
 }
 
 void TestCreation::entriesAppendedDuringCreationAreNotJoined() {
@@ -339,15 +369,53 @@ void TestCreation::entriesAppendedDuringCreationAreNotJoined() {
     QCOMPARE(t.progressBar1.values(), QList<double>({25, 50, 3.0 / 8 * 100, 4.0 / 9 * 100, 0}));
 }
 
+void TestCreation::separatorPickedMidway_data() {
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("answer"); // to the question of this press, if asked
+    QTest::addColumn<QList<int>>("pumps");
+    QTest::addColumn<QList<int>>("picks"); // the position picked at each of those pumps
+    QTest::addColumn<QString>("result");
+
+    // The cut at the end takes the separator of the last pass.
+    QTest::newRow("comma") << 0 << QString() << QList<int>{2} << QList<int>{1}
+                           << QStringLiteral("a, b,c,d");
+    // "Other" is asked at the next press; this one keeps what it joined with.
+    QTest::newRow("other") << 0 << QString() << QList<int>{2} << QList<int>{3}
+                           << QStringLiteral("a, b, c, d");
+    QTest::newRow("other in the last pass")
+        << 1 << QString() << QList<int>{4} << QList<int>{3} << QStringLiteral("a,b,c,d");
+    QTest::newRow("other, then space")
+        << 0 << QString() << QList<int>{2, 3} << QList<int>{3, 2} << QStringLiteral("a, b, c d");
+    QTest::newRow("space, then other")
+        << 0 << QString() << QList<int>{2, 3} << QList<int>{2, 3} << QStringLiteral("a, b c d");
+    QTest::newRow("typed other, other picked")
+        << 3 << QStringLiteral("other") << QList<int>{2} << QList<int>{3}
+        << QStringLiteral("aotherbothercotherd");
+    QTest::newRow("typed other, comma picked") << 3 << QStringLiteral("other") << QList<int>{2}
+                                               << QList<int>{1} << QStringLiteral("aotherb,c,d");
+}
+
 void TestCreation::separatorPickedMidway() {
-    Started w(0,
+    QFETCH(int, choice);
+    QFETCH(QString, answer);
+    QFETCH(QList<int>, pumps);
+    QFETCH(QList<int>, picks);
+    QFETCH(QString, result);
+
+    Started w(choice,
               {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
     HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { t.combo1.pick(1); });
+    t.dialogs.answerNextInput(answer);
+    for (qsizetype k = 0; k < pumps.size(); ++k)
+        t.events.at(pumps.at(k), [&t, pick = picks.at(k)] { t.combo1.pick(pick); });
     w.form.PushButton4_Click();
-    // The cut at the end takes the separator of the last pass.
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a, b,c,d")});
-    QCOMPARE(w.stored(), QStringLiteral("1"));
+    QCOMPARE(t.listView2.texts(), QStringList{result});
+    QCOMPARE(w.stored(), QString::number(picks.last()));
+    QCOMPARE(t.dialogs.inputs().size(), choice == 3 ? 1 : 0);
+    // A last pick of "Other" asks at the next press.
+    t.dialogs.answerNextInput(QStringLiteral("+"));
+    w.form.PushButton4_Click();
+    QCOMPARE(t.dialogs.inputs().size(), (choice == 3 ? 1 : 0) + (picks.last() == 3 ? 1 : 0));
 }
 
 void TestCreation::clearResultsDuringCreation() {

@@ -105,10 +105,11 @@ void TestDroppedInput::dropAndPasteText_data() {
     QTest::newRow("empty") << QString() << QStringList();
     QTest::newRow("one line, no end") << u"a"_s << QStringList{u"a"_s};
     QTest::newRow("CR LF, final CR LF") << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF, final LF") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s, QString()};
+    QTest::newRow("LF, final LF") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("empty line before the final LF") << u"a\n\n"_s << QStringList{u"a"_s, QString()};
     QTest::newRow("CR alone") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("only CR LF") << u"\r\n"_s << QStringList{QString()};
-    QTest::newRow("only LF") << u"\n"_s << QStringList{QString(), QString()};
+    QTest::newRow("only LF") << u"\n"_s << QStringList{QString()};
     QTest::newRow("LF then CR LF") << u"a\n\r\nb"_s << QStringList{u"a"_s, QString(), u"b"_s};
     QTest::newRow("empty line, spaces, duplicate")
         << u" x \r\n\r\n\tx\r\n x "_s << QStringList{u" x "_s, QString(), u"\tx"_s, u" x "_s};

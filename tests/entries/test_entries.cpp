@@ -276,7 +276,10 @@ void TestEntries::loadFiles() {
         w.ui.commonDialog1.chooseNext(m_dir.filePath(names.first()));
     else if (names.size() > 1)
         w.ui.commonDialog1.chooseNext(m_dir.path() + QChar(u'\0') + names.join(QChar(u'\0')));
+    int pointerAtMessage = -1; // a message during the load shows over the busy pointer
+    w.ui.dialogs.onNextMessage([&] { pointerAtMessage = w.ui.form.pointer(); });
     w.form.PushButton6_Click();
+    QCOMPARE(pointerAtMessage, messages.isEmpty() ? -1 : 11);
 
     QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
     QCOMPARE(w.messages(), messages);

@@ -68,7 +68,8 @@ void TestListFileReader::readFile_data() {
 
     const QString e; // an empty entry
     QTest::newRow("CR LF, final CR LF") << "a\r\nb\r\n"_ba << QStringList{u"a"_s, u"b"_s};
-    QTest::newRow("LF only, final LF") << "a\nb\n"_ba << QStringList{u"a"_s, u"b"_s, e};
+    QTest::newRow("LF only, final LF") << "a\nb\n"_ba << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("empty line before the final LF") << "a\n\n"_ba << QStringList{u"a"_s, e};
     QTest::newRow("CR only, final CR") << "a\rb\r"_ba << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("no final terminator") << "a\r\nb"_ba << QStringList{u"a"_s, u"b"_s};
     QTest::newRow("LF, no final terminator") << "a\nb"_ba << QStringList{u"a"_s, u"b"_s};
@@ -78,7 +79,8 @@ void TestListFileReader::readFile_data() {
     QTest::newRow("LF CR LF") << "a\n\r\n"_ba << QStringList{u"a"_s, e};
     QTest::newRow("empty file") << ""_ba << QStringList();
     QTest::newRow("one CR LF") << "\r\n"_ba << QStringList{e};
-    QTest::newRow("one LF") << "\n"_ba << QStringList{e, e};
+    QTest::newRow("one LF") << "\n"_ba << QStringList{e};
+    QTest::newRow("LF then CR") << "a\n\r"_ba << QStringList{u"a"_s, e};
     QTest::newRow("empty lines") << "a\r\n\r\n\r\nb\r\n"_ba << QStringList{u"a"_s, e, e, u"b"_s};
     QTest::newRow("spaces, tabs, duplicates")
         << " a \r\n\tb\t\r\n a \r\n"_ba << QStringList{u" a "_s, u"\tb\t"_s, u" a "_s};
@@ -105,7 +107,7 @@ void TestListFileReader::readFile_data() {
     QTest::newRow("character across the chunk boundary")
         << full + "\xC3\xA9" << QStringList{QString(kChunk - 1, u'x') + u'\u00E9'};
     QTest::newRow("LF right after the boundary") << full + "\r\n\n"
-                                                 << QStringList{QString(kChunk - 1, u'x'), e, e};
+                                                 << QStringList{QString(kChunk - 1, u'x'), e};
 }
 
 void TestListFileReader::readFile() {
@@ -155,8 +157,8 @@ void TestListFileReader::bytesKept() {
     QString joined;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         joined += entries.at(i);
-        // Lines split at LF: the text after the last LF is the end of the file.
-        if (i + 1 < entries.size() || terminator != u"\n")
+        // The last entry has a terminator only if the file ends with one.
+        if (i + 1 < entries.size() || bytes.endsWith(encode8Bit(terminator)))
             joined += terminator;
     }
     QCOMPARE(encode8Bit(joined), bytes);

@@ -26,11 +26,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Action { ClearResults, DeleteKey, Backspace };
+enum class Action { ClearResults, DeleteKey, ShiftDelete, Backspace };
+
+// What happens to the results list while a save or a copy lets events run.
+enum class Meanwhile { ClearResults, StartCreating, UntickFirst };
 
 const QString kResultsCaption = u"Results - Extend bar to show all >"_s + QString(59, u' ') + u'>';
 const QString kPasteMessage = u"Results have been copied to the clipboard.\r\rClick a text area "
                               "where you normally type and press Ctrl+V to paste the clipboard."_s;
+const QString kNothingCopiedEmpty =
+    u"Nothing was copied: there are no results.\r\rPress \"Start Creating List\" first, then "
+    "tick the result's check box and copy again."_s;
+const QString kNothingCopiedUnticked = u"Nothing was copied: no result is ticked.\r\rTick the "
+                                       "check box of the result you want, then copy again."_s;
+const QString kNothingSavedEmpty =
+    u"Nothing was saved: there are no results.\r\rPress \"Start Creating List\" first, then "
+    "tick the result's check box and save again."_s;
+const QString kNothingSavedUnticked = u"Nothing was saved: no result is ticked.\r\rTick the "
+                                      "check box of the result you want, then save again."_s;
 const char kLimitedSave[] = "--save-with-file-size-limit";
 
 // The window as it stands after start-up, with every component in memory.
@@ -106,6 +119,7 @@ int saveWithFileSizeLimit(const QString& path) {
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Meanwhile)
 
 class TestOutput : public QObject {
     Q_OBJECT
@@ -148,6 +162,8 @@ void TestOutput::resultsList_data() {
     QTest::newRow("Clear Results, empty") << Action::ClearResults << 0 << 0 << 0 << QStringList();
     QTest::newRow("Delete selected")
         << Action::DeleteKey << 3 << 2 << 0 << QStringList{u"a"_s, u"c"_s};
+    QTest::newRow("Shift+Delete selected")
+        << Action::ShiftDelete << 3 << 1 << 0 << QStringList{u"b"_s, u"c"_s};
     QTest::newRow("Delete while busy") << Action::DeleteKey << 3 << 2 << 11 << abc;
     QTest::newRow("Delete, no selection") << Action::DeleteKey << 3 << 0 << 0 << abc;
     QTest::newRow("Delete, empty") << Action::DeleteKey << 0 << 0 << 0 << QStringList();
@@ -169,7 +185,8 @@ void TestOutput::resultsList() {
     if (action == Action::ClearResults)
         w.form.PushButton3_Click();
     else
-        w.form.ListView2_KeyDown(action == Action::DeleteKey ? 46 : 8, 0);
+        w.form.ListView2_KeyDown(action == Action::Backspace ? 8 : 46,
+                                 action == Action::ShiftDelete ? 1 : 0);
     QCOMPARE(w.ui.listView2.texts(), expected);
     QVERIFY(w.ui.dialogs.messages().isEmpty());
     QVERIFY(!w.ui.form.ended());
@@ -181,9 +198,9 @@ void TestOutput::writer_data() {
     QTest::addColumn<QByteArray>("expected");
 
     const QStringList cap{u"Cap"_s};
-    QTest::newRow("empty list") << cap << QStringList() << "Cap\t\r\n"_ba;
-    QTest::newRow("all unchecked")
-        << cap << QStringList{u"-abcdef"_s, u"-ab"_s} << "Cap   \t\r\n"_ba;
+    // Without a checked row no file is written at all.
+    QTest::newRow("empty list") << cap << QStringList() << "<missing>"_ba;
+    QTest::newRow("all unchecked") << cap << QStringList{u"-abcdef"_s, u"-ab"_s} << "<missing>"_ba;
     QTest::newRow("shorter than the caption")
         << QStringList{u"Caption"_s} << QStringList{u"+ab"_s} << "Caption\t\r\nab     \t\r\n"_ba;
     QTest::newRow("longer than the caption")
@@ -216,10 +233,12 @@ void TestOutput::writer() {
         ui.listView2.addColumn(caption);
     fill(ui.listView2, rows);
     const QString path = dir.filePath(u"out.csv"_s);
-    SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs);
+    const bool written = expected != "<missing>";
+    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
+             written);
     QCOMPARE(readAll(path), expected);
     QCOMPARE(reportedAt(ui.dialogs), QStringList());
-    QCOMPARE(snapshot(dir.path()).keys(), QStringList{u"out.csv"_s});
+    QCOMPARE(snapshot(dir.path()).keys(), written ? QStringList{u"out.csv"_s} : QStringList());
 }
 
 void TestOutput::progress_data() {
@@ -267,27 +286,47 @@ void TestOutput::progress() {
 void TestOutput::saveHandler_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("message"); // instead of the dialog, which is then not shown
 
-    QTest::newRow("cancel") << QString() << QByteArray();
-    QTest::newRow("new file") << u"out.csv"_s << QByteArray();
-    QTest::newRow("no extension added") << u"result"_s << QByteArray();
-    QTest::newRow("existing file replaced")
-        << u"old.txt"_s << "an earlier, much longer file\r\nwith two lines\r\n"_ba;
+    const QStringList ticked{u"+a, b, c"_s};
+    const QByteArray old = "an earlier, much longer file\r\nwith two lines\r\n"_ba;
+    QTest::newRow("cancel") << QString() << QByteArray() << ticked << QString();
+    QTest::newRow("new file") << u"out.csv"_s << QByteArray() << ticked << QString();
+    QTest::newRow("no extension added") << u"result"_s << QByteArray() << ticked << QString();
+    QTest::newRow("existing file replaced") << u"old.txt"_s << old << ticked << QString();
+    QTest::newRow("nothing ticked")
+        << u"old.txt"_s << old << QStringList{u"-a, b, c"_s} << kNothingSavedUnticked;
+    QTest::newRow("no results") << u"old.txt"_s << old << QStringList() << kNothingSavedEmpty;
 }
 
 void TestOutput::saveHandler() {
     QFETCH(QString, name);
     QFETCH(QByteArray, existing);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, message);
 
     QTemporaryDir dir;
     if (!existing.isEmpty())
         QVERIFY(testing::writeFile(dir.filePath(name), existing));
     Fixture w;
-    fill(w.ui.listView2, {u"+a, b, c"_s});
+    fill(w.ui.listView2, rows);
     w.ui.form.setPointer(99);
     if (!name.isEmpty())
         w.ui.commonDialog1.chooseNext(dir.filePath(name));
+    int pointerWhileSaving = -1;
+    w.ui.events.at(1, [&] { pointerWhileSaving = w.ui.form.pointer(); });
     w.form.PushButton1_Click();
+    QCOMPARE(pointerWhileSaving, name.isEmpty() || !message.isEmpty() ? -1 : 11);
+    if (!message.isEmpty()) {
+        QVERIFY(w.ui.commonDialog1.shown().isEmpty());
+        QCOMPARE(w.messages(), QStringList{message});
+        QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkExclamation);
+        QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
+        QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{name, existing}}));
+        QCOMPARE(w.ui.form.pointer(), 99);
+        return;
+    }
 
     const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
     QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Save);
@@ -382,48 +421,96 @@ void TestOutput::closedDuringSave() {
     QVERIFY(w.ui.dialogs.messages().isEmpty());
 }
 
-// "Clear Results" is not refused while a save or a copy lets events run: whatever pump it comes
-// at, the output holds whole lines only and nothing is reported.
+// Neither a save nor a copy is refused while the other lets events run, nor is "Clear Results"
+// or "Start Creating List" (which empties the list and appends a new, unchecked row). Three
+// checked rows, one column: the save lets events run 22 times, four for each row from pump 11
+// on, the last after the row's cells are read and before its line is written; the copy 9 times,
+// two for each row from pump 4 on. A row is written only if it is still the row that was
+// measured and still checked when its line is due; with no line due nothing is touched.
 void TestOutput::clearedMeanwhile_data() {
     QTest::addColumn<bool>("save");
+    QTest::addColumn<Meanwhile>("meanwhile");
     QTest::addColumn<int>("pump");
+    QTest::addColumn<QStringList>("written");
 
-    for (int pump = 1; pump <= 22; ++pump)
-        QTest::addRow("save, pump %d", pump) << true << pump;
-    for (int pump = 1; pump <= 9; ++pump)
-        QTest::addRow("copy, pump %d", pump) << false << pump;
+    const QStringList texts{u"one"_s, u"two"_s, u"three"_s};
+    for (int pump = 1; pump <= 22; ++pump) {
+        const QStringList whole = texts.first(std::max(0, (pump - 11) / 4));
+        QTest::addRow("save, cleared at pump %d", pump)
+            << true << Meanwhile::ClearResults << pump << whole;
+        QTest::addRow("save, created at pump %d", pump)
+            << true << Meanwhile::StartCreating << pump << whole;
+    }
+    for (int pump = 1; pump <= 9; ++pump) {
+        const QStringList whole = texts.first(std::max(0, (pump - 4) / 2));
+        QTest::addRow("copy, cleared at pump %d", pump)
+            << false << Meanwhile::ClearResults << pump << whole;
+        QTest::addRow("copy, created at pump %d", pump)
+            << false << Meanwhile::StartCreating << pump << whole;
+    }
+    for (int pump : {12, 13, 14, 15})
+        QTest::addRow("save, first unticked at pump %d", pump)
+            << true << Meanwhile::UntickFirst << pump << (pump <= 14 ? texts.mid(1) : texts);
+    for (int pump : {4, 5, 6})
+        QTest::addRow("copy, first unticked at pump %d", pump)
+            << false << Meanwhile::UntickFirst << pump << (pump <= 5 ? texts.mid(1) : texts);
 }
 
 void TestOutput::clearedMeanwhile() {
     QFETCH(bool, save);
+    QFETCH(Meanwhile, meanwhile);
     QFETCH(int, pump);
+    QFETCH(QStringList, written);
 
     QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.txt"_s);
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
     Fixture w;
-    const QStringList texts{u"one"_s, u"two"_s, u"three"_s};
+    w.form.PushButton8_Click();
     fill(w.ui.listView2, {u"+one"_s, u"+two"_s, u"+three"_s});
-    w.ui.events.at(pump, [&] { w.form.PushButton3_Click(); });
+    w.ui.clipboard.setContent(u"<untouched>"_s);
+    w.ui.events.at(pump, [&] {
+        switch (meanwhile) {
+        case Meanwhile::ClearResults:
+            w.form.PushButton3_Click();
+            break;
+        case Meanwhile::StartCreating:
+            w.form.PushButton4_Click();
+            break;
+        case Meanwhile::UntickFirst:
+            w.ui.listView2.setItemChecked(1, false);
+        }
+    });
     QString output;
     QString expected;
-    QStringList lines;
     if (save) {
-        w.ui.commonDialog1.chooseNext(dir.filePath(u"out.txt"_s));
+        w.ui.commonDialog1.chooseNext(path);
         w.form.PushButton1_Click();
-        output = QString::fromUtf8(readAll(dir.filePath(u"out.txt"_s)));
-        expected = kResultsCaption + u"\t\r\n"_s;
-        for (const QString& text : texts)
-            lines.append(text.leftJustified(94) + u"\t\r\n"_s);
+        output = QString::fromUtf8(readAll(path));
+        expected = written.isEmpty() ? u"previous\r\n"_s : kResultsCaption + u"\t\r\n"_s;
+        for (const QString& text : written)
+            expected += text.leftJustified(94) + u"\t\r\n"_s;
     } else {
         w.form.PushButton7_Click();
         output = w.ui.clipboard.text().value_or(u"<none>"_s);
-        for (const QString& text : texts)
-            lines.append(text + u"\r\n"_s);
+        expected = written.isEmpty() ? u"<untouched>"_s : QString();
+        for (const QString& text : written)
+            expected += text + u"\r\n"_s;
     }
-    QCOMPARE(reportedAt(w.ui.dialogs), QStringList());
-    QCOMPARE(w.ui.listView2.itemCount(), 0);
-    while (!lines.isEmpty() && output.startsWith(expected + lines.first()))
-        expected += lines.takeFirst();
     QCOMPARE(output, expected);
+    QCOMPARE(reportedAt(w.ui.dialogs), QStringList());
+    const bool emptied = meanwhile == Meanwhile::ClearResults;
+    QCOMPARE(w.ui.listView2.itemCount(), emptied ? 0 : meanwhile == Meanwhile::UntickFirst ? 3 : 1);
+    QString told = save ? QString() : kPasteMessage;
+    if (written.isEmpty() && save)
+        told = emptied ? kNothingSavedEmpty : kNothingSavedUnticked;
+    else if (written.isEmpty())
+        told = emptied ? kNothingCopiedEmpty : kNothingCopiedUnticked;
+    const QStringList messages = w.messages();
+    if (told.isEmpty())
+        QVERIFY(messages.isEmpty() || messages.last() == u"Done."_s);
+    else
+        QCOMPARE(messages.last(), told);
 }
 
 void TestOutput::copy_data() {
@@ -431,9 +518,10 @@ void TestOutput::copy_data() {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("expected");
 
+    // Copying nothing leaves what the user has on the clipboard.
     const QString untouched = u"<untouched>"_s;
     QTest::newRow("empty list") << 0 << QStringList() << untouched;
-    QTest::newRow("all unchecked") << 0 << QStringList{u"-abc"_s, u"-d"_s} << QString();
+    QTest::newRow("all unchecked") << 0 << QStringList{u"-abc"_s, u"-d"_s} << untouched;
     QTest::newRow("one row") << 0 << QStringList{u"+a, b, c"_s} << u"a, b, c\r\n"_s;
     QTest::newRow("shorter row not padded")
         << 0 << QStringList{u"+abc"_s, u"-abcdef"_s} << u"abc\r\n"_s;
@@ -458,12 +546,19 @@ void TestOutput::copy() {
         w.ui.listView2.addColumn(u"A long caption"_s);
     fill(w.ui.listView2, rows);
     w.ui.clipboard.setContent(u"<untouched>"_s);
+    w.ui.form.setPointer(99);
     w.form.PushButton7_Click();
 
     QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
+    QCOMPARE(w.ui.form.pointer(), 99); // the copy shows no busy pointer
+    QVERIFY(w.ui.progressBar1.values().isEmpty());
+    const bool copied = expected != u"<untouched>"_s;
     QCOMPARE(w.ui.dialogs.messages().size(), 1);
-    QCOMPARE(w.ui.dialogs.messages().first().text, kPasteMessage);
-    QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkOnly);
+    QCOMPARE(w.ui.dialogs.messages().first().text, copied           ? kPasteMessage
+                                                   : rows.isEmpty() ? kNothingCopiedEmpty
+                                                                    : kNothingCopiedUnticked);
+    QCOMPARE(w.ui.dialogs.messages().first().style,
+             copied ? MessageStyle::OkOnly : MessageStyle::OkExclamation);
     QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
 }
 

@@ -2,11 +2,13 @@
 // and nothing that was loaded, created or saved before may be lost.
 
 #include "common/error_report.h"
+#include "common/runtime_error.h"
 #include "headless_form.h"
 #include "test_files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,14 +76,16 @@ QStringList saveReports(const QString& description, const QList<int>& lines) {
     return texts;
 }
 
-// Makes a file unwritable even for root: immutable where the file system allows it, else
-// read-only, which binds every user but root.
+// Makes a file, or a folder's list of names, unwritable even for root: immutable where the
+// file system allows it, else read-only, which binds every user but root.
 bool makeReadOnly(const QString& path, bool readOnly) {
     if (QProcess::execute(u"chattr"_s, {readOnly ? u"+i"_s : u"-i"_s, path}) == 0)
         return true;
+    const QFile::Permissions enter =
+        QFileInfo(path).isDir() ? QFile::ExeOwner : QFile::Permissions();
     return geteuid() != 0 &&
-           QFile::setPermissions(path, readOnly ? QFile::ReadOwner
-                                                : QFile::ReadOwner | QFile::WriteOwner);
+           QFile::setPermissions(
+               path, enter | (readOnly ? QFile::ReadOwner : QFile::ReadOwner | QFile::WriteOwner));
 }
 
 const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
@@ -95,6 +99,8 @@ private Q_SLOTS:
     void listFileVanishes_data();
     void listFileVanishes();
     void saveOverReadOnlyFile();
+    void saveInReadOnlyFolder_data();
+    void saveInReadOnlyFolder();
     void folderVanishesDuringSave_data();
     void folderVanishesDuringSave();
 };
@@ -157,6 +163,63 @@ void TestFaults::saveOverReadOnlyFile() {
     QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
     QCOMPARE(w.ui.listView2.texts(), kRows);
     QCOMPARE(w.ui.form.pointer(), 0);
+}
+
+// A folder that refuses the temporary file, holding a file that may be written: the file is
+// written in place. It is opened only when the first row is due, so a save that ends before
+// (nothing left to write, the window closed) leaves it as it was. Three rows, two checked: the
+// header is written after pump 8, the first row after pump 14.
+void TestFaults::saveInReadOnlyFolder_data() {
+    QTest::addColumn<int>("pump");
+    QTest::addColumn<int>("untickedOrClosed"); // 0: nothing happens, 1: all unticked, 2: closed
+    QTest::newRow("written in place") << 0 << 0;
+    QTest::newRow("unticked before the first row") << 12 << 1;
+    QTest::newRow("closed before the first row") << 12 << 2;
+}
+
+void TestFaults::saveInReadOnlyFolder() {
+    QFETCH(int, pump);
+    QFETCH(int, untickedOrClosed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"old.txt"_s);
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
+    if (!makeReadOnly(dir.path(), true))
+        QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
+    const bool refuses = !QFile(dir.filePath(u"probe"_s)).open(QIODevice::WriteOnly);
+    Fixture w;
+    for (const QString& text : kRows) {
+        w.ui.listView2.appendItem(text);
+        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
+    }
+    w.ui.commonDialog1.chooseNext(path);
+    w.ui.events.at(pump, [&] {
+        if (untickedOrClosed == 1) {
+            w.ui.listView2.setItemChecked(1, false);
+            w.ui.listView2.setItemChecked(3, false);
+        } else {
+            w.form.Form_Unload();
+        }
+    });
+    if (untickedOrClosed == 2)
+        QVERIFY_THROWS_EXCEPTION(ProcessEnding, w.form.PushButton1_Click());
+    else
+        w.form.PushButton1_Click();
+    const QMap<QString, QByteArray> after = snapshot(dir.path());
+    QVERIFY(makeReadOnly(dir.path(), false));
+    QVERIFY2(refuses, "the folder still takes new files");
+
+    QByteArray whole =
+        (u"Results - Extend bar to show all >"_s + QString(59, u' ') + u">\t\r\n"_s).toUtf8();
+    for (const QString& text : {u"one"_s, u"three"_s})
+        whole += (text.leftJustified(94) + u"\t\r\n"_s).toUtf8();
+    const QByteArray expected = untickedOrClosed == 0 ? whole : "previous\r\n"_ba;
+    QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, expected}}));
+    const QStringList messages = w.messages();
+    if (untickedOrClosed == 1)
+        QCOMPARE(messages.size(), 1);
+    else
+        QCOMPARE(messages, QStringList());
 }
 
 // Three checked rows: the save lets events run 22 times and creates its file between pumps 7

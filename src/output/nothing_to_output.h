@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tavrolin {
+
+class Dialogs;
+class ListView;
+
+enum class Output { Copy, Save };
+
+// True when the check mark of some row is set: only those rows are copied and saved.
+bool anyRowChecked(const ListView& list);
+
+// Tells the user that nothing was copied or saved and what to do about it: create the list
+// first when the list is empty, else tick the result's check box.
+void tellNothingOutput(Dialogs& dialogs, const ListView& list, Output output);
+
+} // namespace tavrolin
