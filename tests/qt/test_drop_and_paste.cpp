@@ -33,6 +33,11 @@ class TestDropAndPaste : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    void cleanup() {
+        const QStringList unanswered = forgetModalAnswers();
+        QVERIFY2(unanswered.isEmpty(),
+                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+    }
     void drop_data();
     void drop();
     void pasteAppendsTheClipboardText();

@@ -102,7 +102,11 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
-    void cleanup() { forgetModalAnswers(); }
+    void cleanup() {
+        const QStringList unanswered = forgetModalAnswers();
+        QVERIFY2(unanswered.isEmpty(),
+                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+    }
 
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();

@@ -80,6 +80,11 @@ class TestUndo : public QObject {
 
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
+    void cleanup() {
+        const QStringList unanswered = forgetModalAnswers();
+        QVERIFY2(unanswered.isEmpty(),
+                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+    }
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
     void refusedWhileBusy();

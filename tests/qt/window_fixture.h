@@ -4,14 +4,52 @@
 #include "qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
+
+// The dialogs that stayed open unanswered, by title; each test checks it is empty at its end.
+inline QStringList& unansweredDialogs() {
+    static QStringList titles;
+    return titles;
+}
+
+// A modal dialog that no test answers would block the test until CTest's limit. Any dialog
+// still open this long after it showed is rejected and noted, so the test fails in seconds.
+inline void watchForUnansweredDialogs() {
+    constexpr qint64 kPatienceMs = 5000;
+    static bool watching = false;
+    if (std::exchange(watching, true))
+        return;
+    auto* timer = new QTimer(qApp);
+    timer->callOnTimeout([] {
+        static QPointer<QWidget> open;
+        static QElapsedTimer since;
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog != open) {
+            open = dialog;
+            since.start();
+        } else if (dialog != nullptr && since.elapsed() > kPatienceMs) {
+            unansweredDialogs().append(dialog->windowTitle());
+            if (auto* modal = qobject_cast<QDialog*>(dialog))
+                modal->reject();
+            else
+                dialog->close();
+        }
+    });
+    timer->start(100);
+}
 
 // The real window, loaded and shown offscreen, as the program starts it.
 struct RealWindow {
     RealWindow() : form(toolkit.toolkit()) {
+        watchForUnansweredDialogs();
         toolkit.connect(form);
         shown = toolkit.start(form);
     }
@@ -27,9 +65,11 @@ inline int& modalAnswerRound() {
     return round;
 }
 
-// Ends the waiting for every dialog that has not shown; called when a test ends.
-inline void forgetModalAnswers() {
+// Ends the waiting for every dialog that has not shown; called when a test ends. Returns the
+// titles of the dialogs that nobody answered meanwhile.
+inline QStringList forgetModalAnswers() {
     ++modalAnswerRound();
+    return std::exchange(unansweredDialogs(), {});
 }
 
 // Runs the action on the next modal dialog as soon as it shows, as a user answering it would.
