@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its installed entry, name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tavrolin"));
 
-    tavrolin::qt::QtToolkit toolkit;
+    tavrolin::qt::QtToolkit toolkit(QCoreApplication::applicationDirPath());
     tavrolin::Form1 form(toolkit.toolkit());
     toolkit.connect(form);
     if (!toolkit.start(form))

@@ -36,13 +36,8 @@ QString plainText(const QMimeData& data) {
     return links.join(u'\n');
 }
 
-DropAndPaste::DropAndPaste(QAbstractScrollArea* view, FilesHandler files, TextHandler text,
-                           std::function<void()> paste, QObject* parent)
-    : QObject(parent)
-    , m_view(view)
-    , m_files(std::move(files))
-    , m_text(std::move(text))
-    , m_paste(std::move(paste)) {
+DropAndPaste::DropAndPaste(QAbstractScrollArea* view, QObject* parent)
+    : QObject(parent), m_view(view) {
     view->viewport()->setAcceptDrops(true);
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
@@ -74,9 +69,9 @@ bool DropAndPaste::eventFilter(QObject* watched, QEvent* event) {
             this,
             [this, files, text] {
                 if (!files.isEmpty())
-                    m_files(files);
+                    Q_EMIT filesDropped(files);
                 else
-                    m_text(text);
+                    Q_EMIT textDropped(text);
             },
             Qt::QueuedConnection);
         return true;
@@ -85,7 +80,7 @@ bool DropAndPaste::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
         event->accept();
         if (type == QEvent::KeyPress)
-            m_paste();
+            Q_EMIT pasted();
         return true;
     }
     return QObject::eventFilter(watched, event);

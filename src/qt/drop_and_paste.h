@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class QAbstractScrollArea;
 class QMimeData;
@@ -14,27 +13,27 @@ namespace tavrolin::qt {
 // neither.
 QString plainText(const QMimeData& data);
 
-// Hands files and text dropped on a list, and the paste shortcut pressed in it, to their
-// handlers. A drop is always taken as a copy, so the source never deletes what it gave.
+// Raises files and text dropped on a list, and the paste shortcut pressed in it, as signals.
+// A drop is always taken as a copy, so the source never deletes what it gave.
 class DropAndPaste : public QObject {
-public:
-    using FilesHandler = std::function<void(const QStringList& paths)>;
-    using TextHandler = std::function<void(const QString& text)>;
+    Q_OBJECT
 
-    DropAndPaste(QAbstractScrollArea* view, FilesHandler files, TextHandler text,
-                 std::function<void()> paste, QObject* parent);
+public:
+    DropAndPaste(QAbstractScrollArea* view, QObject* parent);
 
     // The local files among the dropped data, in the order dropped.
     static QStringList localFiles(const QMimeData& data);
+
+Q_SIGNALS:
+    void filesDropped(const QStringList& paths);
+    void textDropped(const QString& text);
+    void pasted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAbstractScrollArea* m_view;
-    FilesHandler m_files;
-    TextHandler m_text;
-    std::function<void()> m_paste;
 };
 
 } // namespace tavrolin::qt

@@ -1,6 +1,7 @@
 #include "event_wiring.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QWidget>
 
 namespace tavrolin::qt {
@@ -16,26 +17,13 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-EventWiring::EventWiring(QObject* parent) : QObject(parent) {}
-
-void EventWiring::watch(QWidget* widget) {
-    widget->installEventFilter(this);
+EventWiring::EventWiring(QWidget* control, QObject* parent) : QObject(parent), m_control(control) {
+    control->installEventFilter(this);
 }
 
-void EventWiring::onMouseMove(QWidget* widget, std::function<void()> handler) {
-    widget->setMouseTracking(true);
-    m_mouseMove.insert(widget, std::move(handler));
-    watch(widget);
-}
-
-void EventWiring::onDoubleClick(QWidget* widget, std::function<void()> handler) {
-    m_doubleClick.insert(widget, std::move(handler));
-    watch(widget);
-}
-
-void EventWiring::onKeyDown(QWidget* widget, KeyHandler handler) {
-    m_keyDown.insert(widget, std::move(handler));
-    watch(widget);
+void EventWiring::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&EventWiring::mouseMoved))
+        m_control->setMouseTracking(true);
 }
 
 int EventWiring::keyCode(int qtKey) {
@@ -63,26 +51,22 @@ int EventWiring::keyCode(int qtKey) {
 
 bool EventWiring::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
         // A move that a child control ignored reaches its parent too; only the control
         // that lies under the pointer answers it.
-        if (const auto handler = m_mouseMove.value(watched)) {
-            const auto* widget = static_cast<QWidget*>(watched);
-            const auto* move = static_cast<QMouseEvent*>(event);
-            if (widget->childAt(move->position().toPoint()) == nullptr)
-                handler();
-        }
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (m_control->childAt(move->position().toPoint()) == nullptr)
+            Q_EMIT mouseMoved();
         break;
+    }
     case QEvent::MouseButtonDblClick:
-        if (const auto handler = m_doubleClick.value(watched))
-            handler();
+        Q_EMIT doubleClicked();
         break;
-    case QEvent::KeyPress:
-        if (const auto handler = m_keyDown.value(watched)) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            handler(keyCode(key->key()), shiftState(key->modifiers()));
-        }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        Q_EMIT keyDown(keyCode(key->key()), shiftState(key->modifiers()));
         break;
+    }
     default:
         break;
     }

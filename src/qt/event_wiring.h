@@ -1,38 +1,37 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
-#include <functional>
 
 class QWidget;
 
 namespace tavrolin::qt {
 
-// Hands mouse moves, double-clicks and key presses of the controls to their handlers. The
-// events still reach the controls afterwards, so they keep their ordinary behaviour.
+// Raises the mouse moves, double-clicks and key presses of one control, which Qt delivers as
+// events, as signals, so they connect to their handlers as every other signal does. The events
+// still reach the control afterwards, so it keeps its ordinary behaviour.
 class EventWiring : public QObject {
+    Q_OBJECT
+
 public:
-    using KeyHandler = std::function<void(int keyCode, int shift)>;
-
-    explicit EventWiring(QObject* parent);
-
-    void onMouseMove(QWidget* widget, std::function<void()> handler);
-    void onDoubleClick(QWidget* widget, std::function<void()> handler);
-    void onKeyDown(QWidget* widget, KeyHandler handler);
+    // Watches the control; the watcher belongs to the parent.
+    EventWiring(QWidget* control, QObject* parent);
 
     // The platform key code of a Qt key: Delete is 46, Backspace 8, letters and digits are
     // their upper-case character codes.
     static int keyCode(int qtKey);
 
+Q_SIGNALS:
+    void mouseMoved();
+    void doubleClicked();
+    void keyDown(int keyCode, int shift);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Mouse moves reach a control without a button held only while it tracks the mouse.
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
-    void watch(QWidget* widget);
-
-    QHash<QObject*, std::function<void()>> m_mouseMove;
-    QHash<QObject*, std::function<void()>> m_doubleClick;
-    QHash<QObject*, KeyHandler> m_keyDown;
+    QWidget* m_control;
 };
 
 } // namespace tavrolin::qt

@@ -70,10 +70,11 @@ QPoint cursorHotSpot(const QString& path) {
 
 } // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(QString programFolder)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint) {
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_programFolder(std::move(programFolder)) {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     setFont(boldArial(9));
@@ -155,7 +156,7 @@ ReportView* MainWindow::makeListView(const QString& name, QRect twips) {
 }
 
 QString MainWindow::programFolder() const {
-    return QCoreApplication::applicationDirPath();
+    return m_programFolder;
 }
 
 void MainWindow::setCaption(const QString& caption) {
@@ -240,19 +241,7 @@ void MainWindow::setPointer(int value) {
 
 void MainWindow::endProcess() {
     hide();
-    m_ended = true;
-    if (m_running > 0) {
-        // Handlers are running below this one: let the event pump unwind them first.
-        m_ending = true;
-        return;
-    }
-    QCoreApplication::quit();
-}
-
-void MainWindow::finishDispatch() {
-    --m_running;
-    if (m_ending && m_running == 0)
-        QCoreApplication::exit(0);
+    m_handlers.endProcess();
 }
 
 void MainWindow::centre() {

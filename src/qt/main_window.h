@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/runtime_error.h"
 #include "common/toolkit/window.h"
+#include "handler_dispatch.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -23,7 +23,8 @@ class MainWindow : public QWidget, public Window {
     Q_OBJECT
 
 public:
-    MainWindow();
+    // The program folder is where the skin and cursor files are looked for.
+    explicit MainWindow(QString programFolder);
 
     ReportView* listView1 = nullptr;
     ReportView* listView2 = nullptr;
@@ -53,22 +54,19 @@ public:
     void setPointer(int value) override;
     void endProcess() override;
 
-    // Runs one event handler. Closing the window while handlers run abandons them: the event
-    // pump then throws ProcessEnding, which unwinds them to here, and the program ends.
-    template <class Handler> void dispatch(Handler&& handler);
-    bool ending() const { return m_ending; }
-    // Whether the program has been ended, also before its event loop runs: a quit asked for
-    // then would be lost, so start-up must not show the window.
-    bool ended() const { return m_ended; }
-    // The number of the innermost running dispatch, 0 while none runs. Every dispatch gets a
-    // new number, so the changes of one user action can be told from those of the next.
-    quint64 currentDispatch() const { return m_currentDispatch; }
+    // How handlers run and how the program ends while they do: see handler_dispatch.h.
+    HandlerDispatch& handlers() { return m_handlers; }
+    template <class Handler> void dispatch(Handler&& handler) {
+        m_handlers.run(std::forward<Handler>(handler));
+    }
+    bool ended() const { return m_handlers.ended(); }
+    quint64 currentDispatch() const { return m_handlers.current(); }
 
     // Places the window in the middle of the screen.
     void centre();
 
 Q_SIGNALS:
-    // Raised when the user closes the window.
+    // Raised when the user closes the window; its handler ends the program.
     void unloading();
 
 protected:
@@ -77,28 +75,12 @@ protected:
 private:
     QPushButton* makeButton(const QString& name, const QString& caption, QRect twips);
     ReportView* makeListView(const QString& name, QRect twips);
-    void finishDispatch();
 
+    QString m_programFolder;
     QString m_applicationTitle;
     int m_pointer = pointer::Default;
     std::optional<QCursor> m_customCursor;
-    int m_running = 0;
-    bool m_ending = false;
-    bool m_ended = false;
-    quint64 m_dispatchCount = 0;
-    quint64 m_currentDispatch = 0;
+    HandlerDispatch m_handlers;
 };
-
-template <class Handler> void MainWindow::dispatch(Handler&& handler) {
-    ++m_running;
-    const quint64 outer = std::exchange(m_currentDispatch, ++m_dispatchCount);
-    try {
-        handler();
-    } catch (const ProcessEnding&) {
-        // Unwound to here on purpose; the program ends below.
-    }
-    m_currentDispatch = outer;
-    finishDispatch();
-}
 
 } // namespace tavrolin::qt

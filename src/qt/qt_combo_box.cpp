@@ -29,7 +29,6 @@ protected:
 } // namespace
 
 QtComboBox::QtComboBox(QComboBox* widget) : m_widget(widget) {
-    QObject::connect(m_widget, &QComboBox::activated, m_widget, [this] { raiseClick(); });
     m_widget->setFocusPolicy(Qt::StrongFocus);
     m_widget->installEventFilter(new WheelNeedsFocus(m_widget));
 }

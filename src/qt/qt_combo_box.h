@@ -16,6 +16,10 @@ public:
     int listIndex() const override;
     QString text() const override;
 
+    // A pick by the user, as the toolkit hands it over: raises the click event as
+    // setListIndex does.
+    void userPicked() const { raiseClick(); }
+
 private:
     QComboBox* m_widget;
 };

@@ -1,6 +1,6 @@
 #include "qt_event_pump.h"
 
-#include "main_window.h"
+#include "handler_dispatch.h"
 
 #include <QCoreApplication>
 
@@ -12,14 +12,14 @@ constexpr qint64 kIntervalMs = 15;
 
 } // namespace
 
-QtEventPump::QtEventPump(const MainWindow& window) : m_window(window) {}
+QtEventPump::QtEventPump(const HandlerDispatch& handlers) : m_handlers(handlers) {}
 
 void QtEventPump::processEvents() {
     if (!m_sinceLastRun.isValid() || m_sinceLastRun.elapsed() >= kIntervalMs) {
         QCoreApplication::processEvents();
         m_sinceLastRun.restart();
     }
-    if (m_window.ending())
+    if (m_handlers.ending())
         throw ProcessEnding{};
 }
 

@@ -6,18 +6,19 @@
 
 namespace tavrolin::qt {
 
-class MainWindow;
+class HandlerDispatch;
 
 // Lets window events run, but only when about 15 ms have passed since they last ran: a loop
-// that calls it once per entry then stays responsive at a negligible cost per call.
+// that calls it once per entry then stays responsive at a negligible cost per call. Once the
+// program is ending it unwinds the operation that calls it (see handler_dispatch.h).
 class QtEventPump : public EventPump {
 public:
-    explicit QtEventPump(const MainWindow& window);
+    explicit QtEventPump(const HandlerDispatch& handlers);
 
     void processEvents() override;
 
 private:
-    const MainWindow& m_window;
+    const HandlerDispatch& m_handlers;
     QElapsedTimer m_sinceLastRun;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/toolkit/toolkit.h"
+#include "handler_dispatch.h"
 #include "main_window.h"
 #include "qt_clipboard.h"
 #include "qt_combo_box.h"
@@ -19,12 +20,11 @@ class Form1;
 
 namespace tavrolin::qt {
 
-class EventWiring;
-
 // The real window and every component of it, and the wiring of its events to Form1.
 class QtToolkit {
 public:
-    QtToolkit();
+    // The program folder is where start-up looks for the skin and cursor files.
+    explicit QtToolkit(const QString& programFolder);
     ~QtToolkit();
     QtToolkit(const QtToolkit&) = delete;
     QtToolkit& operator=(const QtToolkit&) = delete;
@@ -43,6 +43,15 @@ public:
     void show();
 
 private:
+    // The one way a control reaches a handler of the form: the handler runs inside a dispatch
+    // (see handler_dispatch.h), so the program can end while it runs and no exception of it
+    // crosses Qt's event loop.
+    template <class Sender, class Signal, class Handler>
+    void connectHandler(Sender* sender, Signal signal, Handler handler) {
+        QObject::connect(sender, signal, m_handlers,
+                         Dispatched<Handler>(m_window.handlers(), std::move(handler)));
+    }
+
     MainWindow m_window;
     QtListView m_listView1;
     QtListView m_listView2;
@@ -56,7 +65,8 @@ private:
     QtEventPump m_events;
     Toolkit m_toolkit;
     UndoRecorder m_undo;
-    EventWiring* m_wiring = nullptr;
+    // Holds every connection to the form's handlers, and the watchers behind them.
+    QObject* m_handlers = nullptr;
 };
 
 } // namespace tavrolin::qt

@@ -1,10 +1,10 @@
 // The driver of the real window, offscreen: every action goes to the widget that receives it
-// when a user acts, and every dialog is answered by ModalAnswers.
+// when a user acts, and every dialog is answered by a ModalScript.
 #include "app/form1.h"
-#include "modal_answers.h"
 #include "qt/labelled_progress_bar.h"
 #include "qt/qt_toolkit.h"
 #include "qt/report_view.h"
+#include "support/modal_script.h"
 #include "toolkit_driver.h"
 
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tavrolin::testing {
@@ -82,7 +83,7 @@ public:
         case pointer::Hourglass:
             return shape == Qt::WaitCursor;
         case pointer::Custom:
-            return shape == Qt::PointingHandCursor; // no cursor file beside the tests
+            return shape == Qt::PointingHandCursor; // no cursor file in the program folder
         default:
             return shape == Qt::ArrowCursor;
         }
@@ -121,7 +122,7 @@ public:
         m_step = 3 - m_step;
         QTest::mouseMove(window().windowHandle(), area->mapTo(&window(), QPoint(m_step, 2)));
     }
-    void answerNextInput(const QString& text) override { m_answers.answerInput(text); }
+    void answerNextInput(const QString& text) override { m_answers.typeInput(text); }
     void chooseFilesNext(const QStringList& paths) override {
         m_answers.answerFileDialog([paths](QFileDialog* dialog) {
             if (paths.isEmpty()) {
@@ -161,9 +162,11 @@ private:
     // Appends and progress reach the widgets from the event loop.
     static void settle() { QCoreApplication::processEvents(); }
 
-    ModalAnswers m_answers;
+    ModalScript m_answers{ModalScript::Unscripted::AsUserWould};
+    // Neither skin nor cursor file: the program folder is an empty one of its own.
+    QTemporaryDir m_programFolder;
     // Looking at a widget changes nothing, but Qt hands widgets out from non-const accessors.
-    mutable qt::QtToolkit m_qt;
+    mutable qt::QtToolkit m_qt{m_programFolder.path()};
     Form1 m_form{m_qt.toolkit()};
     int m_step = 1;
 };

@@ -34,9 +34,8 @@ class TestDropAndPaste : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void cleanup() {
-        const QStringList unanswered = forgetModalAnswers();
-        QVERIFY2(unanswered.isEmpty(),
-                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+        const QStringList problems = dialogs().finish();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     }
     void drop_data();
     void drop();
@@ -108,12 +107,9 @@ void TestDropAndPaste::drop() {
     QString shown;
     int pointerWhileLoading = -1;
     if (!message.isEmpty()) {
-        whenModalShows([&](QWidget* dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-                shown = box->text();
-                pointerWhileLoading = w.toolkit.window().pointer();
-                box->accept();
-            }
+        dialogs().closeMessage([&](QMessageBox* box) {
+            shown = box->text();
+            pointerWhileLoading = w.toolkit.window().pointer();
         });
     }
     QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);

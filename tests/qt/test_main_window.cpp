@@ -8,11 +8,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,29 +35,6 @@ QString storedChoice() {
     QSettings settings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
     settings.beginGroup(QStringLiteral("Tavrolin"));
     return settings.value(QStringLiteral("Combo1")).toString();
-}
-
-// Closes the next message box and keeps its text.
-void acceptMessage(QString* text) {
-    whenModalShows([text](QWidget* dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-            if (text != nullptr)
-                *text = box->text();
-            box->accept();
-        }
-    });
-}
-
-// Pastes the answer into the input box, as a user does, and presses OK.
-void answerInput(const QString& answer) {
-    whenModalShows([answer](QWidget* dialog) {
-        if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-            auto* edit = input->findChild<QLineEdit*>();
-            edit->selectAll();
-            edit->insert(answer);
-            input->accept();
-        }
-    });
 }
 
 // Keeps the settings in a folder of its own for as long as it lives.
@@ -103,9 +77,8 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
     void cleanup() {
-        const QStringList unanswered = forgetModalAnswers();
-        QVERIFY2(unanswered.isEmpty(),
-                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+        const QStringList problems = dialogs().finish();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     }
 
     void controlsAtTheirPlaces_data();
@@ -260,12 +233,9 @@ void TestMainWindow::firstPickAfterNoChoice() {
     QPoint reportCentre;
     QRect screen;
     if (invalid) {
-        whenModalShows([&](QWidget* dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-                reportCentre = box->frameGeometry().center();
-                screen = box->screen()->availableGeometry();
-                box->accept();
-            }
+        dialogs().closeMessage([&](QMessageBox* box) {
+            reportCentre = box->frameGeometry().center();
+            screen = box->screen()->availableGeometry();
         });
     }
     RealWindow real;
@@ -337,7 +307,7 @@ void TestMainWindow::failedStoreEndsTheProgram() {
     if (atStartUp)
         unwritable.emplace(SettingsElsewhere::Unwritable);
     QString message;
-    acceptMessage(&message);
+    dialogs().closeMessage([&](QMessageBox* box) { message = box->text(); });
     RealWindow real;
     QCOMPARE(real.shown, !atStartUp);
     if (!atStartUp) {
@@ -362,11 +332,10 @@ void TestMainWindow::malformedSettingsFileIsRewritten() {
 }
 
 void TestMainWindow::skinAndCursorFilesHonoured() {
-    const QDir folder(QCoreApplication::applicationDirPath());
-    const QString skin = folder.filePath(QStringLiteral("x/o.cjs"));
-    const QString cursor = folder.filePath(QStringLiteral("HAND-M.CUR"));
+    QTemporaryDir programFolder;
+    const QDir folder(programFolder.path());
     {
-        RealWindow plain;
+        RealWindow plain(folder.path());
         QCOMPARE(plain.toolkit.window().styleSheet(), QString());
         QCOMPARE(plain.toolkit.window()
                      .findChild<QWidget*>(QStringLiteral("Frame1"))
@@ -377,21 +346,18 @@ void TestMainWindow::skinAndCursorFilesHonoured() {
         QCOMPARE(plain.toolkit.window().cursor().shape(), Qt::PointingHandCursor);
     }
     QVERIFY(folder.mkpath(QStringLiteral("x")));
-    QFile skinFile(skin);
+    QFile skinFile(folder.filePath(QStringLiteral("x/o.cjs")));
     QVERIFY(skinFile.open(QIODevice::WriteOnly));
     skinFile.write("QPushButton { color: navy; }");
     skinFile.close();
-    QFile cursorFile(cursor);
+    QFile cursorFile(folder.filePath(QStringLiteral("HAND-M.CUR")));
     QVERIFY(cursorFile.open(QIODevice::WriteOnly));
     // A 1x1 monochrome cursor with its hot spot at (0, 0).
     cursorFile.write(QByteArray::fromHex("000002000100010102000000000038000000160000002800000001"
                                          "00000002000000010001000000000008000000000000000000000000"
                                          "00000000000000000000000000ffffff000000000000000000"));
     cursorFile.close();
-    RealWindow skinned;
-    QFile::remove(skin);
-    QDir(folder.filePath(QStringLiteral("x"))).removeRecursively();
-    QFile::remove(cursor);
+    RealWindow skinned(folder.path());
     QCOMPARE(skinned.toolkit.window().styleSheet(), QStringLiteral("QPushButton { color: navy; }"));
     QVERIFY(skinned.toolkit.window()
                 .findChild<QWidget*>(QStringLiteral("Frame1"))
@@ -437,7 +403,8 @@ void TestMainWindow::typedTextArrivesWhole() {
     const QString typed = QString(100'000, u'x');
     RealWindow real;
     auto& window = real.toolkit.window();
-    answerInput(typed);
+    // Pasted in, as a user does: the box must not cut it.
+    dialogs().typeInput(typed);
     if (!asSeparator) {
         QTest::mouseClick(window.pushButton2, Qt::LeftButton);
         QCOMPARE(real.toolkit.listView1().itemText(1), typed);
@@ -445,7 +412,7 @@ void TestMainWindow::typedTextArrivesWhole() {
     }
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
     QTest::keyClick(window.combo1, Qt::Key_End);
-    QTimer::singleShot(50, [] { acceptMessage(nullptr); });
+    dialogs().closeMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     QCOMPARE(real.toolkit.listView2().itemText(1),
              QStringLiteral("first") + typed + QStringLiteral("second") + typed +
@@ -475,7 +442,7 @@ void TestMainWindow::resultRowsAreCheckable() {
     RealWindow real;
     auto& window = real.toolkit.window();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    acceptMessage(nullptr);
+    dialogs().closeMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     QAbstractItemModel* model = window.listView2->model();
     const QModelIndex row = model->index(0, 0);
@@ -522,7 +489,7 @@ void TestMainWindow::resultShowsReadably() {
         real.toolkit.toolkit().progressBar1.setText(text);
         QTRY_COMPARE(window.progressBar1->text(), shown);
     }
-    acceptMessage(nullptr);
+    dialogs().closeMessage();
     QTest::mouseClick(window.pushButton7, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }

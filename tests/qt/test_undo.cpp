@@ -4,32 +4,18 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavrolin;
 using tavrolin::qt::QtListView;
 
 namespace {
-
-// Answers the next dialog as a user would: types the text into an input box, picks it as the
-// file in a file dialog, or presses OK.
-void answerNext(const QString& answer = {}) {
-    whenModalShows([answer](QWidget* dialog) {
-        if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-            input->setTextValue(answer);
-        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
-            files->selectFile(answer);
-        }
-        static_cast<QDialog*>(dialog)->accept();
-    });
-}
 
 // The items of a list as the user sees them in the view, a check mark as a trailing "[x]".
 QStringList shown(const QtListView& list, qt::ReportView* view) {
@@ -81,9 +67,8 @@ class TestUndo : public QObject {
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
     void cleanup() {
-        const QStringList unanswered = forgetModalAnswers();
-        QVERIFY2(unanswered.isEmpty(),
-                 qPrintable(QStringLiteral("unanswered: ") + unanswered.join(u", ")));
+        const QStringList problems = dialogs().finish();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     }
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
@@ -113,7 +98,7 @@ void TestUndo::undoAndRedoEachChange() {
     RealWindow real;
     auto& window = real.toolkit.window();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-    answerNext();
+    dialogs().closeMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     QAbstractItemModel* results = window.listView2->model();
     results->setData(results->index(0, 0), Qt::Checked, Qt::CheckStateRole);
@@ -122,7 +107,7 @@ void TestUndo::undoAndRedoEachChange() {
 
     qt::ReportView* list = window.listView1;
     if (action == QLatin1String("typed entry")) {
-        answerNext(QStringLiteral("  typed  "));
+        dialogs().typeInput(QStringLiteral("  typed  "));
         QTest::mouseClick(window.pushButton2, Qt::LeftButton);
     } else if (action == QLatin1String("Delete")) {
         list->setCurrentIndex(list->model()->index(1, 0));
@@ -136,7 +121,7 @@ void TestUndo::undoAndRedoEachChange() {
     } else if (action == QLatin1String("samples")) {
         QTest::mouseClick(window.pushButton8, Qt::LeftButton);
     } else if (action == QLatin1String("file load")) {
-        answerNext(file);
+        dialogs().chooseFile(file);
         QTest::mouseClick(window.pushButton6, Qt::LeftButton);
     } else if (action == QLatin1String("Clear Results")) {
         QTest::mouseClick(window.pushButton3, Qt::LeftButton);
@@ -146,7 +131,7 @@ void TestUndo::undoAndRedoEachChange() {
     } else if (action == QLatin1String("creation")) {
         window.combo1->setCurrentIndex(1);
         Q_EMIT window.combo1->activated(1);
-        answerNext();
+        dialogs().closeMessage();
         QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     }
     const Shown after = shownLists(real);
@@ -188,7 +173,7 @@ void TestUndo::refusedWhileBusy() {
         busyAtKey = window.pointer() == pointer::Hourglass;
         press(window, Qt::CTRL | Qt::Key_Z);
     });
-    answerNext();
+    dialogs().closeMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
     QVERIFY(busyAtKey);
     QCOMPARE(entries.itemCount(), 4);
@@ -318,7 +303,7 @@ void TestUndo::keyboardAndScreenReader() {
     QTest::keyClick(list, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window.pushButton6);
 
-    answerNext();
+    dialogs().closeMessage();
     QTest::keyClick(window.pushButton4, Qt::Key_Return);
     qt::ReportView* results = window.listView2;
     results->setFocus();

@@ -6,10 +6,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -75,22 +75,15 @@ void TestWindowClosing::closedDuringOperation() {
         QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
     };
 
-    // Answers the file dialog with the file of the operation, and notes any message box, which
-    // only an operation that ran to its end would show.
-    QStringList messages;
-    QTimer modal;
-    QObject::connect(&modal, &QTimer::timeout, [&] {
-        QWidget* shown = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QFileDialog*>(shown)) {
+    // The file dialog gets the file of the operation. Any message box only an operation that
+    // ran to its end would show, and none is expected.
+    if (operation == Operation::Load || operation == Operation::Save) {
+        dialogs().answerFileDialog([&](QFileDialog* dialog) {
             dialog->selectFile(operation == Operation::Load ? listFile : resultFile);
             static_cast<QDialog*>(dialog)->accept();
             closeSoon(); // seen at the first events the operation lets run, or after it
-        } else if (auto* box = qobject_cast<QMessageBox*>(shown)) {
-            messages.append(box->text());
-            box->accept();
-        }
-    });
-    modal.start(5);
+        });
+    }
 
     QPushButton* button = operation == Operation::Load     ? window.pushButton6
                           : operation == Operation::Create ? window.pushButton4
@@ -106,10 +99,11 @@ void TestWindowClosing::closedDuringOperation() {
     timeout.start(20000);
     // The program's own event loop: only it hears the request to end the program.
     QCOMPARE(QApplication::exec(), 0);
-    modal.stop();
 
     QVERIFY(!window.isVisible());
-    QCOMPARE(messages, QStringList());
+    QCOMPARE(dialogs().messages(), QStringList());
+    const QStringList problems = dialogs().finish();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
     // Loading lets no events run, so the close is seen after it: every line is there.
     QCOMPARE(texts(real.toolkit.listView1()).size(), operation == Operation::Load ? 1003 : 1000);
     if (operation == Operation::Load)
