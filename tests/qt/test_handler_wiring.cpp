@@ -1,0 +1,173 @@
+// Every event of the real window reaches its handler through exactly one dispatch, the only
+// place that may unwind a handler when the program ends while it runs.
+
+#include "common/runtime_error.h"
+#include "qt/report_view.h"
+#include "window_fixture.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Action = std::function<void(qt::MainWindow&)>;
+
+// The number the next dispatch gets: every dispatch takes the next one.
+quint64 nextDispatch(qt::MainWindow& window) {
+    quint64 number = 0;
+    window.dispatch([&] { number = window.currentDispatch(); });
+    return number;
+}
+
+// Qt drops a move that does not move, so each one starts a pixel away from where it ends.
+void moveOver(qt::MainWindow& window, QWidget* area) {
+    QTest::mouseMove(window.windowHandle(), area->mapTo(&window, QPoint(1, 2)));
+    QTest::mouseMove(window.windowHandle(), area->mapTo(&window, QPoint(2, 2)));
+}
+
+void drop(qt::MainWindow& window, const QMimeData& data) {
+    QWidget* viewport = window.listView1->viewport();
+    const QPoint at = viewport->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDropEvent event(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestHandlerWiring : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
+    void cleanup() {
+        const QStringList problems = dialogs().finish();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
+    }
+    void everyEventIsDispatchedOnce_data();
+    void everyEventIsDispatchedOnce();
+    void endingInAPickEndsTheProgram();
+};
+
+void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("dialog"); // the dialog the handler shows, answered as a user would
+    // Moves count twice: the pointer arrives, then moves within the control. Ctrl+V counts the
+    // Ctrl key pressed down, then the paste.
+    QTest::addColumn<int>("dispatches");
+
+    const auto click = [](QPushButton* qt::MainWindow::*button) {
+        return Action(
+            [button](qt::MainWindow& w) { QTest::mouseClick(w.*button, Qt::LeftButton); });
+    };
+    QTest::newRow("PushButton1") << click(&qt::MainWindow::pushButton1) << "message" << 1;
+    QTest::newRow("PushButton2") << click(&qt::MainWindow::pushButton2) << "input" << 1;
+    QTest::newRow("PushButton3") << click(&qt::MainWindow::pushButton3) << "" << 1;
+    QTest::newRow("PushButton4") << click(&qt::MainWindow::pushButton4) << "message" << 1;
+    QTest::newRow("PushButton5") << click(&qt::MainWindow::pushButton5) << "" << 1;
+    QTest::newRow("PushButton6") << click(&qt::MainWindow::pushButton6) << "file" << 1;
+    QTest::newRow("PushButton7") << click(&qt::MainWindow::pushButton7) << "message" << 1;
+    QTest::newRow("PushButton8") << click(&qt::MainWindow::pushButton8) << "" << 1;
+    QTest::newRow("Combo1 pick") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.combo1, Qt::Key_Down);
+    }) << "" << 1;
+    QTest::newRow("ListView1 Delete")
+        << Action([](qt::MainWindow& w) { QTest::keyClick(w.listView1, Qt::Key_Delete); }) << ""
+        << 1;
+    QTest::newRow("ListView2 Delete")
+        << Action([](qt::MainWindow& w) { QTest::keyClick(w.listView2, Qt::Key_Delete); }) << ""
+        << 1;
+    QTest::newRow("ListView1 double-click") << Action([](qt::MainWindow& w) {
+        QTest::mouseDClick(w.listView1->viewport(), Qt::LeftButton);
+    }) << "" << 1;
+    QTest::newRow("Ctrl+V") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView1, Qt::Key_V, Qt::ControlModifier);
+    }) << "" << 2;
+    QTest::newRow("text dropped") << Action([](qt::MainWindow& w) {
+        QMimeData data;
+        data.setText(u"dropped"_s);
+        drop(w, data);
+    }) << "" << 1;
+    QTest::newRow("files dropped") << Action([](qt::MainWindow& w) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(u"/nonexistent/list.txt"_s)});
+        drop(w, data);
+    }) << "message" << 1;
+    QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
+    const auto over = [](auto area) {
+        return Action([area](qt::MainWindow& w) { moveOver(w, area(w)); });
+    };
+    QTest::newRow("mouse over Form") << over([](qt::MainWindow& w) { return &w; }) << "" << 2;
+    QTest::newRow("mouse over Frame1")
+        << over([](qt::MainWindow& w) { return w.frame1; }) << "" << 2;
+    QTest::newRow("mouse over PushButton7")
+        << over([](qt::MainWindow& w) { return w.pushButton7; }) << "" << 2;
+    QTest::newRow("mouse over ListView1")
+        << over([](qt::MainWindow& w) { return w.listView1->viewport(); }) << "" << 2;
+    QTest::newRow("mouse over ListView2 header")
+        << over([](qt::MainWindow& w) { return w.listView2->header()->viewport(); }) << "" << 2;
+}
+
+void TestHandlerWiring::everyEventIsDispatchedOnce() {
+    QFETCH(Action, action);
+    QFETCH(QString, dialog);
+    QFETCH(int, dispatches);
+    RealWindow real;
+    qt::MainWindow& window = real.toolkit.window();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    real.toolkit.listView1().appendItem(u"entry"_s);
+    real.toolkit.listView2().appendItem(u"result"_s);
+    QCoreApplication::processEvents();
+    window.listView1->setCurrentIndex(window.listView1->model()->index(0, 0));
+    window.listView2->setCurrentIndex(window.listView2->model()->index(0, 0));
+    if (dialog == u"message")
+        dialogs().closeMessage();
+    else if (dialog == u"input")
+        dialogs().typeInput(u"typed"_s);
+    else if (dialog == u"file")
+        dialogs().answerFileDialog([](QFileDialog* files) { files->reject(); });
+
+    const quint64 before = nextDispatch(window);
+    action(window);
+    QCoreApplication::processEvents(); // a drop is handled once it has been answered
+    QCOMPARE(nextDispatch(window) - before - 1, quint64(dispatches));
+}
+
+// The program ends while a pick is handled, as it does when the window closes while a handler
+// runs: the handler unwinds, and the program leaves its event loop without a crash.
+void TestHandlerWiring::endingInAPickEndsTheProgram() {
+    RealWindow real;
+    qt::MainWindow& window = real.toolkit.window();
+    bool unwound = true;
+    real.toolkit.toolkit().combo1.onClick([&] {
+        window.endProcess();
+        throw ProcessEnding{};
+        unwound = false;
+    });
+    QTimer::singleShot(0, [&] { QTest::keyClick(window.combo1, Qt::Key_Down); });
+    QTimer timeout;
+    timeout.callOnTimeout([] { QCoreApplication::exit(1); });
+    timeout.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(unwound);
+    QVERIFY(window.ended());
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(TestHandlerWiring)
+#include "test_handler_wiring.moc"
