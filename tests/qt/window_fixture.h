@@ -24,6 +24,7 @@ inline tavrolin::testing::ModalScript& dialogs() {
 struct RealWindow {
     explicit RealWindow(const QString& folder = {})
         : toolkit(folder.isEmpty() ? emptyFolder.path() : folder), form(toolkit.toolkit()) {
+        dialogs(); // watches from the start, also when the test scripts no answer
         toolkit.connect(form);
         shown = toolkit.start(form);
     }
