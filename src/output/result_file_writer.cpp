@@ -98,8 +98,6 @@ public:
     void cancel() {
         if (auto* saveFile = qobject_cast<QSaveFile*>(m_file.get()))
             saveFile->cancelWriting();
-        m_file.reset();
-        m_held.reset();
     }
 
 private:

@@ -161,6 +161,7 @@ void TestStartup::skinApplied() {
     const HeadlessToolkit& t = s->toolkit;
     QCOMPARE(t.form.background(), Colour::ButtonFace);
     QCOMPARE(t.form.controlBackground(QStringLiteral("Frame1")), Colour::ButtonFace);
+    QCOMPARE(t.form.controlBackground(QStringLiteral("PushButton4")), Colour::White);
     QCOMPARE(
         t.skinFramework1.calls(),
         QStringList({QStringLiteral("loadSkin(%1,)").arg(skin), QStringLiteral("setOptionFlags(1)"),

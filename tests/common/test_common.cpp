@@ -49,6 +49,8 @@ private Q_SLOTS:
 
     void listViewIndexErrors();
     void listViewSubItemsAndCheckMarks();
+    void rowGeneration_data();
+    void rowGeneration();
 };
 
 void TestCommon::fileExists() {
@@ -283,6 +285,71 @@ void TestCommon::listViewSubItemsAndCheckMarks() {
     list.appendItem(QStringLiteral("e"));
     QVERIFY(!list.itemChecked(1));
     QCOMPARE(list.itemSubItem(1, 2), QString());
+}
+
+// Saving and copying read rows by number between event turns; the generation tells them
+// whether row k is still the row they measured.
+void TestCommon::rowGeneration_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("rises");
+    const char* const names[] = {"append",
+                                 "check mark",
+                                 "sub-item",
+                                 "remove item",
+                                 "remove all",
+                                 "insert",
+                                 "take",
+                                 "append contents",
+                                 "take the tail",
+                                 "take nothing at the end",
+                                 "remove all, empty"};
+    const bool rises[] = {false, false, false, true, true, true, true, false, true, false, false};
+    for (int change = 0; change < 11; ++change)
+        QTest::newRow(names[change]) << change << rises[change];
+}
+
+void TestCommon::rowGeneration() {
+    QFETCH(int, change);
+    QFETCH(bool, rises);
+    HeadlessListView list;
+    if (change != 10) {
+        for (const char* text : {"a", "b", "c"})
+            list.appendItem(QString::fromLatin1(text));
+    }
+    const quint64 before = list.rowGeneration();
+    switch (change) {
+    case 0:
+        list.appendItem(QStringLiteral("d"));
+        break;
+    case 1:
+        list.setItemChecked(2, true);
+        break;
+    case 2:
+        list.setItemSubItem(2, 1, QStringLiteral("x"));
+        break;
+    case 3:
+        list.removeItem(3);
+        break;
+    case 4:
+    case 10:
+        list.removeAll();
+        break;
+    case 5:
+        list.insertItem(3, {QStringLiteral("d"), true, {}});
+        break;
+    case 6:
+        list.takeItem(2);
+        break;
+    case 7:
+        list.appendContents(list.takeTail(3));
+        break;
+    case 8:
+        list.takeTail(1);
+        break;
+    default:
+        list.takeTail(3);
+    }
+    QCOMPARE(list.rowGeneration() != before, rises);
 }
 
 QTEST_GUILESS_MAIN(TestCommon)

@@ -314,6 +314,8 @@ void TestOutput::saveHandler() {
     w.ui.form.setPointer(99);
     if (!name.isEmpty())
         w.ui.commonDialog1.chooseNext(dir.filePath(name));
+    // A name left from an earlier use must not be taken for a choice when the user cancels.
+    w.ui.commonDialog1.setFileName(dir.filePath(u"left.txt"_s));
     int pointerWhileSaving = -1;
     w.ui.events.at(1, [&] { pointerWhileSaving = w.ui.form.pointer(); });
     w.form.PushButton1_Click();
