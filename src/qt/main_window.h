@@ -70,6 +70,10 @@ public:
 Q_SIGNALS:
     // Raised when the user closes the window.
     void unloading();
+    // Raised as each handler is about to start and as it has ended, while currentDispatch()
+    // still tells the handler before it and the handler itself: what the lists gathered so far
+    // (appends not yet announced) is then announced as part of the handler that made it.
+    void handlerBoundary();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,12 +95,14 @@ private:
 
 template <class Handler> void MainWindow::dispatch(Handler&& handler) {
     ++m_running;
+    Q_EMIT handlerBoundary();
     const quint64 outer = std::exchange(m_currentDispatch, ++m_dispatchCount);
     try {
         handler();
     } catch (const ProcessEnding&) {
         // Unwound to here on purpose; the program ends below.
     }
+    Q_EMIT handlerBoundary();
     m_currentDispatch = outer;
     finishDispatch();
 }

@@ -1,4 +1,4 @@
-#include "common/packed_texts.h"
+#include "lists/packed_texts.h"
 
 #include <QTest>
 
@@ -60,17 +60,19 @@ void TestPackedTexts::editsMatchAPlainList() {
         case u'<': {
             const qsizetype close = arg.indexOf(u'>');
             const int row = arg.left(close).toInt();
-            texts.insert(row, arg.mid(close + 1));
+            PackedTexts one;
+            one.append(arg.mid(close + 1));
+            texts.insert(row, std::move(one));
             expected.insert(row, arg.mid(close + 1));
             break;
         }
         case u'-':
-            texts.remove(arg.toInt());
+            texts.take(arg.toInt(), 1);
             expected.removeAt(arg.toInt());
             break;
         case u'/':
         case u'~': {
-            PackedTexts tail = texts.takeFrom(arg.toInt());
+            PackedTexts tail = texts.take(arg.toInt(), texts.size() - arg.toInt());
             QCOMPARE(contents(tail), expected.mid(arg.toInt()));
             QCOMPARE(contents(texts), expected.first(arg.toInt()));
             if (edit.at(0) == u'/')
