@@ -79,6 +79,8 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (m_checkable && index.column() == 0)
         flags |= Qt::ItemIsUserCheckable;
