@@ -90,6 +90,7 @@ private Q_SLOTS:
     void refusedWhileBusy();
     void itemsComeBackWhole();
     void historyIsCapped();
+    void nestedHandlersKeepTheirOwnSteps();
     void undoingAClearMovesAMillionEntriesBack();
     void keyboardAndScreenReader();
 };
@@ -251,6 +252,26 @@ void TestUndo::historyIsCapped() {
     while (real.toolkit.undo().undo()) {
     }
     QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
+}
+
+// A handler that runs inside another one's event pump is a step of its own, and so is what the
+// outer one does after it; appends not yet shown belong to the handler that made them.
+void TestUndo::nestedHandlersKeepTheirOwnSteps() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        entries.appendItem(QStringLiteral("outer before"));
+        window.dispatch([&] { entries.appendItem(QStringLiteral("inner")); });
+        entries.appendItem(QStringLiteral("outer after"));
+    });
+    QCOMPARE(undo.stack().count(), 3);
+    for (int left = 2; left >= 0; --left) {
+        QVERIFY(undo.undo());
+        QCOMPARE(entries.itemCount(), left);
+    }
+    QCOMPARE(window.listView1->model()->rowCount(), 0);
 }
 
 void TestUndo::undoingAClearMovesAMillionEntriesBack() {
