@@ -3,7 +3,6 @@
 #include "common/keys.h"
 #include "common/path_routines.h"
 #include "common/product.h"
-#include "common/selected_item_removal.h"
 #include "common/statement_trap.h"
 #include "common/toolkit/toolkit.h"
 #include "common/untrapped_handler.h"
@@ -14,6 +13,7 @@
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 #include "output/results_list.h"
+#include "selected_item_removal.h"
 #include "startup.h"
 
 namespace tavrolin {

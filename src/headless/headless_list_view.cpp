@@ -6,16 +6,32 @@
 
 namespace tavrolin::headless {
 
+// The selection follows the model's rows as a real view's selection does.
+HeadlessListView::HeadlessListView() : ModelledListView(false, ListModel::Announce::WhenAsked) {
+    ListModel* rows = &model();
+    QObject::connect(
+        rows, &ListModel::rowsAboutToBeRemoved, rows,
+        [this](const QModelIndex&, int first, int last) { followRemoval(first, last); });
+    QObject::connect(rows, &ListModel::rowsInserted, rows,
+                     [this](const QModelIndex&, int first, int last) {
+                         if (first < m_selected)
+                             m_selected += last - first + 1;
+                     });
+    QObject::connect(rows, &ListModel::modelAboutToBeReset, rows, [this] { m_selected = 0; });
+}
+
 void HeadlessListView::select(int item) {
     if (item != 0)
         itemText(item); // raises for a number out of range
+    // A view selects only rows it has heard of.
+    model().announceAppended();
     m_selected = item;
 }
 
 void HeadlessListView::appendItem(QString text) {
     if (m_failingTexts.contains(text))
         throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
-    StoredListView::appendItem(std::move(text));
+    ModelledListView::appendItem(std::move(text));
 }
 
 QStringList HeadlessListView::texts() const {
@@ -25,13 +41,15 @@ QStringList HeadlessListView::texts() const {
     return result;
 }
 
-void HeadlessListView::beginRemove(int row) {
-    // The selection follows its item. Removing the selected item selects the next one, which
-    // then has the same number, or the one before it at the end of the list, as the real list
-    // view does; a list left empty has none.
-    const int item = row + 1;
-    if (item < m_selected || (item == m_selected && item == itemCount()))
-        --m_selected;
+// Removing the selected item selects the next one, which then has the same number, or the one
+// before it at the end of the list, as the real list view does; a list left empty has none.
+void HeadlessListView::followRemoval(int first, int last) {
+    const int firstItem = first + 1;
+    const int lastItem = last + 1;
+    if (m_selected > lastItem)
+        m_selected -= lastItem - firstItem + 1;
+    else if (m_selected >= firstItem)
+        m_selected = lastItem < itemCount() ? firstItem : firstItem - 1;
 }
 
 } // namespace tavrolin::headless

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "common/stored_list_view.h"
+#include "lists/modelled_list_view.h"
 
 #include <QSet>
 
 namespace tavrolin::headless {
 
 // A list view in memory. Tests select items, set check marks and sub-items, and can make
-// appending a given text fail.
-class HeadlessListView : public StoredListView {
+// appending a given text fail. With no event loop to wait for, its model announces appended
+// items before any other change and when asked.
+class HeadlessListView : public ModelledListView {
 public:
+    HeadlessListView();
+
     int selectedItem() const override { return m_selected; }
     void select(int item);
 
@@ -18,11 +21,9 @@ public:
 
     QStringList texts() const;
 
-protected:
-    void beginRemove(int row) override;
-    void beginReset() override { m_selected = 0; }
-
 private:
+    void followRemoval(int first, int last);
+
     int m_selected = 0;
     QSet<QString> m_failingTexts;
 };

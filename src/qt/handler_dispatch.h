@@ -3,6 +3,7 @@
 #include "common/runtime_error.h"
 
 #include <QtGlobal>
+#include <functional>
 #include <type_traits>
 #include <utility>
 
@@ -37,6 +38,9 @@ public:
     // The number of the innermost running handler, 0 while none runs. Every run gets a new
     // number, so the changes of one user action can be told from those of the next.
     quint64 current() const { return m_current; }
+    // Called as each handler is about to start and as it has ended, while current() still
+    // tells the handler before it and the handler itself.
+    void onBoundary(std::function<void()> boundary) { m_boundary = std::move(boundary); }
 
 private:
     void finish(quint64 outer);
@@ -46,16 +50,21 @@ private:
     bool m_ended = false;
     quint64 m_count = 0;
     quint64 m_current = 0;
+    std::function<void()> m_boundary;
 };
 
 template <class Handler> void HandlerDispatch::run(Handler&& handler) {
     ++m_running;
+    if (m_boundary)
+        m_boundary();
     const quint64 outer = std::exchange(m_current, ++m_count);
     try {
         std::forward<Handler>(handler)();
     } catch (const ProcessEnding&) {
         // Unwound to here on purpose; the program ends in finish().
     }
+    if (m_boundary)
+        m_boundary();
     finish(outer);
 }
 

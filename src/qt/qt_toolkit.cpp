@@ -26,12 +26,10 @@ QtToolkit::QtToolkit(const QString& programFolder)
                 m_progressBar1, m_dialogs,        m_commonDialog1, m_clipboard,
                 m_settings,     m_skinFramework1, m_events}
     , m_undo(m_window) {
-    m_window.listView1->setModel(m_listView1.model());
     m_listView1.setView(m_window.listView1);
-    m_window.listView2->setModel(m_listView2.model());
     m_listView2.setView(m_window.listView2);
-    m_undo.watch(m_listView1);
-    m_undo.watch(m_listView2);
+    m_undo.watch(m_listView1.model());
+    m_undo.watch(m_listView2.model());
 }
 
 // The form goes before the window: no event may reach its handlers while the window closes.

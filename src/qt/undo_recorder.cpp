@@ -1,6 +1,6 @@
 #include "undo_recorder.h"
 
-#include "common/stored_list_view.h"
+#include "lists/list_model.h"
 #include "main_window.h"
 
 #include <QUndoCommand>
@@ -30,50 +30,42 @@ protected:
 // is one change, not a million.
 class Appended final : public Change {
 public:
-    Appended(StoredListView& list, int firstRow, int count)
+    Appended(ListModel& list, int firstRow, int count)
         : m_list(list), m_firstRow(firstRow), m_count(count) {}
 
-    bool extend(const StoredListView& list, int firstRow, int count) {
+    bool extend(const ListModel& list, int firstRow, int count) {
         if (&list != &m_list || firstRow != m_firstRow + m_count)
             return false;
         m_count += count;
         return true;
     }
 
-    void undo() override { m_taken = m_list.takeTail(m_firstRow); }
-    void redo() override { m_list.appendContents(std::exchange(m_taken, {})); }
+    void undo() override { m_taken = m_list.takeRows(m_firstRow, m_count); }
+    void redo() override { m_list.insertContents(m_firstRow, std::exchange(m_taken, {})); }
 
 private:
-    StoredListView& m_list;
+    ListModel& m_list;
     int m_firstRow;
     int m_count;
     ListContents m_taken;
 };
 
+// Items the program removed, one or the whole list, kept as they left.
 class Removed final : public Change {
 public:
-    Removed(StoredListView& list, int row, ListItem item)
-        : m_list(list), m_row(row), m_item(std::move(item)) {}
+    Removed(ListModel& list, int firstRow, ListContents contents)
+        : m_list(list)
+        , m_firstRow(firstRow)
+        , m_count(contents.size())
+        , m_contents(std::move(contents)) {}
 
-    void undo() override { m_list.insertItem(m_row, std::exchange(m_item, {})); }
-    void redo() override { m_item = m_list.takeItem(m_row); }
-
-private:
-    StoredListView& m_list;
-    int m_row;
-    ListItem m_item;
-};
-
-class RemovedAll final : public Change {
-public:
-    RemovedAll(StoredListView& list, ListContents contents)
-        : m_list(list), m_contents(std::move(contents)) {}
-
-    void undo() override { m_list.appendContents(std::exchange(m_contents, {})); }
-    void redo() override { m_contents = m_list.takeTail(0); }
+    void undo() override { m_list.insertContents(m_firstRow, std::exchange(m_contents, {})); }
+    void redo() override { m_contents = m_list.takeRows(m_firstRow, m_count); }
 
 private:
-    StoredListView& m_list;
+    ListModel& m_list;
+    int m_firstRow;
+    int m_count;
     ListContents m_contents;
 };
 
@@ -83,7 +75,7 @@ private:
 // already happened, so the redo that pushing runs does nothing.
 class UndoRecorder::Step : public QUndoCommand {
 public:
-    void appended(StoredListView& list, int firstRow, int count) {
+    void appended(ListModel& list, int firstRow, int count) {
         if (m_lastAppend != nullptr && m_lastAppend->extend(list, firstRow, count))
             return;
         auto change = std::make_unique<Appended>(list, firstRow, count);
@@ -126,17 +118,25 @@ UndoRecorder::UndoRecorder(MainWindow& window) : m_window(window) {
     }
     QObject::connect(&m_undoAction, &QAction::triggered, &m_undoAction, [this] { undo(); });
     QObject::connect(&m_redoAction, &QAction::triggered, &m_redoAction, [this] { redo(); });
+    QObject::connect(&m_window, &MainWindow::handlerBoundary, &m_stack,
+                     [this] { announceAppended(); });
 }
 
-// The lists outlive the history; they stop telling it anything from here on.
-UndoRecorder::~UndoRecorder() {
-    for (StoredListView* list : std::as_const(m_lists))
-        list->setObserver(nullptr);
-}
-
-void UndoRecorder::watch(StoredListView& list) {
-    list.setObserver(this);
+// Both connections end with the stack, before the lists and the window go.
+void UndoRecorder::watch(ListModel& list) {
     m_lists.append(&list);
+    QObject::connect(&list, &ListModel::rowsInserted, &m_stack,
+                     [this, &list](const QModelIndex&, int first, int last) {
+                         appended(list, first, last - first + 1);
+                     });
+    QObject::connect(
+        &list, &ListModel::itemsRemoved, &m_stack,
+        [this, &list](int firstRow, ListContents& contents) { removed(list, firstRow, contents); });
+}
+
+void UndoRecorder::announceAppended() {
+    for (ListModel* list : std::as_const(m_lists))
+        list->announceAppended();
 }
 
 bool UndoRecorder::allowed() const {
@@ -144,7 +144,11 @@ bool UndoRecorder::allowed() const {
 }
 
 bool UndoRecorder::undo() {
-    if (!allowed() || !m_stack.canUndo())
+    if (!allowed())
+        return false;
+    // Appends made outside any handler end the history before it is applied.
+    announceAppended();
+    if (!m_stack.canUndo())
         return false;
     m_open = nullptr;
     m_applying = true;
@@ -154,7 +158,11 @@ bool UndoRecorder::undo() {
 }
 
 bool UndoRecorder::redo() {
-    if (!allowed() || !m_stack.canRedo())
+    if (!allowed())
+        return false;
+    // Appends made outside any handler end the history before it is applied.
+    announceAppended();
+    if (!m_stack.canRedo())
         return false;
     m_open = nullptr;
     m_applying = true;
@@ -181,25 +189,18 @@ UndoRecorder::Step* UndoRecorder::openStep() {
     return m_open;
 }
 
-void UndoRecorder::appended(StoredListView& list, int firstRow, int count) {
-    if (m_applying || count <= 0)
+void UndoRecorder::appended(ListModel& list, int firstRow, int count) {
+    if (m_applying)
         return;
     if (Step* step = openStep())
         step->appended(list, firstRow, count);
 }
 
-void UndoRecorder::removed(StoredListView& list, int row, ListItem item) {
+void UndoRecorder::removed(ListModel& list, int firstRow, ListContents& contents) {
     if (m_applying)
         return;
     if (Step* step = openStep())
-        step->add(std::make_unique<Removed>(list, row, std::move(item)));
-}
-
-void UndoRecorder::removedAll(StoredListView& list, ListContents contents) {
-    if (m_applying || contents.size() == 0)
-        return;
-    if (Step* step = openStep())
-        step->add(std::make_unique<RemovedAll>(list, std::move(contents)));
+        step->add(std::make_unique<Removed>(list, firstRow, std::move(contents)));
 }
 
 } // namespace tavrolin::qt

@@ -297,9 +297,9 @@ void TestCommon::rowGeneration_data() {
                                  "sub-item",
                                  "remove item",
                                  "remove all",
-                                 "insert",
+                                 "insert before the end",
                                  "take",
-                                 "append contents",
+                                 "put back at the end",
                                  "take the tail",
                                  "take nothing at the end",
                                  "remove all, empty"};
@@ -335,19 +335,24 @@ void TestCommon::rowGeneration() {
         list.removeAll();
         break;
     case 5:
-        list.insertItem(3, {QStringLiteral("d"), true, {}});
+        list.model().insertContents(1, list.model().takeRows(2, 1));
         break;
     case 6:
-        list.takeItem(2);
+        list.model().takeRows(1, 1);
         break;
-    case 7:
-        list.appendContents(list.takeTail(3));
-        break;
+    case 7: {
+        // Measured from after the take: putting items back at the end moves none.
+        ListContents tail = list.model().takeRows(2, 1);
+        const quint64 taken = list.rowGeneration();
+        list.model().insertContents(2, std::move(tail));
+        QCOMPARE(list.rowGeneration() != taken, rises);
+        return;
+    }
     case 8:
-        list.takeTail(1);
+        list.model().takeRows(1, 2);
         break;
     default:
-        list.takeTail(3);
+        list.model().takeRows(3, 0);
     }
     QCOMPARE(list.rowGeneration() != before, rises);
 }

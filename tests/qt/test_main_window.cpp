@@ -482,7 +482,7 @@ void TestMainWindow::resultShowsReadably() {
     auto& window = real.toolkit.window();
     real.toolkit.listView2().appendItem(text);
     real.toolkit.listView2().setItemChecked(1, true);
-    real.toolkit.listView2().showAppended();
+    real.toolkit.listView2().model().announceAppended();
     QCOMPARE(window.listView2->model()->index(0, 0).data().toString(), shown);
     QCOMPARE(real.toolkit.listView2().itemText(1), text);
     if (text.size() <= 2000) {
@@ -498,7 +498,7 @@ void TestMainWindow::wideColumnScrollsIntoView() {
     RealWindow real;
     qt::ReportView* view = real.toolkit.window().listView2;
     real.toolkit.listView2().appendItem(QString(5000, u'x'));
-    real.toolkit.listView2().showAppended();
+    real.toolkit.listView2().model().announceAppended();
     view->header()->resizeSection(0, 3000);
     QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
     view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
@@ -520,7 +520,7 @@ void TestMainWindow::rowsFitTheirFont() {
     RealWindow real;
     qt::ReportView* view = real.toolkit.window().listView1;
     real.toolkit.listView1().appendItem(QStringLiteral("first"));
-    real.toolkit.listView1().showAppended();
+    real.toolkit.listView1().model().announceAppended();
     for (int pointSize : {9, 24}) {
         QFont font = view->font();
         font.setPointSize(pointSize);

@@ -75,6 +75,7 @@ private Q_SLOTS:
     void refusedWhileBusy();
     void itemsComeBackWhole();
     void historyIsCapped();
+    void nestedHandlersKeepTheirOwnSteps();
     void undoingAClearMovesAMillionEntriesBack();
     void keyboardAndScreenReader();
 };
@@ -238,6 +239,26 @@ void TestUndo::historyIsCapped() {
     QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
 }
 
+// A handler that runs inside another one's event pump is a step of its own, and so is what the
+// outer one does after it; appends not yet shown belong to the handler that made them.
+void TestUndo::nestedHandlersKeepTheirOwnSteps() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        entries.appendItem(QStringLiteral("outer before"));
+        window.dispatch([&] { entries.appendItem(QStringLiteral("inner")); });
+        entries.appendItem(QStringLiteral("outer after"));
+    });
+    QCOMPARE(undo.stack().count(), 3);
+    for (int left = 2; left >= 0; --left) {
+        QVERIFY(undo.undo());
+        QCOMPARE(entries.itemCount(), left);
+    }
+    QCOMPARE(window.listView1->model()->rowCount(), 0);
+}
+
 void TestUndo::undoingAClearMovesAMillionEntriesBack() {
     constexpr int kCount = 1'000'000;
     RealWindow real;
@@ -248,7 +269,7 @@ void TestUndo::undoingAClearMovesAMillionEntriesBack() {
             entries.appendItem(QString::number(i));
     });
     QCOMPARE(real.toolkit.undo().stack().count(), 1);
-    const QChar* first = entries.textAt(0).data();
+    const QChar* first = entries.model().textAt(0).data();
 
     QTest::mouseClick(window.pushButton5, Qt::LeftButton);
     QCOMPARE(entries.itemCount(), 0);
@@ -256,7 +277,7 @@ void TestUndo::undoingAClearMovesAMillionEntriesBack() {
     QCOMPARE(entries.itemCount(), kCount);
     QCOMPARE(window.listView1->model()->rowCount(), kCount);
     // The very characters come back, not copies of them.
-    QCOMPARE(entries.textAt(0).data(), first);
+    QCOMPARE(entries.model().textAt(0).data(), first);
     QCOMPARE(entries.itemText(kCount), QString::number(kCount - 1));
     press(window, Qt::CTRL | Qt::Key_Y);
     QCOMPARE(window.listView1->model()->rowCount(), 0);

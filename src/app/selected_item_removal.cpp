@@ -1,7 +1,7 @@
 #include "selected_item_removal.h"
 
-#include "toolkit/list_view.h"
-#include "toolkit/window.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/window.h"
 
 namespace tavrolin {
 

@@ -8,7 +8,7 @@ namespace tavrolin {
 
 // A sequence of texts kept in one block of characters, each text ending where the next begins.
 // A million short texts cost their characters and one offset each, not a million allocations.
-// Appending is amortised constant; inserting or removing in the middle moves what follows.
+// Appending is amortised constant; inserting or taking in the middle moves what follows.
 // A sequence of one text takes that text in and hands it out shared, so a single long text (a
 // created list of millions of characters) is never copied.
 class PackedTexts {
@@ -26,11 +26,11 @@ public:
 
     void append(QString&& text);
     void append(QStringView text);
+    // Into an empty sequence the block moves in without a copy.
     void append(PackedTexts&& texts);
-    void insert(qsizetype i, QStringView text);
-    void remove(qsizetype i);
-    // The texts from first on, taken out; taking them all moves the block without a copy.
-    PackedTexts takeFrom(qsizetype first);
+    void insert(qsizetype i, PackedTexts&& texts);
+    // The count texts from first on, taken out; taking them all moves the block without a copy.
+    PackedTexts take(qsizetype first, qsizetype count);
 
 private:
     qsizetype startOf(qsizetype i) const { return i == 0 ? 0 : m_ends[i - 1]; }

@@ -1,4 +1,4 @@
-#include "common/packed_texts.h"
+#include "lists/packed_texts.h"
 
 #include <QTest>
 
@@ -28,7 +28,8 @@ private Q_SLOTS:
 
 void TestPackedTexts::editsMatchAPlainList_data() {
     // Edits: "+text" appends, "<i>text" inserts at i, "-i" removes row i, "/i" takes the rows
-    // from i on and appends them again, "~i" takes them and drops them.
+    // from i on and appends them again, "~i" takes them and drops them, "^i,n,j" takes n rows
+    // from row i and inserts them at row j of what is left.
     QTest::addColumn<QStringList>("edits");
     QTest::newRow("appends, empty texts among them")
         << QStringList{u"+a"_s, u"+"_s, u"+ccc"_s, u"+"_s};
@@ -44,6 +45,9 @@ void TestPackedTexts::editsMatchAPlainList_data() {
         u"+a"_s, u"+bb"_s, u"+c"_s, u"~2"_s, u"<1>x"_s, u"+dd"_s, u"-0"_s, u"~0"_s, u"+again"_s};
     QTest::newRow("characters beyond the BMP")
         << QStringList{u"+\U0001F600"_s, u"+é"_s, u"<1>\U0001F4A9x"_s, u"-0"_s};
+    QTest::newRow("runs taken from the middle, inserted elsewhere")
+        << QStringList{u"+a"_s,     u"+bb"_s,    u"+"_s,      u"+ccc"_s,   u"+d"_s,
+                       u"^1,2,2"_s, u"^0,3,0"_s, u"^2,0,1"_s, u"^1,3,0"_s, u"^0,5,0"_s};
 }
 
 void TestPackedTexts::editsMatchAPlainList() {
@@ -60,17 +64,33 @@ void TestPackedTexts::editsMatchAPlainList() {
         case u'<': {
             const qsizetype close = arg.indexOf(u'>');
             const int row = arg.left(close).toInt();
-            texts.insert(row, arg.mid(close + 1));
+            PackedTexts one;
+            one.append(arg.mid(close + 1));
+            texts.insert(row, std::move(one));
             expected.insert(row, arg.mid(close + 1));
             break;
         }
         case u'-':
-            texts.remove(arg.toInt());
+            texts.take(arg.toInt(), 1);
             expected.removeAt(arg.toInt());
             break;
+        case u'^': {
+            const QStringList numbers = arg.split(u',');
+            const int from = numbers[0].toInt();
+            const int count = numbers[1].toInt();
+            const int to = numbers[2].toInt();
+            PackedTexts run = texts.take(from, count);
+            QCOMPARE(contents(run), expected.mid(from, count));
+            texts.insert(to, std::move(run));
+            const QStringList moved = expected.mid(from, count);
+            expected.remove(from, count);
+            for (int i = 0; i < count; ++i)
+                expected.insert(to + i, moved[i]);
+            break;
+        }
         case u'/':
         case u'~': {
-            PackedTexts tail = texts.takeFrom(arg.toInt());
+            PackedTexts tail = texts.take(arg.toInt(), texts.size() - arg.toInt());
             QCOMPARE(contents(tail), expected.mid(arg.toInt()));
             QCOMPARE(contents(texts), expected.first(arg.toInt()));
             if (edit.at(0) == u'/')

@@ -1,0 +1,256 @@
+#include "list_model.h"
+
+#include "common/runtime_error.h"
+#include "common/text_encoding.h"
+
+#include <iterator>
+#include <limits>
+#include <utility>
+
+namespace tavrolin {
+
+namespace {
+
+// A cell shows at most this many characters, so painting a row does not depend on the length
+// of its text; the whole text is kept for saving and copying.
+constexpr qsizetype kShownCharacters = 2000;
+
+[[noreturn]] void indexOutOfBounds() {
+    throw RuntimeError(error::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
+}
+
+// Views count rows in an int.
+void checkRoom(qsizetype count, qsizetype more) {
+    if (more > std::numeric_limits<int>::max() - count)
+        throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
+}
+
+// What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes
+// on, and its cut never splits a surrogate pair.
+QString cellText(QStringView text) {
+    if (text.size() <= kShownCharacters)
+        return shownText(text.toString());
+    qsizetype shown = kShownCharacters;
+    if (text[shown - 1].isHighSurrogate() && text[shown].isLowSurrogate())
+        --shown;
+    QString cut = text.first(shown).toString();
+    cut += QChar(0x2026);
+    return shownText(std::move(cut));
+}
+
+} // namespace
+
+ListModel::ListModel(bool checkable, Announce announce)
+    : m_checkable(checkable), m_announce(announce) {}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_announcedRows;
+}
+
+int ListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_captions.size());
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (!isAnnounced(index))
+        return {};
+    if (role == Qt::DisplayRole) {
+        if (index.column() == 0)
+            return cellText(m_texts.at(index.row()));
+        return cellText(itemSubItem(index.row() + 1, index.column()));
+    }
+    if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
+        return m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
+    return {};
+}
+
+bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!m_checkable || role != Qt::CheckStateRole || index.column() != 0 || !isAnnounced(index))
+        return false;
+    setItemChecked(index.row() + 1, value.value<Qt::CheckState>() == Qt::Checked);
+    return true;
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_captions.size())
+        return {};
+    return m_captions[section];
+}
+
+Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (m_checkable && index.column() == 0)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool ListModel::isAnnounced(const QModelIndex& index) const {
+    return index.isValid() && index.model() == this && index.row() < m_announcedRows &&
+           index.column() < m_captions.size();
+}
+
+void ListModel::checkItem(int item) const {
+    if (item < 1 || item > itemCount())
+        indexOutOfBounds();
+}
+
+void ListModel::addColumn(const QString& caption) {
+    announceAppended();
+    const int column = int(m_captions.size());
+    beginInsertColumns({}, column, column);
+    m_captions.append(caption);
+    endInsertColumns();
+}
+
+QString ListModel::columnCaption(int column) const {
+    if (column < 1 || column > m_captions.size())
+        indexOutOfBounds();
+    return m_captions[column - 1];
+}
+
+void ListModel::appendItem(QString text) {
+    checkRoom(m_texts.size(), 1);
+    m_texts.append(std::move(text));
+    m_checked.push_back(false);
+    if (!m_subItems.isEmpty())
+        m_subItems.append(QStringList());
+    if (m_announce == Announce::FromEventLoop && !std::exchange(m_announcing, true))
+        QMetaObject::invokeMethod(this, &ListModel::announceAppended, Qt::QueuedConnection);
+}
+
+QString ListModel::itemText(int item) const {
+    checkItem(item);
+    return m_texts.text(item - 1);
+}
+
+QString ListModel::itemSubItem(int item, int subItem) const {
+    checkItem(item);
+    if (subItem < 1)
+        indexOutOfBounds();
+    if (m_subItems.isEmpty() || subItem > m_subItems[item - 1].size())
+        return {};
+    return m_subItems[item - 1][subItem - 1];
+}
+
+bool ListModel::itemChecked(int item) const {
+    checkItem(item);
+    return m_checked[size_t(item - 1)];
+}
+
+void ListModel::removeItem(int item) {
+    checkItem(item);
+    ListContents removed = takeRows(item - 1, 1);
+    Q_EMIT itemsRemoved(item - 1, removed);
+}
+
+void ListModel::removeAll() {
+    if (itemCount() == 0)
+        return;
+    ListContents removed = takeRows(0, itemCount());
+    Q_EMIT itemsRemoved(0, removed);
+}
+
+void ListModel::setItemChecked(int item, bool checked) {
+    checkItem(item);
+    announceAppended();
+    m_checked[size_t(item - 1)] = checked;
+    if (!m_captions.isEmpty())
+        Q_EMIT dataChanged(index(item - 1, 0), index(item - 1, 0), {Qt::CheckStateRole});
+}
+
+void ListModel::setItemSubItem(int item, int subItem, const QString& text) {
+    checkItem(item);
+    if (subItem < 1)
+        indexOutOfBounds();
+    announceAppended();
+    if (m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
+    QStringList& subItems = m_subItems[item - 1];
+    if (subItems.size() < subItem)
+        subItems.resize(subItem);
+    subItems[subItem - 1] = text;
+    if (subItem < m_captions.size())
+        Q_EMIT dataChanged(index(item - 1, subItem), index(item - 1, subItem), {Qt::DisplayRole});
+}
+
+void ListModel::announceAppended() {
+    m_announcing = false;
+    const int count = itemCount();
+    if (count <= m_announcedRows)
+        return;
+    beginInsertRows({}, m_announcedRows, count - 1);
+    m_announcedRows = count;
+    endInsertRows();
+}
+
+void ListModel::insertContents(int row, ListContents contents) {
+    if (row < 0 || row > itemCount())
+        indexOutOfBounds();
+    const int count = contents.size();
+    if (count == 0)
+        return;
+    checkRoom(m_texts.size(), count);
+    announceAppended();
+    if (itemCount() == 0) {
+        // The whole list comes back at once: its columns move in, no text is copied.
+        beginResetModel();
+        m_texts = std::move(contents.texts);
+        m_checked = std::move(contents.checked);
+        m_subItems = std::move(contents.subItems);
+        m_announcedRows = count;
+        endResetModel();
+        return;
+    }
+    if (row < itemCount())
+        ++m_rowGeneration;
+    if (contents.subItems.isEmpty() && !m_subItems.isEmpty())
+        contents.subItems.resize(count);
+    else if (!contents.subItems.isEmpty() && m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
+    beginInsertRows({}, row, row + count - 1);
+    m_texts.insert(row, std::move(contents.texts));
+    m_checked.insert(m_checked.begin() + row, contents.checked.begin(), contents.checked.end());
+    if (!m_subItems.isEmpty()) {
+        m_subItems.insert(row, count, QStringList());
+        std::move(contents.subItems.begin(), contents.subItems.end(), m_subItems.begin() + row);
+    }
+    m_announcedRows += count;
+    endInsertRows();
+}
+
+ListContents ListModel::takeRows(int first, int count) {
+    if (first < 0 || count < 0 || count > itemCount() - first)
+        indexOutOfBounds();
+    if (count == 0)
+        return {};
+    announceAppended();
+    ++m_rowGeneration;
+    ListContents taken;
+    if (count == itemCount()) {
+        beginResetModel();
+        taken = {std::exchange(m_texts, {}), std::exchange(m_checked, {}),
+                 std::exchange(m_subItems, {})};
+        m_announcedRows = 0;
+        endResetModel();
+        return taken;
+    }
+    beginRemoveRows({}, first, first + count - 1);
+    taken.texts = m_texts.take(first, count);
+    const auto checked = m_checked.begin() + first;
+    taken.checked.assign(checked, checked + count);
+    m_checked.erase(checked, checked + count);
+    if (!m_subItems.isEmpty()) {
+        const auto subItems = m_subItems.begin() + first;
+        taken.subItems = QList<QStringList>(std::make_move_iterator(subItems),
+                                            std::make_move_iterator(subItems + count));
+        m_subItems.remove(first, count);
+    }
+    m_announcedRows -= count;
+    endRemoveRows();
+    return taken;
+}
+
+} // namespace tavrolin

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "list_contents.h"
+
+#include <QAbstractTableModel>
+
+namespace tavrolin {
+
+// The items of one list: texts, check marks and sub-items in contiguous columns, so that a
+// million items cost their characters and a few bytes each. Handlers reach it through a list
+// view and count items from 1; views read it as a table model with rows counted from 0 and the
+// check mark as Qt::CheckStateRole.
+//
+// Appends are gathered: views hear of a burst of them in one rowsInserted, so loading a million
+// entries costs one notification, not a million. A burst is announced before any other change,
+// when announceAppended() is called and, if the model announces from the event loop, when
+// control returns there. Until then rowCount() counts the announced rows, itemCount() all.
+class ListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum class Announce { WhenAsked, FromEventLoop };
+
+    ListModel(bool checkable, Announce announce);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Columns and items counted from 1; sub-item k of an item belongs to column k + 1. Numbers
+    // out of range raise RuntimeError(IndexOutOfBounds).
+    void addColumn(const QString& caption);
+    QString columnCaption(int column) const;
+    int itemCount() const { return int(m_texts.size()); }
+    void appendItem(QString text);
+    QString itemText(int item) const;
+    QString itemSubItem(int item, int subItem) const;
+    bool itemChecked(int item) const;
+    void removeItem(int item);
+    void removeAll();
+    // What the user changes in a view, never the program.
+    void setItemChecked(int item, bool checked);
+    void setItemSubItem(int item, int subItem, const QString& text);
+    // Rises with every change that removes or moves items (not with an append at the end, nor
+    // with a check mark or sub-item).
+    quint64 rowGeneration() const { return m_rowGeneration; }
+
+    // The text of a zero-based row without a copy, valid until the items next change.
+    QStringView textAt(int row) const { return m_texts.at(row); }
+
+    // Tells the views of the items appended since they last heard.
+    void announceAppended();
+
+    // Undoing a change puts items back where they were; rows are counted from 0. A whole list
+    // moves in and out without a copy of its texts. takeRows hands the items to its caller, so
+    // it raises no itemsRemoved.
+    void insertContents(int row, ListContents contents);
+    ListContents takeRows(int first, int count);
+
+Q_SIGNALS:
+    // Raised after removeItem or removeAll, with the items that left from firstRow on. A
+    // listener that keeps them moves them out of contents, which costs no copy; whatever is
+    // left there is freed when the signal returns.
+    void itemsRemoved(int firstRow, tavrolin::ListContents& contents);
+
+private:
+    bool isAnnounced(const QModelIndex& index) const;
+    void checkItem(int item) const;
+
+    bool m_checkable;
+    Announce m_announce;
+    bool m_announcing = false;
+    QStringList m_captions;
+    PackedTexts m_texts;
+    std::vector<bool> m_checked;
+    // Empty until a sub-item is set: the lists of this program have one column.
+    QList<QStringList> m_subItems;
+    int m_announcedRows = 0;
+    quint64 m_rowGeneration = 0;
+};
+
+} // namespace tavrolin
