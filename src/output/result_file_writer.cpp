@@ -1,6 +1,7 @@
 #include "result_file_writer.h"
 
 #include "column_cells.h"
+#include "column_layout.h"
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
@@ -26,26 +27,23 @@ constexpr int kProgressTextEvery = 1000;
                        QStringLiteral("Object variable or With block variable not set"));
 }
 
-// A line of the result file, kept as its cells: each text (shared, not copied) and the spaces
-// that pad it to its column. The result row can hold tens of millions of characters; the line
-// is encoded and written a block at a time rather than copied into one string and one buffer.
-class PaddedLine {
-public:
-    struct Cell {
-        QString text;
-        qsizetype padding;
-    };
+// A line of the result file, kept as its padded cells. The result row can hold tens of millions
+// of characters; the line is encoded and written a block at a time rather than copied into one
+// string and one buffer.
+using PaddedLine = QList<PaddedCell>;
 
-    // The cell padded with spaces to the column's width, then a tab.
-    void appendCell(const QString& text, int width) {
-        m_cells.append({text, width >= text.size() ? width - text.size() : 0});
-    }
-    void clear() { m_cells.clear(); }
-    const QList<Cell>& cells() const { return m_cells; }
-
-private:
-    QList<Cell> m_cells;
+// The progress steps that open each pass, each with its own statement numbers: the test that a
+// bar was given, events, the value, the text, events.
+struct ProgressLines {
+    int test;
+    int eventsBefore;
+    int value;
+    int text;
+    int eventsAfter;
 };
+constexpr ProgressLines kStartProgress{100, 102, 104, 106, 108};
+constexpr ProgressLines kMeasuredProgress{142, 144, 146, 148, 150};
+constexpr ProgressLines kHeaderProgress{172, 174, 176, 178, 180};
 
 // The result file while it is written: a temporary file beside the target that replaces the
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
@@ -108,7 +106,7 @@ private:
     void writeLine(const PaddedLine& line) {
         if (!m_file && !m_held)
             noFile();
-        for (const PaddedLine::Cell& cell : line.cells()) {
+        for (const PaddedCell& cell : line) {
             writeText(cell.text);
             writeSpaces(cell.padding);
             write(QByteArrayView("\t", 1));
@@ -157,39 +155,38 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
     const QString writing = QStringLiteral("Writing file: ") + name;
-    const auto showProgress = [&](int first, double value, const QString& text) {
-        if (!trap.test(first, [&] { return progressBar != nullptr; }))
+    const auto showProgress = [&](const ProgressLines& lines, double value) {
+        if (!trap.test(lines.test, [&] { return progressBar != nullptr; }))
             return;
-        trap(first + 2, [&] { events.processEvents(); });
-        trap(first + 4, [&] { progressBar->setValue(value); });
-        trap(first + 6, [&] { progressBar->setText(text); });
-        trap(first + 8, [&] { events.processEvents(); });
+        trap(lines.eventsBefore, [&] { events.processEvents(); });
+        trap(lines.value, [&] { progressBar->setValue(value); });
+        trap(lines.text, [&] { progressBar->setText(writing); });
+        trap(lines.eventsAfter, [&] { events.processEvents(); });
     };
 
-    showProgress(100, 1, writing);
+    showProgress(kStartProgress, 1);
 
     // Rows are read by number while events run between them: row i is still the row that was
     // measured only as long as no row has been removed or moved since.
     const quint64 measured = list.rowGeneration();
     const auto unchanged = [&] { return list.rowGeneration() == measured; };
-    QList<int> widths;
+    ColumnWidths widths;
     int columns = 0;
     trap(110, [&] { columns = list.columnCount(); });
     for (int c = 1; c <= columns; ++c) {
-        int width = 0;
-        trap(114, [&] { width = std::max(width, int(list.columnCaption(c).size())); });
+        trap(114, [&] { widths.fit(list.columnCaption(c)); });
         int rows = 0;
         trap(118, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(126, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
+            trap(126, [&] { widths.fit(cellText(list, r, c)); });
         }
-        trap(136, [&] { widths.append(width); });
+        trap(136, [&] { widths.endColumn(); });
     }
 
-    showProgress(142, 10, writing);
+    showProgress(kMeasuredProgress, 10);
 
     PaddedLine line;
     ResultFile file;
@@ -197,11 +194,11 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
-        trap(164, [&] { line.appendCell(list.columnCaption(c), widths.value(c - 1)); });
+        trap(164, [&] { line.append(paddedCell(list.columnCaption(c), widths.of(c))); });
     }
     trap(170, [&] { file.writeHeader(line); });
 
-    showProgress(172, 20, writing);
+    showProgress(kHeaderProgress, 20);
 
     int due = 0; // rows checked when their line was to be written
     int rows = 0;
@@ -220,7 +217,7 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             trap(192, [&] { events.processEvents(); });
             whole = stillWritten();
             if (whole)
-                trap(196, [&] { line.appendCell(cellText(list, i, c), widths.value(c - 1)); });
+                trap(196, [&] { line.append(paddedCell(cellText(list, i, c), widths.of(c))); });
         }
         if (!whole)
             continue;
