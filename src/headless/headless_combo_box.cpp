@@ -6,7 +6,7 @@ namespace tavrolin::headless {
 
 void HeadlessComboBox::setListIndex(int position) {
     if (position < -1 || position >= m_items.size())
-        throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        throw RuntimeError::of(error::InvalidPropertyValue);
     m_index = position;
     if (position >= 0)
         raiseClick();

@@ -96,7 +96,7 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
         if (!ClipboardSetText(clipboard, shownText(text), 0))
-            throw RuntimeError(error::ClipboardBusy, QStringLiteral("Can't open Clipboard"));
+            throw RuntimeError::of(error::ClipboardBusy);
     });
     return true;
 }

@@ -23,8 +23,7 @@ namespace {
 constexpr int kProgressTextEvery = 1000;
 
 [[noreturn]] void noFile() {
-    throw RuntimeError(error::ObjectNotSet,
-                       QStringLiteral("Object variable or With block variable not set"));
+    throw RuntimeError::of(error::ObjectNotSet);
 }
 
 // A line of the result file, kept as its padded cells. The result row can hold tens of millions
@@ -60,8 +59,7 @@ public:
         }
         QFile inPlace(fileName); // opened without changing a byte, to learn it can be written
         if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
-            throw RuntimeError(error::PathFileAccess,
-                               QStringLiteral("Path/File access error: ") + file->errorString());
+            throw RuntimeError::of(error::PathFileAccess, file->errorString());
         m_inPlaceName = fileName;
         m_held.emplace();
     }
@@ -72,9 +70,7 @@ public:
         if (m_held) {
             auto file = std::make_unique<QFile>(m_inPlaceName);
             if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-                throw RuntimeError(error::PathFileAccess,
-                                   QStringLiteral("Path/File access error: ") +
-                                       file->errorString());
+                throw RuntimeError::of(error::PathFileAccess, file->errorString());
             const QByteArray header = *std::exchange(m_held, std::nullopt);
             m_file = std::move(file);
             write(header);
@@ -88,8 +84,7 @@ public:
         const std::unique_ptr<QFileDevice> file = std::move(m_file);
         auto* saveFile = qobject_cast<QSaveFile*>(file.get());
         if (saveFile != nullptr ? !saveFile->commit() : !file->flush())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + file->errorString());
+            throw RuntimeError::of(error::DeviceIo, file->errorString());
     }
 
     // Leaves the old file as it was: nothing was due to be written.
@@ -120,8 +115,7 @@ private:
             return;
         }
         if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + m_file->errorString());
+            throw RuntimeError::of(error::DeviceIo, m_file->errorString());
     }
 
     // A block never ends between the two halves of a surrogate pair, so each block encodes as

@@ -215,7 +215,7 @@ void MainWindow::loadCustomPointer(const QString& path) {
     QImageReader reader(path, "cur");
     const QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError(481, QStringLiteral("Invalid picture"));
+        throw RuntimeError::of(error::InvalidPicture);
     const QPoint hotSpot = cursorHotSpot(path);
     m_customCursor = QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
 }

@@ -45,7 +45,7 @@ void QtComboBox::addItem(const QString& text) {
 
 void QtComboBox::setListIndex(int position) {
     if (position < -1 || position >= m_widget->count())
-        throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+        throw RuntimeError::of(error::InvalidPropertyValue);
     m_widget->setCurrentIndex(position);
     if (position >= 0)
         raiseClick();

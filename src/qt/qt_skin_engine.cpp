@@ -14,8 +14,7 @@ QtSkinEngine::QtSkinEngine(QWidget* window, qint32 windowHandle)
 void QtSkinEngine::loadSkin(const QString& path, const QString& /*iniName*/) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(error::PathFileAccess,
-                           QStringLiteral("Path/File access error: ") + file.errorString());
+        throw RuntimeError::of(error::PathFileAccess, file.errorString());
     m_styleSheet = decode8Bit(file.readAll());
 }
 
