@@ -75,9 +75,9 @@ void ApplySkin(Window& form, SkinEngine& skin) {
             form.setControlBackgroundColour(control.name, Colour::ButtonFace);
     }
     skin.loadSkin(skinPath(form), QString());
-    skin.setOptionFlags(skin.optionFlags() | 1);
-    skin.setBooleanSetting(5, true);
-    skin.setBooleanSetting(10, true);
+    skin.setOptionFlags(skin.optionFlags() | kSkinOptionSwitchedOn);
+    for (const int setting : kSkinSettingsSwitchedOn)
+        skin.setBooleanSetting(setting, true);
     skin.applyWindow(form.handle());
 }
 

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "common/runtime_error.h"
+#include "common/twips.h"
 #include "labelled_progress_bar.h"
 #include "report_view.h"
 
@@ -21,7 +22,6 @@ namespace tavrolin::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTwips = 8040;
 constexpr int kClientHeightTwips = 7725;
 

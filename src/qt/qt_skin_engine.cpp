@@ -19,7 +19,8 @@ void QtSkinEngine::loadSkin(const QString& path, const QString& /*iniName*/) {
 }
 
 void QtSkinEngine::setBooleanSetting(int /*id*/, bool /*value*/) {
-    // The settings of the original engine have no counterpart in a style sheet.
+    // A style sheet themes every control it names and has no switches of its own: the skin file
+    // alone says what is drawn, so start-up's settings need not change anything here.
 }
 
 void QtSkinEngine::applyWindow(qint32 windowHandle) {
