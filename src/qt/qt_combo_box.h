@@ -12,9 +12,12 @@ public:
     explicit QtComboBox(QComboBox* widget);
 
     void addItem(const QString& text) override;
-    void setListIndex(int position) override;
     int listIndex() const override;
     QString text() const override;
+
+protected:
+    int itemCount() const override;
+    void select(int position) override;
 
 private:
     QComboBox* m_widget;
