@@ -8,8 +8,6 @@
 #include "common/toolkit/toolkit.h"
 #include "nothing_to_output.h"
 
-#include <QList>
-
 namespace tavrolin {
 
 namespace {
