@@ -80,8 +80,13 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             text.truncate(lineStart);
             continue;
         }
-        // Only the current line can lose characters here: every earlier one ends with LF.
-        trap(158, [&] { text.chop(1); });
+        // Only the current line may lose characters here. Every earlier one ends with LF, so
+        // the spaces stop there; but a list without columns gives a line without a tab, and
+        // its last character would be the line feed before it.
+        trap(158, [&] {
+            if (text.size() > lineStart)
+                text.chop(1);
+        });
         trap(160, [&] { dropTrailingSpaces(text); });
         trap(162, [&] { text += kLineEnd; });
         ++copied;

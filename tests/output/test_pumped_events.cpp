@@ -1,5 +1,6 @@
-// A fault while saving or copying lets pending events run is reported with the number of the
-// statement that let them run, and the output is still made whole.
+// Saving and copying when things go wrong: a fault while pending events run is reported with
+// the number of the statement that let them run, and the output is still made whole; a list
+// without columns still gives one line per checked row.
 
 #include "common/runtime_error.h"
 #include "headless/headless_toolkit.h"
@@ -43,6 +44,7 @@ class TestPumpedEvents : public QObject {
 private Q_SLOTS:
     void faultInEvents_data();
     void faultInEvents();
+    void withoutColumns();
 };
 
 void TestPumpedEvents::faultInEvents_data() {
@@ -87,6 +89,22 @@ void TestPumpedEvents::faultInEvents() {
         QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"a, b\r\n"_s));
     }
     QCOMPARE(reportedAt(ui.dialogs), QStringList{reported});
+}
+
+void TestPumpedEvents::withoutColumns() {
+    HeadlessToolkit ui;
+    for (const QString& text : {u"a"_s, u"b"_s, u"c"_s}) {
+        ui.listView2.appendItem(text);
+        ui.listView2.setItemChecked(ui.listView2.itemCount(), text != u"b");
+    }
+    // Each line is empty; cutting its last tab must not cut into the line before.
+    QVERIFY(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs));
+    QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"\r\n\r\n"_s));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"out.txt"_s);
+    QVERIFY(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs));
+    QCOMPARE(readAll(path), "\r\n\r\n\r\n"_ba);
+    QVERIFY(ui.dialogs.messages().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPumpedEvents)
