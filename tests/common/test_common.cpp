@@ -171,9 +171,6 @@ void TestCommon::errorDescriptions_data() {
     // A detail that says nothing still shows that one was given.
     QTest::newRow("empty detail") << error::PathFileAccess << QStringLiteral("")
                                   << QStringLiteral("Path/File access error: ");
-    QTest::newRow("the longest") << error::ObjectNotSet << QString()
-                                 << QStringLiteral(
-                                        "Object variable or With block variable not set");
     QTest::newRow("unknown number") << 12345 << QString() << QString();
 }
 

@@ -1,4 +1,4 @@
-// How both outputs line their columns up: the widths, the padding and the copied line.
+// How both outputs line their columns up: the widths of the columns and the padded cells.
 
 #include "output/column_layout.h"
 
@@ -26,17 +26,6 @@ QList<int> measured(const QStringList& captions, const QList<QStringList>& rows,
     return result;
 }
 
-// A copied line: the padded cells with the last tab and the spaces before it dropped.
-QString copiedLine(const QStringList& cells, const QList<int>& widths) {
-    QString line;
-    for (qsizetype c = 0; c < cells.size(); ++c)
-        appendPaddedCell(line, cells.at(c), widths.at(c));
-    line.chop(1);
-    dropTrailingSpaces(line);
-    line += kLineEnd;
-    return line;
-}
-
 } // namespace
 
 class TestColumnLayout : public QObject {
@@ -47,8 +36,6 @@ private Q_SLOTS:
     void widths();
     void paddedCell_data();
     void paddedCell();
-    void copiedLine_data();
-    void copiedLine();
 };
 
 void TestColumnLayout::widths_data() {
@@ -106,35 +93,6 @@ void TestColumnLayout::paddedCell() {
     QString line = u"before\t"_s;
     appendPaddedCell(line, text, width);
     QCOMPARE(line, u"before\t"_s + appended);
-}
-
-void TestColumnLayout::copiedLine_data() {
-    QTest::addColumn<QStringList>("cells");
-    QTest::addColumn<QList<int>>("widths");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("one column, as wide")
-        << QStringList{u"a, b, c"_s} << QList<int>{7} << u"a, b, c\r\n"_s;
-    QTest::newRow("one column, shorter: no padding")
-        << QStringList{u"ab"_s} << QList<int>{9} << u"ab\r\n"_s;
-    QTest::newRow("two columns: the first padded, the last not")
-        << QStringList{u"ab"_s, u"c"_s} << QList<int>{4, 6} << u"ab  \tc\r\n"_s;
-    QTest::newRow("a text's own trailing spaces go")
-        << QStringList{u"ab  "_s} << QList<int>{4} << u"ab\r\n"_s;
-    // Only the spaces at the end go: the tabs between columns stay.
-    QTest::newRow("empty last column")
-        << QStringList{u"ab"_s, QString()} << QList<int>{3, 2} << u"ab \t\r\n"_s;
-    QTest::newRow("all empty") << QStringList{QString(), QString()} << QList<int>{2, 2}
-                               << u"  \t\r\n"_s;
-    QTest::newRow("tabs inside a text are kept")
-        << QStringList{u"a\tb"_s} << QList<int>{3} << u"a\tb\r\n"_s;
-}
-
-void TestColumnLayout::copiedLine() {
-    QFETCH(QStringList, cells);
-    QFETCH(QList<int>, widths);
-    QFETCH(QString, expected);
-    QCOMPARE(::copiedLine(cells, widths), expected);
 }
 
 QTEST_GUILESS_MAIN(TestColumnLayout)
