@@ -2,6 +2,7 @@
 // create the list, check the result row, save it, copy it. Prints one "name value" line per
 // figure for bench/run.sh to read.
 #include "app/form1.h"
+#include "common/product.h"
 #include "event_gap_meter.h"
 #include "qt/qt_toolkit.h"
 #include "qt/report_view.h"
@@ -55,8 +56,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quendale"));
-    QApplication::setApplicationName(QStringLiteral("Tavrolin"));
+    QApplication::setOrganizationName(tavrolin::kOrganisation);
+    QApplication::setApplicationName(tavrolin::kProductName);
     const QStringList args = QApplication::arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: tavrolin_bench LIST_FILE RESULT_FILE\n");

@@ -4,6 +4,7 @@
 # of the same files.
 include(GNUInstallDirs)
 
+# The same id as kDesktopFileName in src/common/product.h, which the window reports.
 set(TAVROLIN_APP_ID org.example.Tavrolin)
 set(TAVROLIN_DATA ${PROJECT_SOURCE_DIR}/data)
 set(TAVROLIN_ICON_SIZES 16 22 24 32 48 64 128 256)

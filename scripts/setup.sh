@@ -3,6 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation)
+# Checks the formatting of the sources (scripts/check_format.sh).
+packages+=(clang-format)
 # The SVG plugin draws the window icon; the rest renders, checks and packages the desktop files.
 packages+=(libqt6svg6 librsvg2-bin desktop-file-utils appstream dpkg-dev)
 # The real-window test: a virtual X server, a window manager, real input, the clipboard as

@@ -10,7 +10,20 @@ namespace tavrolin {
 struct Toolkit;
 
 // The main window: owns the window-wide state (the separator and the busy flag) and answers
-// every event of the window and its controls.
+// every event of the window and its controls. The controls, from the top of the window down:
+//   ListView1     the entry list, column "List Entries"
+//   PushButton2   "Add One Item To List"
+//   PushButton6   "Load List From Text File"
+//   PushButton5   "Clear List"
+//   PushButton8   "Load Sample/Example Data"
+//   Frame1        "Separating Character(s) To Add", which holds
+//   Combo1        the separator choice: Comma-space, Comma, Space, Other
+//   PushButton4   "Start Creating List"
+//   ListView2     the results list, column "Results - Extend bar to show all >", 59 spaces, ">"
+//   PushButton1   "Save Results To CSV/Text File"
+//   PushButton7   "Copy Results To Clipboard"
+//   PushButton3   "Clear Results"
+//   ProgressBar1  the progress bar, "Progress Bar" when idle
 class Form1 {
 public:
     explicit Form1(Toolkit& ui);

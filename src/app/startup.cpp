@@ -42,14 +42,14 @@ std::optional<qint64> prefixedInteger(const QString& text) {
         const QRegularExpression digits(kind == u'H' ? QStringLiteral("^[0-9A-Fa-f]+$")
                                                      : QStringLiteral("^[0-7]+$"));
         if (digits.match(text.mid(2)).hasMatch())
-            throw RuntimeError(error::Overflow, QStringLiteral("Overflow"));
-        throw RuntimeError(error::TypeMismatch, QStringLiteral("Type mismatch"));
+            throw RuntimeError::of(error::Overflow);
+        throw RuntimeError::of(error::TypeMismatch);
     }
     if (bits <= 0xFFFF)
         return qint16(quint16(bits));
     if (bits <= 0xFFFFFFFF)
         return qint32(quint32(bits));
-    throw RuntimeError(error::Overflow, QStringLiteral("Overflow"));
+    throw RuntimeError::of(error::Overflow);
 }
 
 // A decimal number with an optional sign, fraction and exponent.
@@ -75,9 +75,9 @@ void ApplySkin(Window& form, SkinEngine& skin) {
             form.setControlBackgroundColour(control.name, Colour::ButtonFace);
     }
     skin.loadSkin(skinPath(form), QString());
-    skin.setOptionFlags(skin.optionFlags() | 1);
-    skin.setBooleanSetting(5, true);
-    skin.setBooleanSetting(10, true);
+    skin.setOptionFlags(skin.optionFlags() | kSkinOptionSwitchedOn);
+    for (const int setting : kSkinSettingsSwitchedOn)
+        skin.setBooleanSetting(setting, true);
     skin.applyWindow(form.handle());
 }
 
@@ -107,13 +107,13 @@ qint16 toInteger16(const QString& text) {
         // Qt refuses a number too large for a double, and reads "nan" and "inf", which are no
         // numbers to convert.
         if (!ok && isDecimalNumber(trimmed))
-            throw RuntimeError(error::Overflow, QStringLiteral("Overflow"));
+            throw RuntimeError::of(error::Overflow);
         if (!ok || !std::isfinite(value))
-            throw RuntimeError(error::TypeMismatch, QStringLiteral("Type mismatch"));
+            throw RuntimeError::of(error::TypeMismatch);
     }
     const double rounded = std::nearbyint(value); // the default rounding is half to even
     if (rounded < -32768.0 || rounded > 32767.0)
-        throw RuntimeError(error::Overflow, QStringLiteral("Overflow"));
+        throw RuntimeError::of(error::Overflow);
     return qint16(rounded);
 }
 

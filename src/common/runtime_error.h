@@ -9,6 +9,13 @@ namespace tavrolin {
 // error report.
 class RuntimeError : public std::exception {
 public:
+    // Error `number` with the platform's description of it (error::text), as in
+    // throw RuntimeError::of(error::Overflow);
+    static RuntimeError of(int number);
+    // The same description followed by a colon, a space and the detail.
+    static RuntimeError of(int number, const QString& detail);
+
+    // A description the platform's table does not hold for that number.
     RuntimeError(int number, QString description);
 
     int number() const { return m_number; }
@@ -21,7 +28,7 @@ private:
     QByteArray m_what;
 };
 
-// Error numbers the program raises or tells apart.
+// Error numbers the program raises or tells apart; error::text gives each one's description.
 namespace error {
 constexpr int Overflow = 6;
 constexpr int OutOfMemory = 7;
@@ -33,9 +40,13 @@ constexpr int DeviceIo = 57;
 constexpr int PathFileAccess = 75;
 constexpr int ObjectNotSet = 91;
 constexpr int InvalidPropertyValue = 380;
+constexpr int InvalidPicture = 481;
 constexpr int ClipboardBusy = 521;
 constexpr int NameBufferTooSmall = 20476;
 constexpr int IndexOutOfBounds = 35600;
+
+// The platform's description of the error; empty for a number not listed above.
+QString text(int number);
 } // namespace error
 
 // Thrown by the event pump once the main window has been closed while an operation runs: it

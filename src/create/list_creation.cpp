@@ -14,7 +14,7 @@ namespace {
 
 double share(int done, int count) {
     if (count == 0)
-        throw RuntimeError(error::DivisionByZero, QStringLiteral("Division by zero"));
+        throw RuntimeError::of(error::DivisionByZero);
     return double(done) / double(count) * 100.0;
 }
 

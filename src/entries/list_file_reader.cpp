@@ -17,7 +17,7 @@ namespace {
 constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
 [[noreturn]] void accessError() {
-    throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
+    throw RuntimeError::of(error::PathFileAccess);
 }
 
 } // namespace
@@ -83,7 +83,7 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
         chunk.resize(kChunkSize);
         const qint64 read = file.read(chunk.data(), kChunkSize);
         if (read < 0)
-            throw RuntimeError(error::DeviceIo, QStringLiteral("Device I/O error"));
+            throw RuntimeError::of(error::DeviceIo);
         if (read == 0)
             break;
         splitter.feed(QByteArrayView(chunk.constData(), read));

@@ -1,16 +1,6 @@
 #include "headless_combo_box.h"
 
-#include "common/runtime_error.h"
-
 namespace tavrolin::headless {
-
-void HeadlessComboBox::setListIndex(int position) {
-    if (position < -1 || position >= m_items.size())
-        throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid property value"));
-    m_index = position;
-    if (position >= 0)
-        raiseClick();
-}
 
 QString HeadlessComboBox::text() const {
     return m_index >= 0 ? m_items.at(m_index) : QString();

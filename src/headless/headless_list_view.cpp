@@ -30,7 +30,7 @@ void HeadlessListView::select(int item) {
 
 void HeadlessListView::appendItem(QString text) {
     if (m_failingTexts.contains(text))
-        throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
+        throw RuntimeError::of(error::OutOfMemory);
     ModelledListView::appendItem(std::move(text));
 }
 

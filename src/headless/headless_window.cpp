@@ -46,7 +46,7 @@ Colour HeadlessWindow::controlBackground(const QString& name) const {
 void HeadlessWindow::loadCustomPointer(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.read(4) != QByteArray("\0\0\2\0", 4))
-        throw RuntimeError(481, QStringLiteral("Invalid picture"));
+        throw RuntimeError::of(error::InvalidPicture);
     m_customPointer = path;
 }
 

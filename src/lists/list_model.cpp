@@ -16,13 +16,13 @@ namespace {
 constexpr qsizetype kShownCharacters = 2000;
 
 [[noreturn]] void indexOutOfBounds() {
-    throw RuntimeError(error::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
+    throw RuntimeError::of(error::IndexOutOfBounds);
 }
 
 // Views count rows in an int.
 void checkRoom(qsizetype count, qsizetype more) {
     if (more > std::numeric_limits<int>::max() - count)
-        throw RuntimeError(error::OutOfMemory, QStringLiteral("Out of memory"));
+        throw RuntimeError::of(error::OutOfMemory);
 }
 
 // What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes

@@ -17,7 +17,7 @@ ModelledListView::ModelledListView(bool checkable, ListModel::Announce announce)
 
 void ModelledListView::checkColumn(int column) const {
     if (column < 1 || column > m_widthsTwips.size())
-        throw RuntimeError(error::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
+        throw RuntimeError::of(error::IndexOutOfBounds);
 }
 
 void ModelledListView::addColumn(const QString& caption) {

@@ -1,13 +1,12 @@
 #include "clipboard_copy.h"
 
 #include "column_cells.h"
+#include "column_layout.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
 #include "nothing_to_output.h"
-
-#include <QList>
 
 namespace tavrolin {
 
@@ -43,20 +42,19 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // measured only as long as no row has been removed or moved since.
     const quint64 measured = list.rowGeneration();
     const auto unchanged = [&] { return list.rowGeneration() == measured; };
-    QList<int> widths;
+    ColumnWidths widths;
     int columns = 0;
     trap(102, [&] { columns = list.columnCount(); });
     for (int c = 1; c <= columns; ++c) {
-        int width = 0;
         int rows = 0;
         trap(106, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(110, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(114, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
+            trap(114, [&] { widths.fit(cellText(list, r, c)); });
         }
-        trap(124, [&] { widths.append(width); });
+        trap(124, [&] { widths.endColumn(); });
     }
 
     QString text;
@@ -76,22 +74,21 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             // A row unticked or moved while its line is built is not copied.
             whole = unchanged() && list.itemChecked(i);
             if (whole)
-                trap(146,
-                     [&] { appendPaddedCell(text, cellText(list, i, c), widths.value(c - 1)); });
+                trap(146, [&] { appendPaddedCell(text, cellText(list, i, c), widths.of(c)); });
         }
         if (!whole) {
             text.truncate(lineStart);
             continue;
         }
-        // Only the current line can lose characters here: every earlier one ends with LF.
-        trap(158, [&] { text.chop(1); });
-        trap(160, [&] {
-            qsizetype end = text.size();
-            while (end > 0 && text[end - 1] == u' ')
-                --end;
-            text.truncate(end);
+        // Only the current line may lose characters here. Every earlier one ends with LF, so
+        // the spaces stop there; but a list without columns gives a line without a tab, and
+        // its last character would be the line feed before it.
+        trap(158, [&] {
+            if (text.size() > lineStart)
+                text.chop(1);
         });
-        trap(162, [&] { text += QStringLiteral("\r\n"); });
+        trap(160, [&] { dropTrailingSpaces(text); });
+        trap(162, [&] { text += kLineEnd; });
         ++copied;
     }
     // Putting no line there would only wipe what the user has on the clipboard.
@@ -102,7 +99,7 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
         if (!ClipboardSetText(clipboard, shownText(text), 0))
-            throw RuntimeError(error::ClipboardBusy, QStringLiteral("Can't open Clipboard"));
+            throw RuntimeError::of(error::ClipboardBusy);
     });
     return true;
 }

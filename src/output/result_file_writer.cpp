@@ -1,6 +1,7 @@
 #include "result_file_writer.h"
 
 #include "column_cells.h"
+#include "column_layout.h"
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
@@ -22,30 +23,26 @@ namespace {
 constexpr int kProgressTextEvery = 1000;
 
 [[noreturn]] void noFile() {
-    throw RuntimeError(error::ObjectNotSet,
-                       QStringLiteral("Object variable or With block variable not set"));
+    throw RuntimeError::of(error::ObjectNotSet);
 }
 
-// A line of the result file, kept as its cells: each text (shared, not copied) and the spaces
-// that pad it to its column. The result row can hold tens of millions of characters; the line
-// is encoded and written a block at a time rather than copied into one string and one buffer.
-class PaddedLine {
-public:
-    struct Cell {
-        QString text;
-        qsizetype padding;
-    };
+// A line of the result file, kept as its padded cells. The result row can hold tens of millions
+// of characters; the line is encoded and written a block at a time rather than copied into one
+// string and one buffer.
+using PaddedLine = QList<PaddedCell>;
 
-    // The cell padded with spaces to the column's width, then a tab.
-    void appendCell(const QString& text, int width) {
-        m_cells.append({text, width >= text.size() ? width - text.size() : 0});
-    }
-    void clear() { m_cells.clear(); }
-    const QList<Cell>& cells() const { return m_cells; }
-
-private:
-    QList<Cell> m_cells;
+// The progress steps that open each pass, each with its own statement numbers: the test that a
+// bar was given, events, the value, the text, events.
+struct ProgressLines {
+    int test;
+    int eventsBefore;
+    int value;
+    int text;
+    int eventsAfter;
 };
+constexpr ProgressLines kStartProgress{100, 102, 104, 106, 108};
+constexpr ProgressLines kMeasuredProgress{142, 144, 146, 148, 150};
+constexpr ProgressLines kHeaderProgress{172, 174, 176, 178, 180};
 
 // The result file while it is written: a temporary file beside the target that replaces the
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
@@ -62,8 +59,7 @@ public:
         }
         QFile inPlace(fileName); // opened without changing a byte, to learn it can be written
         if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
-            throw RuntimeError(error::PathFileAccess,
-                               QStringLiteral("Path/File access error: ") + file->errorString());
+            throw RuntimeError::of(error::PathFileAccess, file->errorString());
         m_inPlaceName = fileName;
         m_held.emplace();
     }
@@ -74,9 +70,7 @@ public:
         if (m_held) {
             auto file = std::make_unique<QFile>(m_inPlaceName);
             if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-                throw RuntimeError(error::PathFileAccess,
-                                   QStringLiteral("Path/File access error: ") +
-                                       file->errorString());
+                throw RuntimeError::of(error::PathFileAccess, file->errorString());
             const QByteArray header = *std::exchange(m_held, std::nullopt);
             m_file = std::move(file);
             write(header);
@@ -90,8 +84,7 @@ public:
         const std::unique_ptr<QFileDevice> file = std::move(m_file);
         auto* saveFile = qobject_cast<QSaveFile*>(file.get());
         if (saveFile != nullptr ? !saveFile->commit() : !file->flush())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + file->errorString());
+            throw RuntimeError::of(error::DeviceIo, file->errorString());
     }
 
     // Leaves the old file as it was: nothing was due to be written.
@@ -106,7 +99,7 @@ private:
     void writeLine(const PaddedLine& line) {
         if (!m_file && !m_held)
             noFile();
-        for (const PaddedLine::Cell& cell : line.cells()) {
+        for (const PaddedCell& cell : line) {
             writeText(cell.text);
             writeSpaces(cell.padding);
             write(QByteArrayView("\t", 1));
@@ -120,8 +113,7 @@ private:
             return;
         }
         if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
-            throw RuntimeError(error::DeviceIo,
-                               QStringLiteral("Device I/O error: ") + m_file->errorString());
+            throw RuntimeError::of(error::DeviceIo, m_file->errorString());
     }
 
     // A block never ends between the two halves of a surrogate pair, so each block encodes as
@@ -155,39 +147,38 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
     const QString writing = QStringLiteral("Writing file: ") + name;
-    const auto showProgress = [&](int first, double value, const QString& text) {
-        if (!trap.test(first, [&] { return progressBar != nullptr; }))
+    const auto showProgress = [&](const ProgressLines& lines, double value) {
+        if (!trap.test(lines.test, [&] { return progressBar != nullptr; }))
             return;
-        trap(first + 2, [&] { events.processEvents(); });
-        trap(first + 4, [&] { progressBar->setValue(value); });
-        trap(first + 6, [&] { progressBar->setText(text); });
-        trap(first + 8, [&] { events.processEvents(); });
+        trap(lines.eventsBefore, [&] { events.processEvents(); });
+        trap(lines.value, [&] { progressBar->setValue(value); });
+        trap(lines.text, [&] { progressBar->setText(writing); });
+        trap(lines.eventsAfter, [&] { events.processEvents(); });
     };
 
-    showProgress(100, 1, writing);
+    showProgress(kStartProgress, 1);
 
     // Rows are read by number while events run between them: row i is still the row that was
     // measured only as long as no row has been removed or moved since.
     const quint64 measured = list.rowGeneration();
     const auto unchanged = [&] { return list.rowGeneration() == measured; };
-    QList<int> widths;
+    ColumnWidths widths;
     int columns = 0;
     trap(110, [&] { columns = list.columnCount(); });
     for (int c = 1; c <= columns; ++c) {
-        int width = 0;
-        trap(114, [&] { width = std::max(width, int(list.columnCaption(c).size())); });
+        trap(114, [&] { widths.fit(list.columnCaption(c)); });
         int rows = 0;
         trap(118, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(126, [&] { width = std::max(width, int(cellText(list, r, c).size())); });
+            trap(126, [&] { widths.fit(cellText(list, r, c)); });
         }
-        trap(136, [&] { widths.append(width); });
+        trap(136, [&] { widths.endColumn(); });
     }
 
-    showProgress(142, 10, writing);
+    showProgress(kMeasuredProgress, 10);
 
     PaddedLine line;
     ResultFile file;
@@ -195,11 +186,11 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
-        trap(164, [&] { line.appendCell(list.columnCaption(c), widths.value(c - 1)); });
+        trap(164, [&] { line.append(paddedCell(list.columnCaption(c), widths.of(c))); });
     }
     trap(170, [&] { file.writeHeader(line); });
 
-    showProgress(172, 20, writing);
+    showProgress(kHeaderProgress, 20);
 
     int due = 0; // rows checked when their line was to be written
     int rows = 0;
@@ -218,7 +209,7 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             trap(192, [&] { events.processEvents(); });
             whole = stillWritten();
             if (whole)
-                trap(196, [&] { line.appendCell(cellText(list, i, c), widths.value(c - 1)); });
+                trap(196, [&] { line.append(paddedCell(cellText(list, i, c), widths.of(c))); });
         }
         if (!whole)
             continue;

@@ -1,5 +1,7 @@
 #include "event_wiring.h"
 
+#include "common/keys.h"
+
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QWidget>
@@ -29,18 +31,18 @@ void EventWiring::connectNotify(const QMetaMethod& signal) {
 int EventWiring::keyCode(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Delete:
-        return 46;
+        return kKeyDelete;
     case Qt::Key_Backspace:
-        return 8;
+        return kKeyBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kKeyReturn;
     case Qt::Key_Escape:
-        return 27;
+        return kKeyEscape;
     case Qt::Key_Space:
-        return 32;
+        return kKeySpace;
     case Qt::Key_Insert:
-        return 45;
+        return kKeyInsert;
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "common/runtime_error.h"
+#include "common/twips.h"
 #include "labelled_progress_bar.h"
 #include "report_view.h"
 
@@ -21,7 +22,6 @@ namespace tavrolin::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTwips = 8040;
 constexpr int kClientHeightTwips = 7725;
 
@@ -217,7 +217,7 @@ void MainWindow::loadCustomPointer(const QString& path) {
     QImageReader reader(path, "cur");
     const QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError(481, QStringLiteral("Invalid picture"));
+        throw RuntimeError::of(error::InvalidPicture);
     const QPoint hotSpot = cursorHotSpot(path);
     m_customCursor = QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
 }

@@ -1,7 +1,5 @@
 #include "qt_combo_box.h"
 
-#include "common/runtime_error.h"
-
 #include <QComboBox>
 #include <QEvent>
 
@@ -42,12 +40,12 @@ void QtComboBox::addItem(const QString& text) {
         m_widget->setCurrentIndex(-1);
 }
 
-void QtComboBox::setListIndex(int position) {
-    if (position < -1 || position >= m_widget->count())
-        throw RuntimeError(error::InvalidPropertyValue, QStringLiteral("Invalid property value"));
+int QtComboBox::itemCount() const {
+    return m_widget->count();
+}
+
+void QtComboBox::select(int position) {
     m_widget->setCurrentIndex(position);
-    if (position >= 0)
-        raiseClick();
 }
 
 int QtComboBox::listIndex() const {

@@ -12,13 +12,16 @@ public:
     explicit QtComboBox(QComboBox* widget);
 
     void addItem(const QString& text) override;
-    void setListIndex(int position) override;
     int listIndex() const override;
     QString text() const override;
 
     // A pick by the user, as the toolkit hands it over: raises the click event as
     // setListIndex does.
     void userPicked() const { raiseClick(); }
+
+protected:
+    int itemCount() const override;
+    void select(int position) override;
 
 private:
     QComboBox* m_widget;

@@ -1,16 +1,11 @@
 #include "qt_list_view.h"
 
+#include "common/twips.h"
 #include "report_view.h"
 
 #include <QHeaderView>
 
 namespace tavrolin::qt {
-
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-} // namespace
 
 QtListView::QtListView(bool checkable)
     : ModelledListView(checkable, ListModel::Announce::FromEventLoop) {}

@@ -22,7 +22,7 @@ void QtSettingsStore::save(const QString& application, const QString& section, c
     // A format error only says the old file could not be read; it is written anew all the same.
     settings.sync();
     if (settings.status() == QSettings::AccessError)
-        throw RuntimeError(error::PathFileAccess, QStringLiteral("Path/File access error"));
+        throw RuntimeError::of(error::PathFileAccess);
 }
 
 } // namespace tavrolin::qt

@@ -14,13 +14,13 @@ QtSkinEngine::QtSkinEngine(QWidget* window, qint32 windowHandle)
 void QtSkinEngine::loadSkin(const QString& path, const QString& /*iniName*/) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError(error::PathFileAccess,
-                           QStringLiteral("Path/File access error: ") + file.errorString());
+        throw RuntimeError::of(error::PathFileAccess, file.errorString());
     m_styleSheet = decode8Bit(file.readAll());
 }
 
 void QtSkinEngine::setBooleanSetting(int /*id*/, bool /*value*/) {
-    // The settings of the original engine have no counterpart in a style sheet.
+    // A style sheet themes every control it names and has no switches of its own: the skin file
+    // alone says what is drawn, so start-up's settings need not change anything here.
 }
 
 void QtSkinEngine::applyWindow(qint32 windowHandle) {

@@ -24,7 +24,7 @@ QString u16(std::u16string_view text) {
 // A routine without a trap of its own: the error ends it and goes to the caller.
 void untrappedRoutine(QStringList& log) {
     log << QStringLiteral("before");
-    throw RuntimeError(error::FileNotFound, QStringLiteral("File not found"));
+    throw RuntimeError::of(error::FileNotFound);
 }
 
 } // namespace
@@ -40,6 +40,8 @@ private Q_SLOTS:
     void fixDoubleBackslashes();
 
     void trap();
+    void errorDescriptions_data();
+    void errorDescriptions();
 
     void decode8Bit_data();
     void decode8Bit();
@@ -136,8 +138,7 @@ void TestCommon::trap() {
     trap(100, [&] { untrappedRoutine(log); }); // reported with the caller's line
     trap(102, [&] { log << QStringLiteral("102"); });
     // A failing condition counts as true: its then-branch runs.
-    if (trap.test(
-            104, []() -> bool { throw RuntimeError(error::Overflow, QStringLiteral("Overflow")); }))
+    if (trap.test(104, []() -> bool { throw RuntimeError::of(error::Overflow); }))
         trap(106, [&] { log << QStringLiteral("106"); });
     if (trap.test(108, [] { return false; }))
         log << QStringLiteral("108");
@@ -157,6 +158,33 @@ void TestCommon::trap() {
         QCOMPARE(report.title, QStringLiteral("Application Error"));
         QCOMPARE(report.style, MessageStyle::OkExclamation);
     }
+}
+
+void TestCommon::errorDescriptions_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("detail"); // a null text: raised without one
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("plain") << error::InvalidPicture << QString()
+                           << QStringLiteral("Invalid picture");
+    QTest::newRow("detail after a colon")
+        << error::DeviceIo << QStringLiteral("No space left on device")
+        << QStringLiteral("Device I/O error: No space left on device");
+    // A detail that says nothing still shows that one was given.
+    QTest::newRow("empty detail") << error::PathFileAccess << QStringLiteral("")
+                                  << QStringLiteral("Path/File access error: ");
+    QTest::newRow("unknown number") << 12345 << QString() << QString();
+}
+
+void TestCommon::errorDescriptions() {
+    QFETCH(int, number);
+    QFETCH(QString, detail);
+    QFETCH(QString, description);
+    const RuntimeError raised =
+        detail.isNull() ? RuntimeError::of(number) : RuntimeError::of(number, detail);
+    QCOMPARE(raised.number(), number);
+    QCOMPARE(raised.description(), description);
+    QCOMPARE(QString::fromUtf8(raised.what()), description);
 }
 
 void TestCommon::decode8Bit_data() {

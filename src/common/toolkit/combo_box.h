@@ -13,14 +13,17 @@ public:
 
     virtual void addItem(const QString& text) = 0;
     // -1 selects nothing and raises no event; a position outside the list raises
-    // RuntimeError(InvalidPropertyValue).
-    virtual void setListIndex(int position) = 0;
+    // RuntimeError(InvalidPropertyValue) and leaves the selection as it was.
+    void setListIndex(int position);
     virtual int listIndex() const = 0;
     virtual QString text() const = 0;
 
     void onClick(std::function<void()> handler) { m_click = std::move(handler); }
 
 protected:
+    virtual int itemCount() const = 0;
+    // Shows the item at the position, -1 for none, as selected; the position is in range.
+    virtual void select(int position) = 0;
     void raiseClick() const {
         if (m_click)
             m_click();

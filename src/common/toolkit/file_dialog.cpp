@@ -45,9 +45,7 @@ QList<FileFilter> FileDialog::parsedFilter() const {
 
 void FileDialog::deliverChoice(const QString& choice) {
     if (choice.size() > m_maxFileSize)
-        throw RuntimeError(error::NameBufferTooSmall,
-                           QStringLiteral("The FileName buffer is too small to store the "
-                                          "selected file name(s)."));
+        throw RuntimeError::of(error::NameBufferTooSmall);
     m_fileName = choice;
 }
 
