@@ -43,7 +43,8 @@ public:
     // Loads the files the program was given, once the event loop runs: the window is shown by
     // then, so a message about a file has it as its parent and the busy pointer shows over it,
     // and the load is one action of its own, undone in one step like a drop. Nothing without
-    // files.
+    // files. Called after connect(): the load belongs to the form's connections and goes with
+    // them.
     void openWhenRunning(Form1& form, const QStringList& paths);
     void show();
 
