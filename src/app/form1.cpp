@@ -60,6 +60,10 @@ void Form1::Form_Unload() {
     m_ui.form.endProcess();
 }
 
+void Form1::Form_OpenFiles(const QStringList& paths) {
+    loadOpenedFiles(m_ui, paths);
+}
+
 void Form1::PushButton2_Click() {
     addOneItem(m_ui);
 }

@@ -30,6 +30,8 @@ public:
 
     void Form_Load();
     void Form_Unload();
+    // The files the program was started with, loaded once the window shows.
+    void Form_OpenFiles(const QStringList& paths);
 
     // Entry list.
     void PushButton2_Click();

@@ -26,14 +26,27 @@ void appendTextLines(ListView& list, QStringView text) {
         list.appendItem(text.sliced(start).toString());
 }
 
-void loadDroppedFiles(Toolkit& ui, const QStringList& paths) {
+namespace {
+
+// Dropped files and files given at start load alike; only the location in a report differs.
+void loadFiles(Toolkit& ui, const QStringList& paths, const QString& location) {
     if (paths.isEmpty())
         return;
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_FilesDropped"));
+    Trap trap(ui.dialogs, location);
     trap(100, [&] { ui.form.setPointer(pointer::Hourglass); });
     for (const QString& path : paths)
         trap(102, [&] { LoadTextFileToListView(ui.listView1, path, ui.dialogs); });
     trap(104, [&] { ui.form.setPointer(pointer::Default); });
+}
+
+} // namespace
+
+void loadDroppedFiles(Toolkit& ui, const QStringList& paths) {
+    loadFiles(ui, paths, QStringLiteral("Form1.ListView1_FilesDropped"));
+}
+
+void loadOpenedFiles(Toolkit& ui, const QStringList& paths) {
+    loadFiles(ui, paths, QStringLiteral("Form1.Form_OpenFiles"));
 }
 
 void appendDroppedText(Toolkit& ui, const QString& text) {

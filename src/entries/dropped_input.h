@@ -17,6 +17,10 @@ void appendTextLines(ListView& list, QStringView text);
 // the order dropped, under the busy pointer.
 void loadDroppedFiles(Toolkit& ui, const QStringList& paths);
 
+// Files given to the program at start (its command line, "Open With" on a desktop): loaded as
+// dropped files are.
+void loadOpenedFiles(Toolkit& ui, const QStringList& paths);
+
 // Text dropped on the entry list, and the clipboard's text pasted into it: one entry per line.
 void appendDroppedText(Toolkit& ui, const QString& text);
 void pasteClipboardText(Toolkit& ui);

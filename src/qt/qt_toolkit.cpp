@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tavrolin::qt {
 
@@ -97,6 +98,14 @@ bool QtToolkit::start(Form1& form) {
         return false;
     show();
     return true;
+}
+
+void QtToolkit::openWhenRunning(Form1& form, const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    QTimer::singleShot(0, m_handlers, Dispatched(m_window.handlers(), [&form, paths] {
+                           form.Form_OpenFiles(paths);
+                       }));
 }
 
 void QtToolkit::show() {

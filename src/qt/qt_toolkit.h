@@ -40,6 +40,12 @@ public:
     // Loads the form and shows the window; false when start-up ended the program, which then
     // must not show the window or run its event loop.
     bool start(Form1& form);
+    // Loads the files the program was given, once the event loop runs: the window is shown by
+    // then, so a message about a file has it as its parent and the busy pointer shows over it,
+    // and the load is one action of its own, undone in one step like a drop. Nothing without
+    // files. Called after connect(): the load belongs to the form's connections and goes with
+    // them.
+    void openWhenRunning(Form1& form, const QStringList& paths);
     void show();
 
 private:

@@ -21,10 +21,27 @@ foreach(file IN LISTS expected)
     endif()
 endforeach()
 
-# The entry must start the installed program and name the installed icon.
+# The entry must start the installed program with the files it opens and name the installed
+# icon.
 file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
-foreach(line Exec=tavrolin Icon=${APP_ID})
+foreach(line "Exec=tavrolin %F" Icon=${APP_ID})
     if(NOT line IN_LIST entry)
         message(SEND_ERROR "desktop entry lacks ${line}")
     endif()
 endforeach()
+
+# "Open With" offers the program for the types its entry lists; software centres read them from
+# the metainfo. Both must name the same types.
+file(READ ${PREFIX}/share/applications/${APP_ID}.desktop entry_text)
+string(REGEX MATCH "\nMimeType=([^\n]*)" found "${entry_text}")
+set(entry_types "${CMAKE_MATCH_1}")
+list(REMOVE_ITEM entry_types "")
+file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+string(REGEX MATCHALL "<mediatype>[^<]*</mediatype>" metainfo_types "${metainfo}")
+list(TRANSFORM metainfo_types REPLACE "</?mediatype>" "")
+list(SORT entry_types)
+list(SORT metainfo_types)
+if(NOT entry_types OR NOT entry_types STREQUAL metainfo_types)
+    message(SEND_ERROR "desktop entry types \"${entry_types}\" differ from metainfo types "
+                       "\"${metainfo_types}\"")
+endif()

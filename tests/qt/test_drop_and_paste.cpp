@@ -40,6 +40,7 @@ private Q_SLOTS:
     void drop_data();
     void drop();
     void pasteAppendsTheClipboardText();
+    void filesGivenAtStartLoadOnceShown();
 
 private:
     QTemporaryDir m_dir;
@@ -139,6 +140,37 @@ void TestDropAndPaste::pasteAppendsTheClipboardText() {
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_V);
     QCOMPARE(entries(w), (QStringList{u"p"_s, u"q"_s}));
+}
+
+// The files the program is started with load through the event loop, after the window shows:
+// the message about a missing file belongs to the shown window, and the whole load is one step
+// to undo, as a drop is.
+void TestDropAndPaste::filesGivenAtStartLoadOnceShown() {
+    RealWindow w;
+    QVERIFY(w.shown);
+    qt::MainWindow& window = w.toolkit.window();
+    bool windowOwnsMessage = false;
+    int pointerWhileLoading = -1;
+    dialogs().closeMessage([&](QMessageBox* box) {
+        windowOwnsMessage = box->parentWidget() == &window && window.isVisible();
+        pointerWhileLoading = window.pointer();
+    });
+    w.toolkit.openWhenRunning(w.form, {m_dir.filePath(u"b.txt"_s), m_dir.filePath(u"gone.txt"_s),
+                                       m_dir.filePath(u"a.txt"_s)});
+    QCOMPARE(entries(w), QStringList()); // not before the event loop runs
+
+    QTRY_COMPARE(entries(w), (QStringList{u"3"_s, u"4"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(dialogs().messages(), QStringList{u"File not found"_s});
+    QVERIFY(windowOwnsMessage);
+    QCOMPARE(pointerWhileLoading, 11);
+    QCOMPARE(window.pointer(), 0);
+    QVERIFY(w.toolkit.undo().undo());
+    QCOMPARE(entries(w), QStringList());
+
+    // Without files nothing is queued.
+    w.toolkit.openWhenRunning(w.form, {});
+    QCoreApplication::processEvents();
+    QCOMPARE(entries(w), QStringList());
 }
 
 QTEST_MAIN(TestDropAndPaste)

@@ -2,7 +2,8 @@
 # Drives a user's whole job through the installed program under a real X server, with real
 # mouse clicks and key presses: load the sample entries, pick "Comma", create the list, tick the
 # result, copy it (the clipboard is read by another program, xclip), save it through the real
-# file dialog, close the window. Titles are read as the window system reports them.
+# file dialog, close the window. Then it starts the program again with files to open and checks
+# the entries they give. Titles are read as the window system reports them.
 #
 # Usage: real_window_job.sh INSTALL_PREFIX OUTPUT_FOLDER
 # A failure leaves a screenshot in OUTPUT_FOLDER. Exit status 77 means the X tools are missing.
@@ -182,4 +183,35 @@ program_pid=""
 # The pick of "Comma" is kept for the next start, in the user's settings.
 settings=$XDG_CONFIG_HOME/Quendale/Tavrolin.conf
 grep -qx 'Combo1=1' "$settings" || fail "settings hold $(cat "$settings" 2>&1)"
-echo "The job ran through the real window."
+
+# --- Files given at start, as a file manager's "Open With" passes them ----------------------
+# A second start with files on the command line: the relative name resolves against the folder
+# the program starts in, the missing file is reported over the shown window, and the others load
+# in the order given. The separator is still "Comma", kept from the first start.
+mkdir -p "$work/lists"
+printf '1\r\n2\r\n' >"$work/lists/a.txt"
+printf '3\n4' >"$work/lists/b.txt"
+(cd "$work/lists" && exec "$program" a.txt missing.txt "$work/lists/b.txt") \
+    >"$work/program.log" 2>&1 &
+program_pid=$!
+
+window=$(wait_until 15 "the window started with files" main_window)
+close_message_box "\"File not found\""
+click "$window" 268 268 # "Start Creating List"
+close_message_box "\"Done.\" for the opened files"
+click "$window" 18 317 # the result row's check box
+click "$window" 136 458 # "Copy Results To Clipboard"
+wait_until 10 "the copy message for the opened files" dialog_window >/dev/null
+clipboard_text >"$work/clipboard"
+printf '1,2,3,4\r\n' >"$work/clipboard.expected"
+cmp "$work/clipboard.expected" "$work/clipboard" ||
+    fail "clipboard holds $(od -c "$work/clipboard" | head -n 3) after opening files"
+close_message_box "after copying the opened files"
+
+press "$window" alt+F4
+wait_until 10 "the program started with files to end" program_ended
+status=0
+wait "$program_pid" || status=$?
+program_pid=""
+[ "$status" -eq 0 ] || fail "the program started with files ended with status $status"
+echo "The job ran through the real window, and files opened at start loaded."

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tavrolin {
+
+// What the program's command line asks for: files to load into the entry list at start, or an
+// answer printed at once (help, version, a refused argument) instead of opening the window.
+struct CommandLine {
+    // Absolute paths in the order given; an empty argument stays empty, so it is reported as a
+    // file that does not exist rather than taken for the working folder.
+    QStringList files;
+    // Set when the program ends at once with this status.
+    std::optional<int> exitStatus;
+    // The answer for standard output when the status is 0, for standard error otherwise.
+    QString text;
+};
+
+// The arguments as QCoreApplication::arguments() gives them, the program's path first. Relative
+// paths resolve against the working folder. An option the program does not know is refused
+// rather than taken for a file name: a mistyped option must not turn into "File not found", and
+// a file whose name starts with a dash can still follow "--" (a desktop passes absolute paths).
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
+
+} // namespace tavrolin

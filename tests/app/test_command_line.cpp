@@ -1,0 +1,70 @@
+// The program's command line: which files it loads at start, and when it answers at once
+// instead of opening the window.
+
+#include "app/command_line.h"
+
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+};
+
+void TestCommandLine::parse_data() {
+    QTest::addColumn<QStringList>("arguments"); // after the program's path
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitStatus"); // -1: the window opens
+    QTest::addColumn<QString>("textStart");
+
+    const QString noText;
+    QTest::newRow("nothing") << QStringList() << QStringList() << -1 << noText;
+    QTest::newRow("relative, in order, repeated")
+        << QStringList{u"b.txt"_s, u"sub/a.txt"_s, u"b.txt"_s}
+        << QStringList{u"/work/b.txt"_s, u"/work/sub/a.txt"_s, u"/work/b.txt"_s} << -1 << noText;
+    QTest::newRow("absolute kept as given")
+        << QStringList{u"/data/x y.txt"_s, u"../up.txt"_s}
+        << QStringList{u"/data/x y.txt"_s, u"/work/../up.txt"_s} << -1 << noText;
+    QTest::newRow("empty argument stays empty")
+        << QStringList{QString(), u"a"_s} << QStringList{QString(), u"/work/a"_s} << -1 << noText;
+    QTest::newRow("dash alone is a file")
+        << QStringList{u"-"_s} << QStringList{u"/work/-"_s} << -1 << noText;
+    QTest::newRow("dashed names after --")
+        << QStringList{u"--"_s, u"--help"_s, u"-v"_s}
+        << QStringList{u"/work/--help"_s, u"/work/-v"_s} << -1 << noText;
+    QTest::newRow("URI is no path") << QStringList{u"file:///data/a.txt"_s}
+                                    << QStringList{u"/work/file:///data/a.txt"_s} << -1 << noText;
+    QTest::newRow("help") << QStringList{u"--help"_s} << QStringList() << 0 << u"Usage: "_s;
+    QTest::newRow("help wins over files")
+        << QStringList{u"a.txt"_s, u"-h"_s} << QStringList() << 0 << u"Usage: "_s;
+    QTest::newRow("version") << QStringList{u"-v"_s} << QStringList() << 0 << u"Tavrolin "_s;
+    QTest::newRow("unknown long option")
+        << QStringList{u"a.txt"_s, u"--bogus"_s} << QStringList() << 1
+        << u"tavrolin: Unknown option 'bogus'.\nTry 'tavrolin --help'"_s;
+    QTest::newRow("unknown short option")
+        << QStringList{u"-x"_s} << QStringList() << 1 << u"tavrolin: Unknown option 'x'."_s;
+}
+
+void TestCommandLine::parse() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, files);
+    QFETCH(int, exitStatus);
+    QFETCH(QString, textStart);
+
+    const CommandLine line =
+        parseCommandLine(QStringList{u"/usr/bin/tavrolin"_s} + arguments, u"/work"_s);
+    QCOMPARE(line.files, files);
+    QCOMPARE(line.exitStatus.value_or(-1), exitStatus);
+    QVERIFY2(line.text.startsWith(textStart), qPrintable(line.text));
+    QCOMPARE(line.text.isEmpty(), textStart.isEmpty());
+    if (exitStatus >= 0)
+        QVERIFY(line.text.endsWith(u'\n'));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"
