@@ -1,7 +1,7 @@
 # Installs the program where desktops look for it: the program, its desktop entry, its AppStream
-# metainfo and its icon (scalable, plus rendered sizes) under the hicolor theme. The optional
-# skin and cursor files are still looked up beside the program. `cpack` builds a Debian package
-# of the same files.
+# metainfo, its icon (scalable, plus rendered sizes) under the hicolor theme, its manual page,
+# copyright notice and changelog. The optional skin and cursor files are still looked up beside
+# the program. `cpack` builds a Debian package of the same files.
 include(GNUInstallDirs)
 
 # The same id as kDesktopFileName in src/common/product.h, which the window reports.
@@ -44,22 +44,54 @@ else()
             RENAME ${TAVROLIN_APP_ID}.png)
 endif()
 
+# The manual page, and the copyright notice and changelog Debian wants in every package. Debian
+# keeps manual pages and changelogs gzip-compressed, without a time stamp so that a rebuild gives
+# the same bytes.
+set(TAVROLIN_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
+set(TAVROLIN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tavrolin)
+find_program(TAVROLIN_GZIP gzip REQUIRED)
+configure_file(${TAVROLIN_PACKAGING}/tavrolin.1.in ${CMAKE_BINARY_DIR}/packaging/tavrolin.1 @ONLY)
+set(compressed_docs)
+foreach(doc tavrolin.1 changelog)
+    set(plain ${CMAKE_BINARY_DIR}/packaging/gz/${doc})
+    if(doc STREQUAL changelog)
+        set(source ${TAVROLIN_PACKAGING}/changelog)
+    else()
+        set(source ${CMAKE_BINARY_DIR}/packaging/${doc})
+    endif()
+    add_custom_command(OUTPUT ${plain}.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${plain}
+        COMMAND ${TAVROLIN_GZIP} -9nf ${plain}
+        DEPENDS ${source}
+        COMMENT "Compressing ${doc}"
+        VERBATIM)
+    list(APPEND compressed_docs ${plain}.gz)
+endforeach()
+add_custom_target(tavrolin_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/tavrolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/changelog.gz ${TAVROLIN_PACKAGING}/copyright
+        DESTINATION ${TAVROLIN_DOC_DIR})
+
 # The Debian package. Its dependencies come from dpkg-shlibdeps (package dpkg-dev), which reads
-# them off the libraries the program links.
+# them off the libraries the program links; dpkg-shlibdeps needs `file` too.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrolin)
 set(CPACK_PACKAGE_VENDOR Quendale)
 set(CPACK_PACKAGE_CONTACT "Tavrolin maintainers <support@tavrolin.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Join a list of entries into one delimited list")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tavrolin turns a list of entries, typed, loaded from text files, dropped or pasted, into one delimited list that can be saved to a CSV or text file or copied to the clipboard.")
+# One line each in the package's control file: Debian wants them at most 80 characters long.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tavrolin turns a list of entries, typed, loaded from text files, dropped or"
+    "pasted, into one delimited list that can be saved to a CSV or text file or"
+    "copied to the clipboard.")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://tavrolin.example.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# A plugin is loaded at run time, so dpkg-shlibdeps cannot see it; without it the window icon
-# falls back to the built-in picture.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the SVG image plugin draws the window
+# icon (without it the icon falls back to the built-in picture), and the window's Arial is
+# drawn with Liberation Sans, which has the same metrics, where Arial is missing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-liberation")
 include(CPack)

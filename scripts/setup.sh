@@ -6,7 +6,10 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-
 # Checks the formatting of the sources (scripts/check_format.sh).
 packages+=(clang-format)
 # The SVG plugin draws the window icon; the rest renders, checks and packages the desktop files.
-packages+=(libqt6svg6 librsvg2-bin desktop-file-utils appstream dpkg-dev)
+packages+=(libqt6svg6 librsvg2-bin desktop-file-utils appstream)
+# The Debian package: cpack reads the program's libraries with `file` and dpkg-shlibdeps
+# (dpkg-dev, which brings binutils' strip and readelf); lintian checks the package.
+packages+=(file dpkg-dev lintian)
 # The real-window test: a virtual X server, a window manager, real input, the clipboard as
 # another program reads it, window properties, and a screenshot when it fails.
 packages+=(xvfb openbox xdotool xclip x11-utils imagemagick)
