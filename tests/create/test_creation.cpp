@@ -1,52 +1,19 @@
-#include "app/form1.h"
-#include "common/error_report.h"
-#include "create/separator.h"
-#include "headless/headless_toolkit.h"
-#include "test_files.h"
+// Creating the list: the entries joined, the question for another separator, the progress
+// shown and the faults reported on the way.
 
-#include <QTemporaryDir>
+#include "common/error_report.h"
+#include "started_window.h"
+
 #include <QTest>
 #include <QVariant>
-#include <memory>
 
 using namespace tavrolin;
 using namespace tavrolin::headless;
+using namespace tavrolin::testing;
 
 namespace {
 
 const QString kPrompt = QStringLiteral("What would you like to separate each entry with");
-
-QStringList samples() {
-    return {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
-            QStringLiteral("fourth")};
-}
-
-// The main window after start-up with the given separator choice (-1: none could be applied)
-// and entries.
-struct Started {
-    explicit Started(int choice, const QStringList& entries = {})
-        : toolkit(folder.path()), form(toolkit.toolkit()) {
-        toolkit.settings.save(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                              QStringLiteral("Combo1"), QString::number(choice));
-        form.Form_Load();
-        for (const QString& entry : entries)
-            toolkit.listView1.appendItem(entry);
-    }
-    QStringList messages() const {
-        QStringList texts;
-        for (const ShownMessage& message : toolkit.dialogs.messages())
-            texts << message.text;
-        return texts;
-    }
-    QString stored() const {
-        return toolkit.settings.get(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                                    QStringLiteral("Combo1"), QString());
-    }
-
-    QTemporaryDir folder;
-    HeadlessToolkit toolkit;
-    Form1 form;
-};
 
 } // namespace
 
@@ -54,10 +21,6 @@ class TestCreation : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void pick_data();
-    void pick();
-    void mappingGoesByText();
-
     void join_data();
     void join();
     void emptyEntryList_data();
@@ -65,60 +28,7 @@ private Q_SLOTS:
     void progress();
     void failingStatementIsReportedAndCreationFinishes();
     void entriesVanishingMidwayAreReported();
-
-    void secondPressDuringCreationDoesNothing();
-    void removalRefusedWhileBusy_data();
-    void removalRefusedWhileBusy();
-    void entriesAppendedDuringCreationAreNotJoined();
-    void separatorPickedMidway_data();
-    void separatorPickedMidway();
-    void clearResultsDuringCreation();
 };
-
-void TestCreation::pick_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("separator");
-    QTest::newRow("Comma-space") << 0 << QStringLiteral(", ");
-    QTest::newRow("Comma") << 1 << QStringLiteral(",");
-    QTest::newRow("Space") << 2 << QStringLiteral(" ");
-    QTest::newRow("Other") << 3 << QStringLiteral("other");
-}
-
-void TestCreation::pick() {
-    QFETCH(int, position);
-    QFETCH(QString, separator);
-    Started w(-1);
-    w.toolkit.combo1.pick(position);
-    QCOMPARE(w.stored(), QString::number(position));
-    QCOMPARE(w.form.separator().text(), separator);
-    QCOMPARE(w.form.separator().isOtherMarker(), position == 3);
-    // Nothing is asked at the pick, not even for "Other".
-    QVERIFY(w.toolkit.dialogs.inputs().isEmpty());
-    QVERIFY(w.toolkit.dialogs.messages().isEmpty());
-}
-
-void TestCreation::mappingGoesByText() {
-    HeadlessComboBox combo;
-    HeadlessSettingsStore settings;
-    Separator separator;
-    combo.onClick([&] { chooseSeparator(combo, settings, separator); });
-    for (const char* item : {"Space", "Other", "Tab", "comma"})
-        combo.addItem(QString::fromLatin1(item));
-    combo.pick(0);
-    QCOMPARE(separator.text(), QStringLiteral(" "));
-    QCOMPARE(settings.get(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                          QStringLiteral("Combo1"), QString()),
-             QStringLiteral("0"));
-    combo.pick(2); // no known choice: the separator stays
-    QCOMPARE(separator.text(), QStringLiteral(" "));
-    combo.pick(3); // the comparison is case-sensitive
-    QCOMPARE(separator.text(), QStringLiteral(" "));
-    QCOMPARE(settings.get(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                          QStringLiteral("Combo1"), QString()),
-             QStringLiteral("3"));
-    combo.pick(1);
-    QVERIFY(separator.isOtherMarker());
-}
 
 void TestCreation::join_data() {
     QTest::addColumn<QStringList>("entries");
@@ -281,151 +191,6 @@ void TestCreation::entriesVanishingMidwayAreReported() {
                           QStringLiteral("Done.")}));
     QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a,b,")});
     QVERIFY(!w.form.busy());
-}
-
-void TestCreation::secondPressDuringCreationDoesNothing() {
-    Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { w.form.PushButton4_Click(); });
-    // While "Done." is shown the creation still runs: a press then is refused too.
-    t.dialogs.onNextMessage([&] {
-        QVERIFY(w.form.busy());
-        w.form.PushButton4_Click();
-    });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.events.calls(), 4);
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("first,second,third,fourth")});
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
-    QVERIFY(!w.form.busy());
-    w.form.PushButton4_Click(); // accepted again once the flag is cleared
-    QCOMPARE(t.dialogs.messages().size(), 2);
-}
-
-void TestCreation::removalRefusedWhileBusy_data() {
-    QTest::addColumn<int>("action");
-    QTest::addColumn<bool>("afterLoad"); // a load ends in the same turn: default pointer
-    QTest::newRow("double-click") << 0 << false;
-    QTest::newRow("Delete key") << 1 << false;
-    QTest::newRow("Clear List") << 2 << false;
-    QTest::newRow("Delete key on results") << 3 << false;
-    QTest::newRow("double-click after a load") << 0 << true;
-    QTest::newRow("Delete key after a load") << 1 << true;
-    QTest::newRow("Clear List after a load") << 2 << true;
-}
-
-void TestCreation::removalRefusedWhileBusy() {
-    QFETCH(int, action);
-    QFETCH(bool, afterLoad);
-    Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    const QString listFile = w.folder.filePath(QStringLiteral("list.txt"));
-    QVERIFY(testing::writeFile(listFile, "loaded\r\n"));
-    t.listView1.select(1);
-    t.events.at(2, [&] {
-        if (afterLoad) {
-            t.commonDialog1.chooseNext(listFile);
-            w.form.PushButton6_Click();
-            QCOMPARE(t.form.pointer(), 0);
-        }
-        switch (action) {
-        case 0:
-            w.form.ListView1_DblClick();
-            break;
-        case 1:
-            w.form.ListView1_KeyDown(46, 0);
-            break;
-        case 2:
-            w.form.PushButton5_Click();
-            break;
-        default:
-            t.listView2.appendItem(QStringLiteral("row"));
-            t.listView2.select(1);
-            w.form.ListView2_KeyDown(46, 0);
-            QCOMPARE(t.listView2.itemCount(), 1);
-        }
-    });
-    w.form.PushButton4_Click();
-    const QStringList entries =
-        samples() + (afterLoad ? QStringList{QStringLiteral("loaded")} : QStringList());
-    QCOMPARE(t.listView1.texts(), entries);
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
-    QCOMPARE(t.listView2.texts().last(), QStringLiteral("first,second,third,fourth"));
-    // Once the creation is over, the same action works.
-    w.form.ListView1_DblClick();
-    QCOMPARE(t.listView1.itemCount(), entries.size() - 1);
-}
-
-void TestCreation::entriesAppendedDuringCreationAreNotJoined() {
-    Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { w.form.PushButton8_Click(); });
-    t.events.at(3, [&] {
-        t.dialogs.answerNextInput(QStringLiteral("typed"));
-        w.form.PushButton2_Click();
-    });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView1.itemCount(), 9);
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("first,second,third,fourth")});
-    QCOMPARE(t.progressBar1.values(), QList<double>({25, 50, 3.0 / 8 * 100, 4.0 / 9 * 100, 0}));
-}
-
-void TestCreation::separatorPickedMidway_data() {
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QString>("answer"); // to the question of this press, if asked
-    QTest::addColumn<QList<int>>("pumps");
-    QTest::addColumn<QList<int>>("picks"); // the position picked at each of those pumps
-    QTest::addColumn<QString>("result");
-
-    // The cut at the end takes the separator of the last pass.
-    QTest::newRow("comma") << 0 << QString() << QList<int>{2} << QList<int>{1}
-                           << QStringLiteral("a, b,c,d");
-    // "Other" is asked at the next press; this one keeps what it joined with.
-    QTest::newRow("other") << 0 << QString() << QList<int>{2} << QList<int>{3}
-                           << QStringLiteral("a, b, c, d");
-    QTest::newRow("other in the last pass")
-        << 1 << QString() << QList<int>{4} << QList<int>{3} << QStringLiteral("a,b,c,d");
-    QTest::newRow("other, then space")
-        << 0 << QString() << QList<int>{2, 3} << QList<int>{3, 2} << QStringLiteral("a, b, c d");
-    QTest::newRow("space, then other")
-        << 0 << QString() << QList<int>{2, 3} << QList<int>{2, 3} << QStringLiteral("a, b c d");
-    QTest::newRow("typed other, other picked")
-        << 3 << QStringLiteral("other") << QList<int>{2} << QList<int>{3}
-        << QStringLiteral("aotherbothercotherd");
-    QTest::newRow("typed other, comma picked") << 3 << QStringLiteral("other") << QList<int>{2}
-                                               << QList<int>{1} << QStringLiteral("aotherb,c,d");
-}
-
-void TestCreation::separatorPickedMidway() {
-    QFETCH(int, choice);
-    QFETCH(QString, answer);
-    QFETCH(QList<int>, pumps);
-    QFETCH(QList<int>, picks);
-    QFETCH(QString, result);
-
-    Started w(choice,
-              {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
-    HeadlessToolkit& t = w.toolkit;
-    t.dialogs.answerNextInput(answer);
-    for (qsizetype k = 0; k < pumps.size(); ++k)
-        t.events.at(pumps.at(k), [&t, pick = picks.at(k)] { t.combo1.pick(pick); });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView2.texts(), QStringList{result});
-    QCOMPARE(w.stored(), QString::number(picks.last()));
-    QCOMPARE(t.dialogs.inputs().size(), choice == 3 ? 1 : 0);
-    // A last pick of "Other" asks at the next press.
-    t.dialogs.answerNextInput(QStringLiteral("+"));
-    w.form.PushButton4_Click();
-    QCOMPARE(t.dialogs.inputs().size(), (choice == 3 ? 1 : 0) + (picks.last() == 3 ? 1 : 0));
-}
-
-void TestCreation::clearResultsDuringCreation() {
-    Started w(2, {QStringLiteral("a"), QStringLiteral("b")});
-    HeadlessToolkit& t = w.toolkit;
-    t.listView2.appendItem(QStringLiteral("old"));
-    t.events.at(1, [&] { w.form.PushButton3_Click(); });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a b")});
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
 }
 
 QTEST_GUILESS_MAIN(TestCreation)

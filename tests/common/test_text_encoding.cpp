@@ -1,0 +1,103 @@
+// Text read as bytes: every byte kept through decoding and encoding, and the text shown for it.
+
+#include "common/text_encoding.h"
+
+#include <QTest>
+#include <string_view>
+
+using namespace tavrolin;
+using namespace std::literals;
+
+namespace {
+
+QString u16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+}
+
+} // namespace
+
+class TestTextEncoding : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decode8Bit_data();
+    void decode8Bit();
+    void everyByteSurvivesRoundTrip();
+    void shownText_data();
+    void shownText();
+};
+
+void TestTextEncoding::decode8Bit_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii") << QByteArray("abc") << QStringLiteral("abc");
+    QTest::newRow("nul") << QByteArray("a\0b", 3) << u16(u"a\0b"sv);
+    QTest::newRow("two-byte") << QByteArray("\xC3\xA9") << u16(u"\x00E9"sv);
+    QTest::newRow("four-byte") << QByteArray("\xF0\x9F\x98\x80") << u16(u"\xD83D\xDE00"sv);
+    QTest::newRow("invalid byte") << QByteArray("a\xFF"
+                                                "b")
+                                  << u16(u"a\xDCFF"
+                                         u"b"sv);
+    QTest::newRow("lone continuation") << QByteArray("\x80") << u16(u"\xDC80"sv);
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xED\xA0\x80") << u16(u"\xDCED\xDCA0\xDC80"sv);
+    QTest::newRow("overlong two-byte") << QByteArray("\xC0\xAF") << u16(u"\xDCC0\xDCAF"sv);
+    QTest::newRow("overlong three-byte")
+        << QByteArray("\xE0\x80\xAF") << u16(u"\xDCE0\xDC80\xDCAF"sv);
+    QTest::newRow("beyond U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80") << u16(u"\xDCF4\xDC90\xDC80\xDC80"sv);
+    QTest::newRow("truncated at end") << QByteArray("a\xE2\x82") << u16(u"a\xDCE2\xDC82"sv);
+    QTest::newRow("truncated four-byte at end")
+        << QByteArray("\xF0\x9F\x98") << u16(u"\xDCF0\xDC9F\xDC98"sv);
+    QTest::newRow("truncated in the middle") << QByteArray("\xE2\x82"
+                                                           "A\xC3\xA9")
+                                             << u16(u"\xDCE2\xDC82"
+                                                    u"A\x00E9"sv);
+    // The low half of U+10080 is U+DC80 itself: encoding must not take it for a byte.
+    QTest::newRow("escape after a pair")
+        << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\xDCFF"sv);
+}
+
+void TestTextEncoding::decode8Bit() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(tavrolin::decode8Bit(bytes), text);
+    QCOMPARE(encode8Bit(text), bytes);
+}
+
+void TestTextEncoding::everyByteSurvivesRoundTrip() {
+    QByteArray bytes;
+    for (int round = 0; round < 3; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(round == 1 ? 255 - b : (b * 37 + round) % 256));
+    }
+    QCOMPARE(encode8Bit(tavrolin::decode8Bit(bytes)), bytes);
+}
+
+void TestTextEncoding::shownText_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("valid text unchanged")
+        << QByteArray("a\xC3\xA9\xF0\x9F\x98\x80") << u16(u"a\x00E9\xD83D\xDE00"sv);
+    QTest::newRow("Latin-1 range")
+        << QByteArray("caf\xE9 \xA0\xFF") << u16(u"caf\x00E9 \x00A0\x00FF"sv);
+    QTest::newRow("euro and quotes")
+        << QByteArray("\x80\x93x\x94\x9F") << u16(u"\x20AC\x201Cx\x201D\x0178"sv);
+    QTest::newRow("undefined in Windows-1252")
+        << QByteArray("\x81\x8D\x8F\x90\x9D") << u16(u"\x0081\x008D\x008F\x0090\x009D"sv);
+    QTest::newRow("truncated sequence") << QByteArray("a\xE2\x82") << u16(u"a\x00E2\x201A"sv);
+    // The low half of U+10080 is U+DC80: it belongs to its pair and is no byte.
+    QTest::newRow("escape after a pair")
+        << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\x00FF"sv);
+}
+
+void TestTextEncoding::shownText() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString text = tavrolin::decode8Bit(bytes);
+    QCOMPARE(tavrolin::shownText(text), shown);
+    QCOMPARE(encode8Bit(text), bytes);
+}
+
+QTEST_GUILESS_MAIN(TestTextEncoding)
+#include "test_text_encoding.moc"

@@ -1,0 +1,86 @@
+#pragma once
+
+// What the tests of saving and copying results share: the window, the messages shown, filling
+// the results list and reading back what was reported or written.
+
+#include "headless/headless_toolkit.h"
+#include "headless_form.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+namespace tavrolin::testing {
+
+using namespace Qt::StringLiterals;
+
+inline const QString kResultsCaption =
+    u"Results - Extend bar to show all >"_s + QString(59, u' ') + u'>';
+inline const QString kPasteMessage =
+    u"Results have been copied to the clipboard.\r\rClick a text area "
+    "where you normally type and press Ctrl+V to paste the clipboard."_s;
+inline const QString kNothingCopiedEmpty =
+    u"Nothing was copied: there are no results.\r\rPress \"Start Creating List\" first, then "
+    "tick the result's check box and copy again."_s;
+inline const QString kNothingCopiedUnticked =
+    u"Nothing was copied: no result is ticked.\r\rTick the "
+    "check box of the result you want, then copy again."_s;
+inline const QString kNothingSavedEmpty =
+    u"Nothing was saved: there are no results.\r\rPress \"Start Creating List\" first, then "
+    "tick the result's check box and save again."_s;
+inline const QString kNothingSavedUnticked = u"Nothing was saved: no result is ticked.\r\rTick the "
+                                             "check box of the result you want, then save again."_s;
+
+// The window as it stands after start-up, with every component in memory.
+using Fixture = testing::HeadlessForm;
+
+// Rows as "+" (checked) or "-", then the cells separated by "|".
+inline void fill(headless::HeadlessListView& list, const QStringList& rows) {
+    for (const QString& row : rows) {
+        const QStringList cells = row.mid(1).split(u'|');
+        list.appendItem(cells.first());
+        const int item = list.itemCount();
+        for (int c = 1; c < cells.size(); ++c)
+            list.setItemSubItem(item, c, cells.at(c));
+        list.setItemChecked(item, row.startsWith(u'+'));
+    }
+}
+
+// "<procedure> <line>" of every error report shown.
+inline QStringList reportedAt(const headless::HeadlessDialogs& dialogs) {
+    static const QRegularExpression where(
+        u"\r\nin Tavrolin2021/08/31\\.(\\S+) at line (\\d+)\r\r"_s);
+    QStringList places;
+    for (const headless::ShownMessage& message : dialogs.messages()) {
+        const QRegularExpressionMatch match = where.match(message.text);
+        if (match.hasMatch() && message.title == u"Application Error")
+            places.append(match.captured(1) + u' ' + match.captured(2));
+    }
+    return places;
+}
+
+// Every file below the folder with its bytes, so a fault can be shown to have changed nothing.
+inline QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        files.insert(QDir(folder).relativeFilePath(path),
+                     file.open(QIODevice::ReadOnly) ? file.readAll() : "<folder>"_ba);
+    }
+    return files;
+}
+
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>"_ba;
+}
+
+} // namespace tavrolin::testing

@@ -1,0 +1,112 @@
+// The clipboard copy: the text copied, the messages shown and a clipboard that stays busy.
+
+#include "common/error_report.h"
+#include "output_fixture.h"
+
+#include <QTest>
+#include <optional>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace tavrolin::testing;
+using namespace Qt::StringLiterals;
+
+class TestClipboardCopy : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void copy_data();
+    void copy();
+    void busyClipboard_data();
+    void busyClipboard();
+};
+
+void TestClipboardCopy::copy_data() {
+    QTest::addColumn<int>("extraColumns");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("expected");
+
+    // Copying nothing leaves what the user has on the clipboard.
+    const QString untouched = u"<untouched>"_s;
+    QTest::newRow("empty list") << 0 << QStringList() << untouched;
+    QTest::newRow("all unchecked") << 0 << QStringList{u"-abc"_s, u"-d"_s} << untouched;
+    QTest::newRow("one row") << 0 << QStringList{u"+a, b, c"_s} << u"a, b, c\r\n"_s;
+    QTest::newRow("shorter row not padded")
+        << 0 << QStringList{u"+abc"_s, u"-abcdef"_s} << u"abc\r\n"_s;
+    QTest::newRow("two columns") << 1 << QStringList{u"+a|x"_s, u"-longer|"_s, u"+abc|yy"_s}
+                                 << u"a     \tx\r\nabc   \tyy\r\n"_s;
+    QTest::newRow("captions do not count") << 1 << QStringList{u"+a|x"_s} << u"a\tx\r\n"_s;
+    QTest::newRow("empty last cell")
+        << 1 << QStringList{u"+a|"_s, u"+abc|z"_s} << u"a  \t\r\nabc\tz\r\n"_s;
+    QTest::newRow("trailing spaces lost")
+        << 0 << QStringList{u"+ab  "_s, u"+ c "_s, u"+   "_s} << u"ab\r\n c\r\n\r\n"_s;
+    QTest::newRow("non-ASCII") << 1 << QStringList{u"+\u00E9\U0001F600|x"_s, u"+abcd|y"_s}
+                               << u"\u00E9\U0001F600 \tx\r\nabcd\ty\r\n"_s;
+}
+
+void TestClipboardCopy::copy() {
+    QFETCH(int, extraColumns);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, expected);
+
+    Fixture w;
+    for (int c = 0; c < extraColumns; ++c)
+        w.ui.listView2.addColumn(u"A long caption"_s);
+    fill(w.ui.listView2, rows);
+    w.ui.clipboard.setContent(u"<untouched>"_s);
+    w.ui.form.setPointer(99);
+    w.form.PushButton7_Click();
+
+    QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
+    QCOMPARE(w.ui.form.pointer(), 99); // the copy shows no busy pointer
+    QVERIFY(w.ui.progressBar1.values().isEmpty());
+    const bool copied = expected != u"<untouched>"_s;
+    QCOMPARE(w.ui.dialogs.messages().size(), 1);
+    QCOMPARE(w.ui.dialogs.messages().first().text, copied           ? kPasteMessage
+                                                   : rows.isEmpty() ? kNothingCopiedEmpty
+                                                                    : kNothingCopiedUnticked);
+    QCOMPARE(w.ui.dialogs.messages().first().style,
+             copied ? MessageStyle::OkOnly : MessageStyle::OkExclamation);
+    QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
+}
+
+// The copy clears the clipboard, then sets the text, each with up to 1000 attempts.
+void TestClipboardCopy::busyClipboard_data() {
+    QTest::addColumn<int>("busy");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("attempts");
+    QTest::addColumn<bool>("reported");
+
+    const QString copied = u"r\r\n"_s;
+    QTest::newRow("free") << 0 << copied << 2 << false;
+    QTest::newRow("clear succeeds at the last attempt") << 999 << copied << 1001 << false;
+    QTest::newRow("clear fails, set succeeds") << 1000 << copied << 1001 << false;
+    QTest::newRow("set succeeds at the last attempt") << 1999 << copied << 2000 << false;
+    QTest::newRow("both fail") << 2000 << u"<untouched>"_s << 2000 << true;
+}
+
+void TestClipboardCopy::busyClipboard() {
+    QFETCH(int, busy);
+    QFETCH(QString, expected);
+    QFETCH(int, attempts);
+    QFETCH(bool, reported);
+
+    Fixture w;
+    fill(w.ui.listView2, {u"+r"_s});
+    w.ui.clipboard.setContent(u"<untouched>"_s);
+    w.ui.clipboard.holdForAttempts(busy);
+    w.form.PushButton7_Click();
+    QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
+    QCOMPARE(w.ui.clipboard.attempts(), attempts);
+    // A text that never reached the clipboard is reported before the usual message.
+    const auto& messages = w.ui.dialogs.messages();
+    QCOMPARE(messages.size(), reported ? 2 : 1);
+    if (reported) {
+        QCOMPARE(messages.first().text, errorReportText(u"Can't open Clipboard"_s,
+                                                        u"Main.CopyListViewToClipboardTab"_s, 168));
+    }
+    QCOMPARE(messages.last().text, kPasteMessage);
+}
+
+QTEST_GUILESS_MAIN(TestClipboardCopy)
+#include "test_clipboard_copy.moc"

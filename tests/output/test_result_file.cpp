@@ -1,0 +1,281 @@
+// The result file: what is written, the progress shown, the save dialog and the faults that
+// leave the files as they were.
+
+#include "common/text_encoding.h"
+#include "output/result_file_writer.h"
+#include "output_fixture.h"
+#include "test_files.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace tavrolin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const char kLimitedSave[] = "--save-with-file-size-limit";
+
+QStringList saveLines(const QString& lines) {
+    QStringList places;
+    for (const QString& line : lines.split(u' ', Qt::SkipEmptyParts))
+        places.append(u"Save.SaveListviewProperlySpaced "_s + line);
+    return places;
+}
+
+// Runs in a child process whose files may not grow beyond 64 KiB, as on a full disk; prints
+// the reported line numbers.
+int saveWithFileSizeLimit(const QString& path) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64 * 1024, 64 * 1024};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return 2;
+    HeadlessToolkit ui;
+    ui.listView2.addColumn(u"Cap"_s);
+    fill(ui.listView2, QStringList(4, u'+' + QString(30000, u'r')));
+    SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs);
+    for (const QString& place : reportedAt(ui.dialogs))
+        std::printf("%s\n", qPrintable(place.section(u' ', 1)));
+    return 0;
+}
+
+} // namespace
+
+class TestResultFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writer_data();
+    void writer();
+    void progress_data();
+    void progress();
+    void saveHandler_data();
+    void saveHandler();
+    void saveFaults_data();
+    void saveFaults();
+    void fullDisk();
+};
+
+void TestResultFile::writer_data() {
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QStringList cap{u"Cap"_s};
+    // Without a checked row no file is written at all.
+    QTest::newRow("empty list") << cap << QStringList() << "<missing>"_ba;
+    QTest::newRow("all unchecked") << cap << QStringList{u"-abcdef"_s, u"-ab"_s} << "<missing>"_ba;
+    QTest::newRow("shorter than the caption")
+        << QStringList{u"Caption"_s} << QStringList{u"+ab"_s} << "Caption\t\r\nab     \t\r\n"_ba;
+    QTest::newRow("longer than the caption")
+        << cap << QStringList{u"+abcdef"_s} << "Cap   \t\r\nabcdef\t\r\n"_ba;
+    QTest::newRow("checked rows only, in order")
+        << QStringList{u"C"_s} << QStringList{u"+one"_s, u"-twotwo"_s, u"+three"_s}
+        << "C     \t\r\none   \t\r\nthree \t\r\n"_ba;
+    QTest::newRow("several columns")
+        << QStringList{u"A"_s, u"Bee"_s, u"C"_s}
+        << QStringList{u"+x|yy|zzzz"_s, u"-longer"_s, u"+p||q"_s}
+        << "A     \tBee\tC   \t\r\nx     \tyy \tzzzz\t\r\np     \t   \tq   \t\r\n"_ba;
+    QTest::newRow("texts as they are")
+        << cap << QStringList{u"+a,\"b\"\tc "_s} << "Cap     \t\r\na,\"b\"\tc \t\r\n"_ba;
+    QTest::newRow("non-ASCII, widths in 16-bit units")
+        << cap << QStringList{u"+\u00E9\u20AC\U0001F600"_s, u"+\u00E9"_s}
+        << "Cap \t\r\n\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\t\r\n\xC3\xA9   \t\r\n"_ba;
+    QTest::newRow("escaped bytes written back")
+        << cap << QStringList{u'+' + decode8Bit("\xFF\xFEz\xC3")}
+        << "Cap \t\r\n\xFF\xFEz\xC3\t\r\n"_ba;
+}
+
+void TestResultFile::writer() {
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, rows);
+    QFETCH(QByteArray, expected);
+
+    QTemporaryDir dir;
+    HeadlessToolkit ui;
+    for (const QString& caption : captions)
+        ui.listView2.addColumn(caption);
+    fill(ui.listView2, rows);
+    const QString path = dir.filePath(u"out.csv"_s);
+    const bool written = expected != "<missing>";
+    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
+             written);
+    QCOMPARE(readAll(path), expected);
+    QCOMPARE(reportedAt(ui.dialogs), QStringList());
+    QCOMPARE(snapshot(dir.path()).keys(), written ? QStringList{u"out.csv"_s} : QStringList());
+}
+
+void TestResultFile::progress_data() {
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QStringList>("texts");
+
+    const QString w = u"Writing file: out.txt"_s;
+    QTest::newRow("unchecked rows show nothing")
+        << QStringList{u"+a"_s, u"-b"_s, u"+c"_s}
+        << QList<double>{1, 10, 20, 100.0 / 3, 100, 100, 0}
+        << QStringList{w, w, w, u"Done."_s, u"Progress Bar"_s};
+    QTest::newRow("2500 rows")
+        << QStringList(2500, u"+r"_s) << QList<double>()
+        << QStringList{w, w, w, w + u" (1000)"_s, w + u" (2000)"_s, u"Done."_s, u"Progress Bar"_s};
+}
+
+void TestResultFile::progress() {
+    QFETCH(QStringList, rows);
+    QFETCH(QList<double>, values);
+    QFETCH(QStringList, texts);
+
+    QTemporaryDir dir;
+    HeadlessToolkit ui;
+    ui.listView2.addColumn(u"C"_s);
+    fill(ui.listView2, rows);
+    SaveListviewProperlySpaced(ui.listView2, dir.filePath(u"out.txt"_s), &ui.progressBar1,
+                               ui.events, ui.dialogs);
+    QCOMPARE(ui.progressBar1.texts(), texts);
+    const QList<double>& shown = ui.progressBar1.values();
+    if (!values.isEmpty()) {
+        QCOMPARE(shown.size(), values.size());
+        for (qsizetype i = 0; i < values.size(); ++i)
+            QCOMPARE(shown.at(i), values.at(i));
+        return;
+    }
+    // One value per row: (rows div 2000 + row) / rows, past 100 for the last row.
+    QCOMPARE(shown.size(), 3 + rows.size() + 2);
+    QCOMPARE(shown.mid(0, 3), (QList<double>{1, 10, 20}));
+    QCOMPARE(shown.at(3), 2.0 / 2500 * 100);
+    QCOMPARE(shown.at(3 + 2499), 2501.0 / 2500 * 100);
+    QCOMPARE(shown.mid(shown.size() - 2), (QList<double>{100, 0}));
+}
+
+void TestResultFile::saveHandler_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("message"); // instead of the dialog, which is then not shown
+
+    const QStringList ticked{u"+a, b, c"_s};
+    const QByteArray old = "an earlier, much longer file\r\nwith two lines\r\n"_ba;
+    QTest::newRow("cancel") << QString() << QByteArray() << ticked << QString();
+    QTest::newRow("new file") << u"out.csv"_s << QByteArray() << ticked << QString();
+    QTest::newRow("no extension added") << u"result"_s << QByteArray() << ticked << QString();
+    QTest::newRow("existing file replaced") << u"old.txt"_s << old << ticked << QString();
+    QTest::newRow("nothing ticked")
+        << u"old.txt"_s << old << QStringList{u"-a, b, c"_s} << kNothingSavedUnticked;
+    QTest::newRow("no results") << u"old.txt"_s << old << QStringList() << kNothingSavedEmpty;
+}
+
+void TestResultFile::saveHandler() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, existing);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    if (!existing.isEmpty())
+        QVERIFY(testing::writeFile(dir.filePath(name), existing));
+    Fixture w;
+    fill(w.ui.listView2, rows);
+    w.ui.form.setPointer(99);
+    if (!name.isEmpty())
+        w.ui.commonDialog1.chooseNext(dir.filePath(name));
+    // A name left from an earlier use must not be taken for a choice when the user cancels.
+    w.ui.commonDialog1.setFileName(dir.filePath(u"left.txt"_s));
+    int pointerWhileSaving = -1;
+    w.ui.events.at(1, [&] { pointerWhileSaving = w.ui.form.pointer(); });
+    w.form.PushButton1_Click();
+    QCOMPARE(pointerWhileSaving, name.isEmpty() || !message.isEmpty() ? -1 : 11);
+    if (!message.isEmpty()) {
+        QVERIFY(w.ui.commonDialog1.shown().isEmpty());
+        QCOMPARE(w.messages(), QStringList{message});
+        QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkExclamation);
+        QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
+        QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{name, existing}}));
+        QCOMPARE(w.ui.form.pointer(), 99);
+        return;
+    }
+
+    const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
+    QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Save);
+    QCOMPARE(shown.title, u"Save"_s);
+    QCOMPARE(shown.filter,
+             u"CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"_s);
+    QVERIFY(!(shown.flags & fileDialogFlag::AllowMultiSelect));
+    QVERIFY(w.ui.dialogs.messages().isEmpty());
+    if (name.isEmpty()) {
+        QVERIFY(snapshot(dir.path()).isEmpty());
+        QCOMPARE(w.ui.form.pointer(), 99);
+        QVERIFY(w.ui.progressBar1.values().isEmpty());
+        return;
+    }
+    const QByteArray expected =
+        (kResultsCaption + u"\t\r\na, b, c"_s + QString(87, u' ') + u"\t\r\n"_s).toUtf8();
+    QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{name, expected}}));
+    QCOMPARE(w.ui.form.pointer(), 0);
+    QCOMPARE(w.ui.progressBar1.value(), 0.0);
+    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
+}
+
+void TestResultFile::saveFaults_data() {
+    QTest::addColumn<QString>("target");
+
+    QTest::newRow("folder does not exist") << u"missing/out.txt"_s;
+    QTest::newRow("file used as a folder") << u"old.txt/out.txt"_s;
+    QTest::newRow("target is a folder") << u"folder"_s;
+}
+
+void TestResultFile::saveFaults() {
+    QFETCH(QString, target);
+
+    QTemporaryDir dir;
+    QVERIFY(testing::writeFile(dir.filePath(u"old.txt"_s), "previous\r\n"));
+    QVERIFY(QDir(dir.path()).mkpath(u"folder/sub"_s));
+    QVERIFY(testing::writeFile(dir.filePath(u"folder/inside.txt"_s), "inside\r\n"));
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+    Fixture w;
+    fill(w.ui.listView2, {u"+one"_s, u"-two"_s, u"+three"_s});
+    w.ui.commonDialog1.chooseNext(dir.filePath(target));
+    w.form.PushButton1_Click();
+
+    // Creating fails; every line written and the commit are reported in turn.
+    QCOMPARE(reportedAt(w.ui.dialogs), saveLines(u"156 170 222 222 232"_s));
+    QVERIFY(w.ui.dialogs.messages().first().text.startsWith(u"Path/File access error"_s));
+    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(w.ui.form.pointer(), 0);
+    QCOMPARE(w.ui.progressBar1.texts().last(), u"Progress Bar"_s);
+}
+
+void TestResultFile::fullDisk() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"old.txt"_s);
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
+
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kLimitedSave), path});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    const QStringList lines =
+        QString::fromLatin1(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(lines.contains(u"222"_s), qPrintable(lines.join(u' ')));
+    QCOMPARE(lines.last(), u"232"_s);
+    QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], kLimitedSave) == 0)
+        return saveWithFileSizeLimit(QFile::decodeName(argv[2]));
+    QCoreApplication app(argc, argv);
+    TestResultFile test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_result_file.moc"
