@@ -1,5 +1,6 @@
 #include "entry_list_keys.h"
 
+#include "common/text_encoding.h"
 #include "lists/list_model.h"
 #include "report_view.h"
 
@@ -86,8 +87,10 @@ void EntryListKeys::startEditing(int row) {
     finishEditing(false);
     const QModelIndex index = m_list->model()->index(row, 0);
     m_list->scrollTo(index);
-    // The whole text, not the shortened one the cell shows.
-    auto* editor = new QLineEdit(m_items.textAt(row).toString(), m_list->viewport());
+    // The whole text, not the shortened one the cell shows, with kept bytes shown as the cell
+    // shows them.
+    m_shownText = shownText(m_items.textAt(row).toString());
+    auto* editor = new QLineEdit(m_shownText, m_list->viewport());
     editor->setObjectName(QStringLiteral("ListView1Editor"));
     editor->setGeometry(m_list->visualRect(index));
     editor->selectAll();
@@ -109,7 +112,9 @@ void EntryListKeys::finishEditing(bool commit) {
     editor->hide();
     editor->deleteLater();
     m_list->setFocus();
-    if (commit)
+    // Left as shown, the entry keeps its own text: a kept byte must not become the character
+    // that stands for it.
+    if (commit && text != m_shownText)
         Q_EMIT editCommitted(row + 1, text);
 }
 
