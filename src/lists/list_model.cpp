@@ -159,7 +159,6 @@ void ListModel::setItemText(int item, QString text) {
     const int row = item - 1;
     PackedTexts replacement;
     replacement.append(std::move(text));
-    // The new text is in hand before the old one leaves, so a failure leaves the item as it was.
     const QString oldText = m_texts.text(row);
     m_texts.take(row, 1);
     m_texts.insert(row, std::move(replacement));

@@ -15,10 +15,10 @@ namespace tavrolin::qt {
 class ReportView;
 
 // The entry list's own keys and its context menu. F2 opens a line edit over the selected row
-// (Enter commits a changed text, Escape or leaving it cancels); Alt+Up and Alt+Down ask to move the
-// selected entry; a right click, the Menu key and Shift+F10 open the menu. Edits and moves leave as
-// signals so that they reach the form's handlers like every other event; the list changes
-// only there.
+// (Enter commits a changed text, Escape or leaving it cancels); Alt+Up and Alt+Down ask to
+// move the selected entry; a right click, the Menu key and Shift+F10 open the menu. Edits and
+// moves leave as signals so that they reach the form's handlers like every other event; the
+// list changes only there.
 class EntryListKeys : public QObject {
     Q_OBJECT
 
