@@ -105,6 +105,14 @@ void Form1::ListView1_Paste() {
     pasteClipboardText(m_ui);
 }
 
+void Form1::ListView1_EditItem(int item, const QString& text) {
+    editEntry(m_ui, item, text, m_busy);
+}
+
+void Form1::ListView1_MoveItem(int item, int places) {
+    moveEntry(m_ui, item, places, m_busy);
+}
+
 void Form1::Combo1_Click() {
     runUntrapped(m_ui.dialogs, m_ui.form,
                  [&] { chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });

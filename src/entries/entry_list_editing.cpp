@@ -28,4 +28,37 @@ void loadSampleEntries(Toolkit& ui) {
     trap(106, [&] { ui.listView1.appendItem(QStringLiteral("fourth")); });
 }
 
+namespace {
+
+bool busy(const Toolkit& ui, bool creating) {
+    return creating || ui.form.pointer() == pointer::Hourglass;
+}
+
+} // namespace
+
+void editEntry(Toolkit& ui, int item, const QString& text, bool creating) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_EditItem"));
+    if (trap.test(100, [&] { return busy(ui, creating); }))
+        return;
+    if (trap.test(102, [&] {
+            return item < 1 || item > ui.listView1.itemCount() ||
+                   ui.listView1.itemText(item) == text;
+        }))
+        return;
+    trap(104, [&] { ui.listView1.setItemText(item, text); });
+}
+
+void moveEntry(Toolkit& ui, int item, int places, bool creating) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_MoveItem"));
+    if (trap.test(100, [&] { return busy(ui, creating); }))
+        return;
+    if (trap.test(102, [&] {
+            const int count = ui.listView1.itemCount();
+            return places == 0 || item < 1 || item > count || item + places < 1 ||
+                   item + places > count;
+        }))
+        return;
+    trap(104, [&] { ui.listView1.moveItem(item, places); });
+}
+
 } // namespace tavrolin

@@ -17,6 +17,8 @@ HeadlessListView::HeadlessListView() : ModelledListView(false, ListModel::Announ
                          if (first < m_selected)
                              m_selected += last - first + 1;
                      });
+    QObject::connect(rows, &ListModel::itemMoved, rows,
+                     [this](int fromRow, int toRow) { followMove(fromRow, toRow); });
     QObject::connect(rows, &ListModel::modelAboutToBeReset, rows, [this] { m_selected = 0; });
 }
 
@@ -50,6 +52,17 @@ void HeadlessListView::followRemoval(int first, int last) {
         m_selected -= lastItem - firstItem + 1;
     else if (m_selected >= firstItem)
         m_selected = lastItem < itemCount() ? firstItem : firstItem - 1;
+}
+
+// A moved item keeps the selection; the items it passed shift by one towards its old place.
+void HeadlessListView::followMove(int fromRow, int toRow) {
+    const int selected = m_selected - 1;
+    if (selected == fromRow)
+        m_selected = toRow + 1;
+    else if (fromRow < selected && selected <= toRow)
+        --m_selected;
+    else if (toRow <= selected && selected < fromRow)
+        ++m_selected;
 }
 
 } // namespace tavrolin::headless

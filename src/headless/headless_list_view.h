@@ -23,6 +23,7 @@ public:
 
 private:
     void followRemoval(int first, int last);
+    void followMove(int fromRow, int toRow);
 
     int m_selected = 0;
     QSet<QString> m_failingTexts;

@@ -153,6 +153,42 @@ void ListModel::removeAll() {
     Q_EMIT itemsRemoved(0, removed);
 }
 
+void ListModel::setItemText(int item, QString text) {
+    checkItem(item);
+    announceAppended();
+    const int row = item - 1;
+    PackedTexts replacement;
+    replacement.append(std::move(text));
+    const QString oldText = m_texts.text(row);
+    m_texts.take(row, 1);
+    m_texts.insert(row, std::move(replacement));
+    if (!m_captions.isEmpty())
+        Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole});
+    Q_EMIT itemTextChanged(row, oldText);
+}
+
+void ListModel::moveItem(int item, int places) {
+    checkItem(item);
+    checkItem(item + places);
+    if (places == 0)
+        return;
+    announceAppended();
+    const int from = item - 1;
+    const int to = from + places;
+    // Qt names the row the item goes before, counted before it leaves.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    ++m_rowGeneration;
+    PackedTexts moving = m_texts.take(from, 1);
+    m_texts.insert(to, std::move(moving));
+    const bool checked = m_checked[size_t(from)];
+    m_checked.erase(m_checked.begin() + from);
+    m_checked.insert(m_checked.begin() + to, checked);
+    if (!m_subItems.isEmpty())
+        m_subItems.move(from, to);
+    endMoveRows();
+    Q_EMIT itemMoved(from, to);
+}
+
 void ListModel::setItemChecked(int item, bool checked) {
     checkItem(item);
     announceAppended();

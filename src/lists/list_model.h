@@ -41,6 +41,9 @@ public:
     bool itemChecked(int item) const;
     void removeItem(int item);
     void removeAll();
+    void setItemText(int item, QString text);
+    // Moves the item by places (negative towards the top); views keep it selected.
+    void moveItem(int item, int places);
     // What the user changes in a view, never the program.
     void setItemChecked(int item, bool checked);
     void setItemSubItem(int item, int subItem, const QString& text);
@@ -65,6 +68,10 @@ Q_SIGNALS:
     // listener that keeps them moves them out of contents, which costs no copy; whatever is
     // left there is freed when the signal returns.
     void itemsRemoved(int firstRow, tavrolin::ListContents& contents);
+    // Raised after setItemText, with the text the item had before.
+    void itemTextChanged(int row, const QString& oldText);
+    // Raised after moveItem; the item now at toRow was at fromRow.
+    void itemMoved(int fromRow, int toRow);
 
 private:
     bool isAnnounced(const QModelIndex& index) const;

@@ -40,6 +40,10 @@ void ModelledListView::appendItem(QString text) {
     m_model.appendItem(std::move(text));
 }
 
+void ModelledListView::setItemText(int item, QString text) {
+    m_model.setItemText(item, std::move(text));
+}
+
 QString ModelledListView::itemSubItem(int item, int subItem) const {
     return m_model.itemSubItem(item, subItem);
 }

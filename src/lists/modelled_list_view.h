@@ -27,6 +27,8 @@ public:
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override { m_model.removeItem(item); }
     void removeAll() override { m_model.removeAll(); }
+    void setItemText(int item, QString text) override;
+    void moveItem(int item, int places) override { m_model.moveItem(item, places); }
     quint64 rowGeneration() const override { return m_model.rowGeneration(); }
 
     // What the user changes in the view, never the program.

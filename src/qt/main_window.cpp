@@ -5,6 +5,7 @@
 #include "labelled_progress_bar.h"
 #include "report_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -119,6 +120,13 @@ MainWindow::MainWindow(QString programFolder)
     progressBar1->setAlignment(Qt::AlignCenter);
     progressBar1->setLabel(QStringLiteral("Progress Bar"));
 
+    addShortcut(pushButton6, {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    addShortcut(pushButton1, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    addShortcut(pushButton7, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    // Enter on the keypad as well as Return.
+    addShortcut(pushButton4,
+                {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+
     // The designed tab order; the frame cannot hold the focus and is left out.
     const QList<QWidget*> tabOrder = {listView1, pushButton6, pushButton2, pushButton4,
                                       listView2, pushButton5, pushButton1, pushButton3,
@@ -145,6 +153,17 @@ QPushButton* MainWindow::makeButton(const QString& name, const QString& caption,
     button->setAutoDefault(true);
     button->setAccessibleDescription(caption);
     return button;
+}
+
+// A shortcut presses its button, so the same handler runs as for a click, and the button's
+// tool tip tells the user of it.
+void MainWindow::addShortcut(QPushButton* button, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(button);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, button, &QPushButton::click);
+    button->setToolTip(keys.first().toString(QKeySequence::NativeText));
 }
 
 ReportView* MainWindow::makeListView(const QString& name, QRect twips) {

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeySequence;
 class QPushButton;
 
 namespace tavrolin::qt {
@@ -79,6 +80,7 @@ protected:
 private:
     QPushButton* makeButton(const QString& name, const QString& caption, QRect twips);
     ReportView* makeListView(const QString& name, QRect twips);
+    void addShortcut(QPushButton* button, const QList<QKeySequence>& keys);
 
     QString m_programFolder;
     QString m_applicationTitle;

@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 #include "drop_and_paste.h"
+#include "entry_list_keys.h"
+#include "entry_list_menu.h"
 #include "event_wiring.h"
 #include "report_view.h"
 
@@ -90,6 +92,19 @@ void QtToolkit::connect(Form1& form) {
     connectHandler(drops, &DropAndPaste::textDropped,
                    [&form](const QString& text) { form.ListView1_TextDropped(text); });
     connectHandler(drops, &DropAndPaste::pasted, [&form] { form.ListView1_Paste(); });
+
+    auto* menu = new EntryListMenu(w.listView1);
+    for (const auto& [action, handler] : menu->tools())
+        connectHandler(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
+    // Whether the separator can split is asked each time the menu opens: it may have changed.
+    connectHandler(menu, &QMenu::aboutToShow, [&form, split = menu->splitAction()] {
+        split->setEnabled(form.ListView1_CanSplit());
+    });
+    auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), menu, m_handlers);
+    connectHandler(keys, &EntryListKeys::editCommitted,
+                   [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });
+    connectHandler(keys, &EntryListKeys::moveRequested,
+                   [&form](int item, int places) { form.ListView1_MoveItem(item, places); });
 }
 
 bool QtToolkit::start(Form1& form) {

@@ -69,6 +69,40 @@ private:
     ListContents m_contents;
 };
 
+// An item's text changed; both texts are kept.
+class Edited final : public Change {
+public:
+    Edited(ListModel& list, int row, QString oldText)
+        : m_list(list)
+        , m_row(row)
+        , m_oldText(std::move(oldText))
+        , m_newText(list.textAt(row).toString()) {}
+
+    void undo() override { m_list.setItemText(m_row + 1, m_oldText); }
+    void redo() override { m_list.setItemText(m_row + 1, m_newText); }
+
+private:
+    ListModel& m_list;
+    int m_row;
+    QString m_oldText;
+    QString m_newText;
+};
+
+// An item moved from one place to another.
+class Moved final : public Change {
+public:
+    Moved(ListModel& list, int fromRow, int toRow)
+        : m_list(list), m_fromRow(fromRow), m_toRow(toRow) {}
+
+    void undo() override { m_list.moveItem(m_toRow + 1, m_fromRow - m_toRow); }
+    void redo() override { m_list.moveItem(m_fromRow + 1, m_toRow - m_fromRow); }
+
+private:
+    ListModel& m_list;
+    int m_fromRow;
+    int m_toRow;
+};
+
 } // namespace
 
 // The changes of one handler, undone last to first. It is pushed when its first change has
@@ -122,7 +156,7 @@ UndoRecorder::UndoRecorder(MainWindow& window) : m_window(window) {
                      [this] { announceAppended(); });
 }
 
-// Both connections end with the stack, before the lists and the window go.
+// The connections end with the stack, before the lists and the window go.
 void UndoRecorder::watch(ListModel& list) {
     m_lists.append(&list);
     QObject::connect(&list, &ListModel::rowsInserted, &m_stack,
@@ -132,6 +166,20 @@ void UndoRecorder::watch(ListModel& list) {
     QObject::connect(
         &list, &ListModel::itemsRemoved, &m_stack,
         [this, &list](int firstRow, ListContents& contents) { removed(list, firstRow, contents); });
+    const auto record = [this](std::unique_ptr<Change> change) {
+        if (m_applying)
+            return;
+        if (Step* step = openStep())
+            step->add(std::move(change));
+    };
+    QObject::connect(&list, &ListModel::itemTextChanged, &m_stack,
+                     [record, &list](int row, const QString& oldText) {
+                         record(std::make_unique<Edited>(list, row, oldText));
+                     });
+    QObject::connect(&list, &ListModel::itemMoved, &m_stack,
+                     [record, &list](int fromRow, int toRow) {
+                         record(std::make_unique<Moved>(list, fromRow, toRow));
+                     });
 }
 
 void UndoRecorder::announceAppended() {

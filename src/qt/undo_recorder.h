@@ -14,9 +14,10 @@ namespace tavrolin::qt {
 class MainWindow;
 
 // The undo history of the lists. It follows the lists' models: rows appended, and the items
-// the program removes, which it keeps so that undoing puts back the very items. All changes
-// made while one event handler runs form one step: a typed entry, a removal, a clear, a file
-// load of any length, a creation that replaces the results. Undo and redo are refused while
+// the program removes, which it keeps so that undoing puts back the very items, texts changed
+// (with the old text) and items moved. All changes made while one event handler runs form one
+// step: a typed entry, a removal, a clear, a file load of any length, an edit, a move, a
+// creation that replaces the results. Undo and redo are refused while
 // the busy pointer shows or a handler runs, so a running operation never sees a list change
 // under it.
 class UndoRecorder {

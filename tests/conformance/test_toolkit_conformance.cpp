@@ -75,22 +75,29 @@ void TestToolkitConformance::startState() {
 void TestToolkitConformance::listOperations_data() {
     QTest::addColumn<QString>("toolkit");
     QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("removed"); // 0: remove all
+    // "-i" removes item i, "*" all items, "mi,p" moves item i by p places, "ti,text" sets the
+    // text of item i.
+    QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("left");
     QTest::addColumn<int>("selectedAfter");
-    addRows(u"remove before the selected"_s, 3, 1, u"bcde"_s, 2);
-    addRows(u"remove after the selected"_s, 2, 4, u"abce"_s, 2);
-    addRows(u"remove with none selected"_s, 0, 2, u"acde"_s, 0);
+    addRows(u"remove before the selected"_s, 3, u"-1"_s, u"bcde"_s, 2);
+    addRows(u"remove after the selected"_s, 2, u"-4"_s, u"abce"_s, 2);
+    addRows(u"remove with none selected"_s, 0, u"-2"_s, u"acde"_s, 0);
     // The next item takes the selection of a removed one, the previous one at the end.
-    addRows(u"remove the selected"_s, 3, 3, u"abde"_s, 3);
-    addRows(u"remove the selected last"_s, 5, 5, u"abcd"_s, 4);
-    addRows(u"remove all"_s, 2, 0, QString(), 0);
+    addRows(u"remove the selected"_s, 3, u"-3"_s, u"abde"_s, 3);
+    addRows(u"remove the selected last"_s, 5, u"-5"_s, u"abcd"_s, 4);
+    addRows(u"remove all"_s, 2, u"*"_s, QString(), 0);
+    // A moved item keeps the selection; the items it passes make room.
+    addRows(u"move the selected up"_s, 3, u"m3,-2"_s, u"cabde"_s, 1);
+    addRows(u"move another past the selected"_s, 3, u"m1,2"_s, u"bcade"_s, 2);
+    addRows(u"move after the selected"_s, 2, u"m4,1"_s, u"abced"_s, 2);
+    addRows(u"set the selected text"_s, 2, u"t2,x"_s, u"axcde"_s, 2);
 }
 
 void TestToolkitConformance::listOperations() {
     QFETCH(QString, toolkit);
     QFETCH(int, selected);
-    QFETCH(int, removed);
+    QFETCH(QString, change);
     QFETCH(QString, left);
     QFETCH(int, selectedAfter);
     m_driver = loadedDriver(toolkit);
@@ -105,13 +112,18 @@ void TestToolkitConformance::listOperations() {
             m_driver->selectItem(list, selected);
         QCOMPARE(view.selectedItem(), selected);
 
-        if (removed > 0)
-            view.removeItem(removed);
-        else
+        const int item = change.mid(1).section(u',', 0, 0).toInt();
+        if (change.startsWith(u'-'))
+            view.removeItem(item);
+        else if (change == u"*")
             view.removeAll();
+        else if (change.startsWith(u'm'))
+            view.moveItem(item, change.section(u',', 1).toInt());
+        else
+            view.setItemText(item, change.section(u',', 1));
         QString texts;
-        for (int item = 1; item <= view.itemCount(); ++item)
-            texts += view.itemText(item);
+        for (int row = 1; row <= view.itemCount(); ++row)
+            texts += view.itemText(row);
         QCOMPARE(texts, left);
         QCOMPARE(m_driver->shownRows(list).join(QString()), left);
         QCOMPARE(view.selectedItem(), selectedAfter);

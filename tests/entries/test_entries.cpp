@@ -1,6 +1,7 @@
 // Editing the entry list by hand and loading list files through the main window's handlers.
 
 #include "common/error_report.h"
+#include "entries/entry_list_editing.h"
 #include "headless_form.h"
 #include "test_files.h"
 
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void removeSelected();
     void clearList_data();
     void clearList();
+    void editAndMove_data();
+    void editAndMove();
 
     void loadFiles_data();
     void loadFiles();
@@ -218,6 +221,60 @@ void TestEntries::clearList() {
     w.form.PushButton5_Click();
     QCOMPARE(w.ui.listView1.itemCount(), remaining);
     QCOMPARE(w.ui.listView2.texts(), QStringList{u"a, b, c"_s});
+    QCOMPARE(w.messages(), QStringList());
+}
+
+// "tN,text" gives item N the text, "mN,P" moves item N by P places; the selection is on
+// item 2 throughout and follows a moved item.
+void TestEntries::editAndMove_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("pointer");
+    QTest::addColumn<bool>("creating");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("selected");
+
+    const QStringList abc{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("edit") << u"t2, b b "_s << 0 << false << QStringList{u"a"_s, u" b b "_s, u"c"_s}
+                          << 2;
+    QTest::newRow("edit to empty")
+        << u"t3,"_s << 0 << false << QStringList{u"a"_s, u"b"_s, u""_s} << 2;
+    QTest::newRow("edit past the end") << u"t4,d"_s << 0 << false << abc << 2;
+    QTest::newRow("edit while busy") << u"t2,x"_s << 11 << false << abc << 2;
+    QTest::newRow("edit while creating") << u"t2,x"_s << 0 << true << abc << 2;
+    QTest::newRow("selected up") << u"m2,-1"_s << 0 << false << QStringList{u"b"_s, u"a"_s, u"c"_s}
+                                 << 1;
+    QTest::newRow("other item past the selection")
+        << u"m3,-2"_s << 0 << false << QStringList{u"c"_s, u"a"_s, u"b"_s} << 3;
+    QTest::newRow("first up") << u"m1,-1"_s << 0 << false << abc << 2;
+    QTest::newRow("last down") << u"m3,1"_s << 0 << false << abc << 2;
+    QTest::newRow("no item") << u"m0,1"_s << 0 << false << abc << 2;
+    QTest::newRow("move while busy") << u"m2,1"_s << 11 << false << abc << 2;
+    QTest::newRow("move while creating") << u"m2,1"_s << 0 << true << abc << 2;
+}
+
+void TestEntries::editAndMove() {
+    QFETCH(QString, edit);
+    QFETCH(int, pointer);
+    QFETCH(bool, creating);
+    QFETCH(QStringList, expected);
+    QFETCH(int, selected);
+
+    Fixture w;
+    for (const QString& entry : {u"a"_s, u"b"_s, u"c"_s})
+        w.ui.listView1.appendItem(entry);
+    w.ui.listView1.select(2);
+    w.ui.form.setPointer(pointer);
+    const int item = edit.mid(1).section(u',', 0, 0).toInt();
+    const QString arg = edit.section(u',', 1);
+    // The form's busy flag is set only inside a creation, so that case calls the logic itself.
+    if (edit.startsWith(u't'))
+        creating ? editEntry(w.ui.toolkit(), item, arg, true)
+                 : w.form.ListView1_EditItem(item, arg);
+    else
+        creating ? moveEntry(w.ui.toolkit(), item, arg.toInt(), true)
+                 : w.form.ListView1_MoveItem(item, arg.toInt());
+    QCOMPARE(w.ui.listView1.texts(), expected);
+    QCOMPARE(w.ui.listView1.selectedItem(), selected);
     QCOMPARE(w.messages(), QStringList());
 }
 

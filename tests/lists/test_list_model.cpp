@@ -76,7 +76,8 @@ void TestListModel::editsMatchAPlainList_data() {
     // Edits, items counted from 1 and rows from 0: "+text" appends, "-i" removes item i, "*"
     // removes all, "xi" and "oi" set and clear the check mark of item i, "si,k,text" sets
     // sub-item k, "!" announces the appends, "/f,n" takes n rows from row f and puts them back,
-    // "~f,n" takes them and keeps them aside, ">r" inserts what was put aside at row r.
+    // "~f,n" takes them and keeps them aside, ">r" inserts what was put aside at row r, "mi,p"
+    // moves item i by p places, "ti,text" gives item i the text.
     QTest::addColumn<QStringList>("edits");
     // rowsInserted signals in all: one per burst of appends and per insertion into a list
     // that has items (into an empty one the whole list comes back as a reset).
@@ -103,6 +104,14 @@ void TestListModel::editsMatchAPlainList_data() {
         << QStringList{u"+a"_s, u"+b"_s,   u"s1,3,a3"_s, u"~0,1"_s,  u">1"_s,
                        u"+c"_s, u"~2,1"_s, u">0"_s,      u"s2,1,x"_s}
         << 4;
+    QTest::newRow("moves carry marks and sub-items")
+        << QStringList{u"+a"_s,   u"+b"_s,   u"+c"_s,    u"+d"_s,   u"x1"_s, u"s4,2,d2"_s,
+                       u"m1,1"_s, u"m2,2"_s, u"m4,-3"_s, u"m1,3"_s, u"+e"_s, u"m5,-4"_s}
+        << 2;
+    QTest::newRow("texts replaced in place")
+        << QStringList{u"+a"_s,      u"+bb"_s, u"+c"_s,     u"x2"_s, u"t2,"_s,
+                       u"t1,aaaa"_s, u"+d"_s,  u"t3,c c"_s, u"t4,"_s}
+        << 2;
 }
 
 void TestListModel::editsMatchAPlainList() {
@@ -156,6 +165,23 @@ void TestListModel::editsMatchAPlainList() {
         case u'!':
             model.announceAppended();
             break;
+        case u'm': {
+            const QList<int> move = numbers(arg);
+            model.moveItem(move[0], move[1]);
+            expected.move(move[0] - 1, move[0] - 1 + move[1]);
+            moves = true;
+            break;
+        }
+        case u't': {
+            const int item = arg.section(u',', 0, 0).toInt();
+            const QString text = arg.section(u',', 1);
+            QSignalSpy changed(&model, &ListModel::itemTextChanged);
+            model.setItemText(item, text);
+            QCOMPARE(changed.count(), 1);
+            QCOMPARE(changed[0][1].toString(), expected[item - 1].text);
+            expected[item - 1].text = text;
+            break;
+        }
         case u'/':
         case u'~': {
             const QList<int> range = numbers(arg);

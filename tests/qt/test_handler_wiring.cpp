@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -108,6 +110,26 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
         data.setUrls({QUrl::fromLocalFile(u"/nonexistent/list.txt"_s)});
         drop(w, data);
     }) << "message" << 1;
+    // Alt+Down counts the Alt key pressed down, then the move.
+    QTest::newRow("ListView1 Alt+Down") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView1, Qt::Key_Down, Qt::AltModifier);
+    }) << "" << 2;
+    QTest::newRow("ListView1 F2, typing, Enter") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView1, Qt::Key_F2);
+        auto* editor = w.listView1->viewport()->findChild<QLineEdit*>();
+        editor->setText(u"typed"_s);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }) << "" << 1;
+    // Opening the menu asks the form whether the separator can split.
+    QTest::newRow("ListView1 menu opens") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView1, Qt::Key_Menu);
+        w.listView1->findChild<QMenu*>()->hide();
+    }) << "" << 1;
+    for (int tool = 0; tool < 8; ++tool) {
+        QTest::addRow("ListView1 menu item %d", tool + 1) << Action([tool](qt::MainWindow& w) {
+            w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
+        }) << "" << 1;
+    }
     QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
     const auto over = [](auto area) {
         return Action([area](qt::MainWindow& w) { moveOver(w, area(w)); });

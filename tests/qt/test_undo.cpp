@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -82,8 +83,9 @@ private Q_SLOTS:
 
 void TestUndo::undoAndRedoEachChange_data() {
     QTest::addColumn<QString>("action");
-    for (const char* action : {"typed entry", "Delete", "double-click", "Clear List", "samples",
-                               "file load", "Clear Results", "Delete on results", "creation"})
+    for (const char* action :
+         {"typed entry", "Delete", "double-click", "Clear List", "samples", "file load",
+          "Clear Results", "Delete on results", "creation", "F2 edit", "Alt+Up", "Alt+Down"})
         QTest::newRow(action) << QString::fromLatin1(action);
 }
 
@@ -129,6 +131,16 @@ void TestUndo::undoAndRedoEachChange() {
     } else if (action == QLatin1String("Delete on results")) {
         window.listView2->setCurrentIndex(results->index(0, 0));
         QTest::keyClick(window.listView2, Qt::Key_Delete);
+    } else if (action == QLatin1String("F2 edit")) {
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* editor = list->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr);
+        editor->setText(QStringLiteral(" edited "));
+        QTest::keyClick(editor, Qt::Key_Return);
+    } else if (action.startsWith(QLatin1String("Alt+"))) {
+        list->setCurrentIndex(list->model()->index(2, 0));
+        QTest::keyClick(list, action.endsWith(u'p') ? Qt::Key_Up : Qt::Key_Down, Qt::AltModifier);
     } else if (action == QLatin1String("creation")) {
         window.combo1->setCurrentIndex(1);
         Q_EMIT window.combo1->activated(1);

@@ -23,6 +23,10 @@ public:
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;
     virtual void removeAll() = 0;
+    virtual void setItemText(int item, QString text) = 0;
+    // Moves the item by places, negative towards the top; the target must be an item too.
+    // A selected item stays selected.
+    virtual void moveItem(int item, int places) = 0;
     // The number of the selected item, 0 when none is selected.
     virtual int selectedItem() const = 0;
     // Rises with every change that removes or moves items (not with an append at the end, nor
