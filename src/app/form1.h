@@ -43,6 +43,16 @@ public:
     void ListView1_FilesDropped(const QStringList& paths);
     void ListView1_TextDropped(const QString& text);
     void ListView1_Paste();
+    void ListView1_SortAscending();
+    void ListView1_SortDescending();
+    void ListView1_Reverse();
+    void ListView1_RemoveDuplicates();
+    void ListView1_TrimSpaces();
+    void ListView1_RemoveEmpty();
+    void ListView1_Wrap();
+    void ListView1_Split();
+    // False while no usable separator is chosen: none, an empty one or the "other" marker.
+    bool ListView1_CanSplit() const;
 
     // List creation.
     void Combo1_Click();
