@@ -5,6 +5,7 @@
 #include "entry_list_tools.h"
 
 #include <functional>
+#include <optional>
 
 namespace tavrolin {
 
@@ -43,20 +44,24 @@ QStringList entriesOf(const ListView& list) {
 
 // Statements from 104 on. Removing all the entries and appending the new ones within one
 // handler is one step for undo, and the old entries move into the history without a copy.
-// A tool that changes nothing leaves the list, and the history, alone.
+// A tool that changes nothing, or could not work out the new list, leaves the list alone. An
+// entry that fails to append is reported and the others still come.
 void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
     trap(104, [&] { ui.form.setPointer(pointer::Hourglass); });
+    bool read = false;
     QStringList entries;
-    trap(106, [&] { entries = entriesOf(ui.listView1); });
-    QStringList changed;
-    trap(108, [&] { changed = transform(entries); });
-    if (!trap.test(110, [&] { return changed == entries; })) {
+    trap(106, [&] {
+        entries = entriesOf(ui.listView1);
+        read = true;
+    });
+    std::optional<QStringList> changed;
+    if (read)
+        trap(108, [&] { changed = transform(entries); });
+    if (!trap.test(110, [&] { return !changed || *changed == entries; })) {
         entries.clear();
         trap(112, [&] { ui.listView1.removeAll(); });
-        trap(114, [&] {
-            for (QString& entry : changed)
-                ui.listView1.appendItem(std::move(entry));
-        });
+        for (QString& entry : *changed)
+            trap(114, [&] { ui.listView1.appendItem(std::move(entry)); });
     }
     trap(116, [&] { ui.form.setPointer(pointer::Default); });
 }
