@@ -40,6 +40,8 @@ private Q_SLOTS:
     void aMillionEntriesComeBackUncopied();
     void wrapDialog_data();
     void wrapDialog();
+    void wrapAnsweredInTheWindow_data();
+    void wrapAnsweredInTheWindow();
 };
 
 void TestEntryTools::oneStepEach_data() {
@@ -138,6 +140,38 @@ void TestEntryTools::wrapDialog() {
     QVERIFY(wrap != nullptr);
     QTest::mouseClick(wrap, Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestEntryTools::wrapAnsweredInTheWindow_data() {
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("wrap") << true << QStringList{u"'O''Brien'"_s, u"''"_s};
+    QTest::newRow("cancel") << false << QStringList{u"O'Brien"_s, u""_s};
+}
+
+// The dialog opens over the main window; its answer wraps the entries in one step.
+void TestEntryTools::wrapAnsweredInTheWindow() {
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, expected);
+
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        entries.appendItem(u"O'Brien"_s);
+        entries.appendItem(QString());
+    });
+    QWidget* parent = nullptr;
+    dialogs().answerDialog(u"Wrap Each Entry"_s, [&](QDialog* dialog) {
+        parent = dialog->parentWidget();
+        static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
+        accepted ? dialog->accept() : dialog->reject();
+    });
+    window.dispatch([&] { real.form.ListView1_Wrap(); });
+    QCOMPARE(parent, &window);
+    QCOMPARE(texts(entries), expected);
+    QCOMPARE(real.toolkit.undo().stack().count(), accepted ? 2 : 1);
 }
 
 QTEST_MAIN(TestEntryTools)
