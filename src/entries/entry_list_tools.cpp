@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <numeric>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -44,18 +45,22 @@ std::vector<QCollatorSortKey> keysOf(const QStringList& entries, qsizetype from,
 
 QStringList sortedNaturally(const QStringList& entries, bool descending, const QLocale& locale) {
     const qsizetype count = entries.size();
-    const qsizetype half = count < kKeysInParallelFrom ? count : count / 2;
+    qsizetype half = count < kKeysInParallelFrom ? count : count / 2;
     std::vector<QCollatorSortKey> secondKeys;
     std::exception_ptr secondFailure;
     std::thread second;
     if (half < count) {
-        second = std::thread([&] {
-            try {
-                secondKeys = keysOf(entries, half, count, locale);
-            } catch (...) {
-                secondFailure = std::current_exception();
-            }
-        });
+        try {
+            second = std::thread([&] {
+                try {
+                    secondKeys = keysOf(entries, half, count, locale);
+                } catch (...) {
+                    secondFailure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            half = count; // no thread to be had: key them all here
+        }
     }
     const auto joinSecond = [&] {
         if (second.joinable())
