@@ -213,6 +213,7 @@ int main(int argc, char* argv[]) {
     print("clipboard_right", static_cast<long long>(clipboardRight));
     const bool toolsRight = timeTools(real, form, script, lastAnsweredAt, clock);
     print("tools_right", static_cast<long long>(toolsRight));
+    print("peak_memory_after_tools_kib", static_cast<long long>(peakMemoryKiB()));
     std::fflush(stdout);
 
     for (const QString& problem : script.problems())

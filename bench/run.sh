@@ -130,8 +130,9 @@ awk -v sizes="$sizes" -v tools="$tools" '
             v[s, "lcs_ms"] = v[s, "load_ms"] + v[s, "create_ms"] + v[s, "save_ms"]
             v[s, "peak_memory_mib"] = v[s, "peak_memory_kib"] / 1024
             v[s, "paste_memory_mib"] = v[s, "paste_memory_kib"] / 1024
+            v[s, "tools_memory_mib"] = v[s, "peak_memory_after_tools_kib"] / 1024
         }
-        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools, keys, " ")
+        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib", keys, " ")
         label["paste_ms"] = "reference: paste -sd, (ms)"
         label["load_ms"] = "load list file (ms)"
         label["create_ms"] = "create list, Comma (ms)"
@@ -141,6 +142,7 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["repaint_ms"] = "repaint results list (ms)"
         label["longest_event_gap_ms"] = "longest stretch without events (ms)"
         label["peak_memory_mib"] = "peak memory (MiB)"
+        label["tools_memory_mib"] = "peak memory with the tools (MiB)"
         label["sort_ascending_ms"] = "tool: Sort A to Z (ms)"
         label["sort_descending_ms"] = "tool: Sort Z to A (ms)"
         label["reverse_ms"] = "tool: Reverse Order (ms)"
@@ -158,7 +160,7 @@ awk -v sizes="$sizes" -v tools="$tools" '
             printf "%-37s", label[key]
             for (i = 1; i <= ns; i++) {
                 s = n[i]
-                ref = key == "peak_memory_mib" ? v[s, "paste_memory_mib"] : v[s, "paste_ms"]
+                ref = key ~ /memory_mib$/ ? v[s, "paste_memory_mib"] : v[s, "paste_ms"]
                 printf " | %12s %8s", fmt(v[s, key]), (ref > 0 ? fmt(v[s, key] / ref) : "-")
             }
             for (i = 2; i <= ns; i++)
