@@ -1,11 +1,13 @@
 // Drives the real window offscreen through one whole use: load a list file, pick "Comma",
-// create the list, check the result row, save it, copy it. Prints one "name value" line per
-// figure for bench/run.sh to read.
+// create the list, check the result row, save it, copy it; then runs each entry list tool on
+// the loaded entries and undoes it, so that every tool works on the same list. Prints one "name
+// value" line per figure for bench/run.sh to read.
 #include "app/form1.h"
 #include "common/product.h"
 #include "event_gap_meter.h"
 #include "qt/qt_toolkit.h"
 #include "qt/report_view.h"
+#include "qt/wrap_dialog.h"
 #include "support/modal_script.h"
 
 #include <QApplication>
@@ -46,6 +48,53 @@ void print(const char* name, double value) {
 
 void print(const char* name, long long value) {
     std::printf("%s %lld\n", name, value);
+}
+
+struct ToolRun {
+    const char* figure;
+    void (Form1::*handler)();
+};
+
+const ToolRun kToolRuns[] = {
+    {"sort_ascending_ms", &Form1::ListView1_SortAscending},
+    {"sort_descending_ms", &Form1::ListView1_SortDescending},
+    {"reverse_ms", &Form1::ListView1_Reverse},
+    {"remove_duplicates_ms", &Form1::ListView1_RemoveDuplicates},
+    {"trim_spaces_ms", &Form1::ListView1_TrimSpaces},
+    {"remove_empty_ms", &Form1::ListView1_RemoveEmpty},
+    {"wrap_ms", &Form1::ListView1_Wrap},
+    {"split_ms", &Form1::ListView1_Split},
+};
+
+// Runs each tool as its menu item does, from the start (for "Wrap", from accepting the dialog)
+// until the list shows the change, then undoes it untimed. False when a tool changed nothing
+// or undo did not bring the loaded list back.
+bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint64& answeredAt,
+               const QElapsedTimer& clock) {
+    qt::MainWindow& window = real.window();
+    const ListView& entries = real.listView1();
+    const int count = entries.itemCount();
+    const QString last = entries.itemText(count);
+    bool right = true;
+    for (const ToolRun& tool : kToolRuns) {
+        const bool wrap = tool.handler == &Form1::ListView1_Wrap;
+        if (wrap) {
+            script.answerDialog(QStringLiteral("Wrap Each Entry"), [](QDialog* dialog) {
+                static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
+                dialog->accept();
+            });
+        }
+        const int steps = real.undo().stack().index();
+        const qint64 pressedAt = clock.nsecsElapsed();
+        window.dispatch([&] { (form.*tool.handler)(); });
+        QCoreApplication::processEvents();
+        const qint64 start = wrap ? answeredAt : pressedAt;
+        print(tool.figure, msBetween(start, clock.nsecsElapsed()));
+        right = right && real.undo().stack().index() == steps + 1 && real.undo().undo();
+        QCoreApplication::processEvents();
+        right = right && entries.itemCount() == count && entries.itemText(count) == last;
+    }
+    return right;
 }
 
 } // namespace
@@ -162,12 +211,15 @@ int main(int argc, char* argv[]) {
     print("peak_memory_after_save_kib", static_cast<long long>(savePeakKiB));
     print("result_checked", static_cast<long long>(checked));
     print("clipboard_right", static_cast<long long>(clipboardRight));
+    const bool toolsRight = timeTools(real, form, script, lastAnsweredAt, clock);
+    print("tools_right", static_cast<long long>(toolsRight));
+    print("peak_memory_after_tools_kib", static_cast<long long>(peakMemoryKiB()));
     std::fflush(stdout);
 
     for (const QString& problem : script.problems())
         std::fprintf(stderr, "%s\n", qPrintable(problem));
-    const bool ok =
-        checked && clipboardRight && script.allAnswered() && script.problems().isEmpty();
+    const bool ok = checked && clipboardRight && toolsRight && script.allAnswered() &&
+                    script.problems().isEmpty();
     // Closing the window would end the process at once; leave without it.
     return ok ? 0 : 1;
 }

@@ -63,6 +63,10 @@ expected_file() {
     printf '\t\r\n'
 }
 
+# The entry list tools, each run on the loaded entries and undone.
+tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms trim_spaces_ms \
+remove_empty_ms wrap_ms split_ms"
+
 status=0
 results=$work/results
 : >"$results"
@@ -88,7 +92,7 @@ for n in $sizes; do
         status=1
     fi
     for key in entries result_chars load_ms create_ms longest_event_gap_ms repaint_ms save_ms \
-        copy_ms peak_memory_kib; do
+        copy_ms peak_memory_kib $tools; do
         if ! grep -Eq "^$key [0-9.]+$" "$figures"; then
             echo "missing figure $key for $n entries" >&2
             status=1
@@ -115,7 +119,7 @@ done
 
 # One table: every figure, its ratio to paste's time (or peak memory), and how it grows from
 # the first size to each further one.
-awk -v sizes="$sizes" '
+awk -v sizes="$sizes" -v tools="$tools" '
     { v[$1, $2] = $3 }
     function fmt(x) { return x >= 100 ? sprintf("%.0f", x) : sprintf("%.1f", x) }
     END {
@@ -126,8 +130,9 @@ awk -v sizes="$sizes" '
             v[s, "lcs_ms"] = v[s, "load_ms"] + v[s, "create_ms"] + v[s, "save_ms"]
             v[s, "peak_memory_mib"] = v[s, "peak_memory_kib"] / 1024
             v[s, "paste_memory_mib"] = v[s, "paste_memory_kib"] / 1024
+            v[s, "tools_memory_mib"] = v[s, "peak_memory_after_tools_kib"] / 1024
         }
-        split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib", keys, " ")
+        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib", keys, " ")
         label["paste_ms"] = "reference: paste -sd, (ms)"
         label["load_ms"] = "load list file (ms)"
         label["create_ms"] = "create list, Comma (ms)"
@@ -137,16 +142,25 @@ awk -v sizes="$sizes" '
         label["repaint_ms"] = "repaint results list (ms)"
         label["longest_event_gap_ms"] = "longest stretch without events (ms)"
         label["peak_memory_mib"] = "peak memory (MiB)"
+        label["tools_memory_mib"] = "peak memory with the tools (MiB)"
+        label["sort_ascending_ms"] = "tool: Sort A to Z (ms)"
+        label["sort_descending_ms"] = "tool: Sort Z to A (ms)"
+        label["reverse_ms"] = "tool: Reverse Order (ms)"
+        label["remove_duplicates_ms"] = "tool: Remove Duplicates (ms)"
+        label["trim_spaces_ms"] = "tool: Trim Spaces (ms)"
+        label["remove_empty_ms"] = "tool: Remove Empty Entries (ms)"
+        label["wrap_ms"] = "tool: Wrap Each Entry, SQL (ms)"
+        label["split_ms"] = "tool: Split at Separator, Comma (ms)"
         printf "%-37s", "entries"
         for (i = 1; i <= ns; i++) printf " | %12s %8s", n[i], "x paste"
         for (i = 2; i <= ns; i++) printf " | %9s", n[i] "/" (base >= 1000000 ? base / 1000000 "M" : base)
         printf "\n"
-        for (k = 1; k <= 9; k++) {
+        for (k = 1; k <= nk; k++) {
             key = keys[k]
             printf "%-37s", label[key]
             for (i = 1; i <= ns; i++) {
                 s = n[i]
-                ref = key == "peak_memory_mib" ? v[s, "paste_memory_mib"] : v[s, "paste_ms"]
+                ref = key ~ /memory_mib$/ ? v[s, "paste_memory_mib"] : v[s, "paste_ms"]
                 printf " | %12s %8s", fmt(v[s, key]), (ref > 0 ? fmt(v[s, key] / ref) : "-")
             }
             for (i = 2; i <= ns; i++)
@@ -166,6 +180,14 @@ awk -v sizes="$sizes" '
         for (i = 1; i <= ns; i++)
             goal("longest stretch without events (" n[i] ") < 50 ms", v[n[i], "longest_event_gap_ms"], 50)
         goal("repaint of the results list (" base ") < 20 ms", v[base, "repaint_ms"], 20)
+        nt = split(tools, tool, " ")
+        for (t = 1; t <= nt; t++) {
+            name = label[tool[t]]
+            sub(/ \(ms\)$/, "", name)
+            for (i = 1; i <= ns; i++)
+                if (n[i] <= 1000000)
+                    goal(name " (" n[i] ") < 1000 ms", v[n[i], tool[t]], 1000)
+        }
     }
     function goal(text, value, limit) {
         printf "  %-52s %10s  %s\n", text, fmt(value), (value <= limit ? "met" : "NOT met")

@@ -9,6 +9,7 @@
 #include "create/list_creation.h"
 #include "entries/dropped_input.h"
 #include "entries/entry_list_editing.h"
+#include "entries/entry_list_tool_handlers.h"
 #include "entries/list_file_loading.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
@@ -111,6 +112,43 @@ void Form1::ListView1_EditItem(int item, const QString& text) {
 
 void Form1::ListView1_MoveItem(int item, int places) {
     moveEntry(m_ui, item, places, m_busy);
+}
+
+void Form1::ListView1_SortAscending() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::SortAscending);
+}
+
+void Form1::ListView1_SortDescending() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::SortDescending);
+}
+
+void Form1::ListView1_Reverse() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::Reverse);
+}
+
+void Form1::ListView1_RemoveDuplicates() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::RemoveDuplicates);
+}
+
+void Form1::ListView1_TrimSpaces() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::TrimSpaces);
+}
+
+void Form1::ListView1_RemoveEmpty() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::RemoveEmpty);
+}
+
+void Form1::ListView1_Wrap() {
+    runEntryListTool(m_ui, m_busy, EntryListTool::Wrap);
+}
+
+void Form1::ListView1_Split() {
+    if (ListView1_CanSplit())
+        splitEntries(m_ui, m_busy, m_separator.text());
+}
+
+bool Form1::ListView1_CanSplit() const {
+    return !m_separator.text().isEmpty() && !m_separator.isOtherMarker();
 }
 
 void Form1::Combo1_Click() {

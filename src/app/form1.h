@@ -53,6 +53,7 @@ public:
     void ListView1_RemoveEmpty();
     void ListView1_Wrap();
     void ListView1_Split();
+    // False while no usable separator is chosen: none, an empty one or the "other" marker.
     bool ListView1_CanSplit() const;
 
     // List creation.

@@ -26,6 +26,11 @@ QString HeadlessDialogs::inputBox(const QString& prompt, const QString& title,
     return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
 }
 
+std::optional<WrapTexts> HeadlessDialogs::wrapBox() {
+    ++m_wrapBoxesShown;
+    return m_wrapAnswers.isEmpty() ? std::nullopt : m_wrapAnswers.takeFirst();
+}
+
 void HeadlessDialogs::forget() {
     m_messages.clear();
     m_inputs.clear();

@@ -31,8 +31,12 @@ public:
     void messageBox(const QString& text, MessageStyle style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    std::optional<WrapTexts> wrapBox() override;
 
     void answerNextInput(const QString& answer) { m_answers.append(answer); }
+    // The next wrap box's answer; nothing, as on Cancel, when none is left.
+    void answerNextWrap(std::optional<WrapTexts> answer) { m_wrapAnswers.append(answer); }
+    int wrapBoxesShown() const { return m_wrapBoxesShown; }
     // Runs while the next message box is shown, as the user could act before closing it.
     void onNextMessage(std::function<void()> action) { m_onMessage = std::move(action); }
     // Runs while the next input box is shown, before it answers.
@@ -47,6 +51,8 @@ private:
 
     const HeadlessWindow& m_window;
     QStringList m_answers;
+    QList<std::optional<WrapTexts>> m_wrapAnswers;
+    int m_wrapBoxesShown = 0;
     std::function<void()> m_onMessage;
     std::function<void()> m_onInput;
     QList<ShownMessage> m_messages;

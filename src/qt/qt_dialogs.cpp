@@ -1,6 +1,7 @@
 #include "qt_dialogs.h"
 
 #include "main_window.h"
+#include "wrap_dialog.h"
 
 #include <QGridLayout>
 #include <QInputDialog>
@@ -102,6 +103,13 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
         edit->setMaxLength(std::numeric_limits<int>::max());
     dialog.setTextValue(defaultText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+std::optional<WrapTexts> QtDialogs::wrapBox() {
+    WrapDialog dialog(owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.texts();
 }
 
 } // namespace tavrolin::qt

@@ -17,6 +17,7 @@ public:
     void messageBox(const QString& text, MessageStyle style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    std::optional<WrapTexts> wrapBox() override;
 
 private:
     QWidget* owner() const;

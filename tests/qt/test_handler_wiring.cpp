@@ -125,10 +125,11 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
         QTest::keyClick(w.listView1, Qt::Key_Menu);
         w.listView1->findChild<QMenu*>()->hide();
     }) << "" << 1;
+    // The seventh item, "Wrap Each Entry…", asks for the texts first.
     for (int tool = 0; tool < 8; ++tool) {
         QTest::addRow("ListView1 menu item %d", tool + 1) << Action([tool](qt::MainWindow& w) {
             w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
-        }) << "" << 1;
+        }) << (tool == 6 ? "wrap" : "") << 1;
     }
     QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
     const auto over = [](auto area) {
@@ -163,6 +164,8 @@ void TestHandlerWiring::everyEventIsDispatchedOnce() {
         dialogs().typeInput(u"typed"_s);
     else if (dialog == u"file")
         dialogs().answerFileDialog([](QFileDialog* files) { files->reject(); });
+    else if (dialog == u"wrap")
+        dialogs().answerDialog(u"Wrap Each Entry"_s, [](QDialog* wrap) { wrap->reject(); });
 
     const quint64 before = nextDispatch(window);
     action(window);

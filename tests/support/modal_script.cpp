@@ -64,6 +64,15 @@ void ModalScript::answerFileDialog(std::function<void(QFileDialog*)> answer) {
                        }});
 }
 
+void ModalScript::answerDialog(const QString& title, std::function<void(QDialog*)> answer) {
+    m_steps.push_back({Kind::Other, [title, answer = std::move(answer)](QDialog* dialog) {
+                           if (dialog->windowTitle() != title)
+                               return false;
+                           answer(dialog);
+                           return true;
+                       }});
+}
+
 QStringList ModalScript::finish() {
     QStringList problems = std::exchange(m_problems, {});
     if (!m_steps.empty())
@@ -108,9 +117,7 @@ void ModalScript::answer(QDialog* dialog) {
         kind = Kind::File;
         m_fileDialogTitles.append(files->windowTitle());
     } else {
-        m_problems.append(QStringLiteral("dialog of no known kind: ") + dialog->windowTitle());
-        dialog->reject();
-        return;
+        kind = Kind::Other;
     }
     const auto step = std::find_if(m_steps.begin(), m_steps.end(),
                                    [kind](const Step& s) { return s.kind == kind; });

@@ -15,9 +15,10 @@ namespace tavrolin::testing {
 
 // Answers the modal dialogs of the real window as a user would, each one from its own event
 // loop as soon as it shows. Answers are scripted ahead, in the order the dialogs will show; a
-// dialog takes the first answer scripted for its kind (message box, input box, file dialog).
-// A dialog that no answer fits, or that is still open when its patience runs out, is refused
-// and noted as a problem, so a run never waits for an answer that does not come.
+// dialog takes the first answer scripted for its kind (message box, input box, file dialog, or
+// a dialog of the program's own). A dialog that no answer fits, or that is still open when its
+// patience runs out, is refused and noted as a problem, so a run never waits for an answer that
+// does not come.
 class ModalScript : public QObject {
 public:
     // What happens to a dialog without an answer of its own.
@@ -41,6 +42,9 @@ public:
     void chooseFile(const QString& path);
     // The answer to the next file dialog accepts or rejects it itself.
     void answerFileDialog(std::function<void(QFileDialog*)> answer);
+    // The answer to the next dialog of the program's own, which must have the title, accepts
+    // or rejects it itself.
+    void answerDialog(const QString& title, std::function<void(QDialog*)> answer);
 
     // Called when a dialog shows, before it is answered, and right after it has been answered.
     std::function<void()> onShown;
@@ -60,7 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Kind { Message, Input, File };
+    enum class Kind { Message, Input, File, Other };
     struct Step {
         Kind kind;
         // False when the dialog is not the one expected.

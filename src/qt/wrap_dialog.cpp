@@ -1,0 +1,67 @@
+#include "wrap_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavrolin::qt {
+
+namespace {
+
+QString quoteOf(int preset) {
+    switch (preset) {
+    case WrapDialog::DoubleQuotes:
+        return QStringLiteral("\"");
+    case WrapDialog::SingleQuotes:
+        return QStringLiteral("'");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+WrapDialog::WrapDialog(QWidget* parent)
+    : QDialog(parent)
+    , m_preset(new QComboBox(this))
+    , m_before(new QLineEdit(this))
+    , m_after(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Wrap Each Entry"));
+    m_preset->setObjectName(QStringLiteral("preset"));
+    m_before->setObjectName(QStringLiteral("before"));
+    m_after->setObjectName(QStringLiteral("after"));
+    m_preset->addItems({QStringLiteral("Double quotes (CSV)"),
+                        QStringLiteral("Single quotes (SQL)"), QStringLiteral("None")});
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->addButton(QStringLiteral("Wrap"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("Preset:"), m_preset);
+    layout->addRow(QStringLiteral("Before:"), m_before);
+    layout->addRow(QStringLiteral("After:"), m_after);
+    layout->addRow(buttons);
+
+    // A preset fills both texts; the user may still edit them afterwards.
+    connect(m_preset, &QComboBox::activated, this, [this](int preset) {
+        m_before->setText(quoteOf(preset));
+        m_after->setText(quoteOf(preset));
+    });
+    choosePreset(DoubleQuotes);
+}
+
+void WrapDialog::choosePreset(Preset preset) {
+    m_preset->setCurrentIndex(preset);
+    m_before->setText(quoteOf(preset));
+    m_after->setText(quoteOf(preset));
+}
+
+WrapTexts WrapDialog::texts() const {
+    return {m_before->text(), m_after->text()};
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/toolkit/dialogs.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+
+namespace tavrolin::qt {
+
+// "Wrap Each Entry": the text to put before and after each entry, typed or taken from a preset.
+class WrapDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The presets in the order the choice lists them.
+    enum Preset { DoubleQuotes, SingleQuotes, NoQuotes };
+
+    explicit WrapDialog(QWidget* parent);
+
+    void choosePreset(Preset preset);
+    WrapTexts texts() const;
+
+private:
+    QComboBox* m_preset;
+    QLineEdit* m_before;
+    QLineEdit* m_after;
+};
+
+} // namespace tavrolin::qt

@@ -1,0 +1,278 @@
+// The entry list's tools: the transformations on awkward lists, and the handlers' refusals,
+// pointer and dialog.
+
+#include "common/error_report.h"
+#include "entries/entry_list_tools.h"
+#include "headless_form.h"
+
+#include <QCollator>
+#include <QTest>
+#include <algorithm>
+
+using namespace tavrolin;
+using namespace tavrolin::headless;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Tool { Ascending, Descending, Reverse, Unique, Trim, NoEmpty, Split };
+
+// Bytes that are not UTF-8 (E9 and FF), as the lists hold them.
+const QString kKeptBytes = u"caf"_s + QChar(0xDCE9) + QChar(0xDCFF);
+
+QStringList apply(Tool tool, const QStringList& entries) {
+    const QLocale english(QLocale::English);
+    switch (tool) {
+    case Tool::Ascending:
+        return sortedNaturally(entries, false, english);
+    case Tool::Descending:
+        return sortedNaturally(entries, true, english);
+    case Tool::Reverse:
+        return reversed(entries);
+    case Tool::Unique:
+        return withoutDuplicates(entries);
+    case Tool::Trim:
+        return withSpacesTrimmed(entries);
+    case Tool::NoEmpty:
+        return withoutEmpty(entries);
+    case Tool::Split:
+        break;
+    }
+    return splitAt(entries, u", "_s);
+}
+
+void fill(ListView& list, const QStringList& entries) {
+    for (const QString& entry : entries)
+        list.appendItem(entry);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Tool)
+
+class TestEntryListTools : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void transform_data();
+    void transform();
+    void longListSortsAsAShortOne();
+    void wrap_data();
+    void wrap();
+    void refused_data();
+    void refused();
+    void refusedWhileCreating();
+    void handlersReplaceTheList();
+    void wrapCancelled();
+    void failingAppendLosesOnlyThatEntry();
+    void canSplit_data();
+    void canSplit();
+};
+
+void TestEntryListTools::transform_data() {
+    QTest::addColumn<Tool>("tool");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList empty;
+    for (Tool tool : {Tool::Ascending, Tool::Reverse, Tool::Unique, Tool::Trim, Tool::Split})
+        QTest::addRow("empty list %d", int(tool)) << tool << empty << empty;
+
+    QTest::newRow("numbers by value")
+        << Tool::Ascending << QStringList{u"item10"_s, u"item2"_s, u"item1"_s}
+        << QStringList{u"item1"_s, u"item2"_s, u"item10"_s};
+    QTest::newRow("case ignored, equal keys keep order")
+        << Tool::Ascending << QStringList{u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s}
+        << QStringList{u"a"_s, u"A"_s, u"b"_s, u"B"_s, u"b"_s};
+    QTest::newRow("Z to A keeps equal keys in order")
+        << Tool::Descending << QStringList{u"b"_s, u"a"_s, u"B"_s, u"item2"_s, u"item10"_s}
+        << QStringList{u"item10"_s, u"item2"_s, u"b"_s, u"B"_s, u"a"_s};
+    QTest::newRow("accents beside their letter")
+        << Tool::Ascending << QStringList{u"zoo"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"Ete"_s}
+        << QStringList{u"Ete"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"zoo"_s};
+    QTest::newRow("kept bytes sorted, not altered")
+        << Tool::Ascending << QStringList{kKeptBytes, u"b"_s, u"a"_s}
+        << QStringList{u"a"_s, u"b"_s, kKeptBytes};
+    QTest::newRow("reverse") << Tool::Reverse << QStringList{u"a"_s, u""_s, u"c"_s}
+                             << QStringList{u"c"_s, u""_s, u"a"_s};
+    QTest::newRow("duplicates exact, first stays")
+        << Tool::Unique << QStringList{u"b"_s, u"a"_s, u"B"_s, u"b"_s, u""_s, u"a"_s, u""_s}
+        << QStringList{u"b"_s, u"a"_s, u"B"_s, u""_s};
+    QTest::newRow("kept bytes compared exactly")
+        << Tool::Unique << QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s, kKeptBytes}
+        << QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s};
+    QTest::newRow("trim both ends only")
+        << Tool::Trim << QStringList{u"  a b \t"_s, u"\r\n"_s, u"c"_s, u" "_s + kKeptBytes}
+        << QStringList{u"a b"_s, u""_s, u"c"_s, kKeptBytes};
+    QTest::newRow("remove empty keeps spaces")
+        << Tool::NoEmpty << QStringList{u""_s, u"a"_s, u" "_s, u""_s}
+        << QStringList{u"a"_s, u" "_s};
+    QTest::newRow("split in place") << Tool::Split << QStringList{u"x"_s, u"a, b, c"_s, u"y,z"_s}
+                                    << QStringList{u"x"_s, u"a"_s, u"b"_s, u"c"_s, u"y,z"_s};
+    QTest::newRow("split gives empty parts")
+        << Tool::Split << QStringList{u", a, , b, "_s, u", "_s}
+        << QStringList{u""_s, u"a"_s, u""_s, u"b"_s, u""_s, u""_s, u""_s};
+}
+
+void TestEntryListTools::transform() {
+    QFETCH(Tool, tool);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, expected);
+    QCOMPARE(apply(tool, entries), expected);
+}
+
+// A long list is collated in two halves at once; the order must be the one a plain stable
+// sort through the collator gives.
+void TestEntryListTools::longListSortsAsAShortOne() {
+    const QStringList cases{u"item"_s, u"Item"_s, u"\u00eftem"_s, u"ITEM "_s};
+    QStringList entries;
+    for (int i = 0; i < 60'000; ++i)
+        entries.append(cases[(i * 7) % cases.size()] + QString::number((i * 7919) % 1000));
+    const QLocale english(QLocale::English);
+    QCollator collator(english);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (const bool descending : {false, true}) {
+        QStringList expected = entries;
+        std::stable_sort(expected.begin(), expected.end(), [&](const QString& a, const QString& b) {
+            return descending ? collator.compare(a, b) > 0 : collator.compare(a, b) < 0;
+        });
+        QCOMPARE(sortedNaturally(entries, descending, english), expected);
+    }
+}
+
+void TestEntryListTools::wrap_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("SQL") << u"'"_s << u"'"_s << u"O'Brien"_s << u"'O''Brien'"_s;
+    QTest::newRow("CSV") << u"\""_s << u"\""_s << u"say \"hi\""_s << u"\"say \"\"hi\"\"\""_s;
+    QTest::newRow("different marks, nothing doubled")
+        << u"("_s << u")"_s << u"a(b)"_s << u"(a(b))"_s;
+    QTest::newRow("longer texts, nothing doubled")
+        << u"<<"_s << u"<<"_s << u"a<<b"_s << u"<<a<<b<<"_s;
+    QTest::newRow("empty entry") << u"'"_s << u"'"_s << u""_s << u"''"_s;
+    QTest::newRow("kept bytes") << u"'"_s << u"'"_s << kKeptBytes << u"'"_s + kKeptBytes + u"'"_s;
+}
+
+void TestEntryListTools::wrap() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, entry);
+    QFETCH(QString, expected);
+    QCOMPARE(wrapped({entry}, {before, after}), QStringList{expected});
+}
+
+// Every tool on the form: refused under the busy pointer, nothing shown on an empty list.
+void TestEntryListTools::refused_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("pointer");
+
+    QTest::newRow("busy pointer") << QStringList{u" b"_s, u"a"_s, u"a"_s, u""_s} << 11;
+    QTest::newRow("empty list") << QStringList() << 0;
+}
+
+void TestEntryListTools::refused() {
+    QFETCH(QStringList, entries);
+    QFETCH(int, pointer);
+
+    testing::HeadlessForm w; // separator ", "
+    fill(w.ui.listView1, entries);
+    w.ui.form.setPointer(pointer);
+    w.ui.dialogs.answerNextWrap(WrapTexts{u"'"_s, u"'"_s});
+    for (auto handler : {&Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
+                         &Form1::ListView1_Reverse, &Form1::ListView1_RemoveDuplicates,
+                         &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
+                         &Form1::ListView1_Wrap, &Form1::ListView1_Split})
+        (w.form.*handler)();
+    QCOMPARE(w.ui.listView1.texts(), entries);
+    QCOMPARE(w.ui.form.pointer(), pointer);
+    QCOMPARE(w.ui.dialogs.wrapBoxesShown(), 0);
+    QCOMPARE(w.messages(), QStringList());
+}
+
+// A creation joins the entries by position; a tool run from its event turn must wait.
+void TestEntryListTools::refusedWhileCreating() {
+    testing::HeadlessForm w;
+    const QStringList entries{u"b"_s, u"a"_s, u"a"_s};
+    fill(w.ui.listView1, entries);
+    w.ui.events.at(1, [&] {
+        w.ui.form.setPointer(0);
+        w.form.ListView1_SortAscending();
+        w.form.ListView1_RemoveDuplicates();
+    });
+    w.form.PushButton4_Click();
+    QCOMPARE(w.ui.listView1.texts(), entries);
+}
+
+// The handlers end with the default pointer and leave the entry list's other state alone.
+void TestEntryListTools::handlersReplaceTheList() {
+    testing::HeadlessForm w; // separator ", "
+    fill(w.ui.listView1, {u" O'Brien, b "_s, u""_s, u"a"_s, u"a"_s});
+    w.form.ListView1_Split();
+    w.form.ListView1_TrimSpaces();
+    w.form.ListView1_RemoveEmpty();
+    w.form.ListView1_RemoveDuplicates();
+    w.form.ListView1_SortDescending();
+    w.ui.dialogs.answerNextWrap(WrapTexts{u"'"_s, u"'"_s});
+    w.form.ListView1_Wrap();
+    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"'O''Brien'"_s, u"'b'"_s, u"'a'"_s}));
+    w.form.ListView1_Reverse();
+    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"'a'"_s, u"'b'"_s, u"'O''Brien'"_s}));
+    QCOMPARE(w.ui.form.pointer(), 0);
+    QCOMPARE(w.messages(), QStringList());
+}
+
+void TestEntryListTools::wrapCancelled() {
+    testing::HeadlessForm w;
+    fill(w.ui.listView1, {u"a"_s});
+    w.form.ListView1_Wrap();
+    QCOMPARE(w.ui.dialogs.wrapBoxesShown(), 1);
+    QCOMPARE(w.ui.listView1.texts(), QStringList{u"a"_s});
+    QCOMPARE(w.ui.form.pointer(), 0);
+}
+
+void TestEntryListTools::failingAppendLosesOnlyThatEntry() {
+    testing::HeadlessForm w;
+    fill(w.ui.listView1, {u"c"_s, u"b"_s, u"a"_s});
+    w.ui.listView1.failAppendOf(u"b"_s);
+    w.form.ListView1_Reverse();
+    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"a"_s, u"c"_s}));
+    QCOMPARE(w.messages(),
+             QStringList{errorReportText(u"Out of memory"_s, u"Form1.ListView1_Reverse"_s, 114)});
+    QCOMPARE(w.ui.form.pointer(), 0);
+}
+
+void TestEntryListTools::canSplit_data() {
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("canSplit");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList entries{u"a, b c,d"_s};
+    QTest::newRow("nothing chosen") << -1 << QString() << false << entries;
+    QTest::newRow("comma-space") << 0 << QString() << true << QStringList{u"a"_s, u"b c,d"_s};
+    QTest::newRow("comma") << 1 << QString() << true << QStringList{u"a"_s, u" b c"_s, u"d"_s};
+    QTest::newRow("space") << 2 << QString() << true << QStringList{u"a,"_s, u"b"_s, u"c,d"_s};
+    QTest::newRow("other") << 3 << QString() << false << entries;
+}
+
+void TestEntryListTools::canSplit() {
+    QFETCH(int, choice);
+    QFETCH(bool, canSplit);
+    QFETCH(QStringList, expected);
+
+    HeadlessToolkit ui;
+    ui.settings.save(u"Quendale"_s, u"Tavrolin"_s, u"Combo1"_s, QString::number(choice));
+    Form1 form(ui.toolkit());
+    form.Form_Load();
+    fill(ui.listView1, {u"a, b c,d"_s});
+    QCOMPARE(form.ListView1_CanSplit(), canSplit);
+    form.ListView1_Split();
+    QCOMPARE(ui.listView1.texts(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestEntryListTools)
+#include "test_entry_list_tools.moc"

@@ -1,0 +1,178 @@
+// The entry list's tools in the real window: each is one undo step that brings back the very
+// list, and the wrap dialog.
+
+#include "qt/wrap_dialog.h"
+#include "window_fixture.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+using tavrolin::qt::QtListView;
+
+namespace {
+
+using Handler = void (Form1::*)();
+
+QStringList texts(const QtListView& list) {
+    QStringList items;
+    for (int item = 1; item <= list.itemCount(); ++item)
+        items.append(list.itemText(item));
+    return items;
+}
+
+} // namespace
+
+class TestEntryTools : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QSettings(u"Quendale"_s, u"Tavrolin"_s).clear(); }
+    void cleanup() { QCOMPARE(dialogs().finish(), QStringList()); }
+
+    void oneStepEach_data();
+    void oneStepEach();
+    void aMillionEntriesComeBackUncopied();
+    void wrapDialog_data();
+    void wrapDialog();
+    void wrapAnsweredInTheWindow_data();
+    void wrapAnsweredInTheWindow();
+};
+
+void TestEntryTools::oneStepEach_data() {
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("sort A to Z") << &Form1::ListView1_SortAscending
+                                 << QStringList{u""_s, u""_s, u" a, b"_s, u"c "_s, u"c "_s};
+    QTest::newRow("sort Z to A") << &Form1::ListView1_SortDescending
+                                 << QStringList{u"c "_s, u"c "_s, u" a, b"_s, u""_s, u""_s};
+    QTest::newRow("reverse") << &Form1::ListView1_Reverse
+                             << QStringList{u""_s, u"c "_s, u""_s, u" a, b"_s, u"c "_s};
+    QTest::newRow("duplicates") << &Form1::ListView1_RemoveDuplicates
+                                << QStringList{u"c "_s, u" a, b"_s, u""_s};
+    QTest::newRow("trim") << &Form1::ListView1_TrimSpaces
+                          << QStringList{u"c"_s, u"a, b"_s, u""_s, u"c"_s, u""_s};
+    QTest::newRow("empty") << &Form1::ListView1_RemoveEmpty
+                           << QStringList{u"c "_s, u" a, b"_s, u"c "_s};
+    QTest::newRow("split") << &Form1::ListView1_Split
+                           << QStringList{u"c "_s, u" a"_s, u"b"_s, u""_s, u"c "_s, u""_s};
+}
+
+void TestEntryTools::oneStepEach() {
+    QFETCH(Handler, handler);
+    QFETCH(QStringList, expected);
+
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    const QStringList before{u"c "_s, u" a, b"_s, u""_s, u"c "_s, u""_s};
+    window.dispatch([&] {
+        for (const QString& entry : before)
+            entries.appendItem(entry);
+    });
+    window.dispatch([&] { (real.form.*handler)(); });
+    QCOMPARE(texts(entries), expected);
+    QCOMPARE(real.toolkit.undo().stack().count(), 2);
+    QVERIFY(real.toolkit.undo().undo());
+    QCOMPARE(texts(entries), before);
+    QVERIFY(real.toolkit.undo().redo());
+    QCOMPARE(texts(entries), expected);
+}
+
+// Undo hands the old list back without a copy: the same block of characters returns.
+void TestEntryTools::aMillionEntriesComeBackUncopied() {
+    constexpr int kCount = 1'000'000;
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (int i = kCount; i > 0; --i)
+            entries.appendItem(u"item"_s + QString::number(i));
+    });
+    const QChar* first = entries.model().textAt(0).data();
+    window.dispatch([&] { real.form.ListView1_SortAscending(); });
+    QCOMPARE(entries.itemText(1), u"item1"_s);
+    QCOMPARE(entries.itemText(kCount), u"item1000000"_s);
+    QVERIFY(real.toolkit.undo().undo());
+    QCOMPARE(entries.itemCount(), kCount);
+    QCOMPARE(entries.model().textAt(0).data(), first);
+    QCOMPARE(entries.itemText(kCount), u"item1"_s);
+}
+
+void TestEntryTools::wrapDialog_data() {
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QString>("mark");
+
+    QTest::newRow("double quotes") << int(qt::WrapDialog::DoubleQuotes) << u"\""_s;
+    QTest::newRow("single quotes") << int(qt::WrapDialog::SingleQuotes) << u"'"_s;
+    QTest::newRow("none") << int(qt::WrapDialog::NoQuotes) << QString();
+}
+
+// Picking a preset fills both texts, which stay editable; "Wrap" accepts them.
+void TestEntryTools::wrapDialog() {
+    QFETCH(int, preset);
+    QFETCH(QString, mark);
+
+    RealWindow real;
+    qt::WrapDialog dialog(&real.toolkit.window());
+    QCOMPARE(dialog.windowTitle(), u"Wrap Each Entry"_s);
+    auto* choice = dialog.findChild<QComboBox*>(u"preset"_s);
+    QVERIFY(choice != nullptr);
+    QCOMPARE(choice->itemText(preset),
+             (QStringList{u"Double quotes (CSV)"_s, u"Single quotes (SQL)"_s, u"None"_s}[preset]));
+    choice->setCurrentIndex(preset);
+    Q_EMIT choice->activated(preset);
+    QCOMPARE(dialog.texts().before, mark);
+    QCOMPARE(dialog.texts().after, mark);
+    dialog.findChild<QLineEdit*>(u"after"_s)->setText(u"]"_s);
+    QCOMPARE(dialog.texts().after, u"]"_s);
+
+    QPushButton* wrap = nullptr;
+    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+        if (button->text() == u"Wrap"_s)
+            wrap = qobject_cast<QPushButton*>(button);
+    QVERIFY(wrap != nullptr);
+    QTest::mouseClick(wrap, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestEntryTools::wrapAnsweredInTheWindow_data() {
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("wrap") << true << QStringList{u"'O''Brien'"_s, u"''"_s};
+    QTest::newRow("cancel") << false << QStringList{u"O'Brien"_s, u""_s};
+}
+
+// The dialog opens over the main window; its answer wraps the entries in one step.
+void TestEntryTools::wrapAnsweredInTheWindow() {
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, expected);
+
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        entries.appendItem(u"O'Brien"_s);
+        entries.appendItem(QString());
+    });
+    QWidget* parent = nullptr;
+    dialogs().answerDialog(u"Wrap Each Entry"_s, [&](QDialog* dialog) {
+        parent = dialog->parentWidget();
+        static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
+        accepted ? dialog->accept() : dialog->reject();
+    });
+    window.dispatch([&] { real.form.ListView1_Wrap(); });
+    QCOMPARE(parent, &window);
+    QCOMPARE(texts(entries), expected);
+    QCOMPARE(real.toolkit.undo().stack().count(), accepted ? 2 : 1);
+}
+
+QTEST_MAIN(TestEntryTools)
+#include "test_entry_tools.moc"
