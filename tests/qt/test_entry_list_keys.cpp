@@ -1,5 +1,6 @@
 // The entry list's own keys and menu, and the window's shortcuts, on the real window: what the
-// user does reaches the list through its handlers and is one undo step (test_undo undoes it).
+// user does reaches the list through its handlers and is one undo step (test_undo_changes undoes
+// it).
 
 #include "common/text_encoding.h"
 #include "qt/entry_list_menu.h"

@@ -1,19 +1,20 @@
+// Each kind of change to the lists undone and redone, items coming back whole.
+
 #include "qt/report_view.h"
 #include "window_fixture.h"
+#include "window_keys.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <functional>
 
 using namespace tavrolin;
+using namespace tavrolin::testing;
 using tavrolin::qt::QtListView;
 
 namespace {
@@ -48,21 +49,9 @@ Shown shownLists(RealWindow& real) {
             shown(real.toolkit.listView2(), window.listView2)};
 }
 
-void activate(QWidget& window) {
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
-// The keys as the user types them into the window, which is active again once a dialog closed.
-void press(QWidget& window, QKeyCombination keys) {
-    activate(window);
-    QWidget* focus = window.focusWidget();
-    QTest::keySequence(focus != nullptr ? focus : &window, QKeySequence(keys));
-}
-
 } // namespace
 
-class TestUndo : public QObject {
+class TestUndoChanges : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -73,15 +62,10 @@ private Q_SLOTS:
     }
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
-    void refusedWhileBusy();
     void itemsComeBackWhole();
-    void historyIsCapped();
-    void nestedHandlersKeepTheirOwnSteps();
-    void undoingAClearMovesAMillionEntriesBack();
-    void keyboardAndScreenReader();
 };
 
-void TestUndo::undoAndRedoEachChange_data() {
+void TestUndoChanges::undoAndRedoEachChange_data() {
     QTest::addColumn<QString>("action");
     for (const char* action :
          {"typed entry", "Delete", "double-click", "Clear List", "samples", "file load",
@@ -89,7 +73,7 @@ void TestUndo::undoAndRedoEachChange_data() {
         QTest::newRow(action) << QString::fromLatin1(action);
 }
 
-void TestUndo::undoAndRedoEachChange() {
+void TestUndoChanges::undoAndRedoEachChange() {
     QFETCH(QString, action);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("entries.txt"));
@@ -167,42 +151,8 @@ void TestUndo::undoAndRedoEachChange() {
     }
 }
 
-void TestUndo::refusedWhileBusy() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    auto& undo = real.toolkit.undo();
-    QtListView& entries = real.toolkit.listView1();
-    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
-
-    window.setPointer(pointer::Hourglass);
-    press(window, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(entries.itemCount(), 4);
-    window.setPointer(pointer::Default);
-    window.dispatch([&] { QVERIFY(!undo.undo()); }); // inside any handler
-
-    // The shortcut arrives while a creation lets events run.
-    bool busyAtKey = false;
-    QTimer::singleShot(0, [&] {
-        busyAtKey = window.pointer() == pointer::Hourglass;
-        press(window, Qt::CTRL | Qt::Key_Z);
-    });
-    dialogs().closeMessage();
-    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
-    QVERIFY(busyAtKey);
-    QCOMPARE(entries.itemCount(), 4);
-    QCOMPARE(real.toolkit.listView2().itemCount(), 1);
-
-    QVERIFY(undo.undo());
-    QCOMPARE(real.toolkit.listView2().itemCount(), 0);
-    QVERIFY(undo.undo());
-    QCOMPARE(entries.itemCount(), 0);
-    window.setPointer(pointer::Hourglass);
-    QVERIFY(!undo.redo());
-    QCOMPARE(entries.itemCount(), 0);
-}
-
 // Check marks and sub-items go and come back with their items, in every kind of change.
-void TestUndo::itemsComeBackWhole() {
+void TestUndoChanges::itemsComeBackWhole() {
     RealWindow real;
     auto& window = real.toolkit.window();
     auto& undo = real.toolkit.undo();
@@ -240,112 +190,5 @@ void TestUndo::itemsComeBackWhole() {
     }
 }
 
-void TestUndo::historyIsCapped() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    for (int press = 0; press < 105; ++press)
-        window.dispatch([&] { real.form.PushButton8_Click(); });
-    QCOMPARE(real.toolkit.undo().stack().count(), 100);
-    while (real.toolkit.undo().undo()) {
-    }
-    QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
-}
-
-// A handler that runs inside another one's event pump is a step of its own, and so is what the
-// outer one does after it; appends not yet shown belong to the handler that made them.
-void TestUndo::nestedHandlersKeepTheirOwnSteps() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    auto& undo = real.toolkit.undo();
-    QtListView& entries = real.toolkit.listView1();
-    window.dispatch([&] {
-        entries.appendItem(QStringLiteral("outer before"));
-        window.dispatch([&] { entries.appendItem(QStringLiteral("inner")); });
-        entries.appendItem(QStringLiteral("outer after"));
-    });
-    QCOMPARE(undo.stack().count(), 3);
-    for (int left = 2; left >= 0; --left) {
-        QVERIFY(undo.undo());
-        QCOMPARE(entries.itemCount(), left);
-    }
-    QCOMPARE(window.listView1->model()->rowCount(), 0);
-}
-
-void TestUndo::undoingAClearMovesAMillionEntriesBack() {
-    constexpr int kCount = 1'000'000;
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    QtListView& entries = real.toolkit.listView1();
-    window.dispatch([&] {
-        for (int i = 0; i < kCount; ++i)
-            entries.appendItem(QString::number(i));
-    });
-    QCOMPARE(real.toolkit.undo().stack().count(), 1);
-    const QChar* first = entries.model().textAt(0).data();
-
-    QTest::mouseClick(window.pushButton5, Qt::LeftButton);
-    QCOMPARE(entries.itemCount(), 0);
-    press(window, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(entries.itemCount(), kCount);
-    QCOMPARE(window.listView1->model()->rowCount(), kCount);
-    // The very characters come back, not copies of them.
-    QCOMPARE(entries.model().textAt(0).data(), first);
-    QCOMPARE(entries.itemText(kCount), QString::number(kCount - 1));
-    press(window, Qt::CTRL | Qt::Key_Y);
-    QCOMPARE(window.listView1->model()->rowCount(), 0);
-    press(window, Qt::CTRL | Qt::Key_Z);
-    press(window, Qt::CTRL | Qt::Key_Z);
-    QCOMPARE(entries.itemCount(), 0);
-}
-
-void TestUndo::keyboardAndScreenReader() {
-    RealWindow real;
-    auto& window = real.toolkit.window();
-    activate(window);
-    const auto text = [](QWidget* widget, QAccessible::Text kind) {
-        return QAccessible::queryAccessibleInterface(widget)->text(kind);
-    };
-    QCOMPARE(text(window.listView1, QAccessible::Name), QStringLiteral("List Entries"));
-    QCOMPARE(text(window.listView2, QAccessible::Name), QStringLiteral("Results"));
-    for (qt::ReportView* list : {window.listView1, window.listView2})
-        QCOMPARE(text(list, QAccessible::Description), list->toolTip());
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        QCOMPARE(text(button, QAccessible::Description), button->text());
-    QCOMPARE(text(window.combo1, QAccessible::Description), window.frame1->title());
-
-    QtListView& entries = real.toolkit.listView1();
-    window.pushButton8->setFocus();
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(window.pushButton8, key);
-    QCOMPARE(entries.itemCount(), 12);
-
-    window.combo1->setCurrentIndex(0);
-    window.combo1->setFocus();
-    QTest::keyClick(window.combo1, Qt::Key_Down);
-    QCOMPARE(real.form.separator().text(), QStringLiteral(","));
-
-    qt::ReportView* list = window.listView1;
-    QCoreApplication::processEvents(); // appends reach the view from the event loop
-    list->setFocus();
-    list->setCurrentIndex(list->model()->index(0, 0));
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(entries.itemCount(), 11);
-    QCOMPARE(entries.itemText(2), QStringLiteral("third"));
-    // Tab leaves a list for the next control rather than moving between its cells.
-    QTest::keyClick(list, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window.pushButton6);
-
-    dialogs().closeMessage();
-    QTest::keyClick(window.pushButton4, Qt::Key_Return);
-    qt::ReportView* results = window.listView2;
-    results->setFocus();
-    results->setCurrentIndex(results->model()->index(0, 0));
-    QTest::keyClick(results, Qt::Key_Space);
-    QVERIFY(real.toolkit.listView2().itemChecked(1));
-    QTest::keyClick(results, Qt::Key_Space);
-    QVERIFY(!real.toolkit.listView2().itemChecked(1));
-}
-
-QTEST_MAIN(TestUndo)
-#include "test_undo.moc"
+QTEST_MAIN(TestUndoChanges)
+#include "test_undo_changes.moc"

@@ -1,40 +1,27 @@
-// Editing the entry list by hand and loading list files through the main window's handlers.
+// Editing the entry list by hand through the main window's handlers.
 
-#include "common/error_report.h"
 #include "entries/entry_list_editing.h"
-#include "headless_form.h"
-#include "test_files.h"
+#include "entry_handlers.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <sys/stat.h>
 
 using namespace tavrolin;
 using namespace tavrolin::headless;
+using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 enum class Removal { DeleteKey, Backspace, DoubleClick };
 
-using Fixture = testing::HeadlessForm;
-
-QString report(const QString& description, const QString& procedure, int line) {
-    return errorReportText(description, procedure, line);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Removal)
 
-class TestEntries : public QObject {
+class TestEntryEditing : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-
     void addOneItem_data();
     void addOneItem();
     void sampleEntries_data();
@@ -46,29 +33,9 @@ private Q_SLOTS:
     void clearList();
     void editAndMove_data();
     void editAndMove();
-
-    void loadFiles_data();
-    void loadFiles();
-    void loadDialogSetUp();
-    void nameBuffer_data();
-    void nameBuffer();
-
-private:
-    QTemporaryDir m_dir;
 };
 
-void TestEntries::initTestCase() {
-    QVERIFY(m_dir.isValid());
-    QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
-    QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
-    QVERIFY(testing::writeFile(m_dir.filePath(u"empty.txt"_s), ""));
-    QVERIFY(testing::writeFile(m_dir.filePath(u"fails.txt"_s), "5\r\nX\r\n6\r\n"));
-    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
-    QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("fifo"))).constData(), 0600),
-             0);
-}
-
-void TestEntries::addOneItem_data() {
+void TestEntryEditing::addOneItem_data() {
     QTest::addColumn<int>("presses");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("expected");
@@ -83,7 +50,7 @@ void TestEntries::addOneItem_data() {
         << 3 << QStringList{u"a"_s, QString(), u"b"_s} << QStringList{u"a"_s, u"b"_s};
 }
 
-void TestEntries::addOneItem() {
+void TestEntryEditing::addOneItem() {
     QFETCH(int, presses);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, expected);
@@ -104,7 +71,7 @@ void TestEntries::addOneItem() {
     QCOMPARE(w.messages(), QStringList());
 }
 
-void TestEntries::sampleEntries_data() {
+void TestEntryEditing::sampleEntries_data() {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<int>("presses");
     QTest::addColumn<QStringList>("expected");
@@ -116,7 +83,7 @@ void TestEntries::sampleEntries_data() {
                                          << QStringList{u"x"_s, u"y"_s, u"z"_s} + samples;
 }
 
-void TestEntries::sampleEntries() {
+void TestEntryEditing::sampleEntries() {
     QFETCH(QStringList, before);
     QFETCH(int, presses);
     QFETCH(QStringList, expected);
@@ -131,7 +98,7 @@ void TestEntries::sampleEntries() {
     QCOMPARE(w.messages(), QStringList());
 }
 
-void TestEntries::failingSampleAppend() {
+void TestEntryEditing::failingSampleAppend() {
     Fixture w;
     w.ui.listView1.failAppendOf(u"second"_s);
     w.form.PushButton8_Click();
@@ -149,7 +116,7 @@ void TestEntries::failingSampleAppend() {
              QStringList{report(u"Out of memory"_s, u"Form1.PushButton2_Click"_s, 104)});
 }
 
-void TestEntries::removeSelected_data() {
+void TestEntryEditing::removeSelected_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("selected");
     QTest::addColumn<Removal>("removal");
@@ -171,7 +138,7 @@ void TestEntries::removeSelected_data() {
     QTest::newRow("double-click on empty") << 0 << 0 << Removal::DoubleClick << 0 << QStringList();
 }
 
-void TestEntries::removeSelected() {
+void TestEntryEditing::removeSelected() {
     QFETCH(int, count);
     QFETCH(int, selected);
     QFETCH(Removal, removal);
@@ -200,7 +167,7 @@ void TestEntries::removeSelected() {
     QVERIFY(!w.ui.form.ended());
 }
 
-void TestEntries::clearList_data() {
+void TestEntryEditing::clearList_data() {
     QTest::addColumn<int>("pointer");
     QTest::addColumn<int>("remaining");
 
@@ -209,7 +176,7 @@ void TestEntries::clearList_data() {
     QTest::newRow("busy") << 11 << 3;
 }
 
-void TestEntries::clearList() {
+void TestEntryEditing::clearList() {
     QFETCH(int, pointer);
     QFETCH(int, remaining);
 
@@ -226,7 +193,7 @@ void TestEntries::clearList() {
 
 // "tN,text" gives item N the text, "mN,P" moves item N by P places; the selection is on
 // item 2 throughout and follows a moved item.
-void TestEntries::editAndMove_data() {
+void TestEntryEditing::editAndMove_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<int>("pointer");
     QTest::addColumn<bool>("creating");
@@ -252,7 +219,7 @@ void TestEntries::editAndMove_data() {
     QTest::newRow("move while creating") << u"m2,1"_s << 0 << true << abc << 2;
 }
 
-void TestEntries::editAndMove() {
+void TestEntryEditing::editAndMove() {
     QFETCH(QString, edit);
     QFETCH(int, pointer);
     QFETCH(bool, creating);
@@ -278,129 +245,5 @@ void TestEntries::editAndMove() {
     QCOMPARE(w.messages(), QStringList());
 }
 
-// Each choice names files in the temporary folder: one name gives a full path, several give
-// the folder and the names separated by NUL characters, as the open dialog hands them back.
-void TestEntries::loadFiles_data() {
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QString>("failAppendOf");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("messages");
-
-    const QString notFound = u"File not found"_s;
-    const auto at = [](int line) {
-        return report(u"Path/File access error"_s, u"Form1.PushButton6_Click"_s, line);
-    };
-    const QStringList a{u"1"_s, u"2"_s};
-    const QStringList b{u"3"_s, u"4"_s};
-
-    QTest::newRow("cancel") << QStringList() << QString() << QStringList() << QStringList();
-    QTest::newRow("one file") << QStringList{u"a.txt"_s} << QString() << a << QStringList();
-    QTest::newRow("empty file") << QStringList{u"empty.txt"_s} << QString() << QStringList()
-                                << QStringList();
-    QTest::newRow("two files, dialog order")
-        << QStringList{u"b.txt"_s, u"a.txt"_s} << QString() << b + a << QStringList();
-    QTest::newRow("same file twice")
-        << QStringList{u"a.txt"_s, u"a.txt"_s} << QString() << a + a << QStringList();
-    QTest::newRow("missing file alone")
-        << QStringList{u"none.txt"_s} << QString() << QStringList() << QStringList{notFound};
-    QTest::newRow("missing among several") << QStringList{u"a.txt"_s, u"none.txt"_s, u"b.txt"_s}
-                                           << QString() << a + b << QStringList{notFound};
-    QTest::newRow("folder alone") << QStringList{u"folder"_s} << QString() << QStringList()
-                                  << QStringList{at(120)};
-    QTest::newRow("folder among several") << QStringList{u"a.txt"_s, u"folder"_s, u"b.txt"_s}
-                                          << QString() << a + b << QStringList{at(134)};
-    QTest::newRow("pipe among several")
-        << QStringList{u"fifo"_s, u"a.txt"_s} << QString() << a << QStringList{at(134)};
-    QTest::newRow("fails midway, next file loads")
-        << QStringList{u"fails.txt"_s, u"b.txt"_s} << u"X"_s << QStringList{u"5"_s} + b
-        << QStringList{report(u"Out of memory"_s, u"Form1.PushButton6_Click"_s, 134)};
-}
-
-void TestEntries::loadFiles() {
-    QFETCH(QStringList, names);
-    QFETCH(QString, failAppendOf);
-    QFETCH(QStringList, expected);
-    QFETCH(QStringList, messages);
-
-    Fixture w;
-    w.ui.listView1.appendItem(u"kept"_s);
-    if (!failAppendOf.isEmpty())
-        w.ui.listView1.failAppendOf(failAppendOf);
-    w.ui.form.setPointer(99);
-    // A name left from an earlier use must not be taken for a choice when the user cancels.
-    w.ui.commonDialog1.setFileName(m_dir.filePath(u"a.txt"_s));
-    if (names.size() == 1)
-        w.ui.commonDialog1.chooseNext(m_dir.filePath(names.first()));
-    else if (names.size() > 1)
-        w.ui.commonDialog1.chooseNext(m_dir.path() + QChar(u'\0') + names.join(QChar(u'\0')));
-    int pointerAtMessage = -1; // a message during the load shows over the busy pointer
-    w.ui.dialogs.onNextMessage([&] { pointerAtMessage = w.ui.form.pointer(); });
-    w.form.PushButton6_Click();
-    QCOMPARE(pointerAtMessage, messages.isEmpty() ? -1 : 11);
-
-    QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-    QCOMPARE(w.messages(), messages);
-    for (const ShownMessage& message : w.ui.dialogs.messages()) {
-        if (message.text == u"File not found") {
-            QCOMPARE(message.style, MessageStyle::OkOnly);
-            QCOMPARE(message.title, u"Tavrolin"_s);
-        }
-    }
-    // Cancel leaves the pointer alone; a load ends with the default pointer, whatever it found.
-    QCOMPARE(w.ui.form.pointer(), names.isEmpty() ? 99 : 0);
-}
-
-void TestEntries::loadDialogSetUp() {
-    Fixture w;
-    // The folder part may end in a separator; the root folder does.
-    w.ui.commonDialog1.chooseNext(m_dir.path() + u"/"_s + QChar(u'\0') + u"a.txt"_s);
-    w.ui.commonDialog1.chooseNext(u"/"_s + QChar(u'\0') + m_dir.filePath(u"b.txt"_s).mid(1));
-    w.form.PushButton6_Click();
-    w.form.PushButton6_Click();
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
-    QCOMPARE(w.messages(), QStringList());
-
-    const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
-    QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Open);
-    QCOMPARE(shown.title, u"Load List(s) - Hold Ctrl to select multiple list files"_s);
-    QCOMPARE(shown.filter, u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"_s);
-    QCOMPARE(shown.maxFileSize, 30000);
-    QVERIFY(shown.flags & fileDialogFlag::AllowMultiSelect);
-    QVERIFY(shown.flags & fileDialogFlag::Explorer);
-    QVERIFY(shown.flags & fileDialogFlag::LongNames);
-}
-
-void TestEntries::nameBuffer_data() {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("fits") << 30000 << u"File not found"_s;
-    QTest::newRow("one too long") << 30001
-                                  << u"You've selected too many files to add.\r\rPlease try adding "
-                                     "via the \"Add All\" button."_s;
-}
-
-void TestEntries::nameBuffer() {
-    QFETCH(int, length);
-    QFETCH(QString, message);
-
-    Fixture w;
-    w.ui.form.setPointer(99);
-    const QString folder = m_dir.path() + QChar(u'\0') + u"a.txt"_s + QChar(u'\0');
-    w.ui.commonDialog1.chooseNext(folder + QString(length - folder.size(), u'n'));
-    w.form.PushButton6_Click();
-
-    QCOMPARE(w.messages(), QStringList{message});
-    QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkOnly);
-    QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
-    if (length > 30000) {
-        QCOMPARE(w.ui.listView1.itemCount(), 0);
-        QCOMPARE(w.ui.form.pointer(), 99);
-    } else {
-        QCOMPARE(w.ui.listView1.texts(), (QStringList{u"1"_s, u"2"_s}));
-        QCOMPARE(w.ui.form.pointer(), 0);
-    }
-}
-
-QTEST_GUILESS_MAIN(TestEntries)
-#include "test_entries.moc"
+QTEST_GUILESS_MAIN(TestEntryEditing)
+#include "test_entry_editing.moc"

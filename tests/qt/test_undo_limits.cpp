@@ -1,0 +1,124 @@
+// Where the history stops: while busy, at its cap, across nested handlers and for huge lists.
+
+#include "qt/report_view.h"
+#include "window_fixture.h"
+#include "window_keys.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+using namespace tavrolin;
+using namespace tavrolin::testing;
+using tavrolin::qt::QtListView;
+
+class TestUndoLimits : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
+    void cleanup() {
+        const QStringList problems = dialogs().finish();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
+    }
+    void refusedWhileBusy();
+    void historyIsCapped();
+    void nestedHandlersKeepTheirOwnSteps();
+    void undoingAClearMovesAMillionEntriesBack();
+};
+
+void TestUndoLimits::refusedWhileBusy() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+
+    window.setPointer(pointer::Hourglass);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), 4);
+    window.setPointer(pointer::Default);
+    window.dispatch([&] { QVERIFY(!undo.undo()); }); // inside any handler
+
+    // The shortcut arrives while a creation lets events run.
+    bool busyAtKey = false;
+    QTimer::singleShot(0, [&] {
+        busyAtKey = window.pointer() == pointer::Hourglass;
+        press(window, Qt::CTRL | Qt::Key_Z);
+    });
+    dialogs().closeMessage();
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    QVERIFY(busyAtKey);
+    QCOMPARE(entries.itemCount(), 4);
+    QCOMPARE(real.toolkit.listView2().itemCount(), 1);
+
+    QVERIFY(undo.undo());
+    QCOMPARE(real.toolkit.listView2().itemCount(), 0);
+    QVERIFY(undo.undo());
+    QCOMPARE(entries.itemCount(), 0);
+    window.setPointer(pointer::Hourglass);
+    QVERIFY(!undo.redo());
+    QCOMPARE(entries.itemCount(), 0);
+}
+
+void TestUndoLimits::historyIsCapped() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    for (int press = 0; press < 105; ++press)
+        window.dispatch([&] { real.form.PushButton8_Click(); });
+    QCOMPARE(real.toolkit.undo().stack().count(), 100);
+    while (real.toolkit.undo().undo()) {
+    }
+    QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
+}
+
+// A handler that runs inside another one's event pump is a step of its own, and so is what the
+// outer one does after it; appends not yet shown belong to the handler that made them.
+void TestUndoLimits::nestedHandlersKeepTheirOwnSteps() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        entries.appendItem(QStringLiteral("outer before"));
+        window.dispatch([&] { entries.appendItem(QStringLiteral("inner")); });
+        entries.appendItem(QStringLiteral("outer after"));
+    });
+    QCOMPARE(undo.stack().count(), 3);
+    for (int left = 2; left >= 0; --left) {
+        QVERIFY(undo.undo());
+        QCOMPARE(entries.itemCount(), left);
+    }
+    QCOMPARE(window.listView1->model()->rowCount(), 0);
+}
+
+void TestUndoLimits::undoingAClearMovesAMillionEntriesBack() {
+    constexpr int kCount = 1'000'000;
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (int i = 0; i < kCount; ++i)
+            entries.appendItem(QString::number(i));
+    });
+    QCOMPARE(real.toolkit.undo().stack().count(), 1);
+    const QChar* first = entries.model().textAt(0).data();
+
+    QTest::mouseClick(window.pushButton5, Qt::LeftButton);
+    QCOMPARE(entries.itemCount(), 0);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), kCount);
+    QCOMPARE(window.listView1->model()->rowCount(), kCount);
+    // The very characters come back, not copies of them.
+    QCOMPARE(entries.model().textAt(0).data(), first);
+    QCOMPARE(entries.itemText(kCount), QString::number(kCount - 1));
+    press(window, Qt::CTRL | Qt::Key_Y);
+    QCOMPARE(window.listView1->model()->rowCount(), 0);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    press(window, Qt::CTRL | Qt::Key_Z);
+    QCOMPARE(entries.itemCount(), 0);
+}
+
+QTEST_MAIN(TestUndoLimits)
+#include "test_undo_limits.moc"
