@@ -238,7 +238,11 @@ void TestEntryListTools::failingAppendLosesOnlyThatEntry() {
     testing::HeadlessForm w;
     fill(w.ui.listView1, {u"c"_s, u"b"_s, u"a"_s});
     w.ui.listView1.failAppendOf(u"b"_s);
+    // The report shows while the tool works: under the hourglass, which goes once it is done.
+    int pointerDuringReport = -1;
+    w.ui.dialogs.onNextMessage([&] { pointerDuringReport = w.ui.form.pointer(); });
     w.form.ListView1_Reverse();
+    QCOMPARE(pointerDuringReport, 11);
     QCOMPARE(w.ui.listView1.texts(), (QStringList{u"a"_s, u"c"_s}));
     QCOMPARE(w.messages(),
              QStringList{errorReportText(u"Out of memory"_s, u"Form1.ListView1_Reverse"_s, 114)});
