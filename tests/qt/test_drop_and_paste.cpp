@@ -33,10 +33,7 @@ class TestDropAndPaste : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup() {
-        const QStringList problems = dialogs().finish();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
-    }
+    void cleanup() { expectDialogsAnswered(); }
     void drop_data();
     void drop();
     void pasteAppendsTheClipboardText();

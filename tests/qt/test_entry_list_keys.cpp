@@ -55,11 +55,8 @@ class TestEntryListKeys : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QSettings(u"Quendale"_s, u"Tavrolin"_s).clear(); }
-    void cleanup() {
-        const QStringList problems = dialogs().finish();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
-    }
+    void init() { forgetSettings(); }
+    void cleanup() { expectDialogsAnswered(); }
     void menuOpensWithTheTools_data();
     void menuOpensWithTheTools();
     void editInPlace_data();

@@ -32,8 +32,8 @@ class TestEntryTools : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QSettings(u"Quendale"_s, u"Tavrolin"_s).clear(); }
-    void cleanup() { QCOMPARE(dialogs().finish(), QStringList()); }
+    void init() { forgetSettings(); }
+    void cleanup() { expectDialogsAnswered(); }
 
     void oneStepEach_data();
     void oneStepEach();

@@ -56,11 +56,8 @@ class TestHandlerWiring : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
-    void cleanup() {
-        const QStringList problems = dialogs().finish();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
-    }
+    void init() { forgetSettings(); }
+    void cleanup() { expectDialogsAnswered(); }
     void everyEventIsDispatchedOnce_data();
     void everyEventIsDispatchedOnce();
     void endingInAPickEndsTheProgram();

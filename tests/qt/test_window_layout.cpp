@@ -24,11 +24,8 @@ class TestWindowLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin")).clear(); }
-    void cleanup() {
-        const QStringList problems = dialogs().finish();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
-    }
+    void init() { forgetSettings(); }
+    void cleanup() { expectDialogsAnswered(); }
 
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
