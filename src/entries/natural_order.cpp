@@ -62,7 +62,7 @@ Half keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteAr
     Half half;
     half.records.reserve(size_t(to - from));
     half.starts.reserve(size_t(to - from));
-    half.keys.resize(size_t(to - from) * 40 + 64);
+    half.keys.resize(size_t(to - from) * 24 + 64); // most keys are shorter
     size_t used = 0;
     QString scratch;
     for (qsizetype index = from; index < to; ++index) {
