@@ -3,6 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation)
+# The sorts collate through ICU directly, as Qt does.
+packages+=(libicu-dev)
 # Checks the formatting of the sources (scripts/check_format.sh).
 packages+=(clang-format)
 # The SVG plugin draws the window icon; the rest renders, checks and packages the desktop files.

@@ -1,14 +1,9 @@
 #include "entry_list_tools.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
+#include "natural_order.h"
+
 #include <QSet>
 #include <algorithm>
-#include <exception>
-#include <numeric>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 namespace tavrolin {
 
@@ -17,79 +12,12 @@ QLocale sortingLocale() {
     return system.language() == QLocale::C ? QLocale(QLocale::English) : system;
 }
 
-namespace {
-
-// Entries below this many are keyed on the calling thread alone.
-constexpr qsizetype kKeysInParallelFrom = 50'000;
-
-QCollator naturalCollator(const QLocale& locale) {
-    QCollator collator(locale);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
-// Collating is most of a sort's time, so on a long list the second half is keyed on another
-// thread meanwhile. A collator is not shared between threads: each makes its own.
-std::vector<QCollatorSortKey> keysOf(const QStringList& entries, qsizetype from, qsizetype to,
-                                     const QLocale& locale) {
-    const QCollator collator = naturalCollator(locale);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(to - from));
-    for (qsizetype i = from; i < to; ++i)
-        keys.push_back(collator.sortKey(entries[i]));
-    return keys;
-}
-
-} // namespace
-
 QStringList sortedNaturally(const QStringList& entries, bool descending, const QLocale& locale) {
-    const qsizetype count = entries.size();
-    qsizetype half = count < kKeysInParallelFrom ? count : count / 2;
-    std::vector<QCollatorSortKey> secondKeys;
-    std::exception_ptr secondFailure;
-    std::thread second;
-    if (half < count) {
-        try {
-            second = std::thread([&] {
-                try {
-                    secondKeys = keysOf(entries, half, count, locale);
-                } catch (...) {
-                    secondFailure = std::current_exception();
-                }
-            });
-        } catch (const std::system_error&) {
-            half = count; // no thread to be had: key them all here
-        }
-    }
-    const auto joinSecond = [&] {
-        if (second.joinable())
-            second.join();
-    };
-    std::vector<QCollatorSortKey> firstKeys;
-    try {
-        firstKeys = keysOf(entries, 0, half, locale);
-    } catch (...) {
-        joinSecond();
-        throw;
-    }
-    joinSecond();
-    if (secondFailure)
-        std::rethrow_exception(secondFailure);
-    const auto keyOf = [&](qsizetype i) -> const QCollatorSortKey& {
-        return i < half ? firstKeys[size_t(i)] : secondKeys[size_t(i - half)];
-    };
-
-    std::vector<qsizetype> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const int c = keyOf(a).compare(keyOf(b));
-        return descending ? c > 0 : c < 0;
-    });
+    const auto entryAt = [&](qsizetype index) -> const QString& { return entries[index]; };
     QStringList sorted;
-    sorted.reserve(count);
-    for (const qsizetype i : order)
-        sorted.append(entries[i]);
+    sorted.reserve(entries.size());
+    for (const qsizetype index : naturalOrder(entries.size(), entryAt, descending, locale))
+        sorted.append(entries[index]);
     return sorted;
 }
 

@@ -5,9 +5,7 @@
 #include "entries/entry_list_tools.h"
 #include "headless_form.h"
 
-#include <QCollator>
 #include <QTest>
-#include <algorithm>
 
 using namespace tavrolin;
 using namespace tavrolin::headless;
@@ -56,7 +54,6 @@ class TestEntryListTools : public QObject {
 private Q_SLOTS:
     void transform_data();
     void transform();
-    void longListSortsAsAShortOne();
     void wrap_data();
     void wrap();
     void refused_data();
@@ -119,26 +116,6 @@ void TestEntryListTools::transform() {
     QFETCH(QStringList, entries);
     QFETCH(QStringList, expected);
     QCOMPARE(apply(tool, entries), expected);
-}
-
-// A long list is collated in two halves at once; the order must be the one a plain stable
-// sort through the collator gives.
-void TestEntryListTools::longListSortsAsAShortOne() {
-    const QStringList cases{u"item"_s, u"Item"_s, u"\u00eftem"_s, u"ITEM "_s};
-    QStringList entries;
-    for (int i = 0; i < 60'000; ++i)
-        entries.append(cases[(i * 7) % cases.size()] + QString::number((i * 7919) % 1000));
-    const QLocale english(QLocale::English);
-    QCollator collator(english);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    for (const bool descending : {false, true}) {
-        QStringList expected = entries;
-        std::stable_sort(expected.begin(), expected.end(), [&](const QString& a, const QString& b) {
-            return descending ? collator.compare(a, b) > 0 : collator.compare(a, b) < 0;
-        });
-        QCOMPARE(sortedNaturally(entries, descending, english), expected);
-    }
 }
 
 void TestEntryListTools::wrap_data() {

@@ -1,0 +1,144 @@
+// The natural order against QCollator itself: with numeric mode and case-insensitivity,
+// QCollator::compare through a stable sort is the order the sorts must give, in any locale.
+
+#include "entries/entry_list_tools.h"
+#include "entries/natural_order.h"
+
+#include <QCollator>
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+
+using namespace tavrolin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Bytes that are not UTF-8, as the lists hold them.
+const QString kKeptBytes = u"caf"_s + QChar(0xDCE9) + QChar(0xDCFF);
+
+QStringList collatorOrder(QStringList entries, bool descending, const QLocale& locale) {
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return descending ? order > 0 : order < 0;
+    });
+    return entries;
+}
+
+// Entries built from pieces that collate awkwardly: digits, case, precomposed and decomposed
+// accents with their marks in either order, letters some languages sort apart, characters the
+// collation ignores, kept bytes, a character beyond the Basic Multilingual Plane.
+QStringList generated(int count, quint32 seed) {
+    const QStringList pieces{u"a"_s,
+                             u"A"_s,
+                             u"b"_s,
+                             u"Z"_s,
+                             u"\u00e9"_s,
+                             u"E\u0301"_s,
+                             u"e"_s,
+                             u"a\u0323\u0301"_s,
+                             u"a\u0301\u0323"_s,
+                             u"\u00e4"_s,
+                             u"\u00c4"_s,
+                             u"ae"_s,
+                             u"\u00e5"_s,
+                             u"\u00f6"_s,
+                             u"\u00f8"_s,
+                             u"\u00df"_s,
+                             u"ss"_s,
+                             u"0"_s,
+                             u"007"_s,
+                             u"2"_s,
+                             u"10"_s,
+                             u"99"_s,
+                             u" "_s,
+                             u"-"_s,
+                             u"."_s,
+                             u"\u200b"_s,
+                             QString(QChar(0)),
+                             QString(QChar(0xDC80)),
+                             kKeptBytes,
+                             u"\u6771"_s,
+                             u"\U0001F600"_s};
+    QRandomGenerator random(seed);
+    QStringList entries;
+    for (int i = 0; i < count; ++i) {
+        QString entry;
+        for (int n = int(random.bounded(5)); n > 0; --n)
+            entry += pieces[random.bounded(int(pieces.size()))];
+        entries.append(entry);
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestNaturalOrder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void asTheCollatorSorts_data();
+    void asTheCollatorSorts();
+};
+
+void TestNaturalOrder::asTheCollatorSorts_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("entries");
+
+    const QLocale english(QLocale::English);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const QStringList umlauts{u"z"_s, u"\u00e4"_s, u"ae"_s,     u"a"_s, u"\u00c4"_s,
+                              u"o"_s, u"\u00f6"_s, u"\u00e5"_s, u"b"_s};
+    QTest::newRow("numbers") << english
+                             << QStringList{u"a10"_s,
+                                            u"a2"_s,
+                                            u"a02"_s,
+                                            u"a1.5"_s,
+                                            u"a-3"_s,
+                                            u"10"_s,
+                                            u"9"_s,
+                                            u"a"_s,
+                                            u"12345678901234567890"_s,
+                                            u"12345678901234567891"_s};
+    QTest::newRow("case, equal keys")
+        << english
+        << QStringList{
+               u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s, u"\u00c9t\u00e9"_s, u"\u00e9t\u00e9"_s};
+    QTest::newRow("empty and ignorable")
+        << english
+        << QStringList{u"b"_s, u""_s, u"\u200b"_s, QString(QChar(0)), u""_s, u" "_s, u"a"_s};
+    QTest::newRow("kept bytes") << english
+                                << QStringList{
+                                       kKeptBytes, u"caf\u00e9"_s,      QString(QChar(0xDC80)),
+                                       u"cafe"_s,  kKeptBytes + u"2"_s, u"caf"_s};
+    QTest::newRow("German umlauts") << german << umlauts;
+    QTest::newRow("Swedish umlauts") << swedish << umlauts;
+    QTest::newRow("generated") << english << generated(3'000, 1);
+    QTest::newRow("generated, German") << german << generated(3'000, 2);
+    QTest::newRow("generated, Swedish") << swedish << generated(3'000, 3);
+    // Long enough to be keyed and sorted in two halves and merged.
+    QTest::newRow("long, in halves") << english << generated(60'000, 4);
+}
+
+void TestNaturalOrder::asTheCollatorSorts() {
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, entries);
+
+    for (const bool descending : {false, true}) {
+        const QStringList expected = collatorOrder(entries, descending, locale);
+        QCOMPARE(sortedNaturally(entries, descending, locale), expected);
+        // A store read into a new text for each entry gives the same order.
+        const auto copyOf = [&](qsizetype index) { return QString(entries[index]); };
+        QStringList viaCopies;
+        for (const qsizetype index : naturalOrder(entries.size(), copyOf, descending, locale))
+            viaCopies.append(entries[index]);
+        QCOMPARE(viaCopies, expected);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestNaturalOrder)
+#include "test_natural_order.moc"
