@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 
 namespace tavrolin {
 
@@ -44,6 +45,22 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
         return 4;
     }
     return 0;
+}
+
+// Where the run of ASCII bytes from i ends, looked at a word at a time.
+qsizetype asciiRunEnd(QByteArrayView bytes, qsizetype i) {
+    constexpr quint64 kHighBits = 0x8080808080808080ULL;
+    const qsizetype size = bytes.size();
+    while (size - i >= qsizetype(sizeof(quint64))) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+        i += qsizetype(sizeof word);
+    }
+    while (i < size && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
 }
 
 // A byte-order mark is text like any other here: it is kept, not dropped. QString::fromUtf8
@@ -98,21 +115,18 @@ QString decode8Bit(QByteArrayView bytes) {
 }
 
 qsizetype decodedLength(QByteArrayView bytes) {
-    // Valid UTF-8 gives a unit for each sequence and a second one for each four-byte sequence,
-    // which is a surrogate pair; counted per byte, the loop vectorises.
-    if (bytes.isValidUtf8()) {
-        qsizetype units = 0;
-        for (const char byte : bytes) {
-            const auto b = static_cast<unsigned char>(byte);
-            units += qsizetype(!isContinuation(b)) + qsizetype(b >= 0xF0);
-        }
-        return units;
-    }
     qsizetype units = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++units) {
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype ascii = asciiRunEnd(bytes, i);
+        units += ascii - i;
+        i = ascii;
+        if (i == bytes.size())
+            break;
+        // A four-byte sequence is a surrogate pair; a byte outside any valid sequence is kept
+        // as one unit.
         const qsizetype length = validSequenceLength(bytes, i);
-        if (length == 4)
-            ++units;
+        units += length == 4 ? 2 : 1;
         i += length > 0 ? length : 1;
     }
     return units;
@@ -152,6 +166,32 @@ QString shownText(QString text) {
                 QChar(windows1252(static_cast<unsigned char>(text[i].unicode() - kEscapeBase)));
     }
     return text;
+}
+
+QByteArray shownBytes(QByteArray bytes) {
+    QByteArray shown;
+    qsizetype validStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        i = asciiRunEnd(bytes, i);
+        if (i == bytes.size())
+            break;
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        if (shown.isEmpty())
+            shown.reserve(bytes.size() + bytes.size() / 2);
+        shown.append(QByteArrayView(bytes).sliced(validStart, i - validStart));
+        const char16_t c = windows1252(static_cast<unsigned char>(bytes[i]));
+        shown.append(QStringView(&c, 1).toUtf8());
+        validStart = ++i;
+    }
+    if (validStart == 0)
+        return bytes;
+    shown.append(QByteArrayView(bytes).sliced(validStart));
+    return shown;
 }
 
 } // namespace tavrolin

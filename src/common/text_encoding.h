@@ -26,4 +26,8 @@ QByteArrayView decodablePrefix(QByteArrayView bytes, qsizetype units);
 // included, is unchanged, and a text without such bytes is returned as it is, uncopied.
 QString shownText(QString text);
 
+// shownText(decode8Bit(bytes)) as UTF-8, made without decoding; bytes that are all valid UTF-8
+// are returned as they are, uncopied.
+QByteArray shownBytes(QByteArray bytes);
+
 } // namespace tavrolin

@@ -1,5 +1,7 @@
 #include "headless_clipboard.h"
 
+#include "common/text_encoding.h"
+
 namespace tavrolin::headless {
 
 bool HeadlessClipboard::attempt() {
@@ -22,6 +24,10 @@ bool HeadlessClipboard::setText(const QString& text, int /*format*/) {
         return false;
     m_text = text;
     return true;
+}
+
+bool HeadlessClipboard::setUtf8Text(const QByteArray& text, int format) {
+    return setText(decode8Bit(text), format);
 }
 
 } // namespace tavrolin::headless

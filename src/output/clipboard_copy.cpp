@@ -30,8 +30,8 @@ bool ClipboardClear(Clipboard& clipboard) {
     return retry([&] { return clipboard.clear(); });
 }
 
-bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format) {
-    return retry([&] { return clipboard.setText(text, format); });
+bool ClipboardSetText(Clipboard& clipboard, const QByteArray& text, int format) {
+    return retry([&] { return clipboard.setUtf8Text(text, format); });
 }
 
 bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
@@ -100,9 +100,8 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // A clipboard held by another program throughout would otherwise be followed by the
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
-        // The bytes go as soon as they are decoded: the text is not held in both forms while
-        // the clipboard takes it.
-        const QString shown = shownText(decode8Bit(std::exchange(text, {})));
+        // As UTF-8: a copy of millions of entries is not held as UTF-16 as well.
+        const QByteArray shown = shownBytes(std::exchange(text, {}));
         if (!ClipboardSetText(clipboard, shown, 0))
             throw RuntimeError::of(error::ClipboardBusy);
     });
