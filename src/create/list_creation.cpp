@@ -7,6 +7,7 @@
 #include "common/toolkit/toolkit.h"
 #include "separator.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tavrolin {
@@ -16,7 +17,16 @@ namespace {
 // The file-name part of an entry's bytes: the separator is ASCII, which no byte of a longer
 // UTF-8 sequence and no kept byte can be, so this decodes to the file-name part of its text.
 QByteArrayView fileNamePart(QByteArrayView entry) {
-    return entry.sliced(entry.lastIndexOf(char(kPathSeparator.unicode())) + 1);
+    const char separator = char(kPathSeparator.unicode());
+    qsizetype start = entry.size();
+    while (start > 0 && entry[start - 1] != separator)
+        --start;
+    return entry.sliced(start);
+}
+
+void copyInto(QByteArray& buffer, QByteArrayView bytes) {
+    buffer.resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), buffer.begin());
 }
 
 double share(int done, int count) {
@@ -51,16 +61,18 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
         // entries and separators in turn however the entries were encoded; its length is
         // known up front, so it grows only when the entries change meanwhile.
         QByteArray result;
+        // The entry being joined; its buffer keeps its room from one entry to the next.
+        QByteArray entry;
         const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
         // The bound is read once: entries appended meanwhile are not joined by this press.
         for (int i = 1; i <= count; ++i) {
             trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
             trap(116, [&] { ui.progressBar1.setValue(share(i, ui.listView1.itemCount())); });
-            QByteArray entry;
-            trap(118, [&] { entry = ui.listView1.itemBytes(i); });
+            // An entry that cannot be read joins as an empty one.
+            entry.resize(0);
+            trap(118, [&] { copyInto(entry, ui.listView1.itemBytesAt(i)); });
             trap(120, [&] {
-                ui.progressBar1.setText(QStringLiteral("Processing: ") +
-                                        decode8Bit(fileNamePart(entry)));
+                ui.progressBar1.setText(QStringLiteral("Processing: "), fileNamePart(entry));
             });
             trap(122, [&] { ui.events.processEvents(); });
             trap(124, [&] {

@@ -150,6 +150,11 @@ QByteArray ListModel::itemBytes(int item) const {
     return m_texts.bytes(item - 1);
 }
 
+QByteArrayView ListModel::itemBytesAt(int item) const {
+    checkItem(item);
+    return m_texts.at(item - 1);
+}
+
 QString ListModel::itemSubItem(int item, int subItem) const {
     checkItem(item);
     if (subItem < 1)

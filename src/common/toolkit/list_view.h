@@ -28,6 +28,8 @@ public:
     virtual void appendItemBytes(QByteArrayView bytes) = 0;
     virtual void appendItemBlock(QByteArray bytes) = 0;
     virtual QByteArray itemBytes(int item) const = 0;
+    // An item's bytes without a copy, valid until the list next changes.
+    virtual QByteArrayView itemBytesAt(int item) const = 0;
     // The bytes of all items together.
     virtual qsizetype byteCount() const = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
