@@ -26,8 +26,8 @@ bool HeadlessClipboard::setText(const QString& text, int /*format*/) {
     return true;
 }
 
-bool HeadlessClipboard::setUtf8Text(const QByteArray& text, int format) {
-    return setText(decode8Bit(text), format);
+bool HeadlessClipboard::setUtf8Text(const QByteArrayList& text, int format) {
+    return setText(decode8Bit(text.join()), format);
 }
 
 } // namespace tavrolin::headless

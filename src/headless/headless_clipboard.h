@@ -11,7 +11,7 @@ class HeadlessClipboard : public Clipboard {
 public:
     bool clear() override;
     bool setText(const QString& text, int format) override;
-    bool setUtf8Text(const QByteArray& text, int format) override;
+    bool setUtf8Text(const QByteArrayList& text, int format) override;
 
     void holdForAttempts(int attempts) { m_busyAttempts = attempts; }
     int attempts() const { return m_attempts; }

@@ -39,12 +39,6 @@ struct PaddedCell {
 
 PaddedCell paddedCell(QByteArray bytes, int width);
 
-// Appends the cell padded to its column's width, then a tab.
-void appendPaddedCell(QByteArray& line, QByteArrayView bytes, int width);
-
-// Removes the spaces that end the text.
-void dropTrailingSpaces(QByteArray& text);
-
 // Every line of either output ends so, the last line included.
 inline constexpr QByteArrayView kLineEnd = "\r\n";
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <utility>
 
 namespace tavrolin::qt {
 
@@ -16,6 +17,30 @@ bool reportsOwnership() {
     const QString platform = QGuiApplication::platformName();
     return platform != u"offscreen" && platform != u"minimal";
 }
+
+// Plain text held as the UTF-8 pieces it was given in, joined and decoded only when it is
+// pasted: a long copied text costs no copy before then. Decoded as decode8Bit does, it keeps a
+// leading byte-order mark, which QMimeData's own decoding would drop.
+class PiecedText : public QMimeData {
+public:
+    explicit PiecedText(QByteArrayList pieces) : m_pieces(std::move(pieces)) {}
+
+    QStringList formats() const override { return {kPlainText}; }
+    bool hasFormat(const QString& mimeType) const override { return mimeType == kPlainText; }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        if (mimeType != kPlainText)
+            return {};
+        if (type.id() == QMetaType::QString)
+            return decode8Bit(m_pieces.join());
+        return m_pieces.join();
+    }
+
+private:
+    static inline const QString kPlainText = QStringLiteral("text/plain");
+    QByteArrayList m_pieces;
+};
 
 } // namespace
 
@@ -31,15 +56,9 @@ bool QtClipboard::setText(const QString& text, int /*format*/) {
     return !reportsOwnership() || clipboard->ownsClipboard();
 }
 
-bool QtClipboard::setUtf8Text(const QByteArray& text, int format) {
-    // Plain text kept as UTF-8 is decoded only when it is pasted. Decoding it drops a leading
-    // byte-order mark, so a text that starts with one goes as UTF-16.
-    if (text.startsWith("\xEF\xBB\xBF"))
-        return setText(decode8Bit(text), format);
-    auto* data = new QMimeData;
-    data->setData(QStringLiteral("text/plain"), text);
+bool QtClipboard::setUtf8Text(const QByteArrayList& text, int /*format*/) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setMimeData(data);
+    clipboard->setMimeData(new PiecedText(text));
     return !reportsOwnership() || clipboard->ownsClipboard();
 }
 

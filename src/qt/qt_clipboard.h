@@ -10,7 +10,7 @@ class QtClipboard : public Clipboard {
 public:
     bool clear() override;
     bool setText(const QString& text, int format) override;
-    bool setUtf8Text(const QByteArray& text, int format) override;
+    bool setUtf8Text(const QByteArrayList& text, int format) override;
     std::optional<QString> text() const override;
 };
 

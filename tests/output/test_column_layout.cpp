@@ -2,6 +2,7 @@
 
 #include "common/text_encoding.h"
 #include "output/column_layout.h"
+#include "output/copied_text.h"
 
 #include <QTest>
 
@@ -105,9 +106,10 @@ void TestColumnLayout::paddedCell() {
     // The file writes the cell as its text and a count of spaces; the clipboard appends it.
     const PaddedCell cell = tavrolin::paddedCell(encode8Bit(text), width);
     QCOMPARE(decode8Bit(cell.bytes) + QString(cell.padding, u' ') + u'\t', appended);
-    QByteArray line = "before\t";
-    appendPaddedCell(line, encode8Bit(text), width);
-    QCOMPARE(decode8Bit(line), u"before\t"_s + appended);
+    CopiedText line;
+    line.append("before\t");
+    line.appendPaddedCell(encode8Bit(text), width);
+    QCOMPARE(decode8Bit(line.pieces().join()), u"before\t"_s + appended);
 }
 
 QTEST_GUILESS_MAIN(TestColumnLayout)

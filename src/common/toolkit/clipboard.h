@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <optional>
 
@@ -14,8 +14,9 @@ public:
     virtual bool clear() = 0;
     // Format 0 is the default text format.
     virtual bool setText(const QString& text, int format) = 0;
-    // The same for a text given as UTF-8, so that a long one need not be held as UTF-16 too.
-    virtual bool setUtf8Text(const QByteArray& text, int format) = 0;
+    // The same for a text given as UTF-8 pieces, one after the other: a long text is then
+    // neither joined nor held as UTF-16 before it is pasted.
+    virtual bool setUtf8Text(const QByteArrayList& text, int format) = 0;
     // The text on the clipboard; nothing when it holds no text.
     virtual std::optional<QString> text() const = 0;
 };
