@@ -115,19 +115,35 @@ QString decode8Bit(QByteArrayView bytes) {
 }
 
 qsizetype decodedLength(QByteArrayView bytes) {
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const qsizetype size = bytes.size();
     qsizetype units = 0;
     qsizetype i = 0;
-    while (i < bytes.size()) {
+    while (i < size) {
         const qsizetype ascii = asciiRunEnd(bytes, i);
         units += ascii - i;
         i = ascii;
-        if (i == bytes.size())
-            break;
-        // A four-byte sequence is a surrogate pair; a byte outside any valid sequence is kept
-        // as one unit.
-        const qsizetype length = validSequenceLength(bytes, i);
-        units += length == 4 ? 2 : 1;
-        i += length > 0 ? length : 1;
+        // Runs of two- and three-byte characters are measured here without leaving the loop;
+        // anything else, a kept byte included, goes through the full check.
+        while (i < size && at(i) >= 0x80) {
+            const unsigned char lead = at(i);
+            if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size && isContinuation(at(i + 1))) {
+                i += 2;
+                ++units;
+                continue;
+            }
+            if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && i + 2 < size &&
+                isContinuation(at(i + 1)) && isContinuation(at(i + 2))) {
+                i += 3;
+                ++units;
+                continue;
+            }
+            // A four-byte sequence is a surrogate pair; a byte outside any valid sequence is
+            // kept as one unit.
+            const qsizetype length = validSequenceLength(bytes, i);
+            units += length == 4 ? 2 : 1;
+            i += length > 0 ? length : 1;
+        }
     }
     return units;
 }
