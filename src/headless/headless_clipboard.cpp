@@ -19,15 +19,11 @@ bool HeadlessClipboard::clear() {
     return true;
 }
 
-bool HeadlessClipboard::setText(const QString& text, int /*format*/) {
+bool HeadlessClipboard::setUtf8Text(const QByteArrayList& text, int /*format*/) {
     if (!attempt())
         return false;
-    m_text = text;
+    m_text = decode8Bit(text.join());
     return true;
-}
-
-bool HeadlessClipboard::setUtf8Text(const QByteArrayList& text, int format) {
-    return setText(decode8Bit(text.join()), format);
 }
 
 } // namespace tavrolin::headless

@@ -49,14 +49,8 @@ bool QtClipboard::clear() {
     return true;
 }
 
-bool QtClipboard::setText(const QString& text, int /*format*/) {
-    // The program only ever asks for the default text format.
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(text);
-    return !reportsOwnership() || clipboard->ownsClipboard();
-}
-
 bool QtClipboard::setUtf8Text(const QByteArrayList& text, int /*format*/) {
+    // The program only ever asks for the default text format.
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(new PiecedText(text));
     return !reportsOwnership() || clipboard->ownsClipboard();
