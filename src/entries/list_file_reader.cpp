@@ -48,6 +48,8 @@ void EntrySplitter::feed(QByteArrayView bytes) {
     // only once the line it ended has been cut.
     const char* const data = bytes.data();
     const auto next = [&](char end, qsizetype from) {
+        if (from >= size)
+            return size;
         const void* found = std::memchr(data + from, end, size_t(size - from));
         return found == nullptr ? size : static_cast<const char*>(found) - data;
     };
