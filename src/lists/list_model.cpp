@@ -2,6 +2,7 @@
 
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
+#include "shown_cell.h"
 
 #include <iterator>
 #include <limits>
@@ -11,10 +12,6 @@ namespace tavrolin {
 
 namespace {
 
-// A cell shows at most this many characters, so painting a row does not depend on the length
-// of its text; the whole text is kept for saving and copying.
-constexpr qsizetype kShownCharacters = 2000;
-
 [[noreturn]] void indexOutOfBounds() {
     throw RuntimeError::of(error::IndexOutOfBounds);
 }
@@ -23,23 +20,6 @@ constexpr qsizetype kShownCharacters = 2000;
 void checkRoom(qsizetype count, qsizetype more) {
     if (more > std::numeric_limits<int>::max() - count)
         throw RuntimeError::of(error::OutOfMemory);
-}
-
-// What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes
-// on, and its cut never splits a surrogate pair. Only the start of a long text is decoded.
-QString cellText(QStringView text) {
-    if (text.size() <= kShownCharacters)
-        return shownText(text.toString());
-    qsizetype shown = kShownCharacters;
-    if (text[shown - 1].isHighSurrogate() && text[shown].isLowSurrogate())
-        --shown;
-    QString cut = text.first(shown).toString();
-    cut += QChar(0x2026);
-    return shownText(std::move(cut));
-}
-
-QString cellText(QByteArrayView bytes) {
-    return cellText(decode8Bit(decodablePrefix(bytes, kShownCharacters + 1)));
 }
 
 } // namespace
@@ -60,8 +40,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
-            return cellText(m_texts.at(index.row()));
-        return cellText(itemSubItem(index.row() + 1, index.column()));
+            return shownCell(m_texts.at(index.row()));
+        return shownCell(itemSubItem(index.row() + 1, index.column()));
     }
     if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
         return m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
