@@ -77,7 +77,7 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             // A row unticked or moved while its line is built is not copied.
             whole = unchanged() && list.itemChecked(i);
             if (whole)
-                trap(146, [&] { text.appendPaddedCell(cellBytes(list, i, c), widths.of(c)); });
+                trap(146, [&] { text.appendPaddedCell(widths.padded(cellBytes(list, i, c), c)); });
         }
         if (!whole) {
             text.truncate(lineStart);

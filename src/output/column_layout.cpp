@@ -7,8 +7,17 @@
 
 namespace tavrolin {
 
-void ColumnWidths::fit(QByteArrayView bytes) {
-    m_measuring = std::max(m_measuring, int(decodedLength(bytes)));
+qsizetype ColumnWidths::measure(const QByteArray& bytes) {
+    if (bytes.isEmpty() || bytes.constData() != m_lastMeasured.constData() ||
+        bytes.size() != m_lastMeasured.size()) {
+        m_lastWidth = decodedLength(bytes);
+        m_lastMeasured = bytes;
+    }
+    return m_lastWidth;
+}
+
+void ColumnWidths::fit(const QByteArray& bytes) {
+    m_measuring = std::max(m_measuring, int(measure(bytes)));
 }
 
 void ColumnWidths::endColumn() {
@@ -19,16 +28,8 @@ int ColumnWidths::of(int column) const {
     return m_widths.value(column - 1);
 }
 
-namespace {
-
-qsizetype paddingFor(QByteArrayView bytes, int width) {
-    return std::max<qsizetype>(width - decodedLength(bytes), 0);
-}
-
-} // namespace
-
-PaddedCell paddedCell(QByteArray bytes, int width) {
-    const qsizetype padding = paddingFor(bytes, width);
+PaddedCell ColumnWidths::padded(QByteArray bytes, int column) {
+    const qsizetype padding = std::max<qsizetype>(of(column) - measure(bytes), 0);
     return {std::move(bytes), padding};
 }
 

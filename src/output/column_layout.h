@@ -15,21 +15,6 @@ namespace tavrolin {
 // decoded nor copied to be measured and written; widths are still counted in the UTF-16 units
 // of the decoded text (decodedLength), as the text is shown.
 
-// The widths of the columns, measured one column after the other.
-class ColumnWidths {
-public:
-    // Widens the column being measured to hold the text.
-    void fit(QByteArrayView bytes);
-    // Keeps the measured width as the next column's and starts measuring a new column.
-    void endColumn();
-    // The width of column c, counted from 1; 0 for a column that was not measured.
-    int of(int column) const;
-
-private:
-    QList<int> m_widths;
-    int m_measuring = 0;
-};
-
 // A cell as it is written: its bytes, shared rather than copied, and the spaces that pad it to
 // its column's width. A text wider than its column is neither cut nor padded.
 struct PaddedCell {
@@ -37,7 +22,29 @@ struct PaddedCell {
     qsizetype padding;
 };
 
-PaddedCell paddedCell(QByteArray bytes, int width);
+// The widths of the columns, measured one column after the other.
+class ColumnWidths {
+public:
+    // Widens the column being measured to hold the text.
+    void fit(const QByteArray& bytes);
+    // The text padded to the width of its column, c counted from 1.
+    PaddedCell padded(QByteArray bytes, int column);
+    // Keeps the measured width as the next column's and starts measuring a new column.
+    void endColumn();
+    // The width of column c, counted from 1; 0 for a column that was not measured.
+    int of(int column) const;
+
+private:
+    qsizetype measure(const QByteArray& bytes);
+
+    QList<int> m_widths;
+    int m_measuring = 0;
+    // The text measured last, shared, and its width: the single long result row, measured for
+    // its column's width, is not measured a second time for its padding. While it is held here
+    // no other text can have its address.
+    QByteArray m_lastMeasured;
+    qsizetype m_lastWidth = 0;
+};
 
 // Every line of either output ends so, the last line included.
 inline constexpr QByteArrayView kLineEnd = "\r\n";

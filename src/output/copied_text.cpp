@@ -1,9 +1,5 @@
 #include "copied_text.h"
 
-#include "common/text_encoding.h"
-
-#include <algorithm>
-
 namespace tavrolin {
 
 namespace {
@@ -26,19 +22,18 @@ void CopiedText::append(QByteArrayView bytes) {
     m_size += bytes.size();
 }
 
-void CopiedText::appendPaddedCell(const QByteArray& cell, int width) {
-    const qsizetype padding = std::max<qsizetype>(width - decodedLength(cell), 0);
-    if (cell.size() >= kSharedFrom) {
-        m_pieces.append({cell, cell.size(), true});
-        m_size += cell.size();
+void CopiedText::appendPaddedCell(const PaddedCell& cell) {
+    if (cell.bytes.size() >= kSharedFrom) {
+        m_pieces.append({cell.bytes, cell.bytes.size(), true});
+        m_size += cell.bytes.size();
     } else {
-        append(cell);
+        append(cell.bytes);
     }
     QByteArray& tail = ownTail();
-    tail.append(padding, ' ');
+    tail.append(cell.padding, ' ');
     tail.append('\t');
     m_pieces.last().length = tail.size();
-    m_size += padding + 1;
+    m_size += cell.padding + 1;
 }
 
 void CopiedText::truncate(qsizetype size) {

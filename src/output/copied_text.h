@@ -1,5 +1,7 @@
 #pragma once
 
+#include "column_layout.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QByteArrayView>
@@ -14,8 +16,8 @@ namespace tavrolin {
 class CopiedText {
 public:
     qsizetype size() const { return m_size; }
-    // Appends the cell padded to its column's width, then a tab.
-    void appendPaddedCell(const QByteArray& cell, int width);
+    // Appends the cell and its padding, then a tab.
+    void appendPaddedCell(const PaddedCell& cell);
     void append(QByteArrayView bytes);
     void truncate(qsizetype size);
     void chop(qsizetype count) { truncate(m_size - count); }

@@ -173,8 +173,7 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
-        trap(164,
-             [&] { line.append(paddedCell(encode8Bit(list.columnCaption(c)), widths.of(c))); });
+        trap(164, [&] { line.append(widths.padded(encode8Bit(list.columnCaption(c)), c)); });
     }
     trap(170, [&] { file.writeHeader(line); });
 
@@ -197,7 +196,7 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             trap(192, [&] { events.processEvents(); });
             whole = stillWritten();
             if (whole)
-                trap(196, [&] { line.append(paddedCell(cellBytes(list, i, c), widths.of(c))); });
+                trap(196, [&] { line.append(widths.padded(cellBytes(list, i, c), c)); });
         }
         if (!whole)
             continue;

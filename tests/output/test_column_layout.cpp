@@ -104,11 +104,14 @@ void TestColumnLayout::paddedCell() {
     QFETCH(QString, appended);
 
     // The file writes the cell as its text and a count of spaces; the clipboard appends it.
-    const PaddedCell cell = tavrolin::paddedCell(encode8Bit(text), width);
+    ColumnWidths widths;
+    widths.fit(QByteArray(width, 'w'));
+    widths.endColumn();
+    const PaddedCell cell = widths.padded(encode8Bit(text), 1);
     QCOMPARE(decode8Bit(cell.bytes) + QString(cell.padding, u' ') + u'\t', appended);
     CopiedText line;
     line.append("before\t");
-    line.appendPaddedCell(encode8Bit(text), width);
+    line.appendPaddedCell(cell);
     QCOMPARE(decode8Bit(line.pieces().join()), u"before\t"_s + appended);
 }
 
