@@ -1,6 +1,8 @@
 #include "text_encoding.h"
 
 #include <QStringDecoder>
+#include <algorithm>
+#include <cstring>
 
 namespace tavrolin {
 
@@ -43,6 +45,22 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
         return 4;
     }
     return 0;
+}
+
+// Where the run of ASCII bytes from i ends, looked at a word at a time.
+qsizetype asciiRunEnd(QByteArrayView bytes, qsizetype i) {
+    constexpr quint64 kHighBits = 0x8080808080808080ULL;
+    const qsizetype size = bytes.size();
+    while (size - i >= qsizetype(sizeof(quint64))) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+        i += qsizetype(sizeof word);
+    }
+    while (i < size && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
 }
 
 // A byte-order mark is text like any other here: it is kept, not dropped. QString::fromUtf8
@@ -96,6 +114,47 @@ QString decode8Bit(QByteArrayView bytes) {
     return text;
 }
 
+qsizetype decodedLength(QByteArrayView bytes) {
+    const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
+    const qsizetype size = bytes.size();
+    qsizetype units = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype ascii = asciiRunEnd(bytes, i);
+        units += ascii - i;
+        i = ascii;
+        // Runs of two- and three-byte characters are measured here without leaving the loop;
+        // anything else, a kept byte included, goes through the full check.
+        while (i < size && at(i) >= 0x80) {
+            const unsigned char lead = at(i);
+            if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size && isContinuation(at(i + 1))) {
+                i += 2;
+                ++units;
+                continue;
+            }
+            if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && i + 2 < size &&
+                isContinuation(at(i + 1)) && isContinuation(at(i + 2))) {
+                i += 3;
+                ++units;
+                continue;
+            }
+            // A four-byte sequence is a surrogate pair; a byte outside any valid sequence is
+            // kept as one unit.
+            const qsizetype length = validSequenceLength(bytes, i);
+            units += length == 4 ? 2 : 1;
+            i += length > 0 ? length : 1;
+        }
+    }
+    return units;
+}
+
+QByteArrayView decodablePrefix(QByteArrayView bytes, qsizetype units) {
+    // A unit takes at most three bytes, and a sequence cut at the end changes only the units of
+    // its own at most three bytes, so one more sequence's room keeps the units asked for whole.
+    const qsizetype kMaxSequence = 4;
+    return bytes.first(std::min(bytes.size(), 3 * units + kMaxSequence));
+}
+
 QByteArray encode8Bit(QStringView text) {
     qsizetype runStart = 0;
     QByteArray bytes;
@@ -123,6 +182,32 @@ QString shownText(QString text) {
                 QChar(windows1252(static_cast<unsigned char>(text[i].unicode() - kEscapeBase)));
     }
     return text;
+}
+
+QByteArray shownBytes(QByteArray bytes) {
+    QByteArray shown;
+    qsizetype validStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        i = asciiRunEnd(bytes, i);
+        if (i == bytes.size())
+            break;
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        if (shown.isEmpty())
+            shown.reserve(bytes.size() + bytes.size() / 2);
+        shown.append(QByteArrayView(bytes).sliced(validStart, i - validStart));
+        const char16_t c = windows1252(static_cast<unsigned char>(bytes[i]));
+        shown.append(QStringView(&c, 1).toUtf8());
+        validStart = ++i;
+    }
+    if (validStart == 0)
+        return bytes;
+    shown.append(QByteArrayView(bytes).sliced(validStart));
+    return shown;
 }
 
 } // namespace tavrolin

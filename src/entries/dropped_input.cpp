@@ -8,8 +8,8 @@
 
 namespace tavrolin {
 
-// The same rules as EntrySplitter, on the text itself: going through the 8-bit encoding would
-// cost two conversions and could alter text that is not valid UTF-16.
+// The same rules as EntrySplitter, on the text itself; the list keeps each line as its 8-bit
+// bytes, so a lone surrogate that stands for no byte is not kept as it was.
 void appendTextLines(ListView& list, QStringView text) {
     const qsizetype size = text.size();
     qsizetype start = 0;

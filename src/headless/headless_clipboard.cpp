@@ -1,5 +1,7 @@
 #include "headless_clipboard.h"
 
+#include "common/text_encoding.h"
+
 namespace tavrolin::headless {
 
 bool HeadlessClipboard::attempt() {
@@ -17,10 +19,10 @@ bool HeadlessClipboard::clear() {
     return true;
 }
 
-bool HeadlessClipboard::setText(const QString& text, int /*format*/) {
+bool HeadlessClipboard::setUtf8Text(const QByteArrayList& text, int /*format*/) {
     if (!attempt())
         return false;
-    m_text = text;
+    m_text = decode8Bit(text.join());
     return true;
 }
 

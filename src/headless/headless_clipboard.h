@@ -10,7 +10,7 @@ namespace tavrolin::headless {
 class HeadlessClipboard : public Clipboard {
 public:
     bool clear() override;
-    bool setText(const QString& text, int format) override;
+    bool setUtf8Text(const QByteArrayList& text, int format) override;
 
     void holdForAttempts(int attempts) { m_busyAttempts = attempts; }
     int attempts() const { return m_attempts; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/text_encoding.h"
 #include "common/toolkit/progress_bar.h"
 
 #include <QList>
@@ -12,6 +13,9 @@ class HeadlessProgressBar : public ProgressBar {
 public:
     void setValue(double value) override { m_values.append(value); }
     void setText(const QString& text) override { m_texts.append(text); }
+    void setText(const QString& prefix, QByteArrayView bytes) override {
+        m_texts.append(prefix + decode8Bit(bytes));
+    }
 
     double value() const { return m_values.isEmpty() ? 0.0 : m_values.last(); }
     QString text() const {

@@ -2,6 +2,7 @@
 
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
+#include "shown_cell.h"
 
 #include <iterator>
 #include <limits>
@@ -11,10 +12,6 @@ namespace tavrolin {
 
 namespace {
 
-// A cell shows at most this many characters, so painting a row does not depend on the length
-// of its text; the whole text is kept for saving and copying.
-constexpr qsizetype kShownCharacters = 2000;
-
 [[noreturn]] void indexOutOfBounds() {
     throw RuntimeError::of(error::IndexOutOfBounds);
 }
@@ -23,19 +20,6 @@ constexpr qsizetype kShownCharacters = 2000;
 void checkRoom(qsizetype count, qsizetype more) {
     if (more > std::numeric_limits<int>::max() - count)
         throw RuntimeError::of(error::OutOfMemory);
-}
-
-// What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes
-// on, and its cut never splits a surrogate pair.
-QString cellText(QStringView text) {
-    if (text.size() <= kShownCharacters)
-        return shownText(text.toString());
-    qsizetype shown = kShownCharacters;
-    if (text[shown - 1].isHighSurrogate() && text[shown].isLowSurrogate())
-        --shown;
-    QString cut = text.first(shown).toString();
-    cut += QChar(0x2026);
-    return shownText(std::move(cut));
 }
 
 } // namespace
@@ -56,8 +40,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
-            return cellText(m_texts.at(index.row()));
-        return cellText(itemSubItem(index.row() + 1, index.column()));
+            return shownCell(m_texts.at(index.row()));
+        return shownCell(itemSubItem(index.row() + 1, index.column()));
     }
     if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
         return m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
@@ -111,9 +95,24 @@ QString ListModel::columnCaption(int column) const {
     return m_captions[column - 1];
 }
 
-void ListModel::appendItem(QString text) {
+void ListModel::appendItem(QStringView text) {
+    appendItemBlock(encode8Bit(text));
+}
+
+void ListModel::appendItemBytes(QByteArrayView bytes) {
     checkRoom(m_texts.size(), 1);
-    m_texts.append(std::move(text));
+    m_texts.append(bytes);
+    appended();
+}
+
+void ListModel::appendItemBlock(QByteArray bytes) {
+    checkRoom(m_texts.size(), 1);
+    m_texts.append(std::move(bytes));
+    appended();
+}
+
+// The columns beside the text follow the text just appended.
+void ListModel::appended() {
     m_checked.push_back(false);
     if (!m_subItems.isEmpty())
         m_subItems.append(QStringList());
@@ -124,6 +123,16 @@ void ListModel::appendItem(QString text) {
 QString ListModel::itemText(int item) const {
     checkItem(item);
     return m_texts.text(item - 1);
+}
+
+QByteArray ListModel::itemBytes(int item) const {
+    checkItem(item);
+    return m_texts.bytes(item - 1);
+}
+
+QByteArrayView ListModel::itemBytesAt(int item) const {
+    checkItem(item);
+    return m_texts.at(item - 1);
 }
 
 QString ListModel::itemSubItem(int item, int subItem) const {
@@ -153,12 +162,12 @@ void ListModel::removeAll() {
     Q_EMIT itemsRemoved(0, removed);
 }
 
-void ListModel::setItemText(int item, QString text) {
+void ListModel::setItemText(int item, QStringView text) {
     checkItem(item);
     announceAppended();
     const int row = item - 1;
     PackedTexts replacement;
-    replacement.append(std::move(text));
+    replacement.append(text);
     const QString oldText = m_texts.text(row);
     m_texts.take(row, 1);
     m_texts.insert(row, std::move(replacement));

@@ -6,7 +6,10 @@
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
+#include "copied_text.h"
 #include "nothing_to_output.h"
+
+#include <utility>
 
 namespace tavrolin {
 
@@ -28,8 +31,8 @@ bool ClipboardClear(Clipboard& clipboard) {
     return retry([&] { return clipboard.clear(); });
 }
 
-bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format) {
-    return retry([&] { return clipboard.setText(text, format); });
+bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int format) {
+    return retry([&] { return clipboard.setUtf8Text(text, format); });
 }
 
 bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
@@ -52,12 +55,12 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             trap(110, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(114, [&] { widths.fit(cellText(list, r, c)); });
+            trap(114, [&] { widths.fit(cellBytes(list, r, c)); });
         }
         trap(124, [&] { widths.endColumn(); });
     }
 
-    QString text;
+    CopiedText text;
     int copied = 0;
     int rows = 0;
     trap(132, [&] { rows = list.itemCount(); });
@@ -74,7 +77,7 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             // A row unticked or moved while its line is built is not copied.
             whole = unchanged() && list.itemChecked(i);
             if (whole)
-                trap(146, [&] { appendPaddedCell(text, cellText(list, i, c), widths.of(c)); });
+                trap(146, [&] { text.appendPaddedCell(widths.padded(cellBytes(list, i, c), c)); });
         }
         if (!whole) {
             text.truncate(lineStart);
@@ -87,8 +90,8 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             if (text.size() > lineStart)
                 text.chop(1);
         });
-        trap(160, [&] { dropTrailingSpaces(text); });
-        trap(162, [&] { text += kLineEnd; });
+        trap(160, [&] { text.dropTrailingSpaces(); });
+        trap(162, [&] { text.append(kLineEnd); });
         ++copied;
     }
     // Putting no line there would only wipe what the user has on the clipboard.
@@ -98,7 +101,15 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // A clipboard held by another program throughout would otherwise be followed by the
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
-        if (!ClipboardSetText(clipboard, shownText(text), 0))
+        // As UTF-8 in pieces that share the long cells with the list: a copy of millions of
+        // entries is neither held a second time nor as UTF-16. Each piece shows alone as it
+        // does within the text, for every piece begins and ends next to a tab, a line end or
+        // nothing.
+        QByteArrayList shown = text.pieces();
+        text = {};
+        for (QByteArray& piece : shown)
+            piece = shownBytes(std::move(piece));
+        if (!ClipboardSetText(clipboard, shown, 0))
             throw RuntimeError::of(error::ClipboardBusy);
     });
     return true;

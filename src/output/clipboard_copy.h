@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QByteArrayList>
 
 namespace tavrolin {
 
@@ -18,9 +18,10 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
                                 Dialogs& dialogs);
 
 // Each tries its clipboard operation up to 1000 times in all, at once and without letting
-// events run, while another program holds the clipboard; true when an attempt succeeded.
+// events run, while another program holds the clipboard; true when an attempt succeeded. The
+// text is given as UTF-8 pieces, one after the other.
 bool ClipboardClear(Clipboard& clipboard);
-bool ClipboardSetText(Clipboard& clipboard, const QString& text, int format);
+bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int format);
 
 // "Copy Results To Clipboard": copies the results list and tells how to paste it, or that
 // nothing was copied and why.

@@ -1,10 +1,12 @@
 #include "qt_clipboard.h"
 
+#include "common/text_encoding.h"
 #include "drop_and_paste.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <utility>
 
 namespace tavrolin::qt {
 
@@ -16,6 +18,30 @@ bool reportsOwnership() {
     return platform != u"offscreen" && platform != u"minimal";
 }
 
+// Plain text held as the UTF-8 pieces it was given in, joined and decoded only when it is
+// pasted: a long copied text costs no copy before then. Decoded as decode8Bit does, it keeps a
+// leading byte-order mark, which QMimeData's own decoding would drop.
+class PiecedText : public QMimeData {
+public:
+    explicit PiecedText(QByteArrayList pieces) : m_pieces(std::move(pieces)) {}
+
+    QStringList formats() const override { return {kPlainText}; }
+    bool hasFormat(const QString& mimeType) const override { return mimeType == kPlainText; }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        if (mimeType != kPlainText)
+            return {};
+        if (type.id() == QMetaType::QString)
+            return decode8Bit(m_pieces.join());
+        return m_pieces.join();
+    }
+
+private:
+    static inline const QString kPlainText = QStringLiteral("text/plain");
+    QByteArrayList m_pieces;
+};
+
 } // namespace
 
 bool QtClipboard::clear() {
@@ -23,10 +49,10 @@ bool QtClipboard::clear() {
     return true;
 }
 
-bool QtClipboard::setText(const QString& text, int /*format*/) {
+bool QtClipboard::setUtf8Text(const QByteArrayList& text, int /*format*/) {
     // The program only ever asks for the default text format.
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(text);
+    clipboard->setMimeData(new PiecedText(text));
     return !reportsOwnership() || clipboard->ownsClipboard();
 }
 

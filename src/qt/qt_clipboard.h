@@ -9,7 +9,7 @@ namespace tavrolin::qt {
 class QtClipboard : public Clipboard {
 public:
     bool clear() override;
-    bool setText(const QString& text, int format) override;
+    bool setUtf8Text(const QByteArrayList& text, int format) override;
     std::optional<QString> text() const override;
 };
 

@@ -18,6 +18,14 @@ void QtProgressBar::setValue(double value) {
 
 void QtProgressBar::setText(const QString& text) {
     m_text = text;
+    m_bytes.resize(0);
+    scheduleShow();
+}
+
+void QtProgressBar::setText(const QString& prefix, QByteArrayView bytes) {
+    m_text = prefix;
+    m_bytes.resize(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), m_bytes.begin());
     scheduleShow();
 }
 
@@ -34,7 +42,7 @@ void QtProgressBar::show() {
     // The bar shows whole percentages; a value past either end of the scale is held there.
     const double clamped = std::isnan(m_value) ? 0.0 : std::clamp(m_value, 0.0, 100.0);
     m_widget->setValue(int(std::lround(clamped)));
-    m_widget->setLabel(shownText(m_text));
+    m_widget->setLabel(shownText(m_text + decode8Bit(m_bytes)));
 }
 
 } // namespace tavrolin::qt

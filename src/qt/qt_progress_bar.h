@@ -2,6 +2,8 @@
 
 #include "common/toolkit/progress_bar.h"
 
+#include <QByteArray>
+
 namespace tavrolin::qt {
 
 class LabelledProgressBar;
@@ -14,6 +16,7 @@ public:
 
     void setValue(double value) override;
     void setText(const QString& text) override;
+    void setText(const QString& prefix, QByteArrayView bytes) override;
 
 private:
     void scheduleShow();
@@ -21,7 +24,10 @@ private:
 
     LabelledProgressBar* m_widget;
     double m_value = 0;
+    // The text is m_text followed by m_bytes decoded; the bytes are copied into a buffer that
+    // keeps its room, so a text per entry costs no allocation.
     QString m_text;
+    QByteArray m_bytes;
     bool m_showScheduled = false;
 };
 

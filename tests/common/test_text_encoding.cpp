@@ -3,6 +3,7 @@
 #include "common/text_encoding.h"
 
 #include <QTest>
+#include <algorithm>
 #include <string_view>
 
 using namespace tavrolin;
@@ -56,6 +57,14 @@ void TestTextEncoding::decode8Bit_data() {
     // The low half of U+10080 is U+DC80 itself: encoding must not take it for a byte.
     QTest::newRow("escape after a pair")
         << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\xDCFF"sv);
+    QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBF"
+                                                        "a")
+                                          << u16(u"\xFEFF"
+                                                 u"a"sv);
+    // Long enough for the ASCII runs to be read a word at a time on either side.
+    QTest::newRow("long ASCII runs around kept bytes")
+        << QByteArray("abcdefghij\xC3\xA9klmnopqrstuv\xFFwxyz0123456789")
+        << u16(u"abcdefghij\x00E9klmnopqrstuv\xDCFFwxyz0123456789"sv);
 }
 
 void TestTextEncoding::decode8Bit() {
@@ -63,6 +72,13 @@ void TestTextEncoding::decode8Bit() {
     QFETCH(QString, text);
     QCOMPARE(tavrolin::decode8Bit(bytes), text);
     QCOMPARE(encode8Bit(text), bytes);
+    // Measured and cut without decoding, in agreement with the decoded text.
+    QCOMPARE(decodedLength(bytes), text.size());
+    for (qsizetype units = 0; units <= text.size(); ++units) {
+        const QString start = tavrolin::decode8Bit(decodablePrefix(bytes, units));
+        QCOMPARE(start.first(std::min(units + 1, text.size())),
+                 text.first(std::min(units + 1, text.size())));
+    }
 }
 
 void TestTextEncoding::everyByteSurvivesRoundTrip() {
@@ -89,6 +105,8 @@ void TestTextEncoding::shownText_data() {
     // The low half of U+10080 is U+DC80: it belongs to its pair and is no byte.
     QTest::newRow("escape after a pair")
         << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\x00FF"sv);
+    QTest::newRow("kept bytes after a long ASCII run")
+        << QByteArray("0123456789abcdef\x80\xE9") << u16(u"0123456789abcdef\x20AC\x00E9"sv);
 }
 
 void TestTextEncoding::shownText() {
@@ -97,6 +115,10 @@ void TestTextEncoding::shownText() {
     const QString text = tavrolin::decode8Bit(bytes);
     QCOMPARE(tavrolin::shownText(text), shown);
     QCOMPARE(encode8Bit(text), bytes);
+    const QByteArray shownUtf8 = tavrolin::shownBytes(bytes);
+    QCOMPARE(shownUtf8, shown.toUtf8());
+    if (bytes.isValidUtf8())
+        QCOMPARE(shownUtf8.constData(), bytes.constData());
 }
 
 QTEST_GUILESS_MAIN(TestTextEncoding)

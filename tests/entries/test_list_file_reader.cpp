@@ -1,8 +1,11 @@
 // Reading list files: which bytes end an entry, and that every other byte is kept.
 
 #include "common/text_encoding.h"
+#include "create/list_creation.h"
+#include "create/separator.h"
 #include "entries/list_file_reader.h"
 #include "headless/headless_toolkit.h"
+#include "output/result_file_writer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,7 +22,7 @@ constexpr qsizetype kChunk = 4 * 1024 * 1024;
 
 QStringList split(const QByteArray& bytes, qsizetype pieceSize) {
     QStringList entries;
-    EntrySplitter splitter([&](QString entry) { entries.append(std::move(entry)); });
+    EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
     for (qsizetype i = 0; i < bytes.size(); i += pieceSize)
         splitter.feed(QByteArrayView(bytes).sliced(i, std::min(pieceSize, bytes.size() - i)));
     splitter.finish();
@@ -162,6 +165,28 @@ void TestListFileReader::bytesKept() {
             joined += terminator;
     }
     QCOMPARE(encode8Bit(joined), bytes);
+
+    // Through the whole path, the entries joined by a creation and saved are the same bytes.
+    const QString path = m_dir.filePath(u"list.txt"_s);
+    HeadlessToolkit ui;
+    LoadTextFileToListView(ui.listView1, path, ui.dialogs);
+    Separator separator;
+    separator.set(terminator);
+    bool busy = false;
+    createList(ui.toolkit(), separator, busy);
+    ui.listView2.addColumn(u"R"_s);
+    ui.listView2.setItemChecked(1, true);
+    const QString saved = m_dir.filePath(u"result.csv"_s);
+    QVERIFY(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs));
+    QByteArray row = bytes;
+    if (row.endsWith(encode8Bit(terminator)))
+        row.chop(encode8Bit(terminator).size());
+    const qsizetype width = decode8Bit(row).size();
+    QFile result(saved);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), "R" + QByteArray(std::max<qsizetype>(width - 1, 0), ' ') + "\t\r\n" +
+                                   row + QByteArray(std::max<qsizetype>(1 - width, 0), ' ') +
+                                   "\t\r\n");
 }
 
 void TestListFileReader::hundredMegabyteLine() {

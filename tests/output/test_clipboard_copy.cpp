@@ -42,6 +42,14 @@ void TestClipboardCopy::copy_data() {
         << 0 << QStringList{u"+ab  "_s, u"+ c "_s, u"+   "_s} << u"ab\r\n c\r\n\r\n"_s;
     QTest::newRow("non-ASCII") << 1 << QStringList{u"+\u00E9\U0001F600|x"_s, u"+abcd|y"_s}
                                << u"\u00E9\U0001F600 \tx\r\nabcd\ty\r\n"_s;
+    // Cells of 64 KiB and more are shared with the list rather than copied into the text; they
+    // lose their trailing spaces, are padded and are shown as the short ones are.
+    const QString big(70'000, u'b');
+    QTest::newRow("long cells, trailing spaces lost")
+        << 1 << QStringList{u'+' + big + u"  |"_s, u"+a|"_s + big + u"   "_s}
+        << big + u"  \t\r\na"_s + QString(big.size() + 1, u' ') + u'\t' + big + u"\r\n"_s;
+    QTest::newRow("long cell of spaces and kept bytes")
+        << 0 << QStringList{u"+x"_s + QChar(0xDC80) + QString(70'000, u' ')} << u"x\u20AC\r\n"_s;
 }
 
 void TestClipboardCopy::copy() {

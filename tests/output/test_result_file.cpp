@@ -91,6 +91,14 @@ void TestResultFile::writer_data() {
     QTest::newRow("escaped bytes written back")
         << cap << QStringList{u'+' + decode8Bit("\xFF\xFEz\xC3")}
         << "Cap \t\r\n\xFF\xFEz\xC3\t\r\n"_ba;
+    // A byte-order mark and a kept byte are one unit each, a character beyond the BMP two.
+    QTest::newRow("widths as decoded, bytes as they were")
+        << QStringList{u"Caption"_s}
+        << QStringList{u'+' + decode8Bit("\xEF\xBB\xBF"
+                                         "a\xFF"),
+                       u'+' + decode8Bit("\xF0\x9F\x98\x80\xE9\x80")}
+        << "Caption\t\r\n\xEF\xBB\xBF"
+           "a\xFF    \t\r\n\xF0\x9F\x98\x80\xE9\x80   \t\r\n"_ba;
 }
 
 void TestResultFile::writer() {

@@ -227,6 +227,18 @@ void TestWindowLayout::resultShowsReadably_data() {
     const QString pairAtCut = QString(1999, u'a') + QStringLiteral("\U0001F600 end");
     QTest::newRow("pair at the cut") << pairAtCut << QString(1999, u'a') + QStringLiteral("\u2026")
                                      << pairAtCut + QStringLiteral("\r\n");
+    // Only the start of a long text is decoded for the cell; the cut still counts characters.
+    const QString wide(2500, QChar(0x6771));
+    QTest::newRow("long, three-byte characters")
+        << wide << QString(2000, QChar(0x6771)) + QStringLiteral("\u2026")
+        << wide + QStringLiteral("\r\n");
+    const QString keptAtCut = QString(1999, u'a') + decode8Bit("\xFF") + QString(500, u'b');
+    QTest::newRow("long, a kept byte at the cut")
+        << keptAtCut << QString(1999, u'a') + QStringLiteral("\u00FF\u2026")
+        << QString(1999, u'a') + QStringLiteral("\u00FF") + QString(500, u'b') +
+               QStringLiteral("\r\n");
+    const QString marked = QStringLiteral("\uFEFFlist");
+    QTest::newRow("byte-order mark first") << marked << marked << marked + QStringLiteral("\r\n");
 }
 
 // What the user reads in the list, on the progress bar and on the clipboard; saving keeps

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <optional>
 
@@ -11,8 +12,9 @@ public:
     virtual ~Clipboard() = default;
 
     virtual bool clear() = 0;
-    // Format 0 is the default text format.
-    virtual bool setText(const QString& text, int format) = 0;
+    // Format 0 is the default text format. The text is given as UTF-8 pieces, one after the
+    // other: a long text is then neither joined nor held as UTF-16 before it is pasted.
+    virtual bool setUtf8Text(const QByteArrayList& text, int format) = 0;
     // The text on the clipboard; nothing when it holds no text.
     virtual std::optional<QString> text() const = 0;
 };

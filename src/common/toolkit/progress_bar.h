@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace tavrolin {
@@ -11,6 +12,9 @@ public:
 
     virtual void setValue(double value) = 0;
     virtual void setText(const QString& text) = 0;
+    // The text prefix + decode8Bit(bytes), for a text set once per entry: a bar that draws
+    // later may keep the bytes and decode them only when it draws.
+    virtual void setText(const QString& prefix, QByteArrayView bytes) = 0;
 };
 
 } // namespace tavrolin
