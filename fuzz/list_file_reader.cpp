@@ -42,7 +42,7 @@ QList<QByteArray> expectedEntries(QByteArrayView bytes) {
 // Feeds the bytes in pieces whose sizes cycle through the given ones.
 QStringList split(QByteArrayView bytes, QByteArrayView pieceSizes) {
     QStringList entries;
-    EntrySplitter splitter([&](QString entry) { entries.append(std::move(entry)); });
+    EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
     qsizetype at = 0;
     for (qsizetype k = 0; at < bytes.size(); ++k) {
         qsizetype size = bytes.size();

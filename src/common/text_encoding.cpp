@@ -1,6 +1,7 @@
 #include "text_encoding.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace tavrolin {
 
@@ -94,6 +95,34 @@ QString decode8Bit(QByteArrayView bytes) {
     }
     text.append(fromValidUtf8(bytes.sliced(validStart)));
     return text;
+}
+
+qsizetype decodedLength(QByteArrayView bytes) {
+    // Valid UTF-8 gives a unit for each sequence and a second one for each four-byte sequence,
+    // which is a surrogate pair; counted per byte, the loop vectorises.
+    if (bytes.isValidUtf8()) {
+        qsizetype units = 0;
+        for (const char byte : bytes) {
+            const auto b = static_cast<unsigned char>(byte);
+            units += qsizetype(!isContinuation(b)) + qsizetype(b >= 0xF0);
+        }
+        return units;
+    }
+    qsizetype units = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++units) {
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length == 4)
+            ++units;
+        i += length > 0 ? length : 1;
+    }
+    return units;
+}
+
+QByteArrayView decodablePrefix(QByteArrayView bytes, qsizetype units) {
+    // A unit takes at most three bytes, and a sequence cut at the end changes only the units of
+    // its own at most three bytes, so one more sequence's room keeps the units asked for whole.
+    const qsizetype kMaxSequence = 4;
+    return bytes.first(std::min(bytes.size(), 3 * units + kMaxSequence));
 }
 
 QByteArray encode8Bit(QStringView text) {

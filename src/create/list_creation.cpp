@@ -3,6 +3,7 @@
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
+#include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
 #include "separator.h"
 
@@ -11,6 +12,12 @@
 namespace tavrolin {
 
 namespace {
+
+// The file-name part of an entry's bytes: the separator is ASCII, which no byte of a longer
+// UTF-8 sequence and no kept byte can be, so this decodes to the file-name part of its text.
+QByteArrayView fileNamePart(QByteArrayView entry) {
+    return entry.sliced(entry.lastIndexOf(char(kPathSeparator.unicode())) + 1);
+}
 
 double share(int done, int count) {
     if (count == 0)
@@ -37,30 +44,39 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
     // for the next press: the marker itself is never put between entries, unless the user
     // typed it as the answer above.
     QString joinWith = separator.text();
+    QByteArray joinBytes = encode8Bit(joinWith);
     int count = 0;
     if (!trap.test(110, [&] { return (count = ui.listView1.itemCount()) == 0; })) {
-        QString result;
+        // The result is built from the entries' bytes as they are, so it is the bytes of the
+        // entries and separators in turn however the entries were encoded; its length is
+        // known up front, so it grows only when the entries change meanwhile.
+        QByteArray result;
+        const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
         // The bound is read once: entries appended meanwhile are not joined by this press.
         for (int i = 1; i <= count; ++i) {
             trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
             trap(116, [&] { ui.progressBar1.setValue(share(i, ui.listView1.itemCount())); });
-            QString entry;
-            trap(118, [&] { entry = ui.listView1.itemText(i); });
+            QByteArray entry;
+            trap(118, [&] { entry = ui.listView1.itemBytes(i); });
             trap(120, [&] {
                 ui.progressBar1.setText(QStringLiteral("Processing: ") +
-                                        FileNameFromPath(entry, kPathSeparator));
+                                        decode8Bit(fileNamePart(entry)));
             });
             trap(122, [&] { ui.events.processEvents(); });
             trap(124, [&] {
-                if (!separator.isOtherMarker())
+                if (!separator.isOtherMarker() && separator.text() != joinWith) {
                     joinWith = separator.text();
+                    joinBytes = encode8Bit(joinWith);
+                }
+                if (i == 1)
+                    result.reserve(expected);
                 result += entry;
-                result += joinWith;
+                result += joinBytes;
             });
         }
         // No events ran since the last append, so this cuts exactly the trailing separator.
-        trap(128, [&] { result.chop(joinWith.size()); });
-        trap(130, [&] { ui.listView2.appendItem(std::move(result)); });
+        trap(128, [&] { result.chop(joinBytes.size()); });
+        trap(130, [&] { ui.listView2.appendItemBlock(std::move(result)); });
         trap(132, [&] { ui.form.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });
         trap(136, [&] { ui.progressBar1.setText(QStringLiteral("Progress Bar")); });

@@ -2,12 +2,13 @@
 
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
-#include "common/text_encoding.h"
 #include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_view.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tavrolin {
@@ -26,11 +27,11 @@ EntrySplitter::EntrySplitter(Sink sink) : m_sink(std::move(sink)) {}
 
 void EntrySplitter::emitLine(QByteArrayView bytes) {
     if (m_partial.isEmpty()) {
-        m_sink(decode8Bit(bytes));
+        m_sink(bytes);
         return;
     }
     m_partial.append(bytes);
-    m_sink(decode8Bit(m_partial));
+    m_sink(m_partial);
     m_partial.clear();
 }
 
@@ -43,18 +44,31 @@ void EntrySplitter::feed(QByteArrayView bytes) {
             start = 1;
         m_pendingCr = false;
     }
-    for (qsizetype i = start; i < size; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
+    // memchr finds each kind of line end a vector at a time; a position is searched for again
+    // only once the line it ended has been cut.
+    const char* const data = bytes.data();
+    const auto next = [&](char end, qsizetype from) {
+        const void* found = std::memchr(data + from, end, size_t(size - from));
+        return found == nullptr ? size : static_cast<const char*>(found) - data;
+    };
+    qsizetype nextCr = next('\r', start);
+    qsizetype nextLf = next('\n', start);
+    for (;;) {
+        qsizetype i = std::min(nextCr, nextLf);
+        if (i == size)
+            break;
         emitLine(bytes.sliced(start, i - start));
-        if (c == '\r') {
+        if (i == nextCr) {
             if (i + 1 == size)
                 m_pendingCr = true;
             else if (bytes[i + 1] == '\n')
                 ++i;
         }
         start = i + 1;
+        if (nextCr < start)
+            nextCr = next('\r', start);
+        if (nextLf < start)
+            nextLf = next('\n', start);
     }
     m_partial.append(bytes.sliced(start));
 }
@@ -77,7 +91,7 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         accessError();
-    EntrySplitter splitter([&list](QString entry) { list.appendItem(std::move(entry)); });
+    EntrySplitter splitter([&list](QByteArrayView entry) { list.appendItemBytes(entry); });
     QByteArray chunk;
     for (;;) {
         chunk.resize(kChunkSize);

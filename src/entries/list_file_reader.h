@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 #include <functional>
 
 namespace tavrolin {
@@ -12,10 +11,11 @@ class ListView;
 
 // Cuts 8-bit text into entries as it arrives: CR, CR LF and a lone LF each end an entry, so an
 // empty line is an empty entry; after the last terminator, the rest is one more entry unless it
-// is empty (a text file ends its last line with a terminator).
+// is empty (a text file ends its last line with a terminator). Entries leave as the bytes they
+// are, valid only during the call.
 class EntrySplitter {
 public:
-    using Sink = std::function<void(QString)>;
+    using Sink = std::function<void(QByteArrayView)>;
 
     explicit EntrySplitter(Sink sink);
     void feed(QByteArrayView bytes);

@@ -1,6 +1,7 @@
 #include "headless_list_view.h"
 
 #include "common/runtime_error.h"
+#include "common/text_encoding.h"
 
 #include <utility>
 
@@ -34,6 +35,21 @@ void HeadlessListView::appendItem(QString text) {
     if (m_failingTexts.contains(text))
         throw RuntimeError::of(error::OutOfMemory);
     ModelledListView::appendItem(std::move(text));
+}
+
+void HeadlessListView::checkAppendOf(QByteArrayView bytes) const {
+    if (!m_failingTexts.isEmpty() && m_failingTexts.contains(decode8Bit(bytes)))
+        throw RuntimeError::of(error::OutOfMemory);
+}
+
+void HeadlessListView::appendItemBytes(QByteArrayView bytes) {
+    checkAppendOf(bytes);
+    ModelledListView::appendItemBytes(bytes);
+}
+
+void HeadlessListView::appendItemBlock(QByteArray bytes) {
+    checkAppendOf(bytes);
+    ModelledListView::appendItemBlock(std::move(bytes));
 }
 
 QStringList HeadlessListView::texts() const {

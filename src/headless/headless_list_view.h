@@ -17,11 +17,14 @@ public:
     void select(int item);
 
     void appendItem(QString text) override;
+    void appendItemBytes(QByteArrayView bytes) override;
+    void appendItemBlock(QByteArray bytes) override;
     void failAppendOf(const QString& text) { m_failingTexts.insert(text); }
 
     QStringList texts() const;
 
 private:
+    void checkAppendOf(QByteArrayView bytes) const;
     void followRemoval(int first, int last);
     void followMove(int fromRow, int toRow);
 

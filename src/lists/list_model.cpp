@@ -26,7 +26,7 @@ void checkRoom(qsizetype count, qsizetype more) {
 }
 
 // What a cell shows of its text: a longer text ends in an ellipsis, so the user sees it goes
-// on, and its cut never splits a surrogate pair.
+// on, and its cut never splits a surrogate pair. Only the start of a long text is decoded.
 QString cellText(QStringView text) {
     if (text.size() <= kShownCharacters)
         return shownText(text.toString());
@@ -36,6 +36,10 @@ QString cellText(QStringView text) {
     QString cut = text.first(shown).toString();
     cut += QChar(0x2026);
     return shownText(std::move(cut));
+}
+
+QString cellText(QByteArrayView bytes) {
+    return cellText(decode8Bit(decodablePrefix(bytes, kShownCharacters + 1)));
 }
 
 } // namespace
@@ -111,9 +115,24 @@ QString ListModel::columnCaption(int column) const {
     return m_captions[column - 1];
 }
 
-void ListModel::appendItem(QString text) {
+void ListModel::appendItem(QStringView text) {
+    appendItemBlock(encode8Bit(text));
+}
+
+void ListModel::appendItemBytes(QByteArrayView bytes) {
     checkRoom(m_texts.size(), 1);
-    m_texts.append(std::move(text));
+    m_texts.append(bytes);
+    appended();
+}
+
+void ListModel::appendItemBlock(QByteArray bytes) {
+    checkRoom(m_texts.size(), 1);
+    m_texts.append(std::move(bytes));
+    appended();
+}
+
+// The columns beside the text follow the text just appended.
+void ListModel::appended() {
     m_checked.push_back(false);
     if (!m_subItems.isEmpty())
         m_subItems.append(QStringList());
@@ -124,6 +143,11 @@ void ListModel::appendItem(QString text) {
 QString ListModel::itemText(int item) const {
     checkItem(item);
     return m_texts.text(item - 1);
+}
+
+QByteArray ListModel::itemBytes(int item) const {
+    checkItem(item);
+    return m_texts.bytes(item - 1);
 }
 
 QString ListModel::itemSubItem(int item, int subItem) const {
@@ -153,12 +177,12 @@ void ListModel::removeAll() {
     Q_EMIT itemsRemoved(0, removed);
 }
 
-void ListModel::setItemText(int item, QString text) {
+void ListModel::setItemText(int item, QStringView text) {
     checkItem(item);
     announceAppended();
     const int row = item - 1;
     PackedTexts replacement;
-    replacement.append(std::move(text));
+    replacement.append(text);
     const QString oldText = m_texts.text(row);
     m_texts.take(row, 1);
     m_texts.insert(row, std::move(replacement));

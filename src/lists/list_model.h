@@ -7,7 +7,7 @@
 namespace tavrolin {
 
 // The items of one list: texts, check marks and sub-items in contiguous columns, so that a
-// million items cost their characters and a few bytes each. Handlers reach it through a list
+// million items cost their bytes and a few more each. Handlers reach it through a list
 // view and count items from 1; views read it as a table model with rows counted from 0 and the
 // check mark as Qt::CheckStateRole.
 //
@@ -35,13 +35,20 @@ public:
     void addColumn(const QString& caption);
     QString columnCaption(int column) const;
     int itemCount() const { return int(m_texts.size()); }
-    void appendItem(QString text);
+    void appendItem(QStringView text);
+    // The bytes as they are, kept and shown as decode8Bit decodes them; a block is taken in
+    // uncopied when it is the only item.
+    void appendItemBytes(QByteArrayView bytes);
+    void appendItemBlock(QByteArray bytes);
     QString itemText(int item) const;
+    // The item's bytes, shared rather than copied when it is the only item.
+    QByteArray itemBytes(int item) const;
+    qsizetype byteCount() const { return m_texts.byteCount(); }
     QString itemSubItem(int item, int subItem) const;
     bool itemChecked(int item) const;
     void removeItem(int item);
     void removeAll();
-    void setItemText(int item, QString text);
+    void setItemText(int item, QStringView text);
     // Moves the item by places (negative towards the top); views keep it selected.
     void moveItem(int item, int places);
     // What the user changes in a view, never the program.
@@ -51,8 +58,8 @@ public:
     // with a check mark or sub-item).
     quint64 rowGeneration() const { return m_rowGeneration; }
 
-    // The text of a zero-based row without a copy, valid until the items next change.
-    QStringView textAt(int row) const { return m_texts.at(row); }
+    // The bytes of a zero-based row without a copy, valid until the items next change.
+    QByteArrayView bytesAt(int row) const { return m_texts.at(row); }
 
     // Tells the views of the items appended since they last heard.
     void announceAppended();
@@ -74,6 +81,7 @@ Q_SIGNALS:
     void itemMoved(int fromRow, int toRow);
 
 private:
+    void appended();
     bool isAnnounced(const QModelIndex& index) const;
     void checkItem(int item) const;
 

@@ -37,11 +37,15 @@ int ModelledListView::columnWidth(int column) const {
 }
 
 void ModelledListView::appendItem(QString text) {
-    m_model.appendItem(std::move(text));
+    m_model.appendItem(text);
+}
+
+void ModelledListView::appendItemBlock(QByteArray bytes) {
+    m_model.appendItemBlock(std::move(bytes));
 }
 
 void ModelledListView::setItemText(int item, QString text) {
-    m_model.setItemText(item, std::move(text));
+    m_model.setItemText(item, text);
 }
 
 QString ModelledListView::itemSubItem(int item, int subItem) const {

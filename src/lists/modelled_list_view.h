@@ -23,6 +23,10 @@ public:
     int itemCount() const override { return m_model.itemCount(); }
     void appendItem(QString text) override;
     QString itemText(int item) const override { return m_model.itemText(item); }
+    void appendItemBytes(QByteArrayView bytes) override { m_model.appendItemBytes(bytes); }
+    void appendItemBlock(QByteArray bytes) override;
+    QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
+    qsizetype byteCount() const override { return m_model.byteCount(); }
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override { m_model.removeItem(item); }

@@ -1,5 +1,7 @@
 #include "packed_texts.h"
 
+#include "common/text_encoding.h"
+
 #include <utility>
 
 namespace tavrolin {
@@ -12,28 +14,36 @@ void PackedTexts::shiftEnds(qsizetype from, qsizetype by) {
         m_ends[i] += by;
 }
 
-QString PackedTexts::text(qsizetype i) const {
+QByteArray PackedTexts::bytes(qsizetype i) const {
     // The block holds exactly the texts: with one text, the block is that text.
-    return size() == 1 ? m_chars : at(i).toString();
+    return size() == 1 ? m_bytes : at(i).toByteArray();
 }
 
-void PackedTexts::append(QString&& text) {
+QString PackedTexts::text(qsizetype i) const {
+    return decode8Bit(at(i));
+}
+
+void PackedTexts::append(QByteArray&& bytes) {
     if (!isEmpty()) {
-        append(QStringView(text));
+        append(QByteArrayView(bytes));
         return;
     }
-    m_ends.append(text.size());
-    m_chars = std::move(text);
+    m_ends.append(bytes.size());
+    m_bytes = std::move(bytes);
 }
 
-void PackedTexts::append(QStringView text) {
-    m_ends.append(m_chars.size() + text.size());
+void PackedTexts::append(QByteArrayView bytes) {
+    m_ends.append(m_bytes.size() + bytes.size());
     try {
-        m_chars.append(text);
+        m_bytes.append(bytes);
     } catch (...) {
         m_ends.removeLast();
         throw;
     }
+}
+
+void PackedTexts::append(QStringView text) {
+    append(encode8Bit(text));
 }
 
 void PackedTexts::append(PackedTexts&& texts) {
@@ -47,9 +57,9 @@ void PackedTexts::insert(qsizetype i, PackedTexts&& texts) {
     }
     const qsizetype count = texts.size();
     const qsizetype start = startOf(i);
-    const qsizetype length = texts.m_chars.size();
+    const qsizetype length = texts.m_bytes.size();
     m_ends.reserve(m_ends.size() + count);
-    m_chars.insert(start, texts.m_chars);
+    m_bytes.insert(start, texts.m_bytes);
     // With the room reserved, nothing below can fail.
     m_ends.insert(i, count, start);
     for (qsizetype k = 0; k < count; ++k)
@@ -64,11 +74,11 @@ PackedTexts PackedTexts::take(qsizetype first, qsizetype count) {
     PackedTexts taken;
     const qsizetype start = startOf(first);
     const qsizetype length = startOf(first + count) - start;
-    taken.m_chars = m_chars.sliced(start, length);
+    taken.m_bytes = m_bytes.sliced(start, length);
     taken.m_ends.reserve(count);
     for (qsizetype i = first; i < first + count; ++i)
         taken.m_ends.append(m_ends[i] - start);
-    m_chars.remove(start, length);
+    m_bytes.remove(start, length);
     m_ends.remove(first, count);
     shiftEnds(first, -length);
     return taken;

@@ -1,30 +1,39 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
 
 namespace tavrolin {
 
-// A sequence of texts kept in one block of characters, each text ending where the next begins.
-// A million short texts cost their characters and one offset each, not a million allocations.
-// Appending is amortised constant; inserting or taking in the middle moves what follows.
-// A sequence of one text takes that text in and hands it out shared, so a single long text (a
-// created list of millions of characters) is never copied.
+// A sequence of texts kept as their 8-bit bytes in one block, each text ending where the next
+// begins. A million short texts cost their bytes and one offset each, not a million
+// allocations, and a text loaded from a file is kept as the bytes it came in: it is decoded
+// only where it is shown or edited. Appending is amortised constant; inserting or taking in the
+// middle moves what follows. A sequence of one text takes that text in and hands it out shared,
+// so a single long text (a created list of millions of bytes) is never copied.
 class PackedTexts {
 public:
     qsizetype size() const { return m_ends.size(); }
     bool isEmpty() const { return m_ends.isEmpty(); }
+    // The bytes of all texts together.
+    qsizetype byteCount() const { return m_bytes.size(); }
 
     // Valid until the texts next change.
-    QStringView at(qsizetype i) const {
-        return QStringView(m_chars).sliced(startOf(i), m_ends[i] - startOf(i));
+    QByteArrayView at(qsizetype i) const {
+        return QByteArrayView(m_bytes).sliced(startOf(i), m_ends[i] - startOf(i));
     }
 
-    // A copy of text i; shared when it is the only one.
+    // A copy of the bytes of text i; shared when it is the only one.
+    QByteArray bytes(qsizetype i) const;
+    // Text i decoded as decode8Bit does.
     QString text(qsizetype i) const;
 
-    void append(QString&& text);
+    void append(QByteArray&& bytes);
+    void append(QByteArrayView bytes);
+    // Stored as encode8Bit encodes it.
     void append(QStringView text);
     // Into an empty sequence the block moves in without a copy.
     void append(PackedTexts&& texts);
@@ -36,7 +45,7 @@ private:
     qsizetype startOf(qsizetype i) const { return i == 0 ? 0 : m_ends[i - 1]; }
     void shiftEnds(qsizetype from, qsizetype by);
 
-    QString m_chars;
+    QByteArray m_bytes;
     QList<qsizetype> m_ends;
 };
 

@@ -8,6 +8,8 @@
 #include "common/toolkit/toolkit.h"
 #include "nothing_to_output.h"
 
+#include <utility>
+
 namespace tavrolin {
 
 namespace {
@@ -52,12 +54,12 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             trap(110, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(114, [&] { widths.fit(cellText(list, r, c)); });
+            trap(114, [&] { widths.fit(cellBytes(list, r, c)); });
         }
         trap(124, [&] { widths.endColumn(); });
     }
 
-    QString text;
+    QByteArray text;
     int copied = 0;
     int rows = 0;
     trap(132, [&] { rows = list.itemCount(); });
@@ -74,7 +76,7 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             // A row unticked or moved while its line is built is not copied.
             whole = unchanged() && list.itemChecked(i);
             if (whole)
-                trap(146, [&] { appendPaddedCell(text, cellText(list, i, c), widths.of(c)); });
+                trap(146, [&] { appendPaddedCell(text, cellBytes(list, i, c), widths.of(c)); });
         }
         if (!whole) {
             text.truncate(lineStart);
@@ -98,7 +100,10 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     // A clipboard held by another program throughout would otherwise be followed by the
     // "copied" message alone, and the user would paste something else.
     trap(168, [&] {
-        if (!ClipboardSetText(clipboard, shownText(text), 0))
+        // The bytes go as soon as they are decoded: the text is not held in both forms while
+        // the clipboard takes it.
+        const QString shown = shownText(decode8Bit(std::exchange(text, {})));
+        if (!ClipboardSetText(clipboard, shown, 0))
             throw RuntimeError::of(error::ClipboardBusy);
     });
     return true;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
-#include <QString>
-#include <QStringView>
 
 namespace tavrolin {
 
@@ -10,12 +10,16 @@ namespace tavrolin {
 // text, and each cell is padded with spaces to its column's width and followed by a tab. The
 // file measures the captions too and keeps each line's last tab; the clipboard measures the
 // rows only and drops the last tab and the spaces before it.
+//
+// Cells are handled as their 8-bit bytes, so that a result of millions of characters is neither
+// decoded nor copied to be measured and written; widths are still counted in the UTF-16 units
+// of the decoded text (decodedLength), as the text is shown.
 
 // The widths of the columns, measured one column after the other.
 class ColumnWidths {
 public:
     // Widens the column being measured to hold the text.
-    void fit(QStringView text);
+    void fit(QByteArrayView bytes);
     // Keeps the measured width as the next column's and starts measuring a new column.
     void endColumn();
     // The width of column c, counted from 1; 0 for a column that was not measured.
@@ -26,22 +30,22 @@ private:
     int m_measuring = 0;
 };
 
-// A cell as it is written: its text, shared rather than copied, and the spaces that pad it to
+// A cell as it is written: its bytes, shared rather than copied, and the spaces that pad it to
 // its column's width. A text wider than its column is neither cut nor padded.
 struct PaddedCell {
-    QString text;
+    QByteArray bytes;
     qsizetype padding;
 };
 
-PaddedCell paddedCell(const QString& text, int width);
+PaddedCell paddedCell(QByteArray bytes, int width);
 
 // Appends the cell padded to its column's width, then a tab.
-void appendPaddedCell(QString& line, QStringView text, int width);
+void appendPaddedCell(QByteArray& line, QByteArrayView bytes, int width);
 
 // Removes the spaces that end the text.
-void dropTrailingSpaces(QString& text);
+void dropTrailingSpaces(QByteArray& text);
 
 // Every line of either output ends so, the last line included.
-inline constexpr QStringView kLineEnd = u"\r\n";
+inline constexpr QByteArrayView kLineEnd = "\r\n";
 
 } // namespace tavrolin

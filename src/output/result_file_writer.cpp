@@ -27,8 +27,7 @@ constexpr int kProgressTextEvery = 1000;
 }
 
 // A line of the result file, kept as its padded cells. The result row can hold tens of millions
-// of characters; the line is encoded and written a block at a time rather than copied into one
-// string and one buffer.
+// of bytes; each cell is written as the bytes it is kept in rather than copied into one buffer.
 using PaddedLine = QList<PaddedCell>;
 
 // The progress steps that open each pass, each with its own statement numbers: the test that a
@@ -100,7 +99,7 @@ private:
         if (!m_file && !m_held)
             noFile();
         for (const PaddedCell& cell : line) {
-            writeText(cell.text);
+            write(cell.bytes);
             writeSpaces(cell.padding);
             write(QByteArrayView("\t", 1));
         }
@@ -114,18 +113,6 @@ private:
         }
         if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
             throw RuntimeError::of(error::DeviceIo, m_file->errorString());
-    }
-
-    // A block never ends between the two halves of a surrogate pair, so each block encodes as
-    // its part of the whole text would.
-    void writeText(QStringView text) {
-        while (!text.isEmpty()) {
-            qsizetype size = std::min(kBlock, text.size());
-            if (size < text.size() && text[size - 1].isHighSurrogate())
-                ++size;
-            write(encode8Bit(text.first(size)));
-            text = text.sliced(size);
-        }
     }
 
     void writeSpaces(qsizetype count) {
@@ -166,14 +153,14 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
     int columns = 0;
     trap(110, [&] { columns = list.columnCount(); });
     for (int c = 1; c <= columns; ++c) {
-        trap(114, [&] { widths.fit(list.columnCaption(c)); });
+        trap(114, [&] { widths.fit(encode8Bit(list.columnCaption(c))); });
         int rows = 0;
         trap(118, [&] { rows = list.itemCount(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { events.processEvents(); });
             if (!unchanged())
                 break;
-            trap(126, [&] { widths.fit(cellText(list, r, c)); });
+            trap(126, [&] { widths.fit(cellBytes(list, r, c)); });
         }
         trap(136, [&] { widths.endColumn(); });
     }
@@ -186,7 +173,8 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
-        trap(164, [&] { line.append(paddedCell(list.columnCaption(c), widths.of(c))); });
+        trap(164,
+             [&] { line.append(paddedCell(encode8Bit(list.columnCaption(c)), widths.of(c))); });
     }
     trap(170, [&] { file.writeHeader(line); });
 
@@ -209,7 +197,7 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
             trap(192, [&] { events.processEvents(); });
             whole = stillWritten();
             if (whole)
-                trap(196, [&] { line.append(paddedCell(cellText(list, i, c), widths.of(c))); });
+                trap(196, [&] { line.append(paddedCell(cellBytes(list, i, c), widths.of(c))); });
         }
         if (!whole)
             continue;

@@ -89,7 +89,7 @@ void EntryListKeys::startEditing(int row) {
     m_list->scrollTo(index);
     // The whole text, not the shortened one the cell shows, with kept bytes shown as the cell
     // shows them.
-    m_shownText = shownText(m_items.textAt(row).toString());
+    m_shownText = shownText(m_items.itemText(row + 1));
     auto* editor = new QLineEdit(m_shownText, m_list->viewport());
     editor->setObjectName(QStringLiteral("ListView1Editor"));
     editor->setGeometry(m_list->visualRect(index));

@@ -76,7 +76,7 @@ public:
         : m_list(list)
         , m_row(row)
         , m_oldText(std::move(oldText))
-        , m_newText(list.textAt(row).toString()) {}
+        , m_newText(list.itemText(row + 1)) {}
 
     void undo() override { m_list.setItemText(m_row + 1, m_oldText); }
     void redo() override { m_list.setItemText(m_row + 1, m_newText); }

@@ -27,7 +27,7 @@ struct Fixture : testing::HeadlessForm {
 // What a list file with the same text as bytes would give.
 QStringList asListFile(const QString& text) {
     QStringList entries;
-    EntrySplitter splitter([&](QString entry) { entries.append(std::move(entry)); });
+    EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
     splitter.feed(encode8Bit(text));
     splitter.finish();
     return entries;

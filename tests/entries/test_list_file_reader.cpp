@@ -19,7 +19,7 @@ constexpr qsizetype kChunk = 4 * 1024 * 1024;
 
 QStringList split(const QByteArray& bytes, qsizetype pieceSize) {
     QStringList entries;
-    EntrySplitter splitter([&](QString entry) { entries.append(std::move(entry)); });
+    EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
     for (qsizetype i = 0; i < bytes.size(); i += pieceSize)
         splitter.feed(QByteArrayView(bytes).sliced(i, std::min(pieceSize, bytes.size() - i)));
     splitter.finish();

@@ -10,7 +10,7 @@ namespace {
 QStringList contents(const PackedTexts& texts) {
     QStringList list;
     for (qsizetype i = 0; i < texts.size(); ++i)
-        list.append(texts.at(i).toString());
+        list.append(texts.text(i));
     return list;
 }
 

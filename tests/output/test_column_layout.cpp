@@ -1,5 +1,6 @@
 // How both outputs line their columns up: the widths of the columns and the padded cells.
 
+#include "common/text_encoding.h"
 #include "output/column_layout.h"
 
 #include <QTest>
@@ -15,9 +16,9 @@ QList<int> measured(const QStringList& captions, const QList<QStringList>& rows,
     ColumnWidths widths;
     for (int c = 0; c < columns; ++c) {
         if (!captions.isEmpty())
-            widths.fit(captions.at(c));
+            widths.fit(encode8Bit(captions.at(c)));
         for (const QStringList& row : rows)
-            widths.fit(row.at(c));
+            widths.fit(encode8Bit(row.at(c)));
         widths.endColumn();
     }
     QList<int> result;
@@ -57,9 +58,20 @@ void TestColumnLayout::widths_data() {
     QTest::newRow("each column its own")
         << QStringList() << QList<QStringList>{{u"long first cell"_s, u"x"_s}}
         << QList<int>{15, 1, 0};
-    // Lengths are counted in 16-bit units: a character beyond the BMP counts twice.
+    // Lengths are counted in the 16-bit units of the text as decoded, not in its bytes: a
+    // character beyond the BMP counts twice, a kept byte (here E9 and a lone continuation
+    // byte) once, as does a byte-order mark.
     QTest::newRow("surrogate pair")
         << QStringList() << QList<QStringList>{{u"\U0001F600"_s}} << QList<int>{2, 0};
+    QTest::newRow("two- and three-byte characters")
+        << QStringList() << QList<QStringList>{{u"Zürich"_s}, {u"東京タワー"_s}}
+        << QList<int>{6, 0};
+    QTest::newRow("kept bytes") << QStringList()
+                                << QList<QStringList>{{u"caf"_s + QChar(0xDCE9) + QChar(0xDC80)}}
+                                << QList<int>{5, 0};
+    QTest::newRow("byte-order mark and a pair after a kept byte")
+        << QStringList() << QList<QStringList>{{u"\uFEFFab"_s}, {QChar(0xDCF0) + u"\U0001F600"_s}}
+        << QList<int>{3, 0};
 }
 
 void TestColumnLayout::widths() {
@@ -80,6 +92,9 @@ void TestColumnLayout::paddedCell_data() {
     QTest::newRow("empty in a wide column") << QString() << 3 << u"   \t"_s;
     QTest::newRow("empty in an empty column") << QString() << 0 << u"\t"_s;
     QTest::newRow("own spaces are kept") << u"a  "_s << 4 << u"a   \t"_s;
+    QTest::newRow("padded by characters, not bytes") << u"éé"_s << 4 << u"éé  \t"_s;
+    QTest::newRow("a kept byte is one character")
+        << u"a"_s + QChar(0xDCFF) << 3 << u"a"_s + QChar(0xDCFF) + u" \t"_s;
 }
 
 void TestColumnLayout::paddedCell() {
@@ -88,11 +103,11 @@ void TestColumnLayout::paddedCell() {
     QFETCH(QString, appended);
 
     // The file writes the cell as its text and a count of spaces; the clipboard appends it.
-    const PaddedCell cell = tavrolin::paddedCell(text, width);
-    QCOMPARE(cell.text + QString(cell.padding, u' ') + u'\t', appended);
-    QString line = u"before\t"_s;
-    appendPaddedCell(line, text, width);
-    QCOMPARE(line, u"before\t"_s + appended);
+    const PaddedCell cell = tavrolin::paddedCell(encode8Bit(text), width);
+    QCOMPARE(decode8Bit(cell.bytes) + QString(cell.padding, u' ') + u'\t', appended);
+    QByteArray line = "before\t";
+    appendPaddedCell(line, encode8Bit(text), width);
+    QCOMPARE(decode8Bit(line), u"before\t"_s + appended);
 }
 
 QTEST_GUILESS_MAIN(TestColumnLayout)

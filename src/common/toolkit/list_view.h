@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace tavrolin {
@@ -19,6 +21,15 @@ public:
     // A new last item with the given text, empty sub-items and a clear check mark.
     virtual void appendItem(QString text) = 0;
     virtual QString itemText(int item) const = 0;
+    // The routes for bulk text, which keep an item as the 8-bit bytes it came in (decode8Bit
+    // gives its text): appending bytes copied into the list, appending a block of bytes that
+    // the list takes in uncopied when it is its only item, and an item's bytes, shared rather
+    // than copied when it is the only item.
+    virtual void appendItemBytes(QByteArrayView bytes) = 0;
+    virtual void appendItemBlock(QByteArray bytes) = 0;
+    virtual QByteArray itemBytes(int item) const = 0;
+    // The bytes of all items together.
+    virtual qsizetype byteCount() const = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;
