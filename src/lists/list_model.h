@@ -40,9 +40,14 @@ public:
     // uncopied when it is the only item.
     void appendItemBytes(QByteArrayView bytes);
     void appendItemBlock(QByteArray bytes);
+    // The texts as new items, announced as one burst; into an empty list the block moves in
+    // without a copy. When it fails, the items and the texts are as they were.
+    void appendItems(PackedTexts&& texts);
     QString itemText(int item) const;
     // The item's bytes, shared rather than copied when it is the only item.
     QByteArray itemBytes(int item) const;
+    // The item's bytes without a copy, valid until the items next change.
+    QByteArrayView itemByteView(int item) const;
     qsizetype byteCount() const { return m_texts.byteCount(); }
     QString itemSubItem(int item, int subItem) const;
     bool itemChecked(int item) const;
@@ -81,7 +86,7 @@ Q_SIGNALS:
     void itemMoved(int fromRow, int toRow);
 
 private:
-    void appended();
+    void appended(qsizetype count);
     bool isAnnounced(const QModelIndex& index) const;
     void checkItem(int item) const;
 

@@ -4,6 +4,7 @@
 #include "list_model.h"
 
 #include <QList>
+#include <utility>
 
 namespace tavrolin {
 
@@ -27,6 +28,8 @@ public:
     void appendItemBlock(QByteArray bytes) override;
     QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
+    QByteArrayView itemByteView(int item) const override { return m_model.itemByteView(item); }
+    void appendItems(PackedTexts&& texts) override { m_model.appendItems(std::move(texts)); }
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override { m_model.removeItem(item); }

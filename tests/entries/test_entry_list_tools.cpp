@@ -4,6 +4,7 @@
 #include "common/error_report.h"
 #include "entries/entry_list_tools.h"
 #include "headless_form.h"
+#include "packed_entries.h"
 
 #include <QTest>
 
@@ -18,7 +19,7 @@ enum class Tool { Ascending, Descending, Reverse, Unique, Trim, NoEmpty, Split }
 // Bytes that are not UTF-8 (E9 and FF), as the lists hold them.
 const QString kKeptBytes = u"caf"_s + QChar(0xDCE9) + QChar(0xDCFF);
 
-QStringList apply(Tool tool, const QStringList& entries) {
+PackedTexts applied(Tool tool, const EntryBytes& entries) {
     const QLocale english(QLocale::English);
     switch (tool) {
     case Tool::Ascending:
@@ -37,6 +38,11 @@ QStringList apply(Tool tool, const QStringList& entries) {
         break;
     }
     return splitAt(entries, u", "_s);
+}
+
+// The tool on the entries kept as the list keeps them, as bytes.
+QStringList apply(Tool tool, const QStringList& entries) {
+    return testing::textsOf(applied(tool, testing::PackedEntries(entries).bytes()));
 }
 
 void fill(ListView& list, const QStringList& entries) {
@@ -139,7 +145,8 @@ void TestEntryListTools::wrap() {
     QFETCH(QString, after);
     QFETCH(QString, entry);
     QFETCH(QString, expected);
-    QCOMPARE(wrapped({entry}, {before, after}), QStringList{expected});
+    const testing::PackedEntries entries({entry});
+    QCOMPARE(testing::textsOf(wrapped(entries.bytes(), {before, after})), QStringList{expected});
 }
 
 // Every tool on the form: refused under the busy pointer, nothing shown on an empty list.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/packed_texts.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -30,6 +32,12 @@ public:
     virtual QByteArray itemBytes(int item) const = 0;
     // The bytes of all items together.
     virtual qsizetype byteCount() const = 0;
+    // An item's bytes without a copy, valid until the list next changes. Only reads, so more
+    // than one thread may call it at once.
+    virtual QByteArrayView itemByteView(int item) const = 0;
+    // Appends the texts as new items, the views hearing of them once; into an empty list their
+    // block moves in without a copy. When it fails, the list and the texts are as they were.
+    virtual void appendItems(PackedTexts&& texts) = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;

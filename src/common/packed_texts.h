@@ -31,6 +31,10 @@ public:
     // Text i decoded as decode8Bit does.
     QString text(qsizetype i) const;
 
+    // Room for this many texts and bytes in all, so that building a sequence of known size
+    // allocates once.
+    void reserve(qsizetype texts, qsizetype bytes);
+
     void append(QByteArray&& bytes);
     void append(QByteArrayView bytes);
     // Stored as encode8Bit encodes it.

@@ -23,6 +23,11 @@ QString PackedTexts::text(qsizetype i) const {
     return decode8Bit(at(i));
 }
 
+void PackedTexts::reserve(qsizetype texts, qsizetype bytes) {
+    m_ends.reserve(texts);
+    m_bytes.reserve(bytes);
+}
+
 void PackedTexts::append(QByteArray&& bytes) {
     if (!isEmpty()) {
         append(QByteArrayView(bytes));
