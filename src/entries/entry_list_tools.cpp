@@ -100,6 +100,7 @@ PackedTexts withoutDuplicates(const EntryBytes& entries) {
         if (seen.size() != before)
             unique.append(entry);
     }
+    unique.fit();
     return unique;
 }
 
@@ -119,6 +120,7 @@ PackedTexts withSpacesTrimmed(const EntryBytes& entries) {
         else
             appendText(trimmed, result);
     }
+    trimmed.fit();
     return trimmed;
 }
 
@@ -130,6 +132,7 @@ PackedTexts withoutEmpty(const EntryBytes& entries) {
         if (!entry.isEmpty())
             kept.append(entry);
     }
+    kept.fit();
     return kept;
 }
 
@@ -182,6 +185,7 @@ PackedTexts splitAt(const EntryBytes& entries, const QString& separator) {
                 appendText(parts, part);
         }
     }
+    parts.fit();
     return parts;
 }
 
