@@ -39,14 +39,14 @@ QString locationOf(EntryListTool tool) {
 // does not change, which it does not until the tool has built the new list.
 EntryBytes entriesOf(const ListView& list) {
     return {list.itemCount(), list.byteCount(),
-            [&list](qsizetype index) { return list.itemByteView(int(index) + 1); }};
+            [&list](qsizetype index) { return list.itemBytesAt(int(index) + 1); }};
 }
 
 bool sameEntries(const ListView& list, const PackedTexts& entries) {
     if (entries.size() != list.itemCount() || entries.byteCount() != list.byteCount())
         return false;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries.at(i) != list.itemByteView(int(i) + 1))
+        if (entries.at(i) != list.itemBytesAt(int(i) + 1))
             return false;
     }
     return true;

@@ -163,7 +163,7 @@ QByteArray ListModel::itemBytes(int item) const {
     return m_texts.bytes(item - 1);
 }
 
-QByteArrayView ListModel::itemByteView(int item) const {
+QByteArrayView ListModel::itemBytesAt(int item) const {
     checkItem(item);
     return m_texts.at(item - 1);
 }

@@ -46,8 +46,8 @@ public:
     QString itemText(int item) const;
     // The item's bytes, shared rather than copied when it is the only item.
     QByteArray itemBytes(int item) const;
-    // The item's bytes without a copy, valid until the items next change.
-    QByteArrayView itemByteView(int item) const;
+    // Without a copy, valid until the items next change.
+    QByteArrayView itemBytesAt(int item) const;
     qsizetype byteCount() const { return m_texts.byteCount(); }
     QString itemSubItem(int item, int subItem) const;
     bool itemChecked(int item) const;

@@ -27,8 +27,8 @@ public:
     void appendItemBytes(QByteArrayView bytes) override { m_model.appendItemBytes(bytes); }
     void appendItemBlock(QByteArray bytes) override;
     QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
+    QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
-    QByteArrayView itemByteView(int item) const override { return m_model.itemByteView(item); }
     void appendItems(PackedTexts&& texts) override { m_model.appendItems(std::move(texts)); }
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }

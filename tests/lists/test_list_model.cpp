@@ -156,7 +156,7 @@ void TestListModel::editsMatchAPlainList() {
                 expected.append({text, false, {}});
             // Into an empty list the block moves in: the same bytes, not a copy.
             if (wasEmpty && bytes != nullptr)
-                QCOMPARE(model.itemByteView(1).data(), bytes);
+                QCOMPARE(model.itemBytesAt(1).data(), bytes);
             break;
         }
         case u'-':

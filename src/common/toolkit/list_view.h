@@ -30,11 +30,10 @@ public:
     virtual void appendItemBytes(QByteArrayView bytes) = 0;
     virtual void appendItemBlock(QByteArray bytes) = 0;
     virtual QByteArray itemBytes(int item) const = 0;
+    // An item's bytes without a copy, valid until the list next changes.
+    virtual QByteArrayView itemBytesAt(int item) const = 0;
     // The bytes of all items together.
     virtual qsizetype byteCount() const = 0;
-    // An item's bytes without a copy, valid until the list next changes. Only reads, so more
-    // than one thread may call it at once.
-    virtual QByteArrayView itemByteView(int item) const = 0;
     // Appends the texts as new items, the views hearing of them once; into an empty list their
     // block moves in without a copy. When it fails, the list and the texts are as they were.
     virtual void appendItems(PackedTexts&& texts) = 0;
