@@ -5,13 +5,15 @@
 #include "entry_list_tools.h"
 
 #include <functional>
+#include <new>
 #include <optional>
+#include <utility>
 
 namespace tavrolin {
 
 namespace {
 
-using Transform = std::function<QStringList(const QStringList&)>;
+using Transform = std::function<PackedTexts(const EntryBytes&)>;
 
 QString locationOf(EntryListTool tool) {
     switch (tool) {
@@ -33,35 +35,47 @@ QString locationOf(EntryListTool tool) {
     return QStringLiteral("Form1.ListView1_Wrap");
 }
 
-QStringList entriesOf(const ListView& list) {
-    QStringList entries;
-    const int count = list.itemCount();
-    entries.reserve(count);
-    for (int item = 1; item <= count; ++item)
-        entries.append(list.itemText(item));
-    return entries;
+// The entry list as the tools read it, without a copy: the views stay valid while the list
+// does not change, which it does not until the tool has built the new list.
+EntryBytes entriesOf(const ListView& list) {
+    return {list.itemCount(), list.byteCount(),
+            [&list](qsizetype index) { return list.itemBytesAt(int(index) + 1); }};
+}
+
+bool sameEntries(const ListView& list, const PackedTexts& entries) {
+    if (entries.size() != list.itemCount() || entries.byteCount() != list.byteCount())
+        return false;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries.at(i) != list.itemBytesAt(int(i) + 1))
+            return false;
+    }
+    return true;
+}
+
+// The new entries go in as one burst, their block moving into the emptied list without a
+// copy. Should the burst fail, it leaves the list as it was and the entries go in one by one,
+// so that an entry that fails to append is reported and the others still come.
+void appendEntries(Trap& trap, ListView& list, PackedTexts&& entries) {
+    try {
+        list.appendItems(std::move(entries));
+        return;
+    } catch (const RuntimeError&) {
+    } catch (const std::bad_alloc&) {
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        trap(114, [&] { list.appendItemBytes(entries.at(i)); });
 }
 
 // Statements from 104 on. Removing all the entries and appending the new ones within one
 // handler is one step for undo, and the old entries move into the history without a copy.
-// A tool that changes nothing, or could not work out the new list, leaves the list alone. An
-// entry that fails to append is reported and the others still come.
+// A tool that changes nothing, or could not work out the new list, leaves the list alone.
 void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
     trap(104, [&] { ui.form.setPointer(pointer::Hourglass); });
-    bool read = false;
-    QStringList entries;
-    trap(106, [&] {
-        entries = entriesOf(ui.listView1);
-        read = true;
-    });
-    std::optional<QStringList> changed;
-    if (read)
-        trap(108, [&] { changed = transform(entries); });
-    if (!trap.test(110, [&] { return !changed || *changed == entries; })) {
-        entries.clear();
+    std::optional<PackedTexts> changed;
+    trap(108, [&] { changed = transform(entriesOf(ui.listView1)); });
+    if (!trap.test(110, [&] { return !changed || sameEntries(ui.listView1, *changed); })) {
         trap(112, [&] { ui.listView1.removeAll(); });
-        for (QString& entry : *changed)
-            trap(114, [&] { ui.listView1.appendItem(std::move(entry)); });
+        appendEntries(trap, ui.listView1, std::move(*changed));
     }
     trap(116, [&] { ui.form.setPointer(pointer::Default); });
 }
@@ -75,22 +89,22 @@ Transform transformOf(EntryListTool tool, const WrapTexts& wrap) {
     case EntryListTool::SortAscending:
     case EntryListTool::SortDescending: {
         const bool descending = tool == EntryListTool::SortDescending;
-        return [descending](const QStringList& entries) {
+        return [descending](const EntryBytes& entries) {
             return sortedNaturally(entries, descending, sortingLocale());
         };
     }
     case EntryListTool::Reverse:
-        return [](const QStringList& entries) { return reversed(entries); };
+        return [](const EntryBytes& entries) { return reversed(entries); };
     case EntryListTool::RemoveDuplicates:
-        return [](const QStringList& entries) { return withoutDuplicates(entries); };
+        return [](const EntryBytes& entries) { return withoutDuplicates(entries); };
     case EntryListTool::TrimSpaces:
-        return [](const QStringList& entries) { return withSpacesTrimmed(entries); };
+        return [](const EntryBytes& entries) { return withSpacesTrimmed(entries); };
     case EntryListTool::RemoveEmpty:
-        return [](const QStringList& entries) { return withoutEmpty(entries); };
+        return [](const EntryBytes& entries) { return withoutEmpty(entries); };
     case EntryListTool::Wrap:
         break;
     }
-    return [wrap](const QStringList& entries) { return wrapped(entries, wrap); };
+    return [wrap](const EntryBytes& entries) { return wrapped(entries, wrap); };
 }
 
 } // namespace
@@ -114,8 +128,8 @@ void splitEntries(Toolkit& ui, bool creating, const QString& separator) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_Split"));
     if (trap.test(100, [&] { return refused(ui, creating) || separator.isEmpty(); }))
         return;
-    replaceEntries(
-        trap, ui, [&separator](const QStringList& entries) { return splitAt(entries, separator); });
+    replaceEntries(trap, ui,
+                   [&separator](const EntryBytes& entries) { return splitAt(entries, separator); });
 }
 
 } // namespace tavrolin

@@ -52,6 +52,12 @@ void HeadlessListView::appendItemBlock(QByteArray bytes) {
     ModelledListView::appendItemBlock(std::move(bytes));
 }
 
+void HeadlessListView::appendItems(PackedTexts&& texts) {
+    for (qsizetype i = 0; !m_failingTexts.isEmpty() && i < texts.size(); ++i)
+        checkAppendOf(texts.at(i));
+    ModelledListView::appendItems(std::move(texts));
+}
+
 QStringList HeadlessListView::texts() const {
     QStringList result;
     for (int i = 1; i <= itemCount(); ++i)

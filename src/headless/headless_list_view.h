@@ -19,6 +19,8 @@ public:
     void appendItem(QString text) override;
     void appendItemBytes(QByteArrayView bytes) override;
     void appendItemBlock(QByteArray bytes) override;
+    // Fails as a whole when any of the texts would.
+    void appendItems(PackedTexts&& texts) override;
     void failAppendOf(const QString& text) { m_failingTexts.insert(text); }
 
     QStringList texts() const;

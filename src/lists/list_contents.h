@@ -1,6 +1,6 @@
 #pragma once
 
-#include "packed_texts.h"
+#include "common/packed_texts.h"
 
 #include <QList>
 #include <QStringList>

@@ -102,20 +102,33 @@ void ListModel::appendItem(QStringView text) {
 void ListModel::appendItemBytes(QByteArrayView bytes) {
     checkRoom(m_texts.size(), 1);
     m_texts.append(bytes);
-    appended();
+    appended(1);
 }
 
 void ListModel::appendItemBlock(QByteArray bytes) {
     checkRoom(m_texts.size(), 1);
     m_texts.append(std::move(bytes));
-    appended();
+    appended(1);
 }
 
-// The columns beside the text follow the text just appended.
-void ListModel::appended() {
-    m_checked.push_back(false);
+void ListModel::appendItems(PackedTexts&& texts) {
+    const qsizetype count = texts.size();
+    if (count == 0)
+        return;
+    checkRoom(m_texts.size(), count);
+    // The columns beside the texts make their room first: once the texts are in, nothing fails.
+    m_checked.reserve(m_checked.size() + size_t(count));
     if (!m_subItems.isEmpty())
-        m_subItems.append(QStringList());
+        m_subItems.reserve(m_subItems.size() + count);
+    m_texts.append(std::move(texts));
+    appended(count);
+}
+
+// The columns beside the texts follow the count texts just appended.
+void ListModel::appended(qsizetype count) {
+    m_checked.resize(m_checked.size() + size_t(count), false);
+    if (!m_subItems.isEmpty())
+        m_subItems.resize(m_texts.size());
     if (m_announce == Announce::FromEventLoop && !std::exchange(m_announcing, true))
         QMetaObject::invokeMethod(this, &ListModel::announceAppended, Qt::QueuedConnection);
 }

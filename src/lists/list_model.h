@@ -40,6 +40,9 @@ public:
     // uncopied when it is the only item.
     void appendItemBytes(QByteArrayView bytes);
     void appendItemBlock(QByteArray bytes);
+    // The texts as new items, announced as one burst; into an empty list the block moves in
+    // without a copy. When it fails, the items and the texts are as they were.
+    void appendItems(PackedTexts&& texts);
     QString itemText(int item) const;
     // The item's bytes, shared rather than copied when it is the only item.
     QByteArray itemBytes(int item) const;
@@ -83,7 +86,7 @@ Q_SIGNALS:
     void itemMoved(int fromRow, int toRow);
 
 private:
-    void appended();
+    void appended(qsizetype count);
     bool isAnnounced(const QModelIndex& index) const;
     void checkItem(int item) const;
 

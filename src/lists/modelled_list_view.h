@@ -4,6 +4,7 @@
 #include "list_model.h"
 
 #include <QList>
+#include <utility>
 
 namespace tavrolin {
 
@@ -28,6 +29,7 @@ public:
     QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
     QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
+    void appendItems(PackedTexts&& texts) override { m_model.appendItems(std::move(texts)); }
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override { m_model.removeItem(item); }

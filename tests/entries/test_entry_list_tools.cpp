@@ -4,6 +4,7 @@
 #include "common/error_report.h"
 #include "entries/entry_list_tools.h"
 #include "headless_form.h"
+#include "packed_entries.h"
 
 #include <QTest>
 
@@ -17,8 +18,10 @@ enum class Tool { Ascending, Descending, Reverse, Unique, Trim, NoEmpty, Split }
 
 // Bytes that are not UTF-8 (E9 and FF), as the lists hold them.
 const QString kKeptBytes = u"caf"_s + QChar(0xDCE9) + QChar(0xDCFF);
+// A character of four bytes, a surrogate pair in the text.
+const QString kGrin = u"\U0001F600"_s;
 
-QStringList apply(Tool tool, const QStringList& entries) {
+PackedTexts applied(Tool tool, const EntryBytes& entries, const QString& separator) {
     const QLocale english(QLocale::English);
     switch (tool) {
     case Tool::Ascending:
@@ -36,7 +39,12 @@ QStringList apply(Tool tool, const QStringList& entries) {
     case Tool::Split:
         break;
     }
-    return splitAt(entries, u", "_s);
+    return splitAt(entries, separator);
+}
+
+// The tool on the entries kept as the list keeps them, as bytes.
+QStringList apply(Tool tool, const QStringList& entries, const QString& separator) {
+    return testing::textsOf(applied(tool, testing::PackedEntries(entries).bytes(), separator));
 }
 
 void fill(ListView& list, const QStringList& entries) {
@@ -70,52 +78,84 @@ void TestEntryListTools::transform_data() {
     QTest::addColumn<Tool>("tool");
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("expected");
+    // Where Split splits.
+    QTest::addColumn<QString>("separator");
+    const auto row = [](const char* name, Tool tool, const QStringList& entries,
+                        const QStringList& expected, const QString& separator = u", "_s) {
+        QTest::newRow(name) << tool << entries << expected << separator;
+    };
 
     const QStringList empty;
     for (Tool tool : {Tool::Ascending, Tool::Reverse, Tool::Unique, Tool::Trim, Tool::Split})
-        QTest::addRow("empty list %d", int(tool)) << tool << empty << empty;
+        QTest::addRow("empty list %d", int(tool)) << tool << empty << empty << u", "_s;
 
-    QTest::newRow("numbers by value")
-        << Tool::Ascending << QStringList{u"item10"_s, u"item2"_s, u"item1"_s}
-        << QStringList{u"item1"_s, u"item2"_s, u"item10"_s};
-    QTest::newRow("case ignored, equal keys keep order")
-        << Tool::Ascending << QStringList{u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s}
-        << QStringList{u"a"_s, u"A"_s, u"b"_s, u"B"_s, u"b"_s};
-    QTest::newRow("Z to A keeps equal keys in order")
-        << Tool::Descending << QStringList{u"b"_s, u"a"_s, u"B"_s, u"item2"_s, u"item10"_s}
-        << QStringList{u"item10"_s, u"item2"_s, u"b"_s, u"B"_s, u"a"_s};
-    QTest::newRow("accents beside their letter")
-        << Tool::Ascending << QStringList{u"zoo"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"Ete"_s}
-        << QStringList{u"Ete"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"zoo"_s};
-    QTest::newRow("kept bytes sorted, not altered")
-        << Tool::Ascending << QStringList{kKeptBytes, u"b"_s, u"a"_s}
-        << QStringList{u"a"_s, u"b"_s, kKeptBytes};
-    QTest::newRow("reverse") << Tool::Reverse << QStringList{u"a"_s, u""_s, u"c"_s}
-                             << QStringList{u"c"_s, u""_s, u"a"_s};
-    QTest::newRow("duplicates exact, first stays")
-        << Tool::Unique << QStringList{u"b"_s, u"a"_s, u"B"_s, u"b"_s, u""_s, u"a"_s, u""_s}
-        << QStringList{u"b"_s, u"a"_s, u"B"_s, u""_s};
-    QTest::newRow("kept bytes compared exactly")
-        << Tool::Unique << QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s, kKeptBytes}
-        << QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s};
-    QTest::newRow("trim both ends only")
-        << Tool::Trim << QStringList{u"  a b \t"_s, u"\r\n"_s, u"c"_s, u" "_s + kKeptBytes}
-        << QStringList{u"a b"_s, u""_s, u"c"_s, kKeptBytes};
-    QTest::newRow("remove empty keeps spaces")
-        << Tool::NoEmpty << QStringList{u""_s, u"a"_s, u" "_s, u""_s}
-        << QStringList{u"a"_s, u" "_s};
-    QTest::newRow("split in place") << Tool::Split << QStringList{u"x"_s, u"a, b, c"_s, u"y,z"_s}
-                                    << QStringList{u"x"_s, u"a"_s, u"b"_s, u"c"_s, u"y,z"_s};
-    QTest::newRow("split gives empty parts")
-        << Tool::Split << QStringList{u", a, , b, "_s, u", "_s}
-        << QStringList{u""_s, u"a"_s, u""_s, u"b"_s, u""_s, u""_s, u""_s};
+    row("numbers by value", Tool::Ascending, QStringList{u"item10"_s, u"item2"_s, u"item1"_s},
+        QStringList{u"item1"_s, u"item2"_s, u"item10"_s});
+    row("case ignored, equal keys keep order", Tool::Ascending,
+        QStringList{u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s},
+        QStringList{u"a"_s, u"A"_s, u"b"_s, u"B"_s, u"b"_s});
+    row("Z to A keeps equal keys in order", Tool::Descending,
+        QStringList{u"b"_s, u"a"_s, u"B"_s, u"item2"_s, u"item10"_s},
+        QStringList{u"item10"_s, u"item2"_s, u"b"_s, u"B"_s, u"a"_s});
+    row("accents beside their letter", Tool::Ascending,
+        QStringList{u"zoo"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"Ete"_s},
+        QStringList{u"Ete"_s, u"\u00e9t\u00e9"_s, u"eu"_s, u"zoo"_s});
+    row("kept bytes sorted, not altered", Tool::Ascending, QStringList{kKeptBytes, u"b"_s, u"a"_s},
+        QStringList{u"a"_s, u"b"_s, kKeptBytes});
+    row("reverse", Tool::Reverse, QStringList{u"a"_s, u""_s, u"c"_s},
+        QStringList{u"c"_s, u""_s, u"a"_s});
+    row("duplicates exact, first stays", Tool::Unique,
+        QStringList{u"b"_s, u"a"_s, u"B"_s, u"b"_s, u""_s, u"a"_s, u""_s},
+        QStringList{u"b"_s, u"a"_s, u"B"_s, u""_s});
+    row("kept bytes compared exactly", Tool::Unique,
+        QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s, kKeptBytes},
+        QStringList{kKeptBytes, u"caf\u00e9\u00ff"_s});
+    row("trim both ends only", Tool::Trim,
+        QStringList{u"  a b \t"_s, u"\r\n"_s, u"c"_s, u" "_s + kKeptBytes},
+        QStringList{u"a b"_s, u""_s, u"c"_s, kKeptBytes});
+    row("remove empty keeps spaces", Tool::NoEmpty, QStringList{u""_s, u"a"_s, u" "_s, u""_s},
+        QStringList{u"a"_s, u" "_s});
+    row("split in place", Tool::Split, QStringList{u"x"_s, u"a, b, c"_s, u"y,z"_s},
+        QStringList{u"x"_s, u"a"_s, u"b"_s, u"c"_s, u"y,z"_s});
+    row("split gives empty parts", Tool::Split, QStringList{u", a, , b, "_s, u", "_s},
+        QStringList{u""_s, u"a"_s, u""_s, u"b"_s, u""_s, u""_s, u""_s});
+
+    // The same through the bytes: bytes that are not UTF-8, four-byte characters, white space
+    // beyond ASCII, and kept bytes that look like characters (A0 is not U+00A0).
+    const QString keptA0 = QString(QChar(0xDCA0));
+    row("four-byte characters sorted, not altered", Tool::Descending,
+        {u"a"_s + kGrin + u"2"_s, u"b"_s + kGrin, u"a"_s + kGrin + u"10"_s},
+        {u"b"_s + kGrin, u"a"_s + kGrin + u"10"_s, u"a"_s + kGrin + u"2"_s});
+    row("reverse keeps every byte", Tool::Reverse, {kKeptBytes, kGrin, u"\u00a0"_s, keptA0},
+        {keptA0, u"\u00a0"_s, kGrin, kKeptBytes});
+    row("four-byte and composed characters compared exactly", Tool::Unique,
+        {kGrin, u"\U0001F601"_s, kGrin, u"e\u0301"_s, u"\u00e9"_s, u"e\u0301"_s},
+        {kGrin, u"\U0001F601"_s, u"e\u0301"_s, u"\u00e9"_s});
+    row("trim white space beyond ASCII, never kept bytes", Tool::Trim,
+        {u"\u00a0a\u3000"_s, u"\u0085b\u2028"_s, u"\u2003"_s + kGrin + u" "_s, u" x"_s + keptA0,
+         keptA0 + u"y"_s, u"\u00e9 "_s, u"\u00a0"_s, u"\vd\f"_s},
+        {u"a"_s, u"b"_s, kGrin, u"x"_s + keptA0, keptA0 + u"y"_s, u"\u00e9"_s, u""_s, u"d"_s});
+    row("trim leaves controls that are not white space", Tool::Trim,
+        {u"\u001fc\u001f"_s, u"\u200bd"_s, QString(QChar(0)) + u" "_s},
+        {u"\u001fc\u001f"_s, u"\u200bd"_s, QString(QChar(0))});
+    row("a kept byte or NUL is not empty", Tool::NoEmpty,
+        {QString(QChar(0xDC80)), u""_s, QString(QChar(0)), kGrin},
+        {QString(QChar(0xDC80)), QString(QChar(0)), kGrin});
+    row("split at a four-byte character", Tool::Split,
+        {u"a"_s + kGrin + u"b"_s + kGrin, kGrin, u"\U0001F601"_s},
+        {u"a"_s, u"b"_s, u""_s, u""_s, u""_s, u"\U0001F601"_s}, kGrin);
+    row("split at U+00A0, not at the kept byte A0", Tool::Split, {u"a"_s + keptA0 + u"b\u00a0c"_s},
+        {u"a"_s + keptA0 + u"b"_s, u"c"_s}, u"\u00a0"_s);
+    row("split at a kept byte, not inside the character", Tool::Split,
+        {u"\u00e9"_s + QChar(0xDCA9) + u"!"_s}, {u"\u00e9"_s, u"!"_s}, QString(QChar(0xDCA9)));
 }
 
 void TestEntryListTools::transform() {
     QFETCH(Tool, tool);
     QFETCH(QStringList, entries);
     QFETCH(QStringList, expected);
-    QCOMPARE(apply(tool, entries), expected);
+    QFETCH(QString, separator);
+    QCOMPARE(apply(tool, entries, separator), expected);
 }
 
 void TestEntryListTools::wrap_data() {
@@ -132,6 +172,21 @@ void TestEntryListTools::wrap_data() {
         << u"<<"_s << u"<<"_s << u"a<<b"_s << u"<<a<<b<<"_s;
     QTest::newRow("empty entry") << u"'"_s << u"'"_s << u""_s << u"''"_s;
     QTest::newRow("kept bytes") << u"'"_s << u"'"_s << kKeptBytes << u"'"_s + kKeptBytes + u"'"_s;
+    QTest::newRow("among kept bytes and four-byte characters")
+        << u"'"_s << u"'"_s << u"O'"_s + kGrin + kKeptBytes + u"'"_s
+        << u"'O''"_s + kGrin + kKeptBytes + u"'''"_s;
+    QTest::newRow("a mark beyond ASCII doubled")
+        << u"\u00ab"_s << u"\u00ab"_s << u"a\u00abb"_s << u"\u00aba\u00ab\u00abb\u00ab"_s;
+    QTest::newRow("the character doubled, not the kept byte like it")
+        << u"\u00e9"_s << u"\u00e9"_s << kKeptBytes + u"\u00e9"_s
+        << u"\u00e9"_s + kKeptBytes + u"\u00e9\u00e9\u00e9"_s;
+    // A9 is the last byte of U+00E9.
+    const QString keptA9 = QString(QChar(0xDCA9));
+    QTest::newRow("a kept byte as the mark") << keptA9 << keptA9 << u"\u00e9"_s + keptA9
+                                             << keptA9 + u"\u00e9"_s + keptA9 + keptA9 + keptA9;
+    QTest::newRow("four-byte marks, nothing doubled")
+        << kGrin << kGrin << u"a"_s + kGrin << kGrin + u"a"_s + kGrin + kGrin;
+    QTest::newRow("nothing around") << QString() << QString() << kKeptBytes << kKeptBytes;
 }
 
 void TestEntryListTools::wrap() {
@@ -139,7 +194,8 @@ void TestEntryListTools::wrap() {
     QFETCH(QString, after);
     QFETCH(QString, entry);
     QFETCH(QString, expected);
-    QCOMPARE(wrapped({entry}, {before, after}), QStringList{expected});
+    const testing::PackedEntries entries({entry});
+    QCOMPARE(testing::textsOf(wrapped(entries.bytes(), {before, after})), QStringList{expected});
 }
 
 // Every tool on the form: refused under the busy pointer, nothing shown on an empty list.

@@ -77,7 +77,8 @@ void TestListModel::editsMatchAPlainList_data() {
     // removes all, "xi" and "oi" set and clear the check mark of item i, "si,k,text" sets
     // sub-item k, "!" announces the appends, "/f,n" takes n rows from row f and puts them back,
     // "~f,n" takes them and keeps them aside, ">r" inserts what was put aside at row r, "mi,p"
-    // moves item i by p places, "ti,text" gives item i the text.
+    // moves item i by p places, "ti,text" gives item i the text, "&a|b" appends a block of texts
+    // in one go ("&" an empty one).
     QTest::addColumn<QStringList>("edits");
     // rowsInserted signals in all: one per burst of appends and per insertion into a list
     // that has items (into an empty one the whole list comes back as a reset).
@@ -108,6 +109,10 @@ void TestListModel::editsMatchAPlainList_data() {
         << QStringList{u"+a"_s,   u"+b"_s,   u"+c"_s,    u"+d"_s,   u"x1"_s, u"s4,2,d2"_s,
                        u"m1,1"_s, u"m2,2"_s, u"m4,-3"_s, u"m1,3"_s, u"+e"_s, u"m5,-4"_s}
         << 2;
+    QTest::newRow("blocks of texts appended in one go")
+        << QStringList{u"&a|bb|"_s, u"!"_s, u"x2"_s, u"s3,1,c1"_s, u"&d|e"_s,
+                       u"+f"_s,     u"&"_s, u"*"_s,  u"&g"_s,      u"!"_s}
+        << 3;
     QTest::newRow("texts replaced in place")
         << QStringList{u"+a"_s,      u"+bb"_s, u"+c"_s,     u"x2"_s, u"t2,"_s,
                        u"t1,aaaa"_s, u"+d"_s,  u"t3,c c"_s, u"t4,"_s}
@@ -139,6 +144,21 @@ void TestListModel::editsMatchAPlainList() {
             model.appendItem(arg);
             expected.append({arg, false, {}});
             break;
+        case u'&': {
+            const QStringList texts = arg.isEmpty() ? QStringList() : arg.split(u'|');
+            PackedTexts block;
+            for (const QString& text : texts)
+                block.append(QStringView(text));
+            const char* bytes = block.isEmpty() ? nullptr : block.at(0).data();
+            const bool wasEmpty = model.itemCount() == 0;
+            model.appendItems(std::move(block));
+            for (const QString& text : texts)
+                expected.append({text, false, {}});
+            // Into an empty list the block moves in: the same bytes, not a copy.
+            if (wasEmpty && bytes != nullptr)
+                QCOMPARE(model.itemBytesAt(1).data(), bytes);
+            break;
+        }
         case u'-':
             model.removeItem(arg.toInt());
             removed = {expected.takeAt(arg.toInt() - 1)};
@@ -210,7 +230,8 @@ void TestListModel::editsMatchAPlainList() {
         QCOMPARE(handedOver, padded(removed));
         QCOMPARE(model.rowGeneration() > generation, moves);
         // Views hear of appends only when announced, and of everything else at once.
-        QCOMPARE(model.rowCount(), edit.at(0) == u'+' ? rowsBefore : int(model.itemCount()));
+        QCOMPARE(model.rowCount(),
+                 edit.at(0) == u'+' || edit.at(0) == u'&' ? rowsBefore : int(model.itemCount()));
         for (int row = 0; row < model.rowCount(); ++row) {
             const QModelIndex index = model.index(row, 0);
             QCOMPARE(index.data().toString(), expected[row].text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/packed_texts.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -32,6 +34,9 @@ public:
     virtual QByteArrayView itemBytesAt(int item) const = 0;
     // The bytes of all items together.
     virtual qsizetype byteCount() const = 0;
+    // Appends the texts as new items, the views hearing of them once; into an empty list their
+    // block moves in without a copy. When it fails, the list and the texts are as they were.
+    virtual void appendItems(PackedTexts&& texts) = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;

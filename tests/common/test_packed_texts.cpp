@@ -1,4 +1,4 @@
-#include "lists/packed_texts.h"
+#include "common/packed_texts.h"
 
 #include <QTest>
 

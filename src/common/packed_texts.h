@@ -31,6 +31,14 @@ public:
     // Text i decoded as decode8Bit does.
     QString text(qsizetype i) const;
 
+    // Room for this many texts and bytes in all, so that building a sequence of known size
+    // allocates once.
+    void reserve(qsizetype texts, qsizetype bytes);
+    // Gives back the room reserved beyond the texts when it is more than a quarter of it: a
+    // sequence that ended much smaller than reserved would hold that room as long as it lives,
+    // while a little is cheaper kept than copied away.
+    void fit();
+
     void append(QByteArray&& bytes);
     void append(QByteArrayView bytes);
     // Stored as encode8Bit encodes it.

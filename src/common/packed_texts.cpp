@@ -23,6 +23,18 @@ QString PackedTexts::text(qsizetype i) const {
     return decode8Bit(at(i));
 }
 
+void PackedTexts::reserve(qsizetype texts, qsizetype bytes) {
+    m_ends.reserve(texts);
+    m_bytes.reserve(bytes);
+}
+
+void PackedTexts::fit() {
+    if (m_ends.capacity() - m_ends.size() > m_ends.capacity() / 4)
+        m_ends.squeeze();
+    if (m_bytes.capacity() - m_bytes.size() > m_bytes.capacity() / 4)
+        m_bytes.squeeze();
+}
+
 void PackedTexts::append(QByteArray&& bytes) {
     if (!isEmpty()) {
         append(QByteArrayView(bytes));
