@@ -29,6 +29,33 @@ void copyInto(QByteArray& buffer, QByteArrayView bytes) {
     std::copy(bytes.begin(), bytes.end(), buffer.begin());
 }
 
+// The joined list while it is built. Its room is taken once, for the length the entries have
+// when the press starts, and grows only if they change meanwhile; each append is a copy into
+// that room, without the checks of a general append.
+class JoinedBytes {
+public:
+    void reserve(qsizetype length) { m_bytes.resize(length); }
+
+    void append(QByteArrayView bytes) {
+        if (m_used + bytes.size() > m_bytes.size())
+            m_bytes.resize(std::max(m_used + bytes.size(), m_bytes.size() * 2));
+        std::copy(bytes.begin(), bytes.end(), m_bytes.data() + m_used);
+        m_used += bytes.size();
+    }
+
+    void chop(qsizetype length) { m_used -= std::min(length, m_used); }
+
+    QByteArray take() {
+        m_bytes.truncate(m_used);
+        m_used = 0;
+        return std::exchange(m_bytes, {});
+    }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+};
+
 double share(int done, int count) {
     if (count == 0)
         throw RuntimeError::of(error::DivisionByZero);
@@ -60,7 +87,7 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
         // The result is built from the entries' bytes as they are, so it is the bytes of the
         // entries and separators in turn however the entries were encoded; its length is
         // known up front, so it grows only when the entries change meanwhile.
-        QByteArray result;
+        JoinedBytes result;
         // The entry being joined; its buffer keeps its room from one entry to the next.
         QByteArray entry;
         const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
@@ -76,19 +103,19 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
             });
             trap(122, [&] { ui.events.processEvents(); });
             trap(124, [&] {
-                if (!separator.isOtherMarker() && separator.text() != joinWith) {
+                if (!separator.isOtherMarker() && !separator.hasText(joinWith)) {
                     joinWith = separator.text();
                     joinBytes = encode8Bit(joinWith);
                 }
                 if (i == 1)
                     result.reserve(expected);
-                result += entry;
-                result += joinBytes;
+                result.append(entry);
+                result.append(joinBytes);
             });
         }
         // No events ran since the last append, so this cuts exactly the trailing separator.
         trap(128, [&] { result.chop(joinBytes.size()); });
-        trap(130, [&] { ui.listView2.appendItemBlock(std::move(result)); });
+        trap(130, [&] { ui.listView2.appendItemBlock(result.take()); });
         trap(132, [&] { ui.form.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });
         trap(136, [&] { ui.progressBar1.setText(QStringLiteral("Progress Bar")); });

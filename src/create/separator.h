@@ -18,6 +18,8 @@ public:
     // The empty string while unset.
     QString text() const { return m_value.value_or(QString()); }
     bool isOtherMarker() const { return m_value == kOtherMarker; }
+    // Whether text() is this text, without copying it.
+    bool hasText(const QString& text) const { return m_value ? *m_value == text : text.isEmpty(); }
     void set(const QString& value) { m_value = value; }
 
 private:

@@ -1,5 +1,6 @@
 #include "list_file_reader.h"
 
+#include "common/packed_texts.h"
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
 #include "common/toolkit/dialogs.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace tavrolin {
@@ -19,6 +21,19 @@ constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
 [[noreturn]] void accessError() {
     throw RuntimeError::of(error::PathFileAccess);
+}
+
+// One block when there is room for it; otherwise entry by entry, so that the entries before
+// the one that finds no room still come.
+void appendAll(ListView& list, PackedTexts&& entries) {
+    try {
+        list.appendItems(std::move(entries));
+        return;
+    } catch (const RuntimeError&) {
+    } catch (const std::bad_alloc&) {
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        list.appendItemBytes(entries.at(i));
 }
 
 } // namespace
@@ -93,18 +108,31 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         accessError();
-    EntrySplitter splitter([&list](QByteArrayView entry) { list.appendItemBytes(entry); });
-    QByteArray chunk;
-    for (;;) {
-        chunk.resize(kChunkSize);
-        const qint64 read = file.read(chunk.data(), kChunkSize);
-        if (read < 0)
-            throw RuntimeError::of(error::DeviceIo);
-        if (read == 0)
-            break;
-        splitter.feed(QByteArrayView(chunk.constData(), read));
+    // The entries are gathered in a block of the file's size, which the list then takes in
+    // one go (into an empty list without a copy): one allocation, and each page of it
+    // touched once. What was read before a failure still comes into the list.
+    PackedTexts entries;
+    entries.reserve(0, file.size());
+    EntrySplitter splitter([&entries](QByteArrayView entry) { entries.append(entry); });
+    try {
+        QByteArray chunk;
+        for (;;) {
+            chunk.resize(kChunkSize);
+            const qint64 read = file.read(chunk.data(), kChunkSize);
+            if (read < 0)
+                throw RuntimeError::of(error::DeviceIo);
+            if (read == 0)
+                break;
+            splitter.feed(QByteArrayView(chunk.constData(), read));
+        }
+        splitter.finish();
+    } catch (...) {
+        entries.fit();
+        appendAll(list, std::move(entries));
+        throw;
     }
-    splitter.finish();
+    entries.fit();
+    appendAll(list, std::move(entries));
 }
 
 } // namespace tavrolin

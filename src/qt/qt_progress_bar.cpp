@@ -23,7 +23,10 @@ void QtProgressBar::setText(const QString& text) {
 }
 
 void QtProgressBar::setText(const QString& prefix, QByteArrayView bytes) {
-    m_text = prefix;
+    // A loop gives the same prefix on every pass; taking it again would cost more than the
+    // rest of the call.
+    if (m_text.constData() != prefix.constData() || m_text.size() != prefix.size())
+        m_text = prefix;
     m_bytes.resize(bytes.size());
     std::copy(bytes.begin(), bytes.end(), m_bytes.begin());
     scheduleShow();
