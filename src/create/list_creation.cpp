@@ -8,6 +8,7 @@
 #include "separator.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tavrolin {
@@ -18,10 +19,10 @@ namespace {
 // UTF-8 sequence and no kept byte can be, so this decodes to the file-name part of its text.
 QByteArrayView fileNamePart(QByteArrayView entry) {
     const char separator = char(kPathSeparator.unicode());
-    qsizetype start = entry.size();
-    while (start > 0 && entry[start - 1] != separator)
-        --start;
-    return entry.sliced(start);
+    const void* last =
+        entry.isEmpty() ? nullptr : memrchr(entry.data(), separator, size_t(entry.size()));
+    return last == nullptr ? entry
+                           : entry.sliced(static_cast<const char*>(last) - entry.data() + 1);
 }
 
 void copyInto(QByteArray& buffer, QByteArrayView bytes) {
@@ -47,7 +48,6 @@ public:
 
     QByteArray take() {
         m_bytes.truncate(m_used);
-        m_used = 0;
         return std::exchange(m_bytes, {});
     }
 

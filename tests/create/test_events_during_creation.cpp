@@ -119,6 +119,9 @@ void TestEventsDuringCreation::separatorPickedMidway_data() {
     // The cut at the end takes the separator of the last pass.
     QTest::newRow("comma") << 0 << QString() << QList<int>{2} << QList<int>{1}
                            << QStringLiteral("a, b,c,d");
+    // A longer separator than the press started with: the list outgrows the room taken for it.
+    QTest::newRow("comma, then comma-space")
+        << 1 << QString() << QList<int>{2} << QList<int>{0} << QStringLiteral("a,b, c, d");
     // "Other" is asked at the next press; this one keeps what it joined with.
     QTest::newRow("other") << 0 << QString() << QList<int>{2} << QList<int>{3}
                            << QStringLiteral("a, b, c, d");
