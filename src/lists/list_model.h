@@ -87,6 +87,8 @@ Q_SIGNALS:
 
 private:
     void appended(qsizetype count);
+    [[noreturn]] static void indexOutOfBounds();
+    static void checkRoom(qsizetype count, qsizetype more);
     bool isAnnounced(const QModelIndex& index) const;
     void checkItem(int item) const;
 

@@ -1,5 +1,4 @@
-// The entry list's tools: the transformations on awkward lists, and the handlers' refusals,
-// pointer and dialog.
+// The entry list's tools: the transformations on awkward lists.
 
 #include "common/error_report.h"
 #include "entries/entry_list_tools.h"
@@ -47,11 +46,6 @@ QStringList apply(Tool tool, const QStringList& entries, const QString& separato
     return testing::textsOf(applied(tool, testing::PackedEntries(entries).bytes(), separator));
 }
 
-void fill(ListView& list, const QStringList& entries) {
-    for (const QString& entry : entries)
-        list.appendItem(entry);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Tool)
@@ -64,14 +58,6 @@ private Q_SLOTS:
     void transform();
     void wrap_data();
     void wrap();
-    void refused_data();
-    void refused();
-    void refusedWhileCreating();
-    void handlersReplaceTheList();
-    void wrapCancelled();
-    void failingAppendLosesOnlyThatEntry();
-    void canSplit_data();
-    void canSplit();
 };
 
 void TestEntryListTools::transform_data() {
@@ -199,117 +185,5 @@ void TestEntryListTools::wrap() {
 }
 
 // Every tool on the form: refused under the busy pointer, nothing shown on an empty list.
-void TestEntryListTools::refused_data() {
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<int>("pointer");
-
-    QTest::newRow("busy pointer") << QStringList{u" b"_s, u"a"_s, u"a"_s, u""_s} << 11;
-    QTest::newRow("empty list") << QStringList() << 0;
-}
-
-void TestEntryListTools::refused() {
-    QFETCH(QStringList, entries);
-    QFETCH(int, pointer);
-
-    testing::HeadlessForm w; // separator ", "
-    fill(w.ui.listView1, entries);
-    w.ui.form.setPointer(pointer);
-    w.ui.dialogs.answerNextWrap(WrapTexts{u"'"_s, u"'"_s});
-    for (auto handler : {&Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
-                         &Form1::ListView1_Reverse, &Form1::ListView1_RemoveDuplicates,
-                         &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
-                         &Form1::ListView1_Wrap, &Form1::ListView1_Split})
-        (w.form.*handler)();
-    QCOMPARE(w.ui.listView1.texts(), entries);
-    QCOMPARE(w.ui.form.pointer(), pointer);
-    QCOMPARE(w.ui.dialogs.wrapBoxesShown(), 0);
-    QCOMPARE(w.messages(), QStringList());
-}
-
-// A creation joins the entries by position; a tool run from its event turn must wait.
-void TestEntryListTools::refusedWhileCreating() {
-    testing::HeadlessForm w;
-    const QStringList entries{u"b"_s, u"a"_s, u"a"_s};
-    fill(w.ui.listView1, entries);
-    w.ui.events.at(1, [&] {
-        w.ui.form.setPointer(0);
-        w.form.ListView1_SortAscending();
-        w.form.ListView1_RemoveDuplicates();
-    });
-    w.form.PushButton4_Click();
-    QCOMPARE(w.ui.listView1.texts(), entries);
-}
-
-// The handlers end with the default pointer and leave the entry list's other state alone.
-void TestEntryListTools::handlersReplaceTheList() {
-    testing::HeadlessForm w; // separator ", "
-    fill(w.ui.listView1, {u" O'Brien, b "_s, u""_s, u"a"_s, u"a"_s});
-    w.form.ListView1_Split();
-    w.form.ListView1_TrimSpaces();
-    w.form.ListView1_RemoveEmpty();
-    w.form.ListView1_RemoveDuplicates();
-    w.form.ListView1_SortDescending();
-    w.ui.dialogs.answerNextWrap(WrapTexts{u"'"_s, u"'"_s});
-    w.form.ListView1_Wrap();
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"'O''Brien'"_s, u"'b'"_s, u"'a'"_s}));
-    w.form.ListView1_Reverse();
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"'a'"_s, u"'b'"_s, u"'O''Brien'"_s}));
-    QCOMPARE(w.ui.form.pointer(), 0);
-    QCOMPARE(w.messages(), QStringList());
-}
-
-void TestEntryListTools::wrapCancelled() {
-    testing::HeadlessForm w;
-    fill(w.ui.listView1, {u"a"_s});
-    w.form.ListView1_Wrap();
-    QCOMPARE(w.ui.dialogs.wrapBoxesShown(), 1);
-    QCOMPARE(w.ui.listView1.texts(), QStringList{u"a"_s});
-    QCOMPARE(w.ui.form.pointer(), 0);
-}
-
-void TestEntryListTools::failingAppendLosesOnlyThatEntry() {
-    testing::HeadlessForm w;
-    fill(w.ui.listView1, {u"c"_s, u"b"_s, u"a"_s});
-    w.ui.listView1.failAppendOf(u"b"_s);
-    // The report shows while the tool works: under the hourglass, which goes once it is done.
-    int pointerDuringReport = -1;
-    w.ui.dialogs.onNextMessage([&] { pointerDuringReport = w.ui.form.pointer(); });
-    w.form.ListView1_Reverse();
-    QCOMPARE(pointerDuringReport, 11);
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"a"_s, u"c"_s}));
-    QCOMPARE(w.messages(),
-             QStringList{errorReportText(u"Out of memory"_s, u"Form1.ListView1_Reverse"_s, 114)});
-    QCOMPARE(w.ui.form.pointer(), 0);
-}
-
-void TestEntryListTools::canSplit_data() {
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("canSplit");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList entries{u"a, b c,d"_s};
-    QTest::newRow("nothing chosen") << -1 << QString() << false << entries;
-    QTest::newRow("comma-space") << 0 << QString() << true << QStringList{u"a"_s, u"b c,d"_s};
-    QTest::newRow("comma") << 1 << QString() << true << QStringList{u"a"_s, u" b c"_s, u"d"_s};
-    QTest::newRow("space") << 2 << QString() << true << QStringList{u"a,"_s, u"b"_s, u"c,d"_s};
-    QTest::newRow("other") << 3 << QString() << false << entries;
-}
-
-void TestEntryListTools::canSplit() {
-    QFETCH(int, choice);
-    QFETCH(bool, canSplit);
-    QFETCH(QStringList, expected);
-
-    HeadlessToolkit ui;
-    ui.settings.save(u"Quendale"_s, u"Tavrolin"_s, u"Combo1"_s, QString::number(choice));
-    Form1 form(ui.toolkit());
-    form.Form_Load();
-    fill(ui.listView1, {u"a, b c,d"_s});
-    QCOMPARE(form.ListView1_CanSplit(), canSplit);
-    form.ListView1_Split();
-    QCOMPARE(ui.listView1.texts(), expected);
-}
-
 QTEST_GUILESS_MAIN(TestEntryListTools)
 #include "test_entry_list_tools.moc"
