@@ -1,11 +1,11 @@
 #include "entry_list_tool_handlers.h"
 
 #include "common/statement_trap.h"
+#include "common/toolkit/list_appending.h"
 #include "common/toolkit/toolkit.h"
 #include "entry_list_tools.h"
 
 #include <functional>
-#include <new>
 #include <optional>
 #include <utility>
 
@@ -52,20 +52,6 @@ bool sameEntries(const ListView& list, const PackedTexts& entries) {
     return true;
 }
 
-// The new entries go in as one burst, their block moving into the emptied list without a
-// copy. Should the burst fail, it leaves the list as it was and the entries go in one by one,
-// so that an entry that fails to append is reported and the others still come.
-void appendEntries(Trap& trap, ListView& list, PackedTexts&& entries) {
-    try {
-        list.appendItems(std::move(entries));
-        return;
-    } catch (const RuntimeError&) {
-    } catch (const std::bad_alloc&) {
-    }
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        trap(114, [&] { list.appendItemBytes(entries.at(i)); });
-}
-
 // Statements from 104 on. Removing all the entries and appending the new ones within one
 // handler is one step for undo, and the old entries move into the history without a copy.
 // A tool that changes nothing, or could not work out the new list, leaves the list alone.
@@ -75,7 +61,11 @@ void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
     trap(108, [&] { changed = transform(entriesOf(ui.listView1)); });
     if (!trap.test(110, [&] { return !changed || sameEntries(ui.listView1, *changed); })) {
         trap(112, [&] { ui.listView1.removeAll(); });
-        appendEntries(trap, ui.listView1, std::move(*changed));
+        // Should the burst fail, an entry that fails to append is reported and the others
+        // still come.
+        appendAsBurstOrEach(ui.listView1, std::move(*changed), [&](QByteArrayView entry) {
+            trap(114, [&] { ui.listView1.appendItemBytes(entry); });
+        });
     }
     trap(116, [&] { ui.form.setPointer(pointer::Default); });
 }

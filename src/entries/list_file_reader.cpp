@@ -4,13 +4,12 @@
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
 #include "common/toolkit/dialogs.h"
-#include "common/toolkit/list_view.h"
+#include "common/toolkit/list_appending.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <utility>
 
 namespace tavrolin {
@@ -21,19 +20,6 @@ constexpr qint64 kChunkSize = 4 * 1024 * 1024;
 
 [[noreturn]] void accessError() {
     throw RuntimeError::of(error::PathFileAccess);
-}
-
-// One block when there is room for it; otherwise entry by entry, so that the entries before
-// the one that finds no room still come.
-void appendAll(ListView& list, PackedTexts&& entries) {
-    try {
-        list.appendItems(std::move(entries));
-        return;
-    } catch (const RuntimeError&) {
-    } catch (const std::bad_alloc&) {
-    }
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        list.appendItemBytes(entries.at(i));
 }
 
 } // namespace
@@ -128,11 +114,13 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
         splitter.finish();
     } catch (...) {
         entries.fit();
-        appendAll(list, std::move(entries));
+        appendAsBurstOrEach(list, std::move(entries),
+                            [&list](QByteArrayView entry) { list.appendItemBytes(entry); });
         throw;
     }
     entries.fit();
-    appendAll(list, std::move(entries));
+    appendAsBurstOrEach(list, std::move(entries),
+                        [&list](QByteArrayView entry) { list.appendItemBytes(entry); });
 }
 
 } // namespace tavrolin
