@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     tavrolin::Form1 form(toolkit.toolkit());
     toolkit.connect(form);
     if (!toolkit.start(form))
-        return 0;
-    toolkit.openWhenRunning(form, commandLine.files);
+        return toolkit.exitStatus();
+    toolkit.whenShown(form, commandLine.files);
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "common/keys.h"
 #include "common/path_routines.h"
 #include "common/product.h"
+#include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/toolkit/toolkit.h"
 #include "common/untrapped_handler.h"
@@ -16,6 +17,8 @@
 #include "output/results_list.h"
 #include "selected_item_removal.h"
 #include "startup.h"
+
+#include <utility>
 
 namespace tavrolin {
 
@@ -57,28 +60,48 @@ void Form1::Form_Load() {
     });
 }
 
+template <class Operation> void Form1::runStoppable(bool rollBack, Operation&& operation) {
+    const bool wasBusy = m_busy;
+    try {
+        std::forward<Operation>(operation)();
+    } catch (const OperationStopped&) {
+        if (rollBack)
+            m_ui.history.rollBack();
+        m_busy = wasBusy;
+        m_ui.form.setPointer(pointer::Default);
+        m_ui.progressBar1.setValue(0);
+        m_ui.progressBar1.setText(QStringLiteral("Progress Bar"));
+    }
+}
+
+void Form1::Form_Shown() {
+    m_shown = true;
+    if (!m_choiceNotRememberedWhy.isEmpty())
+        tellChoiceNotRemembered(m_choiceNotRememberedWhy);
+}
+
 void Form1::Form_Unload() {
-    m_ui.form.endProcess();
+    m_ui.form.endProcess(0);
 }
 
 void Form1::Form_OpenFiles(const QStringList& paths) {
-    loadOpenedFiles(m_ui, paths);
+    runStoppable(true, [&] { loadOpenedFiles(m_ui, paths); });
 }
 
 void Form1::PushButton2_Click() {
-    addOneItem(m_ui);
+    runStoppable(true, [&] { addOneItem(m_ui); });
 }
 
 void Form1::PushButton5_Click() {
-    clearEntries(m_ui, m_busy);
+    runStoppable(true, [&] { clearEntries(m_ui, m_busy); });
 }
 
 void Form1::PushButton6_Click() {
-    loadListFiles(m_ui);
+    runStoppable(true, [&] { loadListFiles(m_ui); });
 }
 
 void Form1::PushButton8_Click() {
-    loadSampleEntries(m_ui);
+    runStoppable(true, [&] { loadSampleEntries(m_ui); });
 }
 
 void Form1::ListView1_DblClick() {
@@ -86,7 +109,8 @@ void Form1::ListView1_DblClick() {
     // also after a load in the same turn has restored the default pointer.
     if (m_busy)
         return;
-    runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
+    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.ListView1_DblClick"),
+                 [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
 }
 
 void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
@@ -95,56 +119,56 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void Form1::ListView1_FilesDropped(const QStringList& paths) {
-    loadDroppedFiles(m_ui, paths);
+    runStoppable(true, [&] { loadDroppedFiles(m_ui, paths); });
 }
 
 void Form1::ListView1_TextDropped(const QString& text) {
-    appendDroppedText(m_ui, text);
+    runStoppable(true, [&] { appendDroppedText(m_ui, text); });
 }
 
 void Form1::ListView1_Paste() {
-    pasteClipboardText(m_ui);
+    runStoppable(true, [&] { pasteClipboardText(m_ui); });
 }
 
 void Form1::ListView1_EditItem(int item, const QString& text) {
-    editEntry(m_ui, item, text, m_busy);
+    runStoppable(true, [&] { editEntry(m_ui, item, text, m_busy); });
 }
 
 void Form1::ListView1_MoveItem(int item, int places) {
-    moveEntry(m_ui, item, places, m_busy);
+    runStoppable(true, [&] { moveEntry(m_ui, item, places, m_busy); });
 }
 
 void Form1::ListView1_SortAscending() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::SortAscending);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::SortAscending); });
 }
 
 void Form1::ListView1_SortDescending() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::SortDescending);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::SortDescending); });
 }
 
 void Form1::ListView1_Reverse() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::Reverse);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::Reverse); });
 }
 
 void Form1::ListView1_RemoveDuplicates() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::RemoveDuplicates);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::RemoveDuplicates); });
 }
 
 void Form1::ListView1_TrimSpaces() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::TrimSpaces);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::TrimSpaces); });
 }
 
 void Form1::ListView1_RemoveEmpty() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::RemoveEmpty);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::RemoveEmpty); });
 }
 
 void Form1::ListView1_Wrap() {
-    runEntryListTool(m_ui, m_busy, EntryListTool::Wrap);
+    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::Wrap); });
 }
 
 void Form1::ListView1_Split() {
     if (ListView1_CanSplit())
-        splitEntries(m_ui, m_busy, m_separator.text());
+        runStoppable(true, [&] { splitEntries(m_ui, m_busy, m_separator.text()); });
 }
 
 bool Form1::ListView1_CanSplit() const {
@@ -152,30 +176,48 @@ bool Form1::ListView1_CanSplit() const {
 }
 
 void Form1::Combo1_Click() {
-    runUntrapped(m_ui.dialogs, m_ui.form,
-                 [&] { chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
+    QString notStored;
+    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.Combo1_Click"),
+                 [&] { notStored = chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
+    if (!notStored.isEmpty())
+        tellChoiceNotRemembered(notStored);
+}
+
+void Form1::tellChoiceNotRemembered(const QString& why) {
+    if (m_toldChoiceNotRemembered)
+        return;
+    // Start-up picks the stored choice before the window shows; a box then would stand alone.
+    if (!m_shown) {
+        m_choiceNotRememberedWhy = why;
+        return;
+    }
+    m_toldChoiceNotRemembered = true;
+    m_ui.dialogs.messageBox(choiceNotRememberedText(why), MessageStyle::OkExclamation);
 }
 
 void Form1::PushButton4_Click() {
-    createList(m_ui, m_separator, m_busy);
+    // A creation that stopped has emptied the results; bringing back the result before it
+    // would show a result that looks like this press's.
+    runStoppable(false, [&] { createList(m_ui, m_separator, m_busy); });
 }
 
 void Form1::PushButton1_Click() {
-    saveResults(m_ui);
+    runStoppable(false, [&] { saveResults(m_ui); });
 }
 
 void Form1::PushButton3_Click() {
-    clearResults(m_ui);
+    runStoppable(true, [&] { clearResults(m_ui); });
 }
 
 void Form1::PushButton7_Click() {
-    copyResults(m_ui);
+    runStoppable(false, [&] { copyResults(m_ui); });
 }
 
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete)
         return;
-    runUntrapped(m_ui.dialogs, m_ui.form, [&] { removeSelectedItem(m_ui.form, m_ui.listView2); });
+    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.ListView2_KeyDown"),
+                 [&] { removeSelectedItem(m_ui.form, m_ui.listView2); });
 }
 
 } // namespace tavrolin

@@ -29,6 +29,8 @@ public:
     explicit Form1(Toolkit& ui);
 
     void Form_Load();
+    // Raised once the window is shown and painted, before the files it was started with load.
+    void Form_Shown();
     void Form_Unload();
     // The files the program was started with, loaded once the window shows.
     void Form_OpenFiles(const QStringList& paths);
@@ -84,9 +86,20 @@ public:
     bool busy() const { return m_busy; }
 
 private:
+    // Runs an operation that a trap may stop (memory ran out; it has said so already). What a
+    // stopped operation changed in the lists is undone when rollBack is set, and the window
+    // comes back to rest.
+    template <class Operation> void runStoppable(bool rollBack, Operation&& operation);
+    // Tells the user, once a run and not before the window shows, that the separator choice
+    // will not be remembered.
+    void tellChoiceNotRemembered(const QString& why);
+
     Toolkit& m_ui;
     Separator m_separator;
     bool m_busy = false;
+    bool m_shown = false;
+    bool m_toldChoiceNotRemembered = false;
+    QString m_choiceNotRememberedWhy;
 };
 
 } // namespace tavrolin

@@ -6,8 +6,9 @@
 namespace tavrolin {
 
 QString errorReportText(const QString& description, const QString& procedure, int line) {
-    return description + QStringLiteral("\r\nin Tavrolin2021/08/31.") + procedure +
-           QStringLiteral(" at line ") + QString::number(line) +
+    const QString at =
+        line == kNoLine ? QString() : QStringLiteral(" at line ") + QString::number(line);
+    return description + QStringLiteral("\r\nin Tavrolin2021/08/31.") + procedure + at +
            QStringLiteral("\r\rPlease e-mail a screenshot of this message to ") + kSupportAddress +
            u'.';
 }
@@ -16,6 +17,10 @@ void showErrorReport(Dialogs& dialogs, const QString& description, const QString
                      int line) {
     dialogs.messageBox(errorReportText(description, procedure, line), MessageStyle::OkExclamation,
                        kErrorReportTitle);
+}
+
+QString unexpectedErrorText(const std::exception& error) {
+    return QStringLiteral("Unexpected error: ") + QString::fromLocal8Bit(error.what());
 }
 
 QString unhandledErrorText(const RuntimeError& error) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 
 namespace tavrolin {
 
@@ -12,7 +13,9 @@ inline const QString kSupportAddress = QStringLiteral("support@tavrolin.example.
 
 // The text of the error report of a trapped procedure: the error's description, then where it
 // happened ("in Tavrolin2021/08/31.<object>.<procedure> at line <n>"), then the request to
-// send a screenshot.
+// send a screenshot. A procedure without numbered statements gives kNoLine: its location then
+// names no line.
+constexpr int kNoLine = 0;
 QString errorReportText(const QString& description, const QString& procedure, int line);
 
 // Shows the error report: OK only, the warning icon, the title "Application Error".
@@ -21,5 +24,9 @@ void showErrorReport(Dialogs& dialogs, const QString& description, const QString
 
 // The platform's own message for an error that no procedure traps.
 QString unhandledErrorText(const RuntimeError& error);
+
+// The description of a failure that is none of the platform's run-time errors: a fault of the
+// program itself, which the error report asks the user to send in.
+QString unexpectedErrorText(const std::exception& error);
 
 } // namespace tavrolin

@@ -40,6 +40,10 @@ QString error::text(int number) {
     return QString();
 }
 
+bool isOutOfMemory(const RuntimeError& error) {
+    return error.number() == error::OutOfMemory;
+}
+
 RuntimeError RuntimeError::of(int number) {
     return RuntimeError(number, error::text(number));
 }

@@ -49,6 +49,14 @@ constexpr int IndexOutOfBounds = 35600;
 QString text(int number);
 } // namespace error
 
+// Thrown by a trap once it has reported a failure that the running operation cannot go on
+// from (memory ran out): it unwinds the operation up to its handler, which puts the window back
+// at rest, and is never trapped.
+struct OperationStopped {};
+
+// Whether the error is the platform's out-of-memory error.
+bool isOutOfMemory(const RuntimeError& error);
+
 // Thrown by the event pump once the main window has been closed while an operation runs: it
 // unwinds the running operation (so files are released cleanly) and is never trapped.
 struct ProcessEnding {};

@@ -4,6 +4,7 @@
 #include "runtime_error.h"
 
 #include <QString>
+#include <exception>
 #include <new>
 #include <utility>
 
@@ -15,39 +16,47 @@ class Dialogs;
 // reported with the procedure's location and the statement's number, and execution goes on
 // with the next statement. A routine without a trap of its own simply throws; its caller's
 // statement reports the error with the caller's location and number.
+//
+// Running out of memory is reported the same way, but then nothing goes on: going on would
+// leave a result that silently lacks what could not be kept, and every later statement would
+// fail again with a report of its own. The trap throws OperationStopped, which unwinds the
+// whole operation up to its handler.
 class Trap {
 public:
     Trap(Dialogs& dialogs, QString procedure)
         : m_dialogs(dialogs), m_procedure(std::move(procedure)) {}
 
     template <class Statement> void operator()(int line, Statement&& statement) {
-        try {
-            std::forward<Statement>(statement)();
-        } catch (const RuntimeError& e) {
-            report(line, e.description());
-        } catch (const std::bad_alloc&) {
-            report(line, outOfMemory());
-        }
+        attempt(line, std::forward<Statement>(statement));
     }
 
     // The test of a conditional step. A test that fails counts as true: execution resumes with
     // the first statement of its then-branch.
     template <class Condition> bool test(int line, Condition&& condition) {
-        try {
-            return std::forward<Condition>(condition)();
-        } catch (const RuntimeError& e) {
-            report(line, e.description());
-        } catch (const std::bad_alloc&) {
-            report(line, outOfMemory());
-        }
-        return true;
+        bool result = true;
+        attempt(line, [&] { result = std::forward<Condition>(condition)(); });
+        return result;
     }
 
 private:
+    template <class Statement> void attempt(int line, Statement&& statement) {
+        try {
+            std::forward<Statement>(statement)();
+        } catch (const RuntimeError& e) {
+            report(line, e.description());
+            if (isOutOfMemory(e))
+                throw OperationStopped{};
+        } catch (const std::bad_alloc&) {
+            report(line, error::text(error::OutOfMemory));
+            throw OperationStopped{};
+        } catch (const std::exception& e) {
+            report(line, unexpectedErrorText(e));
+        }
+    }
+
     void report(int line, const QString& description) const {
         showErrorReport(m_dialogs, description, m_procedure, line);
     }
-    static QString outOfMemory() { return QStringLiteral("Out of memory"); }
 
     Dialogs& m_dialogs;
     QString m_procedure;

@@ -5,18 +5,30 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/window.h"
 
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace tavrolin {
 
-// Runs an event handler that has no trap of its own: an error shows the platform's message
-// and ends the program.
-template <class Handler> void runUntrapped(Dialogs& dialogs, Window& form, Handler&& handler) {
+// The exit status of a program that a run-time error ended.
+constexpr int kEndedByErrorStatus = 1;
+
+// Runs an event handler that has no trap of its own: a run-time error shows the platform's
+// message and ends the program. A failure that is no run-time error (memory ran out, a fault
+// of the program) shows the error report instead and the window goes on: the handler changed
+// nothing it could not finish, and ending would cost the user the lists.
+template <class Handler>
+void runUntrapped(Dialogs& dialogs, Window& form, const QString& procedure, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (const RuntimeError& e) {
         dialogs.messageBox(unhandledErrorText(e), MessageStyle::OkCritical);
-        form.endProcess();
+        form.endProcess(kEndedByErrorStatus);
+    } catch (const std::bad_alloc&) {
+        showErrorReport(dialogs, error::text(error::OutOfMemory), procedure, kNoLine);
+    } catch (const std::exception& e) {
+        showErrorReport(dialogs, unexpectedErrorText(e), procedure, kNoLine);
     }
 }
 

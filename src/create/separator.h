@@ -27,7 +27,12 @@ private:
 };
 
 // The separator choice of Combo1: stores the picked position under "Combo1" and sets the
-// separator from the picked item's text.
-void chooseSeparator(const ComboBox& combo1, SettingsStore& settings, Separator& separator);
+// separator from the picked item's text. A choice that cannot be stored still sets the
+// separator: only remembering it is lost. Returns why it could not be stored, empty when it
+// was.
+QString chooseSeparator(const ComboBox& combo1, SettingsStore& settings, Separator& separator);
+
+// The message that tells the user a choice will not be remembered, and why.
+QString choiceNotRememberedText(const QString& why);
 
 } // namespace tavrolin

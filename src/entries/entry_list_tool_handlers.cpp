@@ -61,10 +61,12 @@ void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
     trap(108, [&] { changed = transform(entriesOf(ui.listView1)); });
     if (!trap.test(110, [&] { return !changed || sameEntries(ui.listView1, *changed); })) {
         trap(112, [&] { ui.listView1.removeAll(); });
-        // Should the burst fail, an entry that fails to append is reported and the others
-        // still come.
-        appendAsBurstOrEach(ui.listView1, std::move(*changed), [&](QByteArrayView entry) {
-            trap(114, [&] { ui.listView1.appendItemBytes(entry); });
+        // Should the list refuse the burst, an entry that fails to append is reported and the
+        // others still come.
+        trap(114, [&] {
+            appendAsBurstOrEach(ui.listView1, std::move(*changed), [&](QByteArrayView entry) {
+                trap(114, [&] { ui.listView1.appendItemBytes(entry); });
+            });
         });
     }
     trap(116, [&] { ui.form.setPointer(pointer::Default); });

@@ -112,7 +112,9 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
             splitter.feed(QByteArrayView(chunk.constData(), read));
         }
         splitter.finish();
-    } catch (...) {
+    } catch (const RuntimeError&) {
+        // What was read before a read error comes in; after running out of memory, nothing
+        // does (the load is undone).
         entries.fit();
         appendAsBurstOrEach(list, std::move(entries),
                             [&list](QByteArrayView entry) { list.appendItemBytes(entry); });

@@ -36,6 +36,11 @@ public:
     HeadlessEventPump events;
 
 private:
+    // Without an undo history there is nothing to roll back.
+    struct NoHistory : ChangeHistory {
+        void rollBack() override {}
+    };
+    NoHistory m_history;
     Toolkit m_toolkit;
 };
 

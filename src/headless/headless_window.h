@@ -25,7 +25,7 @@ public:
     void loadCustomPointer(const QString& path) override;
     int pointer() const override { return m_pointer; }
     void setPointer(int value) override { m_pointer = value; }
-    void endProcess() override { m_ended = true; }
+    void endProcess(int /*exitStatus*/) override { m_ended = true; }
 
     const QString& caption() const { return m_caption; }
     bool hasIcon() const { return m_hasIcon; }

@@ -5,6 +5,7 @@
 #include "shown_cell.h"
 
 #include <limits>
+#include <new>
 #include <utility>
 
 namespace tavrolin {
@@ -94,13 +95,20 @@ void ListModel::appendItem(QStringView text) {
     appendItemBlock(encode8Bit(text));
 }
 
+void ListModel::checkAppendOf(QByteArrayView bytes) const {
+    if (m_failingAppends.contains(bytes))
+        throw std::bad_alloc();
+}
+
 void ListModel::appendItemBytes(QByteArrayView bytes) {
+    checkAppendOf(bytes);
     checkRoom(m_texts.size(), 1);
     m_texts.append(bytes);
     appended(1);
 }
 
 void ListModel::appendItemBlock(QByteArray bytes) {
+    checkAppendOf(bytes);
     checkRoom(m_texts.size(), 1);
     m_texts.append(std::move(bytes));
     appended(1);
@@ -110,6 +118,8 @@ void ListModel::appendItems(PackedTexts&& texts) {
     const qsizetype count = texts.size();
     if (count == 0)
         return;
+    for (qsizetype i = 0; !m_failingAppends.isEmpty() && i < count; ++i)
+        checkAppendOf(texts.at(i));
     checkRoom(m_texts.size(), count);
     // The columns beside the texts make their room first: once the texts are in, nothing fails.
     m_checked.reserve(m_checked.size() + size_t(count));

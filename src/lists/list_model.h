@@ -69,6 +69,10 @@ public:
     // Tells the views of the items appended since they last heard.
     void announceAppended();
 
+    // Makes appending an item of these bytes fail as running out of memory does: a fault that
+    // tests must cause on purpose.
+    void failAppendOf(const QByteArray& bytes) { m_failingAppends.append(bytes); }
+
     // Undoing a change puts items back where they were; rows are counted from 0. A whole list
     // moves in and out without a copy of its texts. takeRows hands the items to its caller, so
     // it raises no itemsRemoved.
@@ -91,6 +95,7 @@ private:
     static void checkRoom(qsizetype count, qsizetype more);
     bool isAnnounced(const QModelIndex& index) const;
     void checkItem(int item) const;
+    void checkAppendOf(QByteArrayView bytes) const;
 
     bool m_checkable;
     Announce m_announce;
@@ -100,6 +105,7 @@ private:
     std::vector<bool> m_checked;
     // Empty until a sub-item is set: the lists of this program have one column.
     QList<QStringList> m_subItems;
+    QByteArrayList m_failingAppends;
     int m_announcedRows = 0;
     quint64 m_rowGeneration = 0;
 };

@@ -3,6 +3,7 @@
 #include "common/runtime_error.h"
 
 #include <QtGlobal>
+#include <exception>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -27,11 +28,16 @@ namespace tavrolin::qt {
 //
 // Ending during Form_Load, before the event loop runs, leaves no loop; start-up reads ended()
 // and neither shows the window nor enters the loop.
+//
+// A handler stopped by its trap (OperationStopped) has reported why and put the window at rest
+// itself. Any other exception that leaves a handler is a fault of the program: it is handed to
+// onFailure, and the window goes on; it never crosses Qt's event loop either.
 class HandlerDispatch {
 public:
     template <class Handler> void run(Handler&& handler);
 
-    void endProcess();
+    void endProcess(int exitStatus);
+    int exitStatus() const { return m_exitStatus; }
     // Whether the event pump must unwind the running operation.
     bool ending() const { return m_ending; }
     bool ended() const { return m_ended; }
@@ -41,16 +47,21 @@ public:
     // Called as each handler is about to start and as it has ended, while current() still
     // tells the handler before it and the handler itself.
     void onBoundary(std::function<void()> boundary) { m_boundary = std::move(boundary); }
+    void onFailure(std::function<void(const std::exception&)> failure) {
+        m_failure = std::move(failure);
+    }
 
 private:
     void finish(quint64 outer);
 
     int m_running = 0;
+    int m_exitStatus = 0;
     bool m_ending = false;
     bool m_ended = false;
     quint64 m_count = 0;
     quint64 m_current = 0;
     std::function<void()> m_boundary;
+    std::function<void(const std::exception&)> m_failure;
 };
 
 template <class Handler> void HandlerDispatch::run(Handler&& handler) {
@@ -62,6 +73,11 @@ template <class Handler> void HandlerDispatch::run(Handler&& handler) {
         std::forward<Handler>(handler)();
     } catch (const ProcessEnding&) {
         // Unwound to here on purpose; the program ends in finish().
+    } catch (const OperationStopped&) {
+        // Reported where it stopped.
+    } catch (const std::exception& e) {
+        if (m_failure)
+            m_failure(e);
     }
     if (m_boundary)
         m_boundary();

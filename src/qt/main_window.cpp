@@ -259,9 +259,9 @@ void MainWindow::setPointer(int value) {
     }
 }
 
-void MainWindow::endProcess() {
+void MainWindow::endProcess(int exitStatus) {
     hide();
-    m_handlers.endProcess();
+    m_handlers.endProcess(exitStatus);
 }
 
 void MainWindow::centre() {

@@ -53,7 +53,7 @@ public:
     void loadCustomPointer(const QString& path) override;
     int pointer() const override { return m_pointer; }
     void setPointer(int value) override;
-    void endProcess() override;
+    void endProcess(int exitStatus) override;
 
     // How handlers run and how the program ends while they do: see handler_dispatch.h.
     HandlerDispatch& handlers() { return m_handlers; }
@@ -61,6 +61,7 @@ public:
         m_handlers.run(std::forward<Handler>(handler));
     }
     bool ended() const { return m_handlers.ended(); }
+    int exitStatus() const { return m_handlers.exitStatus(); }
     quint64 currentDispatch() const { return m_handlers.current(); }
 
     // Places the window in the middle of the screen.

@@ -12,8 +12,17 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 namespace tavrolin::qt {
+
+namespace {
+
+// How long to wait for the window system to show the window: 2 s at most.
+constexpr int kExposeWaitMs = 10;
+constexpr int kExposeTries = 200;
+
+} // namespace
 
 QtToolkit::QtToolkit(const QString& programFolder)
     : m_window(programFolder)
@@ -25,10 +34,10 @@ QtToolkit::QtToolkit(const QString& programFolder)
     , m_commonDialog1(&m_window)
     , m_skinFramework1(&m_window, m_window.handle())
     , m_events(m_window.handlers())
+    , m_undo(m_window)
     , m_toolkit{m_window,       m_listView1,      m_listView2,     m_combo1,
                 m_progressBar1, m_dialogs,        m_commonDialog1, m_clipboard,
-                m_settings,     m_skinFramework1, m_events}
-    , m_undo(m_window) {
+                m_settings,     m_skinFramework1, m_events,        m_undo} {
     m_listView1.setView(m_window.listView1);
     m_listView2.setView(m_window.listView2);
     m_undo.watch(m_listView1.model());
@@ -115,12 +124,31 @@ bool QtToolkit::start(Form1& form) {
     return true;
 }
 
-void QtToolkit::openWhenRunning(Form1& form, const QStringList& paths) {
-    if (paths.isEmpty())
+void QtToolkit::whenShown(Form1& form, const QStringList& paths) {
+    QTimer::singleShot(0, m_handlers, [this, &form, paths] {
+        afterFirstPaint(
+            [this, &form, paths] {
+                if (m_window.ended())
+                    return;
+                m_window.dispatch([&form] { form.Form_Shown(); });
+                if (!paths.isEmpty() && !m_window.ended())
+                    m_window.dispatch([&form, &paths] { form.Form_OpenFiles(paths); });
+            },
+            kExposeTries);
+    });
+}
+
+// The window system shows a window some time after show(); a load that starts before it has
+// been painted would leave a black window for as long as it runs.
+void QtToolkit::afterFirstPaint(const std::function<void()>& then, int triesLeft) {
+    const QWindow* handle = m_window.windowHandle();
+    if (triesLeft > 0 && (handle == nullptr || !handle->isExposed())) {
+        QTimer::singleShot(kExposeWaitMs, m_handlers,
+                           [this, then, triesLeft] { afterFirstPaint(then, triesLeft - 1); });
         return;
-    QTimer::singleShot(0, m_handlers, Dispatched(m_window.handlers(), [&form, paths] {
-                           form.Form_OpenFiles(paths);
-                       }));
+    }
+    m_window.repaint();
+    then();
 }
 
 void QtToolkit::show() {

@@ -14,6 +14,8 @@
 #include "qt_skin_engine.h"
 #include "undo_recorder.h"
 
+#include <functional>
+
 namespace tavrolin {
 class Form1;
 }
@@ -40,18 +42,21 @@ public:
     // Loads the form and shows the window; false when start-up ended the program, which then
     // must not show the window or run its event loop.
     bool start(Form1& form);
-    // Loads the files the program was given, once the event loop runs: the window is shown by
-    // then, so a message about a file has it as its parent and the busy pointer shows over it,
-    // and the load is one action of its own, undone in one step like a drop. Nothing without
-    // files. Called after connect(): the load belongs to the form's connections and goes with
-    // them.
-    void openWhenRunning(Form1& form, const QStringList& paths);
+    // Once the event loop runs and the shown window has been painted, raises Form_Shown and
+    // then loads the files the program was given: a message has the window as its parent,
+    // the busy pointer shows over a painted window, and the load is one action of its own,
+    // undone in one step like a drop. Called after connect(): both belong to the form's
+    // connections and go with them.
+    void whenShown(Form1& form, const QStringList& paths);
     void show();
+    int exitStatus() const { return m_window.exitStatus(); }
 
 private:
     // The one way a control reaches a handler of the form: the handler runs inside a dispatch
     // (see handler_dispatch.h), so the program can end while it runs and no exception of it
     // crosses Qt's event loop.
+    void afterFirstPaint(const std::function<void()>& then, int triesLeft);
+
     template <class Sender, class Signal, class Handler>
     void connectHandler(Sender* sender, Signal signal, Handler handler) {
         QObject::connect(sender, signal, m_handlers,
@@ -69,8 +74,8 @@ private:
     QtSettingsStore m_settings;
     QtSkinEngine m_skinFramework1;
     QtEventPump m_events;
-    Toolkit m_toolkit;
     UndoRecorder m_undo;
+    Toolkit m_toolkit;
     // Holds every connection to the form's handlers, and the watchers behind them.
     QObject* m_handlers = nullptr;
 };

@@ -126,7 +126,12 @@ public:
     void undo() override {
         for (auto change = m_changes.rbegin(); change != m_changes.rend(); ++change)
             (*change)->undo();
+        // The stack deletes a command that is obsolete once undone, so no redo brings it back.
+        if (m_discarded)
+            setObsolete(true);
     }
+
+    void discard() { m_discarded = true; }
 
     void redo() override {
         if (std::exchange(m_pushed, true)) {
@@ -139,6 +144,7 @@ private:
     std::vector<std::unique_ptr<Change>> m_changes;
     Appended* m_lastAppend = nullptr;
     bool m_pushed = false;
+    bool m_discarded = false;
 };
 
 UndoRecorder::UndoRecorder(MainWindow& window) : m_window(window) {
@@ -219,6 +225,23 @@ bool UndoRecorder::redo() {
     return true;
 }
 
+bool UndoRecorder::hasOpenStep(quint64 dispatch) const {
+    const int top = m_stack.count() - 1;
+    return m_open != nullptr && m_openDispatch == dispatch && m_stack.index() == top + 1 &&
+           m_stack.command(top) == m_open;
+}
+
+void UndoRecorder::rollBack() {
+    announceAppended();
+    // A handler that changed nothing has no step of its own on top.
+    if (!hasOpenStep(m_window.currentDispatch()))
+        return;
+    std::exchange(m_open, nullptr)->discard();
+    m_applying = true;
+    m_stack.undo();
+    m_applying = false;
+}
+
 UndoRecorder::Step* UndoRecorder::openStep() {
     const quint64 dispatch = m_window.currentDispatch();
     if (dispatch == 0) {
@@ -227,9 +250,7 @@ UndoRecorder::Step* UndoRecorder::openStep() {
             m_stack.clear();
         return nullptr;
     }
-    const int top = m_stack.count() - 1;
-    if (m_open != nullptr && m_openDispatch == dispatch && m_stack.index() == top + 1 &&
-        m_stack.command(top) == m_open)
+    if (hasOpenStep(dispatch))
         return m_open;
     m_open = new Step;
     m_openDispatch = dispatch;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/toolkit/change_history.h"
+
 #include <QAction>
 #include <QList>
 #include <QUndoStack>
@@ -20,7 +22,7 @@ class MainWindow;
 // creation that replaces the results. Undo and redo are refused while
 // the busy pointer shows or a handler runs, so a running operation never sees a list change
 // under it.
-class UndoRecorder {
+class UndoRecorder : public ChangeHistory {
 public:
     // Steps kept; older ones are dropped, so the history holds at most this many changes.
     static constexpr int kUndoLimit = 100;
@@ -36,6 +38,7 @@ public:
     // False when refused or there is nothing to undo or redo.
     bool undo();
     bool redo();
+    void rollBack() override;
 
 private:
     class Step;
@@ -46,6 +49,8 @@ private:
     // The step the running handler's changes join; null for a change made outside any
     // handler, which the history cannot follow, so it is dropped.
     Step* openStep();
+    // Whether the step on top of the history is open for the handler's changes.
+    bool hasOpenStep(quint64 dispatch) const;
     void appended(ListModel& list, int firstRow, int count);
     void removed(ListModel& list, int firstRow, ListContents& contents);
 

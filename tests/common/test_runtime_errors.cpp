@@ -4,12 +4,16 @@
 #include "common/error_report.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
+#include "common/untrapped_handler.h"
 #include "headless/headless_toolkit.h"
 
 #include <QTest>
+#include <new>
+#include <stdexcept>
 
 using namespace tavrolin;
 using namespace tavrolin::headless;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,13 +23,33 @@ void untrappedRoutine(QStringList& log) {
     throw RuntimeError::of(error::FileNotFound);
 }
 
+enum class Failure { RuntimeError, OutOfMemoryError, BadAlloc, Exception };
+
+[[noreturn]] void raise(Failure failure) {
+    switch (failure) {
+    case Failure::RuntimeError:
+        throw RuntimeError::of(error::Overflow);
+    case Failure::OutOfMemoryError:
+        throw RuntimeError::of(error::OutOfMemory);
+    case Failure::BadAlloc:
+        throw std::bad_alloc();
+    case Failure::Exception:
+        break;
+    }
+    throw std::runtime_error("collator failed");
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Failure)
 
 class TestRuntimeErrors : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void trap();
+    void failures_data();
+    void failures();
     void errorDescriptions_data();
     void errorDescriptions();
 };
@@ -56,6 +80,60 @@ void TestRuntimeErrors::trap() {
     for (const ShownMessage& report : reports) {
         QCOMPARE(report.title, QStringLiteral("Application Error"));
         QCOMPARE(report.style, MessageStyle::OkExclamation);
+    }
+}
+
+// What each kind of failure does in a trapped statement and in a handler without a trap.
+void TestRuntimeErrors::failures_data() {
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("stops"); // the trapped procedure goes no further
+    QTest::addColumn<bool>("ends");  // the untrapped handler ends the program
+
+    QTest::newRow("run-time error") << Failure::RuntimeError << u"Overflow"_s << false << true;
+    QTest::newRow("out of memory, raised")
+        << Failure::OutOfMemoryError << u"Out of memory"_s << true << true;
+    QTest::newRow("out of memory, allocating")
+        << Failure::BadAlloc << u"Out of memory"_s << true << false;
+    QTest::newRow("fault of the program")
+        << Failure::Exception << u"Unexpected error: collator failed"_s << false << false;
+}
+
+void TestRuntimeErrors::failures() {
+    QFETCH(Failure, failure);
+    QFETCH(QString, description);
+    QFETCH(bool, stops);
+    QFETCH(bool, ends);
+
+    HeadlessToolkit t;
+    Trap trap(t.dialogs, u"Form1.PushButton4_Click"_s);
+    bool wentOn = false;
+    bool stopped = false;
+    try {
+        trap(124, [&] { raise(failure); });
+        wentOn = true;
+    } catch (const OperationStopped&) {
+        stopped = true;
+    }
+    QCOMPARE(stopped, stops);
+    QCOMPARE(wentOn, !stops);
+    QCOMPARE(t.dialogs.messages().size(), 1);
+    QCOMPARE(t.dialogs.messages().first().text,
+             errorReportText(description, u"Form1.PushButton4_Click"_s, 124));
+
+    t.dialogs.forget();
+    runUntrapped(t.dialogs, t.form, u"Form1.ListView1_DblClick"_s, [&] { raise(failure); });
+    QCOMPARE(t.form.ended(), ends);
+    QCOMPARE(t.dialogs.messages().size(), 1);
+    const ShownMessage& shown = t.dialogs.messages().first();
+    if (ends) {
+        QCOMPARE(shown.style, MessageStyle::OkCritical);
+    } else {
+        QCOMPARE(shown.text, description +
+                                 u"\r\nin Tavrolin2021/08/31.Form1.ListView1_DblClick\r\rPlease "
+                                 u"e-mail a screenshot of this message to "_s +
+                                 kSupportAddress + u'.');
+        QCOMPARE(shown.title, kErrorReportTitle);
     }
 }
 

@@ -26,7 +26,6 @@ private Q_SLOTS:
     void emptyEntryList_data();
     void emptyEntryList();
     void progress();
-    void failingStatementIsReportedAndCreationFinishes();
     void entriesVanishingMidwayAreReported();
 };
 
@@ -159,21 +158,6 @@ void TestCreation::progress() {
                           QStringLiteral("Processing: "), QStringLiteral("Processing: d"),
                           QStringLiteral("Progress Bar")}));
     QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a, /lists/names.txt, b/, d")});
-}
-
-void TestCreation::failingStatementIsReportedAndCreationFinishes() {
-    Started w(1, {QStringLiteral("a"), QStringLiteral("b")});
-    HeadlessToolkit& t = w.toolkit;
-    t.listView2.failAppendOf(QStringLiteral("a,b"));
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView2.itemCount(), 0);
-    QCOMPARE(t.dialogs.messages().size(), 2);
-    QVERIFY(t.dialogs.messages().first().text.startsWith(
-        QStringLiteral("Out of memory\r\nin Tavrolin2021/08/31.Form1.PushButton4_Click at line "
-                       "130\r\r")));
-    QCOMPARE(t.dialogs.messages().last().text, QStringLiteral("Done."));
-    QCOMPARE(t.form.pointer(), 0);
-    QVERIFY(!w.form.busy());
 }
 
 // No handler shrinks the entry list while it is joined (removalRefusedWhileBusy); should the

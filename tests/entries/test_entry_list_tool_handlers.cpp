@@ -29,7 +29,6 @@ private Q_SLOTS:
     void refusedWhileCreating();
     void handlersReplaceTheList();
     void wrapCancelled();
-    void failingAppendLosesOnlyThatEntry();
     void canSplit_data();
     void canSplit();
 };
@@ -99,21 +98,6 @@ void TestEntryListToolHandlers::wrapCancelled() {
     w.form.ListView1_Wrap();
     QCOMPARE(w.ui.dialogs.wrapBoxesShown(), 1);
     QCOMPARE(w.ui.listView1.texts(), QStringList{u"a"_s});
-    QCOMPARE(w.ui.form.pointer(), 0);
-}
-
-void TestEntryListToolHandlers::failingAppendLosesOnlyThatEntry() {
-    testing::HeadlessForm w;
-    fill(w.ui.listView1, {u"c"_s, u"b"_s, u"a"_s});
-    w.ui.listView1.failAppendOf(u"b"_s);
-    // The report shows while the tool works: under the hourglass, which goes once it is done.
-    int pointerDuringReport = -1;
-    w.ui.dialogs.onNextMessage([&] { pointerDuringReport = w.ui.form.pointer(); });
-    w.form.ListView1_Reverse();
-    QCOMPARE(pointerDuringReport, 11);
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"a"_s, u"c"_s}));
-    QCOMPARE(w.messages(),
-             QStringList{errorReportText(u"Out of memory"_s, u"Form1.ListView1_Reverse"_s, 114)});
     QCOMPARE(w.ui.form.pointer(), 0);
 }
 

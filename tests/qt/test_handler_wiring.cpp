@@ -177,7 +177,7 @@ void TestHandlerWiring::endingInAPickEndsTheProgram() {
     qt::MainWindow& window = real.toolkit.window();
     bool unwound = true;
     real.toolkit.toolkit().combo1.onClick([&] {
-        window.endProcess();
+        window.endProcess(0);
         throw ProcessEnding{};
         unwound = false;
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "change_history.h"
 #include "clipboard.h"
 #include "combo_box.h"
 #include "dialogs.h"
@@ -26,6 +27,7 @@ struct Toolkit {
     SettingsStore& settings;
     SkinEngine& skinFramework1;
     EventPump& events;
+    ChangeHistory& history;
 };
 
 } // namespace tavrolin

@@ -43,8 +43,8 @@ public:
     virtual int pointer() const = 0;
     virtual void setPointer(int value) = 0;
 
-    // Ends the program at once; an operation still running is abandoned.
-    virtual void endProcess() = 0;
+    // Ends the program at once with the exit status; an operation still running is abandoned.
+    virtual void endProcess(int exitStatus) = 0;
 };
 
 } // namespace tavrolin
