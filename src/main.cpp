@@ -7,21 +7,45 @@
 #include <QDir>
 #include <cstdio>
 
+namespace {
+
+// Prints the answer the command line asks for instead of the window, if it asks for one.
+bool answered(const tavrolin::CommandLine& commandLine) {
+    if (!commandLine.exitStatus)
+        return false;
+    std::fputs(commandLine.text.toLocal8Bit().constData(),
+               *commandLine.exitStatus == 0 ? stdout : stderr);
+    return true;
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Help, version and a refused option are answered before Qt connects to the window system,
+    // which ends the program when there is no display.
+    const tavrolin::CommandLine early = tavrolin::parseCommandLine(
+        tavrolin::withoutWindowSystemOptions(argumentsOf(argc, argv)), QDir::currentPath());
+    if (answered(early))
+        return *early.exitStatus;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(tavrolin::kOrganisation);
     QApplication::setApplicationName(tavrolin::kProductName);
     // Lets the desktop match the window to its installed entry, name and icon.
     QGuiApplication::setDesktopFileName(tavrolin::kDesktopFileName);
 
-    // Parsed after QApplication, which takes its own options (-platform, -style) out first.
+    // Parsed again after QApplication, which has taken out exactly the options it reads.
     const tavrolin::CommandLine commandLine =
         tavrolin::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
-    if (commandLine.exitStatus) {
-        std::fputs(commandLine.text.toLocal8Bit().constData(),
-                   *commandLine.exitStatus == 0 ? stdout : stderr);
+    if (answered(commandLine))
         return *commandLine.exitStatus;
-    }
 
     tavrolin::qt::QtToolkit toolkit(QCoreApplication::applicationDirPath());
     tavrolin::Form1 form(toolkit.toolkit());

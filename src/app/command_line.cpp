@@ -5,8 +5,72 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 
 namespace tavrolin {
+
+namespace {
+
+struct WindowSystemOption {
+    const char16_t* name;
+    bool takesValue;
+};
+
+// The options Qt's application objects read for themselves, with one dash or two.
+constexpr WindowSystemOption kWindowSystemOptions[] = {
+    {u"platform", true},
+    {u"platformpluginpath", true},
+    {u"platformtheme", true},
+    {u"plugin", true},
+    {u"qwindowgeometry", true},
+    {u"geometry", true},
+    {u"qwindowtitle", true},
+    {u"title", true},
+    {u"qwindowicon", true},
+    {u"icon", true},
+    {u"session", true},
+    {u"style", true},
+    {u"stylesheet", true},
+    {u"display", true},
+    {u"name", true},
+    {u"qmljsdebugger", true},
+    {u"reverse", false},
+    {u"widgetcount", false},
+    {u"testability", false},
+    {u"nograb", false},
+    {u"dograb", false},
+    {u"sync", false},
+};
+
+} // namespace
+
+QStringList withoutWindowSystemOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (i > 0 && argument == u"--") {
+            kept += arguments.mid(i);
+            break;
+        }
+        QStringView name(argument);
+        if (i == 0 || !name.startsWith(u'-'))
+            name = {};
+        name = name.sliced(std::min<qsizetype>(name.size(), name.startsWith(u"--") ? 2 : 1));
+        const qsizetype equals = name.indexOf(u'=');
+        const QStringView bare = equals < 0 ? name : name.first(equals);
+        const auto* option = std::find_if(
+            std::begin(kWindowSystemOptions), std::end(kWindowSystemOptions),
+            [&](const WindowSystemOption& known) { return !bare.isEmpty() && bare == known.name; });
+        if (option == std::end(kWindowSystemOptions)) {
+            kept.append(argument);
+            continue;
+        }
+        if (option->takesValue && equals < 0)
+            ++i;
+    }
+    return kept;
+}
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;

@@ -24,4 +24,10 @@ struct CommandLine {
 // a file whose name starts with a dash can still follow "--" (a desktop passes absolute paths).
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
 
+// The arguments without the options that Qt takes for itself when it connects to the window
+// system (-platform NAME, -style=NAME, -reverse, ...), as it would take them out. Help, version
+// and a refused option are answered from these before that connection is made, so they need no
+// display.
+QStringList withoutWindowSystemOptions(const QStringList& arguments);
+
 } // namespace tavrolin

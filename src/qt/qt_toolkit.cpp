@@ -1,6 +1,8 @@
 #include "qt_toolkit.h"
 
 #include "app/form1.h"
+#include "common/error_report.h"
+#include "common/runtime_error.h"
 #include "drop_and_paste.h"
 #include "entry_list_keys.h"
 #include "entry_list_menu.h"
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+#include <new>
 
 namespace tavrolin::qt {
 
@@ -42,6 +45,12 @@ QtToolkit::QtToolkit(const QString& programFolder)
     m_listView2.setView(m_window.listView2);
     m_undo.watch(m_listView1.model());
     m_undo.watch(m_listView2.model());
+    m_window.handlers().onFailure([this](const std::exception& failure) {
+        const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
+        showErrorReport(
+            m_dialogs, outOfMemory ? error::text(error::OutOfMemory) : unexpectedErrorText(failure),
+            QStringLiteral("Form1"), kNoLine);
+    });
 }
 
 // The form goes before the window: no event may reach its handlers while the window closes.

@@ -14,6 +14,8 @@ class TestCommandLine : public QObject {
 private Q_SLOTS:
     void parse_data();
     void parse();
+    void windowSystemOptions_data();
+    void windowSystemOptions();
 };
 
 void TestCommandLine::parse_data() {
@@ -64,6 +66,28 @@ void TestCommandLine::parse() {
     QCOMPARE(line.text.isEmpty(), textStart.isEmpty());
     if (exitStatus >= 0)
         QVERIFY(line.text.endsWith(u'\n'));
+}
+
+void TestCommandLine::windowSystemOptions_data() {
+    QTest::addColumn<QStringList>("arguments"); // after the program's path
+    QTest::addColumn<QStringList>("kept");
+
+    QTest::newRow("value apart") << QStringList{u"-platform"_s, u"xcb"_s, u"--help"_s}
+                                 << QStringList{u"--help"_s};
+    QTest::newRow("value joined, two dashes")
+        << QStringList{u"--style=fusion"_s, u"a.txt"_s} << QStringList{u"a.txt"_s};
+    QTest::newRow("without value") << QStringList{u"-reverse"_s, u"-v"_s} << QStringList{u"-v"_s};
+    QTest::newRow("ours and unknown kept")
+        << QStringList{u"--bogus"_s, u"-"_s, u"-h"_s} << QStringList{u"--bogus"_s, u"-"_s, u"-h"_s};
+    QTest::newRow("names after --") << QStringList{u"--"_s, u"-platform"_s, u"x"_s}
+                                    << QStringList{u"--"_s, u"-platform"_s, u"x"_s};
+}
+
+void TestCommandLine::windowSystemOptions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, kept);
+    QCOMPARE(withoutWindowSystemOptions(QStringList{u"/usr/bin/tavrolin"_s} + arguments),
+             QStringList{u"/usr/bin/tavrolin"_s} + kept);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

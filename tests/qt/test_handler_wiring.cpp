@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void everyEventIsDispatchedOnce_data();
     void everyEventIsDispatchedOnce();
     void endingInAPickEndsTheProgram();
+    void faultInAHandlerIsReported();
 };
 
 void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
@@ -171,12 +173,14 @@ void TestHandlerWiring::everyEventIsDispatchedOnce() {
 }
 
 // The program ends while a pick is handled, as it does when the window closes while a handler
-// runs: the handler unwinds, and the program leaves its event loop without a crash.
+// runs: the handler unwinds, and the program leaves its event loop without a crash, with the
+// status of the first reason to end.
 void TestHandlerWiring::endingInAPickEndsTheProgram() {
     RealWindow real;
     qt::MainWindow& window = real.toolkit.window();
     bool unwound = true;
     real.toolkit.toolkit().combo1.onClick([&] {
+        window.endProcess(3);
         window.endProcess(0);
         throw ProcessEnding{};
         unwound = false;
@@ -185,10 +189,21 @@ void TestHandlerWiring::endingInAPickEndsTheProgram() {
     QTimer timeout;
     timeout.callOnTimeout([] { QCoreApplication::exit(1); });
     timeout.start(20000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(QApplication::exec(), 3);
     QVERIFY(unwound);
     QVERIFY(window.ended());
     QVERIFY(!window.isVisible());
+}
+
+// A fault of the program that leaves a handler is reported, and the window goes on.
+void TestHandlerWiring::faultInAHandlerIsReported() {
+    RealWindow real;
+    qt::MainWindow& window = real.toolkit.window();
+    real.toolkit.toolkit().combo1.onClick([] { throw std::runtime_error("broken"); });
+    dialogs().closeMessageStarting(u"Unexpected error: broken\nin Tavrolin2021/08/31.Form1\n"_s);
+    QTest::keyClick(window.combo1, Qt::Key_Down);
+    QVERIFY(dialogs().allAnswered());
+    QVERIFY(!window.ended());
 }
 
 QTEST_MAIN(TestHandlerWiring)
