@@ -99,6 +99,21 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
     return right;
 }
 
+// How long one copy of the longest entry takes: the floor of a stretch without events for a
+// creation that must copy that entry into the result.
+double longestEntryCopyMs(const ListView& entries, const QElapsedTimer& clock) {
+    QByteArrayView longest;
+    for (int item = 1; item <= entries.itemCount(); ++item) {
+        const QByteArrayView bytes = entries.itemBytesAt(item);
+        if (bytes.size() > longest.size())
+            longest = bytes;
+    }
+    const qint64 start = clock.nsecsElapsed();
+    const QByteArray copy(longest.data(), longest.size());
+    const double ms = msBetween(start, clock.nsecsElapsed());
+    return copy.size() == longest.size() ? ms : -1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -145,6 +160,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const long loadPeakKiB = peakMemoryKiB();
     const double loadMs = msBetween(lastAnsweredAt, clock.nsecsElapsed());
+    const double copyLongestMs = longestEntryCopyMs(real.listView1(), clock);
 
     const int comma = window.combo1->findText(QStringLiteral("Comma"), Qt::MatchExactly);
     window.combo1->setCurrentIndex(comma);
@@ -209,6 +225,7 @@ int main(int argc, char* argv[]) {
     print("create_ms", createMs);
     print("longest_event_gap_ms", gaps.longestGapMs());
     print("event_ticks", static_cast<long long>(gaps.ticks()));
+    print("longest_entry_copy_ms", copyLongestMs);
     print("repaint_ms", repaintMs);
     print("save_ms", saveMs);
     print("copy_ms", copyMs);

@@ -8,6 +8,9 @@
 #   bench/run.sh --huge               also 100,000,000 entries (about 2 GB of list file and
 #                                     several minutes; the entry list tools are not run on it)
 #
+# Every run also creates the list of one entry of 100 MB among a thousand short ones: the window
+# must answer as often as with short entries, but for the time one copy of that entry takes.
+#
 # Exits non-zero when a figure is missing or a saved file is wrong; timings never fail it.
 set -euo pipefail
 
@@ -131,6 +134,28 @@ for n in $sizes; do
     rm -f "$list" "$list.lf" "$work/joined-$n" "$work/result-$n.csv"
 done
 
+# One entry of 100 MB among short ones, saved and compared as the lists above are.
+long=$work/list-long.txt
+{ generate 500; head -c 100000000 /dev/zero | tr '\0' 'x'; printf '\r\n'; generate 500; } >"$long"
+tr -d '\r' <"$long" | paste -sd, >"$work/joined-long"
+if ! "$bench" --no-tools "$long" "$work/result-long.csv" >"$work/figures-long" 2>"$work/stderr-long"; then
+    echo "tavrolin_bench failed for the long entry:" >&2
+    grep -v propagateSizeHints "$work/stderr-long" >&2 || true
+    status=1
+fi
+chars=$(($(wc -m <"$work/joined-long") - 1))
+if ! cmp -s <(expected_file "$work/joined-long" "$chars") "$work/result-long.csv"; then
+    echo "the saved file for the long entry differs from the joined list of paste" >&2
+    status=1
+fi
+for key in longest_event_gap_ms longest_entry_copy_ms; do
+    grep -E "^$key [0-9.]+$" "$work/figures-long" | sed 's/^/long /' >>"$results" || {
+        echo "missing figure $key for the long entry" >&2
+        status=1
+    }
+done
+rm -f "$long" "$work/joined-long" "$work/result-long.csv"
+
 # One table: every figure, its ratio to paste's time (or peak memory), and how it grows from
 # the first size to each further one.
 awk -v sizes="$sizes" -v tools="$tools" '
@@ -204,6 +229,10 @@ awk -v sizes="$sizes" -v tools="$tools" '
         for (i = 1; i <= ns; i++)
             goal("longest stretch without events (" n[i] ") < 50 ms", v[n[i], "longest_event_gap_ms"], 50)
         goal("repaint of the results list (" base ") < 20 ms", v[base, "repaint_ms"], 20)
+        printf "  one 100 MB entry: longest stretch %s ms, one copy of it %s ms\n",
+            fmt(v["long", "longest_event_gap_ms"]), fmt(v["long", "longest_entry_copy_ms"])
+        goal("  stretch beyond that copy < 50 ms",
+            v["long", "longest_event_gap_ms"] - v["long", "longest_entry_copy_ms"], 50)
         nt = split(tools, tool, " ")
         for (t = 1; t <= nt; t++) {
             name = label[tool[t]]

@@ -24,7 +24,11 @@ QString shownCell(QStringView text) {
 }
 
 QString shownCell(QByteArrayView bytes) {
-    return shownCell(decode8Bit(decodablePrefix(bytes, kShownCharacters + 1)));
+    return shownCell(decode8Bit(shownCellBytes(bytes)));
+}
+
+QByteArrayView shownCellBytes(QByteArrayView bytes) {
+    return decodablePrefix(bytes, kShownCharacters + 1);
 }
 
 } // namespace tavrolin

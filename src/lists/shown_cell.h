@@ -13,5 +13,7 @@ namespace tavrolin {
 QString shownCell(QStringView text);
 // The same for a text kept as bytes, of which only the start is decoded.
 QString shownCell(QByteArrayView bytes);
+// The start of the bytes that decides what shownCell shows of them.
+QByteArrayView shownCellBytes(QByteArrayView bytes);
 
 } // namespace tavrolin

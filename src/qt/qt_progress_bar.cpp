@@ -1,6 +1,6 @@
 #include "qt_progress_bar.h"
 
-#include "common/text_encoding.h"
+#include "lists/shown_cell.h"
 #include "labelled_progress_bar.h"
 
 #include <algorithm>
@@ -27,8 +27,11 @@ void QtProgressBar::setText(const QString& prefix, QByteArrayView bytes) {
     // rest of the call.
     if (m_text.constData() != prefix.constData() || m_text.size() != prefix.size())
         m_text = prefix;
-    m_bytes.resize(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), m_bytes.begin());
+    // Only the start the bar can show is kept: a copy, and later the layout of the text, then
+    // cost the same for an entry of a gigabyte as for a short one.
+    const QByteArrayView shown = shownCellBytes(bytes);
+    m_bytes.resize(shown.size());
+    std::copy(shown.begin(), shown.end(), m_bytes.begin());
     scheduleShow();
 }
 
@@ -45,7 +48,7 @@ void QtProgressBar::show() {
     // The bar shows whole percentages; a value past either end of the scale is held there.
     const double clamped = std::isnan(m_value) ? 0.0 : std::clamp(m_value, 0.0, 100.0);
     m_widget->setValue(int(std::lround(clamped)));
-    m_widget->setLabel(shownText(m_text + decode8Bit(m_bytes)));
+    m_widget->setLabel(m_bytes.isEmpty() ? shownCell(m_text) : m_text + shownCell(m_bytes));
 }
 
 } // namespace tavrolin::qt

@@ -24,8 +24,9 @@ private:
 
     LabelledProgressBar* m_widget;
     double m_value = 0;
-    // The text is m_text followed by m_bytes decoded; the bytes are copied into a buffer that
-    // keeps its room, so a text per entry costs no allocation.
+    // The text is m_text followed by the start of m_bytes decoded, at most what a list cell
+    // shows of a text; the bytes are copied into a buffer that keeps its room, so a text per
+    // entry costs no allocation.
     QString m_text;
     QByteArray m_bytes;
     bool m_showScheduled = false;
