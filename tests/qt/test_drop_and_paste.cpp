@@ -12,11 +12,30 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Calls back on each paint of the widget itself.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> painted) : m_painted(std::move(painted)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            m_painted();
+        return false;
+    }
+
+private:
+    std::function<void()> m_painted;
+};
 
 QStringList entries(RealWindow& w) {
     ListView& list = w.toolkit.toolkit().listView1;
@@ -139,13 +158,19 @@ void TestDropAndPaste::pasteAppendsTheClipboardText() {
     QCOMPARE(entries(w), (QStringList{u"p"_s, u"q"_s}));
 }
 
-// The files the program is started with load through the event loop, after the window shows:
-// the message about a missing file belongs to the shown window, and the whole load is one step
-// to undo, as a drop is.
+// The files the program is started with load through the event loop, after the window shows
+// and has been painted: the message about a missing file belongs to the shown window, and the
+// whole load is one step to undo, as a drop is.
 void TestDropAndPaste::filesGivenAtStartLoadOnceShown() {
     RealWindow w;
     QVERIFY(w.shown);
     qt::MainWindow& window = w.toolkit.window();
+    QCoreApplication::processEvents();
+    int entriesAtPaint = -1;
+    PaintWatch paints(&window, [&] {
+        if (entriesAtPaint < 0)
+            entriesAtPaint = w.toolkit.listView1().itemCount();
+    });
     bool windowOwnsMessage = false;
     int pointerWhileLoading = -1;
     dialogs().closeMessage([&](QMessageBox* box) {
@@ -157,6 +182,7 @@ void TestDropAndPaste::filesGivenAtStartLoadOnceShown() {
     QCOMPARE(entries(w), QStringList()); // not before the event loop runs
 
     QTRY_COMPARE(entries(w), (QStringList{u"3"_s, u"4"_s, u"1"_s, u"2"_s}));
+    QCOMPARE(entriesAtPaint, 0);
     QCOMPARE(dialogs().messages(), QStringList{u"File not found"_s});
     QVERIFY(windowOwnsMessage);
     QCOMPARE(pointerWhileLoading, 11);
