@@ -124,8 +124,8 @@ void QtToolkit::openWhenRunning(Form1& form, const QStringList& paths) {
 }
 
 void QtToolkit::show() {
-    m_window.show();
     m_window.centre();
+    m_window.show();
 }
 
 } // namespace tavrolin::qt
