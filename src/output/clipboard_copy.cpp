@@ -35,11 +35,11 @@ bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int form
     return retry([&] { return clipboard.setUtf8Text(text, format); });
 }
 
-bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
-                                Dialogs& dialogs) {
+OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard,
+                                        EventPump& events, Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Main.CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.itemCount() == 0; }))
-        return false;
+        return OutputResult::NothingDue;
 
     // Rows are read by number while events run between them: row i is still the row that was
     // measured only as long as no row has been removed or moved since.
@@ -96,10 +96,11 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
     }
     // Putting no line there would only wipe what the user has on the clipboard.
     if (copied == 0)
-        return false;
+        return OutputResult::NothingDue;
     trap(166, [&] { ClipboardClear(clipboard); });
-    // A clipboard held by another program throughout would otherwise be followed by the
-    // "copied" message alone, and the user would paste something else.
+    // A clipboard held by another program throughout is reported and the copy has failed: a
+    // "copied" message would have the user paste something else.
+    bool placed = false;
     trap(168, [&] {
         // As UTF-8 in pieces that share the long cells with the list: a copy of millions of
         // entries is neither held a second time nor as UTF-16. Each piece shows alone as it
@@ -111,8 +112,9 @@ bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, Even
             piece = shownBytes(std::move(piece));
         if (!ClipboardSetText(clipboard, shown, 0))
             throw RuntimeError::of(error::ClipboardBusy);
+        placed = true;
     });
-    return true;
+    return placed ? OutputResult::Done : OutputResult::Failed;
 }
 
 void copyResults(Toolkit& ui) {
@@ -121,18 +123,19 @@ void copyResults(Toolkit& ui) {
         trap(104, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Copy); });
         return;
     }
-    bool copied = false;
+    // Without an answer from the copy, nothing is known to have been copied.
+    auto copied = OutputResult::Failed;
     trap(106, [&] {
         copied = CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs);
     });
-    if (copied) {
+    if (copied == OutputResult::Done) {
         trap(108, [&] {
             ui.dialogs.messageBox(QStringLiteral("Results have been copied to the clipboard.\r\r"
                                                  "Click a text area where you normally type and "
                                                  "press Ctrl+V to paste the clipboard."),
                                   MessageStyle::OkOnly);
         });
-    } else {
+    } else if (copied == OutputResult::NothingDue) {
         trap(110, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Copy); });
     }
 }

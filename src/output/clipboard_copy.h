@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nothing_to_output.h"
+
 #include <QByteArrayList>
 
 namespace tavrolin {
@@ -13,9 +15,10 @@ struct Toolkit;
 // Puts the checked rows of a list on the clipboard: one line per row, cells padded to their
 // column's width and separated by tabs, each line without its last tab and trailing spaces and
 // ended by CR LF. When no row is copied (an empty list, no row checked, or rows unticked or
-// removed while events ran) the clipboard is left untouched and the result is false.
-bool CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard, EventPump& events,
-                                Dialogs& dialogs);
+// removed while events ran) the clipboard is left untouched. A clipboard that stays busy is
+// reported, and the copy has failed.
+OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard,
+                                        EventPump& events, Dialogs& dialogs);
 
 // Each tries its clipboard operation up to 1000 times in all, at once and without letting
 // events run, while another program holds the clipboard; true when an attempt succeeded. The

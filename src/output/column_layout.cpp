@@ -17,14 +17,18 @@ qsizetype ColumnWidths::measure(const QByteArray& bytes) {
 }
 
 void ColumnWidths::fit(const QByteArray& bytes) {
-    m_measuring = std::max(m_measuring, int(measure(bytes)));
+    widen(measure(bytes));
+}
+
+void ColumnWidths::widen(qsizetype units) {
+    m_measuring = std::max(m_measuring, units);
 }
 
 void ColumnWidths::endColumn() {
     m_widths.append(std::exchange(m_measuring, 0));
 }
 
-int ColumnWidths::of(int column) const {
+qsizetype ColumnWidths::of(int column) const {
     return m_widths.value(column - 1);
 }
 

@@ -27,18 +27,21 @@ class ColumnWidths {
 public:
     // Widens the column being measured to hold the text.
     void fit(const QByteArray& bytes);
+    // Widens the column being measured to that many UTF-16 units.
+    void widen(qsizetype units);
     // The text padded to the width of its column, c counted from 1.
     PaddedCell padded(QByteArray bytes, int column);
     // Keeps the measured width as the next column's and starts measuring a new column.
     void endColumn();
     // The width of column c, counted from 1; 0 for a column that was not measured.
-    int of(int column) const;
+    qsizetype of(int column) const;
 
 private:
     qsizetype measure(const QByteArray& bytes);
 
-    QList<int> m_widths;
-    int m_measuring = 0;
+    // A result can be longer than 2^31 UTF-16 units.
+    QList<qsizetype> m_widths;
+    qsizetype m_measuring = 0;
     // The text measured last, shared, and its width: the single long result row, measured for
     // its column's width, is not measured a second time for its padding. While it is held here
     // no other text can have its address.

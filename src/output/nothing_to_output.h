@@ -7,6 +7,10 @@ class ListView;
 
 enum class Output { Copy, Save };
 
+// How a save or a copy ended: with the rows written, with no row due (none checked when its
+// line was due), or with a failure that has been reported.
+enum class OutputResult { Done, NothingDue, Failed };
+
 // True when the check mark of some row is set: only those rows are copied and saved.
 bool anyRowChecked(const ListView& list);
 

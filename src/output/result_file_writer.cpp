@@ -7,28 +7,13 @@
 #include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
 #include "nothing_to_output.h"
-
-#include <QFile>
-#include <QList>
-#include <QSaveFile>
-#include <algorithm>
-#include <memory>
-#include <optional>
-#include <utility>
+#include "result_file.h"
 
 namespace tavrolin {
 
 namespace {
 
 constexpr int kProgressTextEvery = 1000;
-
-[[noreturn]] void noFile() {
-    throw RuntimeError::of(error::ObjectNotSet);
-}
-
-// A line of the result file, kept as its padded cells. The result row can hold tens of millions
-// of bytes; each cell is written as the bytes it is kept in rather than copied into one buffer.
-using PaddedLine = QList<PaddedCell>;
 
 // The progress steps that open each pass, each with its own statement numbers: the test that a
 // bar was given, events, the value, the text, events.
@@ -43,94 +28,11 @@ constexpr ProgressLines kStartProgress{100, 102, 104, 106, 108};
 constexpr ProgressLines kMeasuredProgress{142, 144, 146, 148, 150};
 constexpr ProgressLines kHeaderProgress{172, 174, 176, 178, 180};
 
-// The result file while it is written: a temporary file beside the target that replaces the
-// target only when committed, so a failed or abandoned save leaves the old file as it was.
-// A folder the user cannot write to refuses that temporary file even when the file in it may
-// be written; the file is then written in place. That empties the old file, so it is opened
-// only when the first row is written, the header line waiting in memory until then.
-class ResultFile {
-public:
-    void create(const QString& fileName) {
-        auto file = std::make_unique<QSaveFile>(fileName);
-        if (file->open(QIODevice::WriteOnly)) {
-            m_file = std::move(file);
-            return;
-        }
-        QFile inPlace(fileName); // opened without changing a byte, to learn it can be written
-        if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
-            throw RuntimeError::of(error::PathFileAccess, file->errorString());
-        m_inPlaceName = fileName;
-        m_held.emplace();
-    }
-
-    void writeHeader(const PaddedLine& line) { writeLine(line); }
-
-    void writeRow(const PaddedLine& line) {
-        if (m_held) {
-            auto file = std::make_unique<QFile>(m_inPlaceName);
-            if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-                throw RuntimeError::of(error::PathFileAccess, file->errorString());
-            const QByteArray header = *std::exchange(m_held, std::nullopt);
-            m_file = std::move(file);
-            write(header);
-        }
-        writeLine(line);
-    }
-
-    void close() {
-        if (!m_file)
-            noFile();
-        const std::unique_ptr<QFileDevice> file = std::move(m_file);
-        auto* saveFile = qobject_cast<QSaveFile*>(file.get());
-        if (saveFile != nullptr ? !saveFile->commit() : !file->flush())
-            throw RuntimeError::of(error::DeviceIo, file->errorString());
-    }
-
-    // Leaves the old file as it was: nothing was due to be written.
-    void cancel() {
-        if (auto* saveFile = qobject_cast<QSaveFile*>(m_file.get()))
-            saveFile->cancelWriting();
-    }
-
-private:
-    static constexpr qsizetype kBlock = 256 * 1024;
-
-    void writeLine(const PaddedLine& line) {
-        if (!m_file && !m_held)
-            noFile();
-        for (const PaddedCell& cell : line) {
-            write(cell.bytes);
-            writeSpaces(cell.padding);
-            write(QByteArrayView("\t", 1));
-        }
-        write(QByteArrayView("\r\n", 2));
-    }
-
-    void write(QByteArrayView bytes) {
-        if (m_held) {
-            m_held->append(bytes);
-            return;
-        }
-        if (m_file->write(bytes.data(), bytes.size()) != bytes.size())
-            throw RuntimeError::of(error::DeviceIo, m_file->errorString());
-    }
-
-    void writeSpaces(qsizetype count) {
-        static const QByteArray spaces(kBlock, ' ');
-        for (; count > 0; count -= kBlock)
-            write(QByteArrayView(spaces).first(std::min(count, kBlock)));
-    }
-
-    std::unique_ptr<QFileDevice> m_file;
-    // Writing in place: the target's name, and the bytes held back until the first row.
-    QString m_inPlaceName;
-    std::optional<QByteArray> m_held;
-};
-
 } // namespace
 
-bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
-                                ProgressBar* progressBar, EventPump& events, Dialogs& dialogs) {
+OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
+                                        ProgressBar* progressBar, EventPump& events,
+                                        Dialogs& dialogs) {
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
     const QString writing = QStringLiteral("Writing file: ") + name;
@@ -141,6 +43,12 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
         trap(lines.value, [&] { progressBar->setValue(value); });
         trap(lines.text, [&] { progressBar->setText(writing); });
         trap(lines.eventsAfter, [&] { events.processEvents(); });
+    };
+    const auto putBarAtRest = [&] {
+        if (trap.test(238, [&] { return progressBar != nullptr; })) {
+            trap(240, [&] { progressBar->setValue(0); });
+            trap(242, [&] { progressBar->setText(QStringLiteral("Progress Bar")); });
+        }
     };
 
     showProgress(kStartProgress, 1);
@@ -167,15 +75,32 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
 
     showProgress(kMeasuredProgress, 10);
 
+    // A step of the file that fails is reported once and ends the save: every later step would
+    // fail on the same file, and "Done." would tell of a file that was not written.
     PaddedLine line;
-    ResultFile file;
-    trap(156, [&] { file.create(fileName); });
+    ResultFile file(fileName);
+    const auto fileStep = [&](int number, auto&& step) {
+        bool done = false;
+        trap(number, [&] {
+            step();
+            done = true;
+        });
+        return done;
+    };
+    const auto giveUp = [&] {
+        file.cancel();
+        putBarAtRest();
+        return OutputResult::Failed;
+    };
+    if (!fileStep(156, [&] { file.create(); }))
+        return giveUp();
 
     for (int c = 1; c <= columns; ++c) {
         trap(160, [&] { events.processEvents(); });
         trap(164, [&] { line.append(widths.padded(encode8Bit(list.columnCaption(c)), c)); });
     }
-    trap(170, [&] { file.writeHeader(line); });
+    if (!fileStep(170, [&] { file.writeHeader(line); }))
+        return giveUp();
 
     showProgress(kHeaderProgress, 20);
 
@@ -217,24 +142,21 @@ bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
                 continue;
         }
         ++due;
-        trap(222, [&] { file.writeRow(line); });
+        if (!fileStep(222, [&] { file.writeRow(line); }))
+            return giveUp();
     }
 
+    // The file is closed before "Done." is shown: closing it is what makes it whole.
+    if (due == 0)
+        file.cancel();
+    else if (!fileStep(232, [&] { file.close(); }))
+        return giveUp();
     if (trap.test(226, [&] { return progressBar != nullptr; })) {
         trap(228, [&] { progressBar->setValue(100); });
         trap(230, [&] { progressBar->setText(QStringLiteral("Done.")); });
     }
-    trap(232, [&] {
-        if (due > 0)
-            file.close();
-        else
-            file.cancel();
-    });
-    if (trap.test(238, [&] { return progressBar != nullptr; })) {
-        trap(240, [&] { progressBar->setValue(0); });
-        trap(242, [&] { progressBar->setText(QStringLiteral("Progress Bar")); });
-    }
-    return due > 0;
+    putBarAtRest();
+    return due > 0 ? OutputResult::Done : OutputResult::NothingDue;
 }
 
 void saveResults(Toolkit& ui) {
@@ -260,13 +182,14 @@ void saveResults(Toolkit& ui) {
     if (trap.test(116, [&] { return fileName.isEmpty(); }))
         return;
     trap(118, [&] { ui.form.setPointer(pointer::Hourglass); });
-    bool saved = false;
+    // Without an answer from the writer, nothing is known to have been saved.
+    auto saved = OutputResult::Failed;
     trap(120, [&] {
         saved = SaveListviewProperlySpaced(ui.listView2, fileName, &ui.progressBar1, ui.events,
                                            ui.dialogs);
     });
     trap(122, [&] { ui.form.setPointer(pointer::Default); });
-    if (!saved)
+    if (saved == OutputResult::NothingDue)
         trap(124, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Save); });
 }
 

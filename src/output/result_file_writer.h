@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nothing_to_output.h"
+
 #include <QString>
 
 namespace tavrolin {
@@ -14,10 +16,13 @@ struct Toolkit;
 // checked row; every cell padded with spaces to its column's width and followed by a tab;
 // CR LF after every line. The new file replaces an existing one only once it is complete
 // (written in place where the folder refuses a temporary file). When no row is checked as its
-// line is due (also when rows are unticked or removed while events run) no file is written and
-// the result is false. Without a progress bar (nullptr) no progress is shown.
-bool SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
-                                ProgressBar* progressBar, EventPump& events, Dialogs& dialogs);
+// line is due (also when rows are unticked or removed while events run) no file is written.
+// A file that cannot be created, written or closed is reported once and ends the save, the
+// old file left as it was (or, written in place, reported incomplete). Without a progress bar
+// (nullptr) no progress is shown.
+OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
+                                        ProgressBar* progressBar, EventPump& events,
+                                        Dialogs& dialogs);
 
 // "Save Results To CSV/Text File": asks for a file name and writes the results list to it, or
 // tells that nothing was saved and why.

@@ -4,6 +4,7 @@
 #include "common/twips.h"
 #include "labelled_progress_bar.h"
 #include "report_view.h"
+#include "window_placement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -265,11 +266,8 @@ void MainWindow::endProcess(int exitStatus) {
 }
 
 void MainWindow::centre() {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    if (const QScreen* screen = this->screen())
+        move(placedWindow(frameGeometry().size(), screen->availableGeometry()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -64,7 +64,10 @@ public:
     int exitStatus() const { return m_handlers.exitStatus(); }
     quint64 currentDispatch() const { return m_handlers.current(); }
 
-    // Places the window in the middle of the screen.
+    // Places the window in the middle of the screen, or at its top left where it does not fit.
+    // Called before the window is shown: the window system then places the frame, title bar
+    // included, where asked (once shown, Qt would place the inside there while the frame is
+    // not yet known, and the title bar would end up above the screen).
     void centre();
 
 Q_SIGNALS:

@@ -1,6 +1,7 @@
 #include "qt_dialogs.h"
 
 #include "main_window.h"
+#include "window_placement.h"
 #include "wrap_dialog.h"
 
 #include <QGridLayout>
@@ -50,9 +51,7 @@ protected:
         const QScreen* screen = this->screen();
         if (this->parentWidget() != nullptr || screen == nullptr)
             return;
-        QRect area = this->geometry();
-        area.moveCenter(screen->availableGeometry().center());
-        this->move(area.topLeft());
+        this->move(placedWindow(this->frameGeometry().size(), screen->availableGeometry()));
     }
 };
 

@@ -161,8 +161,8 @@ void QtToolkit::afterFirstPaint(const std::function<void()>& then, int triesLeft
 }
 
 void QtToolkit::show() {
-    m_window.show();
     m_window.centre();
+    m_window.show();
 }
 
 } // namespace tavrolin::qt

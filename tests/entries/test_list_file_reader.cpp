@@ -177,7 +177,8 @@ void TestListFileReader::bytesKept() {
     ui.listView2.addColumn(u"R"_s);
     ui.listView2.setItemChecked(1, true);
     const QString saved = m_dir.filePath(u"result.csv"_s);
-    QVERIFY(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs));
+    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs),
+             OutputResult::Done);
     QByteArray row = bytes;
     if (row.endsWith(encode8Bit(terminator)))
         row.chop(encode8Bit(terminator).size());

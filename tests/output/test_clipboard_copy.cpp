@@ -106,14 +106,11 @@ void TestClipboardCopy::busyClipboard() {
     w.form.PushButton7_Click();
     QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
     QCOMPARE(w.ui.clipboard.attempts(), attempts);
-    // A text that never reached the clipboard is reported before the usual message.
-    const auto& messages = w.ui.dialogs.messages();
-    QCOMPARE(messages.size(), reported ? 2 : 1);
-    if (reported) {
-        QCOMPARE(messages.first().text, errorReportText(u"Can't open Clipboard"_s,
-                                                        u"Main.CopyListViewToClipboardTab"_s, 168));
-    }
-    QCOMPARE(messages.last().text, kPasteMessage);
+    // A text that never reached the clipboard is reported, and not said to have been copied.
+    const QString shown = reported ? errorReportText(u"Can't open Clipboard"_s,
+                                                     u"Main.CopyListViewToClipboardTab"_s, 168)
+                                   : kPasteMessage;
+    QCOMPARE(w.messages(), QStringList{shown});
 }
 
 QTEST_GUILESS_MAIN(TestClipboardCopy)

@@ -81,11 +81,13 @@ void TestPumpedEvents::faultInEvents() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.txt"_s);
     if (save) {
-        QVERIFY(SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events,
-                                           ui.dialogs));
+        QCOMPARE(
+            SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events, ui.dialogs),
+            OutputResult::Done);
         QCOMPARE(readAll(path), "Caption\t\r\na, b   \t\r\n"_ba);
     } else {
-        QVERIFY(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs));
+        QCOMPARE(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs),
+                 OutputResult::Done);
         QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"a, b\r\n"_s));
     }
     QCOMPARE(reportedAt(ui.dialogs), QStringList{reported});
@@ -98,11 +100,13 @@ void TestPumpedEvents::withoutColumns() {
         ui.listView2.setItemChecked(ui.listView2.itemCount(), text != u"b");
     }
     // Each line is empty; cutting its last tab must not cut into the line before.
-    QVERIFY(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs));
+    QCOMPARE(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs),
+             OutputResult::Done);
     QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"\r\n\r\n"_s));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.txt"_s);
-    QVERIFY(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs));
+    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
+             OutputResult::Done);
     QCOMPARE(readAll(path), "\r\n\r\n\r\n"_ba);
     QVERIFY(ui.dialogs.messages().isEmpty());
 }

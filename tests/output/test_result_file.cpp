@@ -1,6 +1,7 @@
 // The result file: what is written, the progress shown, the save dialog and the faults that
 // leave the files as they were.
 
+#include "common/error_report.h"
 #include "common/text_encoding.h"
 #include "output/result_file_writer.h"
 #include "output_fixture.h"
@@ -23,15 +24,8 @@ namespace {
 
 const char kLimitedSave[] = "--save-with-file-size-limit";
 
-QStringList saveLines(const QString& lines) {
-    QStringList places;
-    for (const QString& line : lines.split(u' ', Qt::SkipEmptyParts))
-        places.append(u"Save.SaveListviewProperlySpaced "_s + line);
-    return places;
-}
-
 // Runs in a child process whose files may not grow beyond 64 KiB, as on a full disk; prints
-// the reported line numbers.
+// the line number and the description of each report.
 int saveWithFileSizeLimit(const QString& path) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{64 * 1024, 64 * 1024};
@@ -41,8 +35,11 @@ int saveWithFileSizeLimit(const QString& path) {
     ui.listView2.addColumn(u"Cap"_s);
     fill(ui.listView2, QStringList(4, u'+' + QString(30000, u'r')));
     SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs);
-    for (const QString& place : reportedAt(ui.dialogs))
-        std::printf("%s\n", qPrintable(place.section(u' ', 1)));
+    const QStringList places = reportedAt(ui.dialogs);
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        std::printf("%s %s\n", qPrintable(places.at(i).section(u' ', 1)),
+                    qPrintable(ui.dialogs.messages().at(i).text.section(u"\r\n"_s, 0, 0)));
+    }
     return 0;
 }
 
@@ -114,7 +111,7 @@ void TestResultFile::writer() {
     const QString path = dir.filePath(u"out.csv"_s);
     const bool written = expected != "<missing>";
     QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
-             written);
+             written ? OutputResult::Done : OutputResult::NothingDue);
     QCOMPARE(readAll(path), expected);
     QCOMPARE(reportedAt(ui.dialogs), QStringList());
     QCOMPARE(snapshot(dir.path()).keys(), written ? QStringList{u"out.csv"_s} : QStringList());
@@ -232,14 +229,17 @@ void TestResultFile::saveHandler() {
 
 void TestResultFile::saveFaults_data() {
     QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("folder does not exist") << u"missing/out.txt"_s;
-    QTest::newRow("file used as a folder") << u"old.txt/out.txt"_s;
-    QTest::newRow("target is a folder") << u"folder"_s;
+    QTest::newRow("folder does not exist")
+        << u"missing/out.txt"_s << u"No such file or directory"_s;
+    QTest::newRow("file used as a folder") << u"old.txt/out.txt"_s << u"Not a directory"_s;
+    QTest::newRow("target is a folder") << u"folder"_s << u"Is a directory"_s;
 }
 
 void TestResultFile::saveFaults() {
     QFETCH(QString, target);
+    QFETCH(QString, reason);
 
     QTemporaryDir dir;
     QVERIFY(testing::writeFile(dir.filePath(u"old.txt"_s), "previous\r\n"));
@@ -252,12 +252,15 @@ void TestResultFile::saveFaults() {
     w.ui.commonDialog1.chooseNext(dir.filePath(target));
     w.form.PushButton1_Click();
 
-    // Creating fails; every line written and the commit are reported in turn.
-    QCOMPARE(reportedAt(w.ui.dialogs), saveLines(u"156 170 222 222 232"_s));
-    QVERIFY(w.ui.dialogs.messages().first().text.startsWith(u"Path/File access error"_s));
+    // Creating fails: that alone is reported, and the bar does not tell of a file written.
+    QCOMPARE(w.messages(), QStringList{errorReportText(u"Path/File access error: "_s +
+                                                           dir.filePath(target) + u": "_s + reason,
+                                                       u"Save.SaveListviewProperlySpaced"_s, 156)});
     QCOMPARE(snapshot(dir.path()), before);
     QCOMPARE(w.ui.form.pointer(), 0);
+    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
     QCOMPARE(w.ui.progressBar1.texts().last(), u"Progress Bar"_s);
+    QCOMPARE(w.ui.progressBar1.value(), 0.0);
 }
 
 void TestResultFile::fullDisk() {
@@ -272,8 +275,8 @@ void TestResultFile::fullDisk() {
     QCOMPARE(child.exitCode(), 0);
     const QStringList lines =
         QString::fromLatin1(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    QVERIFY2(lines.contains(u"222"_s), qPrintable(lines.join(u' ')));
-    QCOMPARE(lines.last(), u"232"_s);
+    // The write the limit cuts short is reported once, with the system's reason.
+    QCOMPARE(lines, QStringList{u"222 Device I/O error: "_s + path + u": File too large"_s});
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
 }
 

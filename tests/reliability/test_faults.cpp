@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -27,6 +29,12 @@ namespace {
 // exist and before it reads a byte, as when another program deletes it at that moment.
 QByteArray g_vanishOnOpen;
 bool g_vanished = false;
+
+// The folder whose disk is nearly full: files opened in it (or on it, for a file without a
+// name) take that many more bytes in all, then every write fails as on a full disk.
+QByteArray g_fullFolder;
+size_t g_spaceLeft = 0;
+QList<int> g_fullFiles;
 
 } // namespace
 
@@ -48,7 +56,28 @@ extern "C" int open64(const char* path, int flags, ...) {
     }
     using Open = int (*)(const char*, int, ...);
     static const auto realOpen = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open64"));
-    return realOpen(path, flags, mode);
+    const int fd = realOpen(path, flags, mode);
+    if (fd >= 0 && !g_fullFolder.isEmpty() &&
+        QFile::encodeName(QDir::cleanPath(QFile::decodeName(path))).startsWith(g_fullFolder))
+        g_fullFiles.append(fd);
+    return fd;
+}
+
+// A write to a file on the nearly full disk stores what still fits; once nothing fits it
+// fails with ENOSPC, as the system does.
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    using Write = ssize_t (*)(int, const void*, size_t);
+    static const auto realWrite = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    if (size == 0 || !g_fullFiles.contains(fd))
+        return realWrite(fd, data, size);
+    if (g_spaceLeft == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const ssize_t written = realWrite(fd, data, std::min(size, g_spaceLeft));
+    if (written > 0)
+        g_spaceLeft -= size_t(written);
+    return written;
 }
 
 namespace {
@@ -98,7 +127,10 @@ class TestFaults : public QObject {
 private Q_SLOTS:
     void listFileVanishes_data();
     void listFileVanishes();
+    void saveOverReadOnlyFile_data();
     void saveOverReadOnlyFile();
+    void diskFillsDuringSave_data();
+    void diskFillsDuringSave();
     void saveInReadOnlyFolder_data();
     void saveInReadOnlyFolder();
     void folderVanishesDuringSave_data();
@@ -137,11 +169,19 @@ void TestFaults::listFileVanishes() {
     QCOMPARE(w.ui.form.pointer(), 0);
 }
 
+void TestFaults::saveOverReadOnlyFile_data() {
+    QTest::addColumn<bool>("folderToo");
+    QTest::newRow("in a folder that may be written") << false;
+    QTest::newRow("in a read-only folder") << true;
+}
+
 void TestFaults::saveOverReadOnlyFile() {
+    QFETCH(bool, folderToo);
+
     QTemporaryDir dir;
     const QString path = dir.filePath(u"old.txt"_s);
     QVERIFY(testing::writeFile(path, "previous\r\n"));
-    if (!makeReadOnly(path, true))
+    if (!makeReadOnly(path, true) || (folderToo && !makeReadOnly(dir.path(), true)))
         QSKIP("neither chattr +i nor file permissions can make a file read-only here");
     Fixture w;
     for (const QString& text : kRows) {
@@ -151,18 +191,70 @@ void TestFaults::saveOverReadOnlyFile() {
     w.ui.commonDialog1.chooseNext(path);
     w.form.PushButton1_Click();
     const QMap<QString, QByteArray> after = snapshot(dir.path());
-    QVERIFY(makeReadOnly(path, false));
+    QVERIFY(makeReadOnly(dir.path(), false) && makeReadOnly(path, false));
 
-    // Creating fails; every write and the commit are reported in turn.
+    // Creating fails: the file and the system's reason are reported, and nothing more.
     const QStringList messages = w.messages();
-    QCOMPARE(messages.size(), 5);
-    QVERIFY2(messages.first().startsWith(u"Path/File access error: "_s), qPrintable(messages[0]));
-    QVERIFY(messages.first().contains(u"not writable"_s));
-    QCOMPARE(messages.mid(1), saveReports(u"Object variable or With block variable not set"_s,
-                                          {170, 222, 222, 232}));
+    QCOMPARE(messages.size(), 1);
+    const QString reason = messages.first().section(u"\r\n"_s, 0, 0);
+    QVERIFY2(reason == u"Path/File access error: "_s + path + u": Operation not permitted"_s ||
+                 reason == u"Path/File access error: "_s + path + u": Permission denied"_s,
+             qPrintable(reason));
+    QCOMPARE(messages, saveReports(reason, {156}));
     QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
     QCOMPARE(w.ui.listView2.texts(), kRows);
     QCOMPARE(w.ui.form.pointer(), 0);
+    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
+    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
+}
+
+// The disk fills while the first row is written (the header line takes 97 bytes): the save
+// stops there with one report of the system's reason. Through a temporary file the old file
+// is kept; written in place it has been emptied, and the user is told it is incomplete.
+void TestFaults::diskFillsDuringSave_data() {
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<QByteArray>("left"); // the old file afterwards
+    QTest::addColumn<QString>("incomplete");
+
+    QTest::newRow("through a temporary file") << false << "previous\r\n"_ba << QString();
+    const QByteArray header =
+        (u"Results - Extend bar to show all >"_s + QString(59, u' ') + u">\t\r\n"_s).toUtf8();
+    QTest::newRow("in place") << true << header + "one" + QByteArray(50, ' ')
+                              << u". The file is now incomplete."_s;
+}
+
+void TestFaults::diskFillsDuringSave() {
+    QFETCH(bool, inPlace);
+    QFETCH(QByteArray, left);
+    QFETCH(QString, incomplete);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"old.txt"_s);
+    QVERIFY(testing::writeFile(path, "previous\r\n"));
+    if (inPlace && !makeReadOnly(dir.path(), true))
+        QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
+    Fixture w;
+    for (const QString& text : kRows) {
+        w.ui.listView2.appendItem(text);
+        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
+    }
+    w.ui.commonDialog1.chooseNext(path);
+    g_fullFolder = QFile::encodeName(dir.path());
+    g_spaceLeft = 150;
+    w.form.PushButton1_Click();
+    g_fullFolder.clear();
+    g_fullFiles.clear();
+    const QMap<QString, QByteArray> after = snapshot(dir.path());
+    QVERIFY(makeReadOnly(dir.path(), false));
+
+    QCOMPARE(w.messages(), saveReports(u"Device I/O error: "_s + path +
+                                           u": No space left on device"_s + incomplete,
+                                       {222}));
+    QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, left}}));
+    QCOMPARE(w.ui.form.pointer(), 0);
+    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
+    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
+    QCOMPARE(w.ui.progressBar1.value(), 0.0);
 }
 
 // A folder that refuses the temporary file, holding a file that may be written: the file is
@@ -267,6 +359,7 @@ void TestFaults::folderVanishesDuringSave() {
         return;
     }
     QCOMPARE(messages.size(), 1);
+    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
     QVERIFY2(messages.first().startsWith(u"Device I/O error: "_s), qPrintable(messages.first()));
     QVERIFY(messages.first().endsWith(
         errorReportText(QString(), u"Save.SaveListviewProperlySpaced"_s, 232)));
