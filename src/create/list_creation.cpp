@@ -25,11 +25,6 @@ QByteArrayView fileNamePart(QByteArrayView entry) {
                            : entry.sliced(static_cast<const char*>(last) - entry.data() + 1);
 }
 
-void copyInto(QByteArray& buffer, QByteArrayView bytes) {
-    buffer.resize(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), buffer.begin());
-}
-
 // The joined list while it is built. Its room is taken once, for the length the entries have
 // when the press starts, and grows only if they change meanwhile; each append is a copy into
 // that room, without the checks of a general append.
@@ -45,6 +40,12 @@ public:
     }
 
     void chop(qsizetype length) { m_used -= std::min(length, m_used); }
+
+    qsizetype size() const { return m_used; }
+    // The bytes from the position on, valid until the next append.
+    QByteArrayView from(qsizetype position) const {
+        return QByteArrayView(m_bytes.constData() + position, m_used - position);
+    }
 
     QByteArray take() {
         m_bytes.truncate(m_used);
@@ -88,18 +89,24 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
         // entries and separators in turn however the entries were encoded; its length is
         // known up front, so it grows only when the entries change meanwhile.
         JoinedBytes result;
-        // The entry being joined; its buffer keeps its room from one entry to the next.
-        QByteArray entry;
         const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
         // The bound is read once: entries appended meanwhile are not joined by this press.
         for (int i = 1; i <= count; ++i) {
             trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
             trap(116, [&] { ui.progressBar1.setValue(share(i, ui.listView1.itemCount())); });
-            // An entry that cannot be read joins as an empty one.
-            entry.resize(0);
-            trap(118, [&] { copyInto(entry, ui.listView1.itemBytesAt(i)); });
+            // The entry is read straight into the result: the one copy of it that joining
+            // needs, made before events run, so what is joined is what was read here whatever
+            // the list does meanwhile, and a long entry costs one copy between two event
+            // turns. An entry that cannot be read joins as an empty one.
+            const qsizetype entryStart = result.size();
+            trap(118, [&] {
+                if (i == 1)
+                    result.reserve(expected);
+                result.append(ui.listView1.itemBytesAt(i));
+            });
             trap(120, [&] {
-                ui.progressBar1.setText(QStringLiteral("Processing: "), fileNamePart(entry));
+                ui.progressBar1.setText(QStringLiteral("Processing: "),
+                                        fileNamePart(result.from(entryStart)));
             });
             trap(122, [&] { ui.events.processEvents(); });
             trap(124, [&] {
@@ -107,9 +114,6 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
                     joinWith = separator.text();
                     joinBytes = encode8Bit(joinWith);
                 }
-                if (i == 1)
-                    result.reserve(expected);
-                result.append(entry);
                 result.append(joinBytes);
             });
         }
