@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
 
     // Parsed after QApplication, which takes its own options (-platform, -style) out first.
     const tavrolin::CommandLine commandLine =
-        tavrolin::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        tavrolin::parseCommandLine(tavrolin::argumentsOf(argc, argv), QDir::currentPath());
     if (commandLine.exitStatus) {
         std::fputs(commandLine.text.toLocal8Bit().constData(),
                    *commandLine.exitStatus == 0 ? stdout : stderr);
