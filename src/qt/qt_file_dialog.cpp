@@ -1,10 +1,14 @@
 #include "qt_file_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -23,6 +27,25 @@ public:
     // What the user chose, missing names included.
     QStringList chosenFiles() const { return m_typed.isEmpty() ? selectedFiles() : m_typed; }
 
+    // Qt greys out Open while a typed name does not exist; it stays available whenever a name
+    // is typed. Called once the dialog has its buttons (setting the accept mode makes them anew).
+    void keepOpenAvailable() {
+        auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        m_name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (buttons == nullptr || m_name == nullptr)
+            return; // the platform's own dialog
+        m_open = buttons->button(QDialogButtonBox::Open);
+        m_open->installEventFilter(this);
+        // After the dialog's own check of the names, which is connected first.
+        connect(m_name, &QLineEdit::textChanged, this, [this] { offerOpen(); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_open && event->type() == QEvent::EnabledChange && !m_open->isEnabled())
+            offerOpen();
+        return QFileDialog::eventFilter(watched, event);
+    }
+
     void accept() override {
         const QStringList typed = typedFiles();
         const auto missing = [](const QString& path) { return !QFileInfo::exists(path); };
@@ -38,6 +61,11 @@ public:
     }
 
 private:
+    void offerOpen() {
+        if (!m_name->text().isEmpty())
+            m_open->setEnabled(true);
+    }
+
     // The names in the name box, as the dialog reads them when nothing is selected in its list.
     QStringList typedFiles() const {
         auto* list = findChild<QListView*>(QStringLiteral("listView"));
@@ -53,6 +81,8 @@ private:
     }
 
     QStringList m_typed;
+    QPushButton* m_open = nullptr;
+    QLineEdit* m_name = nullptr;
 };
 
 } // namespace
@@ -78,6 +108,7 @@ void QtFileDialog::showOpen() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const bool several = (flags() & fileDialogFlag::AllowMultiSelect) != 0;
     dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+    dialog.keepOpenAvailable();
     dialog.setNameFilters(nameFilters(parsedFilter()));
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -138,7 +139,12 @@ public:
                 dialog->selectFile(paths.first());
             else
                 typeNames(dialog, paths);
-            static_cast<QDialog*>(dialog)->accept(); // checks the names
+            // The dialog's Open or Save button, which checks the names.
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* button : buttons->buttons()) {
+                if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
             // A name the dialog refuses leaves it open; the user then cancels.
             if (dialog->isVisible())
                 dialog->reject();
