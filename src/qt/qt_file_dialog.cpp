@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -31,19 +30,15 @@ public:
     // is typed. Called once the dialog has its buttons (setting the accept mode makes them anew).
     void keepOpenAvailable() {
         auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-        m_name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (buttons == nullptr || m_name == nullptr)
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (buttons == nullptr || name == nullptr)
             return; // the platform's own dialog
-        m_open = buttons->button(QDialogButtonBox::Open);
-        m_open->installEventFilter(this);
+        QPushButton* open = buttons->button(QDialogButtonBox::Open);
         // After the dialog's own check of the names, which is connected first.
-        connect(m_name, &QLineEdit::textChanged, this, [this] { offerOpen(); });
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_open && event->type() == QEvent::EnabledChange && !m_open->isEnabled())
-            offerOpen();
-        return QFileDialog::eventFilter(watched, event);
+        connect(name, &QLineEdit::textChanged, open, [open](const QString& text) {
+            if (!text.isEmpty())
+                open->setEnabled(true);
+        });
     }
 
     void accept() override {
@@ -61,11 +56,6 @@ public:
     }
 
 private:
-    void offerOpen() {
-        if (!m_name->text().isEmpty())
-            m_open->setEnabled(true);
-    }
-
     // The names in the name box, as the dialog reads them when nothing is selected in its list.
     QStringList typedFiles() const {
         auto* list = findChild<QListView*>(QStringLiteral("listView"));
@@ -81,8 +71,6 @@ private:
     }
 
     QStringList m_typed;
-    QPushButton* m_open = nullptr;
-    QLineEdit* m_name = nullptr;
 };
 
 } // namespace
