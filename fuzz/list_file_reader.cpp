@@ -1,18 +1,42 @@
 // Arbitrary bytes as a list file. The entries, encoded again, must be exactly the bytes between
-// the terminators, however the bytes arrive in pieces.
+// the terminators of the file's text, however the bytes arrive in pieces.
 
 #include "entries/list_file_reader.h"
 
 #include "common/text_encoding.h"
+#include "entries/list_file_decoder.h"
 #include "fuzz_check.h"
 
 #include <QList>
+#include <QStringDecoder>
 #include <QStringList>
 #include <cstdint>
 
 using namespace tavrolin;
 
 namespace {
+
+// The file's text as the list keeps it, by the rule of byte-order marks stated whole: a UTF-8
+// mark at the start goes; after a UTF-16 mark (but not FF FE 00 00, the UTF-32 one) the rest is
+// UTF-16, and what decodes to no character is U+FFFD; any other file is its bytes.
+QByteArray listText(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return bytes.sliced(3).toByteArray();
+    const bool big = bytes.startsWith("\xFE\xFF");
+    if (!big &&
+        (!bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArrayView("\xFF\xFE\0\0", 4))))
+        return bytes.toByteArray();
+    // Only the first mark goes: a second one is text. The decoder keeps lone surrogates and
+    // holds back an odd last byte; toUcs4 makes each lone surrogate U+FFFD.
+    QStringDecoder decoder(big ? QStringDecoder::Utf16BE : QStringDecoder::Utf16LE,
+                           QStringDecoder::Flag::ConvertInitialBom);
+    QString text;
+    for (const uint character : QString(decoder.decode(bytes.sliced(2))).toUcs4())
+        text.append(QChar::fromUcs4(character));
+    if (bytes.size() % 2 != 0)
+        text.append(QChar::ReplacementCharacter);
+    return text.toUtf8();
+}
 
 // The rule as the list-file format states it, independent of the reader's streaming: lines end
 // at CR or CR LF, the end of the file ends the last line, and each line is then cut at every LF;
@@ -43,21 +67,22 @@ QList<QByteArray> expectedEntries(QByteArrayView bytes) {
 QStringList split(QByteArrayView bytes, QByteArrayView pieceSizes) {
     QStringList entries;
     EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
+    ListFileDecoder decoder(splitter);
     qsizetype at = 0;
     for (qsizetype k = 0; at < bytes.size(); ++k) {
         qsizetype size = bytes.size();
         if (!pieceSizes.isEmpty()) {
             size = uint8_t(pieceSizes[k % pieceSizes.size()]) % 17;
             if (size == 0) {
-                splitter.feed({}); // an empty piece changes nothing
+                decoder.feed({}); // an empty piece changes nothing
                 size = 1;
             }
         }
         const qsizetype take = std::min(size, bytes.size() - at);
-        splitter.feed(bytes.sliced(at, take));
+        decoder.feed(bytes.sliced(at, take));
         at += take;
     }
-    splitter.finish();
+    decoder.finish();
     return entries;
 }
 
@@ -71,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView pieceSizes = input.isEmpty() ? input : input.sliced(1, sizesCount);
     const QByteArrayView bytes = input.isEmpty() ? input : input.sliced(1 + sizesCount);
 
-    const QList<QByteArray> expected = expectedEntries(bytes);
+    const QList<QByteArray> expected = expectedEntries(listText(bytes));
     const QStringList whole = split(bytes, {});
     FUZZ_CHECK(whole.size() == expected.size());
     for (qsizetype i = 0; i < whole.size(); ++i) {

@@ -18,20 +18,14 @@ bool answered(const tavrolin::CommandLine& commandLine) {
     return true;
 }
 
-QStringList argumentsOf(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     // Help, version and a refused option are answered before Qt connects to the window system,
     // which ends the program when there is no display.
     const tavrolin::CommandLine early = tavrolin::parseCommandLine(
-        tavrolin::withoutWindowSystemOptions(argumentsOf(argc, argv)), QDir::currentPath());
+        tavrolin::withoutWindowSystemOptions(tavrolin::argumentsOf(argc, argv)),
+        QDir::currentPath());
     if (answered(early))
         return *early.exitStatus;
 
@@ -43,7 +37,7 @@ int main(int argc, char* argv[]) {
 
     // Parsed again after QApplication, which has taken out exactly the options it reads.
     const tavrolin::CommandLine commandLine =
-        tavrolin::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        tavrolin::parseCommandLine(tavrolin::argumentsOf(argc, argv), QDir::currentPath());
     if (answered(commandLine))
         return *commandLine.exitStatus;
 

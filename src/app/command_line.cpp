@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "common/product.h"
+#include "common/text_encoding.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -70,6 +71,13 @@ QStringList withoutWindowSystemOptions(const QStringList& arguments) {
             ++i;
     }
     return kept;
+}
+
+QStringList argumentsOf(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(decode8Bit(argv[i]));
+    return arguments;
 }
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {

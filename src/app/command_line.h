@@ -18,7 +18,12 @@ struct CommandLine {
     QString text;
 };
 
-// The arguments as QCoreApplication::arguments() gives them, the program's path first. Relative
+// The program's arguments as the system hands them over (QApplication takes its own options out
+// of argc and argv), decoded as decode8Bit decodes text: a file name that is not valid UTF-8
+// keeps its bytes, where QCoreApplication::arguments() turns them into U+FFFD and names no file.
+QStringList argumentsOf(int argc, const char* const* argv);
+
+// The arguments as argumentsOf() gives them, the program's path first. Relative
 // paths resolve against the working folder. An option the program does not know is refused
 // rather than taken for a file name: a mistyped option must not turn into "File not found", and
 // a file whose name starts with a dash can still follow "--" (a desktop passes absolute paths).

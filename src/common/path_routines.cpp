@@ -1,6 +1,11 @@
 #include "path_routines.h"
 
-#include <QFileInfo>
+#include "text_encoding.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrolin {
 
@@ -17,13 +22,35 @@ QString reduceOnce(QStringView text, QChar separator) {
     return result;
 }
 
+// The path as the system takes it: its bytes, or none when a NUL in it would end it early and
+// name a shorter path.
+QByteArray systemPath(const QString& path) {
+    return path.contains(QChar(u'\0')) ? QByteArray() : encode8Bit(path);
+}
+
 } // namespace
 
 bool FileExists(const QString& path) {
-    if (path.isEmpty() || path.contains(QChar(u'\0')))
+    return kindOfPath(path) != PathKind::Missing;
+}
+
+PathKind kindOfPath(const QString& path) {
+    struct stat status {};
+    if (::stat(systemPath(path).constData(), &status) != 0)
+        return PathKind::Missing;
+    if (S_ISREG(status.st_mode))
+        return PathKind::File;
+    return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::Other;
+}
+
+bool openForReading(QFile& file, const QString& path) {
+    const int descriptor = ::open(systemPath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
         return false;
-    const QFileInfo info(path);
-    return info.exists() && info.lastModified().isValid();
+    if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(descriptor);
+    return false;
 }
 
 QString FileNameFromPath(const QString& path, QChar separator) {

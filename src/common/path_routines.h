@@ -3,6 +3,8 @@
 #include <QChar>
 #include <QString>
 
+class QFile;
+
 namespace tavrolin {
 
 // The separator of paths on this platform; the routines below are given it by their callers.
@@ -12,8 +14,19 @@ constexpr QChar kPathSeparator = u'\\';
 constexpr QChar kPathSeparator = u'/';
 #endif
 
+// Paths keep each byte of a name that is not valid UTF-8 (legal on Linux) as decode8Bit keeps
+// it, as a lone surrogate; Qt's own file classes would turn it into U+FFFD and miss the file.
+// The routines below look paths up and open them by their bytes, as encode8Bit gives them back.
+
 // True when the file system can tell the last-modified time of the path; never fails.
 bool FileExists(const QString& path);
+
+// What a path names; Missing when the file system cannot tell (no such path, a NUL in it).
+enum class PathKind { Missing, File, Folder, Other };
+PathKind kindOfPath(const QString& path);
+
+// Opens the file for reading; false when it cannot be opened.
+bool openForReading(QFile& file, const QString& path);
 
 // The text after the last separator; the whole path when it has none.
 QString FileNameFromPath(const QString& path, QChar separator);

@@ -1,6 +1,8 @@
 #include "dropped_input.h"
 
+#include "common/path_routines.h"
 #include "common/statement_trap.h"
+#include "common/text_encoding.h"
 #include "common/toolkit/toolkit.h"
 #include "list_file_reader.h"
 
@@ -28,6 +30,27 @@ void appendTextLines(ListView& list, QStringView text) {
 
 namespace {
 
+// Files named outside the open dialog: several may come at once, so a message names the file it
+// is about, and a folder or a device named by mistake is no fault of the program to report.
+void loadNamedFile(Toolkit& ui, const QString& path) {
+    QString problem;
+    switch (kindOfPath(path)) {
+    case PathKind::File:
+        LoadTextFileToListView(ui.listView1, path, ui.dialogs);
+        return;
+    case PathKind::Missing:
+        problem = QStringLiteral("File not found");
+        break;
+    case PathKind::Folder:
+        problem = QStringLiteral("A folder, not a text file");
+        break;
+    case PathKind::Other:
+        problem = QStringLiteral("A device or pipe, not a text file");
+        break;
+    }
+    ui.dialogs.messageBox(problem + QStringLiteral("\r\r") + shownText(path), MessageStyle::OkOnly);
+}
+
 // Dropped files and files given at start load alike; only the location in a report differs.
 void loadFiles(Toolkit& ui, const QStringList& paths, const QString& location) {
     if (paths.isEmpty())
@@ -35,7 +58,7 @@ void loadFiles(Toolkit& ui, const QStringList& paths, const QString& location) {
     Trap trap(ui.dialogs, location);
     trap(100, [&] { ui.form.setPointer(pointer::Hourglass); });
     for (const QString& path : paths)
-        trap(102, [&] { LoadTextFileToListView(ui.listView1, path, ui.dialogs); });
+        trap(102, [&] { loadNamedFile(ui, path); });
     trap(104, [&] { ui.form.setPointer(pointer::Default); });
 }
 

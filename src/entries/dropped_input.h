@@ -14,7 +14,8 @@ struct Toolkit;
 void appendTextLines(ListView& list, QStringView text);
 
 // Files dropped on the entry list: each is loaded as "Load List From Text File" loads it, in
-// the order dropped, under the busy pointer.
+// the order dropped, under the busy pointer. A path that is missing, a folder or a device gets a
+// message that names it.
 void loadDroppedFiles(Toolkit& ui, const QStringList& paths);
 
 // Files given to the program at start (its command line, "Open With" on a desktop): loaded as

@@ -5,9 +5,9 @@
 #include "common/runtime_error.h"
 #include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_appending.h"
+#include "list_file_decoder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -84,15 +84,16 @@ void EntrySplitter::finish() {
 }
 
 void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs) {
-    if (!FileExists(path)) {
+    const PathKind kind = kindOfPath(path);
+    if (kind == PathKind::Missing) {
         dialogs.messageBox(QStringLiteral("File not found"), MessageStyle::OkOnly);
         return;
     }
     // A folder, a pipe or a device is no list file; opening a pipe would also block.
-    if (!QFileInfo(path).isFile())
+    if (kind != PathKind::File)
         accessError();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openForReading(file, path))
         accessError();
     // The entries are gathered in a block of the file's size, which the list then takes in
     // one go (into an empty list without a copy): one allocation, and each page of it
@@ -100,6 +101,7 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
     PackedTexts entries;
     entries.reserve(0, file.size());
     EntrySplitter splitter([&entries](QByteArrayView entry) { entries.append(entry); });
+    ListFileDecoder decoder(splitter);
     try {
         QByteArray chunk;
         for (;;) {
@@ -109,9 +111,9 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
                 throw RuntimeError::of(error::DeviceIo);
             if (read == 0)
                 break;
-            splitter.feed(QByteArrayView(chunk.constData(), read));
+            decoder.feed(QByteArrayView(chunk.constData(), read));
         }
-        splitter.finish();
+        decoder.finish();
     } catch (const RuntimeError&) {
         // What was read before a read error comes in; after running out of memory, nothing
         // does (the load is undone).

@@ -29,7 +29,8 @@ private:
     bool m_pendingCr = false;
 };
 
-// Appends every line of a list file to the list as one entry each. Shows "File not found" for
+// Appends every line of a list file to the list as one entry each, its text taken as
+// ListFileDecoder takes it (a byte-order mark tells the encoding). Shows "File not found" for
 // a missing path; raises RuntimeError when the file cannot be opened or read (the entries read
 // until then stay).
 void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs);

@@ -1,5 +1,7 @@
 #include "drop_and_paste.h"
 
+#include "common/text_encoding.h"
+
 #include <QAbstractScrollArea>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -47,8 +49,14 @@ QStringList DropAndPaste::localFiles(const QMimeData& data) {
     QStringList paths;
     const QList<QUrl> urls = data.urls();
     for (const QUrl& url : urls) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
+        if (!url.isLocalFile())
+            continue;
+        // toLocalFile() decodes the name as UTF-8 and loses the bytes of a name that is not, so
+        // the file would not be found; the encoded path still has them. A path on a network
+        // share keeps the form toLocalFile() gives it.
+        paths.append(url.host().isEmpty() ? decode8Bit(QByteArray::fromPercentEncoding(
+                                                url.path(QUrl::FullyEncoded).toLatin1()))
+                                          : url.toLocalFile());
     }
     return paths;
 }

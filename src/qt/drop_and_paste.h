@@ -21,7 +21,8 @@ class DropAndPaste : public QObject {
 public:
     DropAndPaste(QAbstractScrollArea* view, QObject* parent);
 
-    // The local files among the dropped data, in the order dropped.
+    // The local files among the dropped data, in the order dropped; the bytes of a name that is
+    // not valid UTF-8 are kept as decode8Bit keeps them.
     static QStringList localFiles(const QMimeData& data);
 
 Q_SIGNALS:

@@ -1,9 +1,79 @@
 #include "qt_file_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 namespace tavrolin::qt {
+
+namespace {
+
+// The open dialog hands a name that does not exist to the program, whose loader says "File not
+// found" for it as for any missing file. Qt's own dialog would refuse it with a warning of its
+// own; and where the other names typed are files, it selects those in its list and hands back
+// the selection alone, dropping the missing name without a word.
+class OpenDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // What the user chose, missing names included.
+    QStringList chosenFiles() const { return m_typed.isEmpty() ? selectedFiles() : m_typed; }
+
+    // Qt greys out Open while a typed name does not exist; it stays available whenever a name
+    // is typed. Called once the dialog has its buttons (setting the accept mode makes them anew).
+    void keepOpenAvailable() {
+        auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (buttons == nullptr || name == nullptr)
+            return; // the platform's own dialog
+        QPushButton* open = buttons->button(QDialogButtonBox::Open);
+        // After the dialog's own check of the names, which is connected first.
+        connect(name, &QLineEdit::textChanged, open, [open](const QString& text) {
+            if (!text.isEmpty())
+                open->setEnabled(true);
+        });
+    }
+
+    void accept() override {
+        const QStringList typed = typedFiles();
+        const auto missing = [](const QString& path) { return !QFileInfo::exists(path); };
+        const auto folder = [](const QString& path) { return QFileInfo(path).isDir(); };
+        // A folder among the names opens it, as the dialog does.
+        if (std::any_of(typed.begin(), typed.end(), missing) &&
+            std::none_of(typed.begin(), typed.end(), folder)) {
+            m_typed = typed;
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    // The names in the name box, as the dialog reads them when nothing is selected in its list.
+    QStringList typedFiles() const {
+        auto* list = findChild<QListView*>(QStringLiteral("listView"));
+        if (list == nullptr)
+            return selectedFiles();
+        QItemSelectionModel* selection = list->selectionModel();
+        const QSignalBlocker blocker(selection);
+        const QItemSelection selected = selection->selection();
+        selection->clearSelection();
+        QStringList names = selectedFiles();
+        selection->select(selected, QItemSelectionModel::Select);
+        return names;
+    }
+
+    QStringList m_typed;
+};
+
+} // namespace
 
 QtFileDialog::QtFileDialog(QWidget* parent) : m_parent(parent) {}
 
@@ -22,14 +92,15 @@ QStringList QtFileDialog::nameFilters(const QList<FileFilter>& filters) {
 }
 
 void QtFileDialog::showOpen() {
-    QFileDialog dialog(m_parent, title());
+    OpenDialog dialog(m_parent, title());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const bool several = (flags() & fileDialogFlag::AllowMultiSelect) != 0;
     dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+    dialog.keepOpenAvailable();
     dialog.setNameFilters(nameFilters(parsedFilter()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    deliverFiles(dialog.selectedFiles());
+    deliverFiles(dialog.chosenFiles());
 }
 
 void QtFileDialog::showSave() {

@@ -2,8 +2,10 @@
 // instead of opening the window.
 
 #include "app/command_line.h"
+#include "common/text_encoding.h"
 
 #include <QTest>
+#include <vector>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -39,6 +41,10 @@ void TestCommandLine::parse_data() {
     QTest::newRow("dashed names after --")
         << QStringList{u"--"_s, u"--help"_s, u"-v"_s}
         << QStringList{u"/work/--help"_s, u"/work/-v"_s} << -1 << noText;
+    QTest::newRow("names not valid UTF-8 keep their bytes")
+        << QStringList{decode8Bit("caf\xE9.txt"), decode8Bit("/d\xFF/\xC3")}
+        << QStringList{u"/work/"_s + decode8Bit("caf\xE9.txt"), decode8Bit("/d\xFF/\xC3")} << -1
+        << noText;
     QTest::newRow("URI is no path") << QStringList{u"file:///data/a.txt"_s}
                                     << QStringList{u"/work/file:///data/a.txt"_s} << -1 << noText;
     QTest::newRow("help") << QStringList{u"--help"_s} << QStringList() << 0 << u"Usage: "_s;
@@ -58,8 +64,15 @@ void TestCommandLine::parse() {
     QFETCH(int, exitStatus);
     QFETCH(QString, textStart);
 
+    // The arguments arrive as the system's bytes.
+    QList<QByteArray> bytes{"/usr/bin/tavrolin"};
+    for (const QString& argument : arguments)
+        bytes.append(encode8Bit(argument));
+    std::vector<const char*> argv;
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
     const CommandLine line =
-        parseCommandLine(QStringList{u"/usr/bin/tavrolin"_s} + arguments, u"/work"_s);
+        parseCommandLine(argumentsOf(int(argv.size()), argv.data()), u"/work"_s);
     QCOMPARE(line.files, files);
     QCOMPARE(line.exitStatus.value_or(-1), exitStatus);
     QVERIFY2(line.text.startsWith(textStart), qPrintable(line.text));

@@ -2,36 +2,76 @@
 // separators.
 
 #include "common/path_routines.h"
+#include "common/text_encoding.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tavrolin;
+using namespace Qt::StringLiterals;
 
 class TestPathRoutines : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void fileExists();
+    void initTestCase();
+    void kindOfPath_data();
+    void kindOfPath();
     void fileNameFromPath_data();
     void fileNameFromPath();
     void fixDoubleBackslashes_data();
     void fixDoubleBackslashes();
+
+private:
+    QTemporaryDir m_dir;
 };
 
-void TestPathRoutines::fileExists() {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString file = dir.filePath(QStringLiteral("names.txt"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
-    QVERIFY(FileExists(file));
-    QVERIFY(FileExists(dir.path()));
-    QVERIFY(!FileExists(dir.filePath(QStringLiteral("missing.txt"))));
-    QVERIFY(!FileExists(QString()));
-    QVERIFY(!FileExists(file + QChar(u'\0') + QStringLiteral("x")));
+// Files named by their bytes, as Linux names them; each file holds its own name.
+void TestPathRoutines::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    const QByteArray folder = QFile::encodeName(m_dir.path()) + '/';
+    for (const QByteArray name : {"names.txt", "caf\xE9.txt", "\xFF"}) {
+        const int file = ::open(folder + name, O_WRONLY | O_CREAT, 0600);
+        QVERIFY(file >= 0);
+        QCOMPARE(::write(file, name.constData(), size_t(name.size())), name.size());
+        ::close(file);
+    }
+    QCOMPARE(mkfifo(folder + "fifo", 0600), 0);
+}
+
+void TestPathRoutines::kindOfPath_data() {
+    QTest::addColumn<QByteArray>("path"); // "{dir}" stands for the temporary folder
+    QTest::addColumn<int>("kind");
+
+    const int file = int(PathKind::File);
+    const int missing = int(PathKind::Missing);
+    QTest::newRow("file") << "{dir}/names.txt"_ba << file;
+    QTest::newRow("name not valid UTF-8") << "{dir}/caf\xE9.txt"_ba << file;
+    QTest::newRow("one invalid byte") << "{dir}/\xFF"_ba << file;
+    QTest::newRow("the same name in UTF-8 is another") << "{dir}/caf\xC3\xA9.txt"_ba << missing;
+    QTest::newRow("folder") << "{dir}"_ba << int(PathKind::Folder);
+    QTest::newRow("pipe") << "{dir}/fifo"_ba << int(PathKind::Other);
+    QTest::newRow("missing") << "{dir}/missing.txt"_ba << missing;
+    QTest::newRow("empty") << QByteArray() << missing;
+    QTest::newRow("NUL cuts no path short") << QByteArray("{dir}/names.txt\0x", 17) << missing;
+}
+
+void TestPathRoutines::kindOfPath() {
+    QFETCH(QByteArray, path);
+    QFETCH(int, kind);
+    const QString name = decode8Bit(path.replace("{dir}", QFile::encodeName(m_dir.path())));
+    QCOMPARE(int(tavrolin::kindOfPath(name)), kind);
+    QCOMPARE(FileExists(name), kind != int(PathKind::Missing));
+    if (kind == int(PathKind::Folder) || kind == int(PathKind::Other))
+        return; // a pipe would block: callers open files only
+    QFile file;
+    QCOMPARE(openForReading(file, name), kind == int(PathKind::File));
+    if (kind == int(PathKind::File))
+        QCOMPARE(file.readAll(), path.mid(path.lastIndexOf('/') + 1));
 }
 
 void TestPathRoutines::fileNameFromPath_data() {

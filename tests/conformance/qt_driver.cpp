@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -30,8 +31,9 @@ QSettings settings() {
     return QSettings(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"));
 }
 
-// Several files are picked by typing their names into the name box: a file of the folder
-// shown by its name, any other by its full path, each in quotes.
+// Several files are picked by typing their names into the name box, as a user does with the
+// focus in it: a file of the folder shown by its name, any other by its full path, each in
+// quotes.
 void typeNames(QFileDialog* dialog, const QStringList& paths) {
     const QString folder = QFileInfo(paths.first()).absolutePath();
     dialog->setDirectory(folder);
@@ -40,7 +42,11 @@ void typeNames(QFileDialog* dialog, const QStringList& paths) {
         const QFileInfo file(path);
         names.append(u'"' + (file.absolutePath() == folder ? file.fileName() : path) + u'"');
     }
-    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(names.join(u' '));
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    // Without the focus the dialog would rewrite the box with the names of what its list selects.
+    QApplication::setActiveWindow(dialog);
+    edit->setFocus();
+    edit->setText(names.join(u' '));
 }
 
 class QtDriver : public ToolkitDriver {
@@ -133,7 +139,12 @@ public:
                 dialog->selectFile(paths.first());
             else
                 typeNames(dialog, paths);
-            static_cast<QDialog*>(dialog)->accept(); // checks the names
+            // The dialog's Open or Save button, which checks the names.
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            for (QAbstractButton* button : buttons->buttons()) {
+                if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
             // A name the dialog refuses leaves it open; the user then cancels.
             if (dialog->isVisible())
                 dialog->reject();

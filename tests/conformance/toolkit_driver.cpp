@@ -29,8 +29,8 @@ std::unique_ptr<ToolkitDriver> loadedDriver(const QString& toolkit) {
 
 ToolkitDifferences differencesOf(const QString& toolkit) {
     if (toolkit == u"qt")
-        return {withLineBreaks, true};
-    return {asGiven, false};
+        return {withLineBreaks};
+    return {asGiven};
 }
 
 } // namespace tavrolin::testing

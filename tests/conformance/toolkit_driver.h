@@ -67,10 +67,6 @@ struct ToolkitDifferences {
     // A message text as the box shows it: the Qt box breaks the line at a lone carriage
     // return, where the headless one keeps the text exactly as the program gave it.
     QString (*shownMessage)(const QString& text);
-    // The Qt open dialog checks that a typed name exists and refuses a missing one with a
-    // warning of its own (the user then cancels); the headless one hands the name to the
-    // program, whose reader reports "File not found".
-    bool dialogRefusesMissingFiles;
 };
 
 ToolkitDifferences differencesOf(const QString& toolkit);

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace tavrolin;
 using namespace tavrolin::headless;
@@ -55,6 +56,8 @@ void TestDroppedInput::initTestCase() {
     QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
     QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
     QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_s));
+    QVERIFY(testing::writeFile(m_dir.filePath(decode8Bit("caf\xE9.txt")), "5"));
+    QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(u"fifo"_s)).constData(), 0600), 0);
 }
 
 void TestDroppedInput::dropFiles_data() {
@@ -64,17 +67,24 @@ void TestDroppedInput::dropFiles_data() {
 
     const QStringList a{u"1"_s, u"2"_s};
     const QStringList b{u"3"_s, u"4"_s};
-    const QString folderError =
-        errorReportText(u"Path/File access error"_s, u"Form1.ListView1_FilesDropped"_s, 102);
+    // Each message names its file; "{dir}" stands for the temporary folder.
     QTest::newRow("nothing") << QStringList() << QStringList() << QStringList();
     QTest::newRow("in the order dropped")
         << QStringList{u"b.txt"_s, u"a.txt"_s} << b + a << QStringList();
     QTest::newRow("same file twice")
         << QStringList{u"a.txt"_s, u"a.txt"_s} << a + a << QStringList();
-    QTest::newRow("vanished among others") << QStringList{u"a.txt"_s, u"gone.txt"_s, u"b.txt"_s}
-                                           << a + b << QStringList{u"File not found"_s};
-    QTest::newRow("folder among others")
-        << QStringList{u"folder"_s, u"b.txt"_s} << b << QStringList{folderError};
+    QTest::newRow("vanished among others")
+        << QStringList{u"a.txt"_s, u"gone.txt"_s, u"b.txt"_s, u"lost.txt"_s} << a + b
+        << QStringList{u"File not found\r\r{dir}/gone.txt"_s,
+                       u"File not found\r\r{dir}/lost.txt"_s};
+    QTest::newRow("folder and pipe among others")
+        << QStringList{u"folder"_s, u"b.txt"_s, u"fifo"_s} << b
+        << QStringList{u"A folder, not a text file\r\r{dir}/folder"_s,
+                       u"A device or pipe, not a text file\r\r{dir}/fifo"_s};
+    // The bytes of the name load the file; the message shows each such byte as a character.
+    QTest::newRow("names not valid UTF-8")
+        << QStringList{decode8Bit("caf\xE9.txt"), decode8Bit("gone\xE9.txt")} << QStringList{u"5"_s}
+        << QStringList{u"File not found\r\r{dir}/gone\u00E9.txt"_s};
 }
 
 // Files given to the program at start load exactly as dropped ones; only the location of an
@@ -83,6 +93,7 @@ void TestDroppedInput::dropFiles() {
     QFETCH(QStringList, names);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, messages);
+    messages.replaceInStrings(u"{dir}"_s, m_dir.path());
 
     QStringList paths;
     for (const QString& name : names)
@@ -101,9 +112,10 @@ void TestDroppedInput::dropFiles() {
         QCOMPARE(w.messages(), messages);
         if (!messages.isEmpty())
             QCOMPARE(pointerWhileLoading, 11);
+        for (const ShownMessage& message : w.ui.dialogs.messages())
+            QCOMPARE(message.style, MessageStyle::OkOnly);
         // An empty drop leaves the pointer alone; a load ends with the default one.
         QCOMPARE(w.ui.form.pointer(), names.isEmpty() ? 99 : 0);
-        messages.replaceInStrings(u"Form1.ListView1_FilesDropped"_s, u"Form1.Form_OpenFiles"_s);
     }
 }
 

@@ -1,8 +1,10 @@
-// Reading list files: which bytes end an entry, and that every other byte is kept.
+// Reading list files: which bytes end an entry, how a byte-order mark tells the encoding, and
+// that every other byte is kept.
 
 #include "common/text_encoding.h"
 #include "create/list_creation.h"
 #include "create/separator.h"
+#include "entries/list_file_decoder.h"
 #include "entries/list_file_reader.h"
 #include "headless/headless_toolkit.h"
 #include "output/result_file_writer.h"
@@ -23,9 +25,10 @@ constexpr qsizetype kChunk = 4 * 1024 * 1024;
 QStringList split(const QByteArray& bytes, qsizetype pieceSize) {
     QStringList entries;
     EntrySplitter splitter([&](QByteArrayView entry) { entries.append(decode8Bit(entry)); });
+    ListFileDecoder decoder(splitter);
     for (qsizetype i = 0; i < bytes.size(); i += pieceSize)
-        splitter.feed(QByteArrayView(bytes).sliced(i, std::min(pieceSize, bytes.size() - i)));
-    splitter.finish();
+        decoder.feed(QByteArrayView(bytes).sliced(i, std::min(pieceSize, bytes.size() - i)));
+    decoder.finish();
     return entries;
 }
 
@@ -91,9 +94,25 @@ void TestListFileReader::readFile_data() {
                               << QStringList{QStringView(u"a\0b", 3).toString(), QString(QChar())};
     QTest::newRow("Ctrl-Z is text, not the end")
         << "a\032b\r\nc"_ba << QStringList{u"a\032b"_s, u"c"_s};
-    QTest::newRow("byte-order mark kept")
-        << "\xEF\xBB\xBFx\r\n\xEF\xBB\xBF"_ba
-        << QStringList{QString(QChar(0xFEFF)) + u'x', QString(QChar(0xFEFF))};
+    QTest::newRow("UTF-8 byte-order mark dropped at the start only")
+        << "\xEF\xBB\xBFx\r\n\xEF\xBB\xBF"_ba << QStringList{u"x"_s, QString(QChar(0xFEFF))};
+    QTest::newRow("UTF-8 byte-order mark alone") << "\xEF\xBB\xBF"_ba << QStringList();
+    QTest::newRow("half a mark is bytes")
+        << "\xEF\xBB"_ba << QStringList{QString(QChar(0xDCEF)) + QChar(0xDCBB)};
+    QTest::newRow("UTF-16 LE") << "\xFF\xFE"
+                                  "a\0\r\0\n\0\xE9\0\n\0\0\x26"_ba
+                               << QStringList{u"a"_s, u"\u00E9"_s, u"\u2600"_s};
+    QTest::newRow("UTF-16 BE, a pair, CR LF as units")
+        << "\xFE\xFF\0a\0\r\0\n\xD8\x3D\xDE\x00\0\r"_ba << QStringList{u"a"_s, u"\U0001F600"_s};
+    QTest::newRow("UTF-16 LE, lone surrogates and an odd byte")
+        << "\xFF\xFE\x00\xDC\n\0\x3D\xD8x\0\n\0\x3D\xD8y"_ba
+        << QStringList{u"\uFFFD"_s, u"\uFFFDx"_s, u"\uFFFD\uFFFD"_s};
+    QTest::newRow("UTF-16, a second mark is text")
+        << "\xFF\xFE\xFF\xFEz\0"_ba << QStringList{u"\uFEFFz"_s};
+    QTest::newRow("UTF-16 mark alone") << "\xFE\xFF"_ba << QStringList();
+    QTest::newRow("UTF-32 mark is bytes") << QByteArray("\xFF\xFE\0\0a\0\0\0", 8)
+                                          << QStringList{QString(QChar(0xDCFF)) + QChar(0xDCFE) +
+                                                         QStringView(u"\0\0a\0\0\0", 6).toString()};
     QTest::newRow("UTF-8") << "\xC3\xA9t\xC3\xA9\r\n\xF0\x9F\x98\x80"_ba
                            << QStringList{u"\u00E9t\u00E9"_s, u"\U0001F600"_s};
     QTest::newRow("invalid UTF-8 escaped")
@@ -111,6 +130,10 @@ void TestListFileReader::readFile_data() {
         << full + "\xC3\xA9" << QStringList{QString(kChunk - 1, u'x') + u'\u00E9'};
     QTest::newRow("LF right after the boundary") << full + "\r\n\n"
                                                  << QStringList{QString(kChunk - 1, u'x'), e};
+    const QByteArray units = "\xFF\xFE" + QByteArray("x\0", 2).repeated(kChunk / 2 - 2);
+    QTest::newRow("UTF-16 pair across the chunk boundary")
+        << units + "\x3D\xD8\x00\xDE"_ba
+        << QStringList{QString(kChunk / 2 - 2, u'x') + u"\U0001F600"_s};
 }
 
 void TestListFileReader::readFile() {
@@ -140,9 +163,8 @@ void TestListFileReader::bytesKept_data() {
     QTest::newRow("truncated sequences") << "\xE2\x82\n\xF0\x9F\x98\nz\xC3"_ba << u"\n"_s;
     QTest::newRow("surrogate and overlong") << "\xED\xB2\x80\r\xE0\x80\xAF\r"_ba << u"\r"_s;
     QTest::newRow("valid next to invalid") << "\xC3\xA9\xFF\xC3\xA9\xDC\r\n"_ba << u"\r\n"_s;
-    QTest::newRow("byte-order marks") << "\xEF\xBB\xBF"
-                                         "a\r\nb\xFF\xEF\xBB\xBF\r\n"_ba
-                                      << u"\r\n"_s;
+    QTest::newRow("byte-order marks after the start")
+        << "a\r\n\xEF\xBB\xBF\xFF\xFE\r\nb\xFF\xEF\xBB\xBF\r\n"_ba << u"\r\n"_s;
     QTest::newRow("all byte values") << [] {
         QByteArray all;
         for (int b = 0; b < 256; ++b) {

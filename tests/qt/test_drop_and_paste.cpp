@@ -1,6 +1,7 @@
 // Drops on the entry list and Ctrl+V in it, in the real window offscreen: synthesised drag
 // events carry the files and text, the offscreen clipboard the pasted text.
 
+#include "common/text_encoding.h"
 #include "qt/report_view.h"
 #include "test_files.h"
 #include "window_fixture.h"
@@ -66,6 +67,7 @@ void TestDropAndPaste::initTestCase() {
     QVERIFY(m_dir.isValid());
     QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
     QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
+    QVERIFY(testing::writeFile(m_dir.filePath(decode8Bit("caf\xE9 x.txt")), "5"));
 }
 
 void TestDropAndPaste::drop_data() {
@@ -79,8 +81,16 @@ void TestDropAndPaste::drop_data() {
     const QStringList b{u"3"_s, u"4"_s};
     QTest::newRow("files, in the order dropped")
         << QStringList{u"b.txt"_s, u"a.txt"_s} << QString() << true << b + a << QString();
-    QTest::newRow("vanished file")
-        << QStringList{u"a.txt"_s, u"gone.txt"_s} << QString() << true << a << u"File not found"_s;
+    // A message names its file ("{dir}": the temporary folder) and shows each byte of a name that
+    // is not UTF-8 as a character.
+    QTest::newRow("vanished file") << QStringList{u"a.txt"_s, u"gone\u00E9.txt"_s} << QString()
+                                   << true << a << u"File not found\n\n{dir}/gone\u00E9.txt"_s;
+    QTest::newRow("name not valid UTF-8")
+        << QStringList{decode8Bit("caf\xE9 x.txt"), decode8Bit("gone\xFF.txt")} << QString() << true
+        << QStringList{u"5"_s} << u"File not found\n\n{dir}/gone\u00FF.txt"_s;
+    QTest::newRow("file on a network share")
+        << QStringList{u"file://share.invalid/gone.txt"_s} << QString() << true << QStringList()
+        << u"File not found\n\n//share.invalid/gone.txt"_s;
     QTest::newRow("files win over their text")
         << QStringList{u"a.txt"_s} << u"a.txt"_s << true << a << QString();
     QTest::newRow("text, line by line")
@@ -100,13 +110,17 @@ void TestDropAndPaste::drop() {
     QFETCH(bool, usable);
     QFETCH(QStringList, expected);
     QFETCH(QString, message);
+    message.replace(u"{dir}"_s, m_dir.path());
 
     RealWindow w;
     w.toolkit.toolkit().listView1.appendItem(u"kept"_s);
     QMimeData data;
     QList<QUrl> list;
     for (const QString& url : urls)
-        list.append(url.contains(u':') ? QUrl(url) : QUrl::fromLocalFile(m_dir.filePath(url)));
+        list.append(url.contains(u':')
+                        ? QUrl(url)
+                        : QUrl::fromEncoded(
+                              "file://" + encode8Bit(m_dir.filePath(url)).toPercentEncoding("/")));
     if (!list.isEmpty())
         data.setUrls(list);
     if (!text.isEmpty())
@@ -183,7 +197,8 @@ void TestDropAndPaste::filesGivenAtStartLoadOnceShown() {
 
     QTRY_COMPARE(entries(w), (QStringList{u"3"_s, u"4"_s, u"1"_s, u"2"_s}));
     QCOMPARE(entriesAtPaint, 0);
-    QCOMPARE(dialogs().messages(), QStringList{u"File not found"_s});
+    QCOMPARE(dialogs().messages(),
+             QStringList{u"File not found\n\n"_s + m_dir.filePath(u"gone.txt"_s)});
     QVERIFY(windowOwnsMessage);
     QCOMPARE(pointerWhileLoading, 11);
     QCOMPARE(window.pointer(), 0);

@@ -38,16 +38,15 @@ QList<int> g_fullFiles;
 
 } // namespace
 
-// Qt opens files through open64; this definition comes first in the lookup, so every open of
-// the program passes here and goes on to the real one.
-extern "C" int open64(const char* path, int flags, ...) {
-    mode_t mode = 0;
-    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
-        va_list args;
-        va_start(args, flags);
-        mode = mode_t(va_arg(args, int));
-        va_end(args);
-    }
+namespace {
+
+mode_t modeOf(int flags, va_list args) {
+    if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE)
+        return mode_t(va_arg(args, int));
+    return 0;
+}
+
+int openVanishing(const char* symbol, const char* path, int flags, mode_t mode) {
     // Joined paths may start with "//", which names the same file.
     if (!g_vanishOnOpen.isEmpty() &&
         QFile::encodeName(QDir::cleanPath(QFile::decodeName(path))) == g_vanishOnOpen) {
@@ -55,13 +54,15 @@ extern "C" int open64(const char* path, int flags, ...) {
         g_vanishOnOpen.clear();
     }
     using Open = int (*)(const char*, int, ...);
-    static const auto realOpen = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "open64"));
+    const auto realOpen = reinterpret_cast<Open>(dlsym(RTLD_NEXT, symbol));
     const int fd = realOpen(path, flags, mode);
     if (fd >= 0 && !g_fullFolder.isEmpty() &&
         QFile::encodeName(QDir::cleanPath(QFile::decodeName(path))).startsWith(g_fullFolder))
         g_fullFiles.append(fd);
     return fd;
 }
+
+} // namespace
 
 // A write to a file on the nearly full disk stores what still fits; once nothing fits it
 // fails with ENOSPC, as the system does.
@@ -78,6 +79,25 @@ extern "C" ssize_t write(int fd, const void* data, size_t size) {
     if (written > 0)
         g_spaceLeft -= size_t(written);
     return written;
+}
+
+// Qt opens files through open64, the list-file reader (which opens a path by its bytes) through
+// open; these definitions come first in the lookup, so every open of the program passes here
+// and goes on to the real one.
+extern "C" int open64(const char* path, int flags, ...) {
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeOf(flags, args);
+    va_end(args);
+    return openVanishing("open64", path, flags, mode);
+}
+
+extern "C" int open(const char* path, int flags, ...) {
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeOf(flags, args);
+    va_end(args);
+    return openVanishing("open", path, flags, mode);
 }
 
 namespace {
@@ -159,7 +179,7 @@ void TestFaults::listFileVanishes() {
     g_vanishOnOpen = QFile::encodeName(dir.filePath(u"gone.txt"_s));
     w.form.PushButton6_Click();
 
-    QVERIFY2(g_vanished, "the file was not opened through open64");
+    QVERIFY2(g_vanished, "the file was not opened through open or open64");
     QCOMPARE(w.messages(), QStringList{errorReportText(u"Path/File access error"_s,
                                                        u"Form1.PushButton6_Click"_s, line)});
     QStringList expected{u"earlier"_s};

@@ -187,11 +187,13 @@ grep -qx 'Combo1=1' "$settings" || fail "settings hold $(cat "$settings" 2>&1)"
 # --- Files given at start, as a file manager's "Open With" passes them ----------------------
 # A second start with files on the command line: the relative name resolves against the folder
 # the program starts in, the missing file is reported over the shown window, and the others load
-# in the order given. The separator is still "Comma", kept from the first start.
+# in the order given, also one whose name is not UTF-8. The separator is still "Comma", kept from
+# the first start.
 mkdir -p "$work/lists"
 printf '1\r\n2\r\n' >"$work/lists/a.txt"
 printf '3\n4' >"$work/lists/b.txt"
-(cd "$work/lists" && exec "$program" a.txt missing.txt "$work/lists/b.txt") \
+printf '5\r\n' >"$work/lists/caf"$'\xe9'".txt"
+(cd "$work/lists" && exec "$program" a.txt missing.txt "caf"$'\xe9'".txt" "$work/lists/b.txt") \
     >"$work/program.log" 2>&1 &
 program_pid=$!
 
@@ -203,7 +205,7 @@ click "$window" 18 317 # the result row's check box
 click "$window" 136 458 # "Copy Results To Clipboard"
 wait_until 10 "the copy message for the opened files" dialog_window >/dev/null
 clipboard_text >"$work/clipboard"
-printf '1,2,3,4\r\n' >"$work/clipboard.expected"
+printf '1,2,5,3,4\r\n' >"$work/clipboard.expected"
 cmp "$work/clipboard.expected" "$work/clipboard" ||
     fail "clipboard holds $(od -c "$work/clipboard" | head -n 3) after opening files"
 close_message_box "after copying the opened files"

@@ -59,7 +59,8 @@ private:
     int m_flags = 0;
     QString m_title;
     QString m_filter;
-    int m_maxFileSize = 260;
+    // Room for any path the system takes, so that no choice is refused before a handler sets it.
+    int m_maxFileSize = 30000;
 };
 
 } // namespace tavrolin
