@@ -1,7 +1,7 @@
 #include "qt_progress_bar.h"
 
-#include "lists/shown_cell.h"
 #include "labelled_progress_bar.h"
+#include "lists/shown_cell.h"
 
 #include <algorithm>
 #include <cmath>
