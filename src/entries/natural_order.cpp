@@ -1,5 +1,6 @@
 #include "natural_order.h"
 
+#include <QThread>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -18,6 +19,8 @@ namespace {
 constexpr qsizetype kInParallelFrom = 50'000;
 
 constexpr size_t kPrefixBytes = 8;
+
+constexpr size_t kKeyBlockBytes = size_t(1) << 20;
 
 using Collator = std::unique_ptr<UCollator, decltype(&ucol_close)>;
 
@@ -42,14 +45,6 @@ struct Record {
     qsizetype index;
 };
 
-// The keys of the entries from..to, one after another in one buffer (a key per entry would be
-// an allocation per entry), where each starts, and the records.
-struct Half {
-    std::vector<uint8_t> keys;
-    std::vector<size_t> starts;
-    std::vector<Record> records;
-};
-
 uint64_t prefixOf(const uint8_t* key, size_t length) {
     uint64_t prefix = 0;
     for (size_t i = 0; i < kPrefixBytes; ++i)
@@ -57,13 +52,17 @@ uint64_t prefixOf(const uint8_t* key, size_t length) {
     return prefix;
 }
 
-Half keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteArray& localeName) {
+// The keys of one part's entries, one after another in blocks that never move, so that a key's
+// address holds from when it is made (a key per entry would be an allocation per entry).
+using KeyBlocks = std::vector<std::unique_ptr<uint8_t[]>>;
+
+// Keys the entries from..to into `blocks`, puts where each key is at keyAt[index] and the
+// records at `records`.
+void keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteArray& localeName,
+            KeyBlocks& blocks, const uint8_t** keyAt, Record* records) {
     const Collator collator = naturalCollator(localeName);
-    Half half;
-    half.records.reserve(size_t(to - from));
-    half.starts.reserve(size_t(to - from));
-    half.keys.resize(size_t(to - from) * 24 + 64); // most keys are shorter
-    size_t used = 0;
+    uint8_t* key = nullptr;
+    size_t room = 0;
     QString scratch;
     for (qsizetype index = from; index < to; ++index) {
         const QStringView text = texts(index, scratch);
@@ -73,93 +72,143 @@ Half keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteAr
         // QCollator::compare puts it even before entries whose every character is ignored.
         int32_t size = 1;
         for (;;) {
-            uint8_t* key = half.keys.data() + used;
-            const auto room = int32_t(std::min<size_t>(half.keys.size() - used, INT32_MAX));
+            const auto fits = int32_t(std::min<size_t>(room, INT32_MAX));
             if (!text.isEmpty())
-                size = ucol_getSortKey(collator.get(), units, length, key, room);
+                size = ucol_getSortKey(collator.get(), units, length, key, fits);
             if (size <= 0)
                 throw std::runtime_error("An entry could not be collated.");
-            if (size <= room) {
-                key[size - 1] = 0;
+            if (size <= fits)
                 break;
-            }
-            half.keys.resize(std::max(half.keys.size() * 2, used + size_t(size)));
+            room = std::max(kKeyBlockBytes, size_t(size));
+            blocks.push_back(std::make_unique<uint8_t[]>(room));
+            key = blocks.back().get();
         }
-        half.starts.push_back(used);
-        half.records.push_back({prefixOf(half.keys.data() + used, size_t(size)), index});
-        used += size_t(size);
+        key[size - 1] = 0;
+        keyAt[index] = key;
+        *records++ = {prefixOf(key, size_t(size)), index};
+        key += size;
+        room -= size_t(size);
     }
-    return half;
 }
 
-// Runs work(0) here and work(1) on another thread meanwhile, or afterwards when no thread is
-// to be had. An exception of either reaches the caller once both are done.
-template <typename Work> void inTwo(const Work& work) {
-    std::exception_ptr secondFailure;
-    std::thread second;
-    try {
-        second = std::thread([&] {
-            try {
-                work(1);
-            } catch (...) {
-                secondFailure = std::current_exception();
-            }
-        });
-    } catch (const std::system_error&) {
-        work(0);
-        work(1);
-        return;
+// Runs work(0) to work(tasks - 1) at once: work(0) here, each other on a thread of its own, or
+// here first when no thread is to be had. An exception of any reaches the caller once all are
+// done.
+template <typename Work> void inParallel(size_t tasks, const Work& work) {
+    std::vector<std::exception_ptr> failures(tasks);
+    const auto run = [&](size_t task) {
+        try {
+            work(task);
+        } catch (...) {
+            failures[task] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> threads;
+    threads.reserve(tasks);
+    for (size_t task = 1; task < tasks; ++task) {
+        try {
+            threads.emplace_back(run, task);
+        } catch (const std::system_error&) {
+            run(task);
+        }
     }
-    try {
-        work(0);
-    } catch (...) {
-        second.join();
-        throw;
+    run(0);
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
     }
-    second.join();
-    if (secondFailure)
-        std::rethrow_exception(secondFailure);
 }
 
-// Merges the sorted records a and b into their indices in order, from both ends at once: the
-// front half of the order takes the lesser records, the back half the greater.
+void put(Record& to, const Record& from) {
+    to = from;
+}
+
+void put(qsizetype& to, const Record& from) {
+    to = from.index;
+}
+
+// Merges the sorted records a and b into out from one end: the front half of out takes the
+// lesser records, the back half the greater, so that two threads merge one pair at once.
+template <typename Out, typename Before>
+void mergeFromOneEnd(const Record* a, size_t aSize, const Record* b, size_t bSize, Out* out,
+                     bool back, const Before& before) {
+    const size_t middle = (aSize + bSize) / 2;
+    if (!back) {
+        size_t i = 0;
+        size_t j = 0;
+        for (size_t o = 0; o < middle; ++o) {
+            const bool fromA = j == bSize || (i < aSize && before(a[i], b[j]));
+            put(out[o], fromA ? a[i++] : b[j++]);
+        }
+    } else {
+        size_t i = aSize;
+        size_t j = bSize;
+        for (size_t o = aSize + bSize; o > middle; --o) {
+            const bool fromA = j == 0 || (i > 0 && before(b[j - 1], a[i - 1]));
+            put(out[o - 1], fromA ? a[--i] : b[--j]);
+        }
+    }
+}
+
+// The indices of the records in order, the records given as sorted runs of `run` records each
+// (the last may be shorter). Neighbouring runs are merged in rounds, every pair of a round at
+// once and each from both ends, until one run is left.
 template <typename Before>
-void mergeFromBothEnds(const std::vector<Record>& a, const std::vector<Record>& b,
-                       std::vector<qsizetype>& order, const Before& before) {
-    const size_t middle = order.size() / 2;
-    inTwo([&](int part) {
-        size_t i = part == 0 ? 0 : a.size();
-        size_t j = part == 0 ? 0 : b.size();
-        if (part == 0) {
-            for (size_t out = 0; out < middle; ++out) {
-                const bool fromA = j == b.size() || (i < a.size() && before(a[i], b[j]));
-                order[out] = fromA ? a[i++].index : b[j++].index;
-            }
-        } else {
-            for (size_t out = order.size(); out > middle; --out) {
-                const bool fromA = j == 0 || (i > 0 && before(b[j - 1], a[i - 1]));
-                order[out - 1] = fromA ? a[--i].index : b[--j].index;
-            }
-        }
-    });
+std::vector<qsizetype> merged(std::vector<Record> records, size_t run, const Before& before) {
+    const size_t count = records.size();
+    std::vector<qsizetype> order(count);
+    if (run >= count) {
+        std::transform(records.begin(), records.end(), order.begin(),
+                       [](const Record& record) { return record.index; });
+        return order;
+    }
+    std::vector<Record> next;
+    for (;; run *= 2) {
+        const size_t pairs = (count + 2 * run - 1) / (2 * run);
+        if (pairs > 1)
+            next.resize(count);
+        inParallel(pairs * 2, [&](size_t task) {
+            const size_t first = task / 2 * 2 * run;
+            const size_t middle = std::min(count, first + run);
+            const size_t end = std::min(count, first + 2 * run);
+            const Record* a = records.data() + first;
+            const Record* b = records.data() + middle;
+            const bool back = task % 2 == 1;
+            if (pairs > 1)
+                mergeFromOneEnd(a, middle - first, b, end - middle, next.data() + first, back,
+                                before);
+            else
+                mergeFromOneEnd(a, middle - first, b, end - middle, order.data(), back, before);
+        });
+        if (pairs == 1)
+            return order;
+        records.swap(next);
+    }
 }
 
 } // namespace
 
 std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool descending,
                                     const QLocale& locale) {
+    const int parts = count < kInParallelFrom ? 1 : QThread::idealThreadCount();
+    return naturalOrder(count, texts, descending, locale, parts);
+}
+
+std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool descending,
+                                    const QLocale& locale, int parts) {
     const QByteArray localeName = locale.bcp47Name().replace(u'-', u'_').toLatin1();
-    const qsizetype middle = count < kInParallelFrom ? count : count / 2;
-    Half halves[2];
-    const auto keyHalf = [&](int part) {
-        halves[part] = part == 0 ? keysOf(texts, 0, middle, localeName)
-                                 : keysOf(texts, middle, count, localeName);
-    };
-    const auto keyOf = [&](const Record& record) {
-        const Half& half = halves[record.index < middle ? 0 : 1];
-        const qsizetype first = record.index < middle ? 0 : middle;
-        return half.keys.data() + half.starts[size_t(record.index - first)];
-    };
+    // Parts of one size; the last may be shorter, and a list of fewer entries than parts has
+    // fewer parts.
+    const auto total = size_t(count);
+    const size_t wanted = size_t(std::max(parts, 1));
+    const size_t partSize = std::max<size_t>((total + wanted - 1) / wanted, 1);
+    const size_t partCount = std::max<size_t>((total + partSize - 1) / partSize, 1);
+    std::vector<KeyBlocks> keyBlocks(partCount);
+    std::vector<const uint8_t*> keyAt(total);
+    std::vector<Record> records(total);
+    const auto keyOf = [&](const Record& record) { return keyAt[size_t(record.index)]; };
     // Equal keys, which only the index tells apart, keep their order in both directions.
     const auto before = [&](const Record& a, const Record& b) {
         int order = 0;
@@ -172,21 +221,14 @@ std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool desc
             return a.index < b.index;
         return descending ? order > 0 : order < 0;
     };
-    const auto sortHalf = [&](int part) {
-        std::sort(halves[part].records.begin(), halves[part].records.end(), before);
-    };
-    std::vector<qsizetype> order(static_cast<size_t>(count));
-    if (middle == count) {
-        keyHalf(0);
-        sortHalf(0);
-        std::transform(halves[0].records.begin(), halves[0].records.end(), order.begin(),
-                       [](const Record& record) { return record.index; });
-        return order;
-    }
-    inTwo(keyHalf);
-    inTwo(sortHalf);
-    mergeFromBothEnds(halves[0].records, halves[1].records, order, before);
-    return order;
+    inParallel(partCount, [&](size_t part) {
+        const size_t from = part * partSize;
+        const size_t to = std::min(total, from + partSize);
+        keysOf(texts, qsizetype(from), qsizetype(to), localeName, keyBlocks[part], keyAt.data(),
+               records.data() + from);
+        std::sort(records.begin() + qsizetype(from), records.begin() + qsizetype(to), before);
+    });
+    return merged(std::move(records), partSize, before);
 }
 
 } // namespace tavrolin

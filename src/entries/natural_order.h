@@ -44,7 +44,14 @@ private:
 // "a" beside "A", accents beside their letter). Equal entries keep their order in both
 // directions. The C locale is collated like any other here, not by code units as QCollator
 // does: callers pass sortingLocale(), which is never C.
+//
+// The entries are worked in as many parts as the machine has cores (a short list in one, on the
+// calling thread): each part is keyed and sorted on a thread of its own, then the parts are
+// merged. The order does not depend on the number of parts.
 std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool descending,
                                     const QLocale& locale);
+// The same in `parts` parts (fewer when there are fewer entries).
+std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool descending,
+                                    const QLocale& locale, int parts);
 
 } // namespace tavrolin

@@ -2,6 +2,7 @@
 
 #include "column_cells.h"
 #include "column_layout.h"
+#include "column_measuring.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
@@ -16,6 +17,9 @@ namespace tavrolin {
 namespace {
 
 constexpr int kClipboardAttempts = 1000;
+
+// The clipboard measures the rows only.
+constexpr MeasuringLines kMeasuring{102, 0, 106, 110, 114, 124};
 
 template <class Attempt> bool retry(Attempt&& attempt) {
     for (int i = 0; i < kClipboardAttempts; ++i) {
@@ -46,19 +50,7 @@ OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboa
     const quint64 measured = list.rowGeneration();
     const auto unchanged = [&] { return list.rowGeneration() == measured; };
     ColumnWidths widths;
-    int columns = 0;
-    trap(102, [&] { columns = list.columnCount(); });
-    for (int c = 1; c <= columns; ++c) {
-        int rows = 0;
-        trap(106, [&] { rows = list.itemCount(); });
-        for (int r = 1; r <= rows; ++r) {
-            trap(110, [&] { events.processEvents(); });
-            if (!unchanged())
-                break;
-            trap(114, [&] { widths.fit(cellBytes(list, r, c)); });
-        }
-        trap(124, [&] { widths.endColumn(); });
-    }
+    const int columns = measureColumns(list, measured, kMeasuring, trap, events, widths);
 
     CopiedText text;
     int copied = 0;

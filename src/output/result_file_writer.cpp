@@ -2,6 +2,7 @@
 
 #include "column_cells.h"
 #include "column_layout.h"
+#include "column_measuring.h"
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
@@ -27,6 +28,9 @@ struct ProgressLines {
 constexpr ProgressLines kStartProgress{100, 102, 104, 106, 108};
 constexpr ProgressLines kMeasuredProgress{142, 144, 146, 148, 150};
 constexpr ProgressLines kHeaderProgress{172, 174, 176, 178, 180};
+
+// The file measures the captions too.
+constexpr MeasuringLines kMeasuring{110, 114, 118, 122, 126, 136};
 
 } // namespace
 
@@ -58,20 +62,7 @@ OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fil
     const quint64 measured = list.rowGeneration();
     const auto unchanged = [&] { return list.rowGeneration() == measured; };
     ColumnWidths widths;
-    int columns = 0;
-    trap(110, [&] { columns = list.columnCount(); });
-    for (int c = 1; c <= columns; ++c) {
-        trap(114, [&] { widths.fit(encode8Bit(list.columnCaption(c))); });
-        int rows = 0;
-        trap(118, [&] { rows = list.itemCount(); });
-        for (int r = 1; r <= rows; ++r) {
-            trap(122, [&] { events.processEvents(); });
-            if (!unchanged())
-                break;
-            trap(126, [&] { widths.fit(cellBytes(list, r, c)); });
-        }
-        trap(136, [&] { widths.endColumn(); });
-    }
+    const int columns = measureColumns(list, measured, kMeasuring, trap, events, widths);
 
     showProgress(kMeasuredProgress, 10);
 

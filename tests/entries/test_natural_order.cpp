@@ -88,6 +88,7 @@ private Q_SLOTS:
 void TestNaturalOrder::asTheCollatorSorts_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("parts"); // 0: as many as the machine's cores
 
     const QLocale english(QLocale::English);
     const QLocale german(QLocale::German, QLocale::Germany);
@@ -104,30 +105,35 @@ void TestNaturalOrder::asTheCollatorSorts_data() {
                                             u"9"_s,
                                             u"a"_s,
                                             u"12345678901234567890"_s,
-                                            u"12345678901234567891"_s};
-    QTest::newRow("case, equal keys")
-        << english
-        << QStringList{
-               u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s, u"\u00c9t\u00e9"_s, u"\u00e9t\u00e9"_s};
+                                            u"12345678901234567891"_s}
+                             << 0;
+    const QStringList equalKeys{
+        u"b"_s, u"B"_s, u"a"_s, u"b"_s, u"A"_s, u"\u00c9t\u00e9"_s, u"\u00e9t\u00e9"_s};
+    QTest::newRow("case, equal keys") << english << equalKeys << 0;
+    QTest::newRow("case, equal keys, in 3 parts") << english << equalKeys << 3;
+    QTest::newRow("generated, in 1 part") << english << generated(3'000, 5) << 1;
+    QTest::newRow("generated, in 3 parts") << english << generated(3'000, 5) << 3;
+    QTest::newRow("generated, in 8 parts, the last shorter") << english << generated(3'001, 6) << 8;
     QTest::newRow("empty and ignorable")
         << english
-        << QStringList{u"b"_s, u""_s, u"\u200b"_s, QString(QChar(0)), u""_s, u" "_s, u"a"_s};
-    QTest::newRow("kept bytes") << english
-                                << QStringList{
-                                       kKeptBytes, u"caf\u00e9"_s,      QString(QChar(0xDC80)),
-                                       u"cafe"_s,  kKeptBytes + u"2"_s, u"caf"_s};
-    QTest::newRow("German umlauts") << german << umlauts;
-    QTest::newRow("Swedish umlauts") << swedish << umlauts;
-    QTest::newRow("generated") << english << generated(3'000, 1);
-    QTest::newRow("generated, German") << german << generated(3'000, 2);
-    QTest::newRow("generated, Swedish") << swedish << generated(3'000, 3);
-    // Long enough to be keyed and sorted in two halves and merged.
-    QTest::newRow("long, in halves") << english << generated(60'000, 4);
+        << QStringList{u"b"_s, u""_s, u"\u200b"_s, QString(QChar(0)), u""_s, u" "_s, u"a"_s} << 0;
+    QTest::newRow("kept bytes")
+        << english << QStringList{kKeptBytes, u"caf\u00e9"_s,      QString(QChar(0xDC80)),
+                                  u"cafe"_s,  kKeptBytes + u"2"_s, u"caf"_s}
+        << 0;
+    QTest::newRow("German umlauts") << german << umlauts << 0;
+    QTest::newRow("Swedish umlauts") << swedish << umlauts << 0;
+    QTest::newRow("generated") << english << generated(3'000, 1) << 0;
+    QTest::newRow("generated, German") << german << generated(3'000, 2) << 0;
+    QTest::newRow("generated, Swedish") << swedish << generated(3'000, 3) << 0;
+    // Long enough to be worked in as many parts as the machine has cores.
+    QTest::newRow("long, in parts") << english << generated(60'000, 4) << 0;
 }
 
 void TestNaturalOrder::asTheCollatorSorts() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, entries);
+    QFETCH(int, parts);
 
     for (const bool descending : {false, true}) {
         const QStringList expected = collatorOrder(entries, descending, locale);
@@ -136,7 +142,10 @@ void TestNaturalOrder::asTheCollatorSorts() {
         // A store read into a new text for each entry gives the same order.
         const auto copyOf = [&](qsizetype index) { return QString(entries[index]); };
         QStringList viaCopies;
-        for (const qsizetype index : naturalOrder(entries.size(), copyOf, descending, locale))
+        const auto order = parts == 0
+                               ? naturalOrder(entries.size(), copyOf, descending, locale)
+                               : naturalOrder(entries.size(), copyOf, descending, locale, parts);
+        for (const qsizetype index : order)
             viaCopies.append(entries[index]);
         QCOMPARE(viaCopies, expected);
     }
