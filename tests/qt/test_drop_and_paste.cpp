@@ -4,7 +4,7 @@
 #include "common/text_encoding.h"
 #include "qt/report_view.h"
 #include "test_files.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -48,12 +48,11 @@ QStringList entries(RealWindow& w) {
 
 } // namespace
 
-class TestDropAndPaste : public QObject {
+class TestDropAndPaste : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup() { expectDialogsAnswered(); }
     void drop_data();
     void drop();
     void pasteAppendsTheClipboardText();

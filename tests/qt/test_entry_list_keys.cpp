@@ -5,14 +5,13 @@
 #include "common/text_encoding.h"
 #include "qt/entry_list_menu.h"
 #include "qt/report_view.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -51,12 +50,10 @@ int steps(RealWindow& real) {
 
 } // namespace
 
-class TestEntryListKeys : public QObject {
+class TestEntryListKeys : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
     void menuOpensWithTheTools_data();
     void menuOpensWithTheTools();
     void editInPlace_data();

@@ -2,13 +2,12 @@
 // list, and the wrap dialog.
 
 #include "qt/wrap_dialog.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 using namespace tavrolin;
@@ -40,13 +39,10 @@ const QByteArrayList kAwkward{"caf\xE9\xFF ", "\xC2\xA0\xF0\x9F\x98\x80, x", "",
 
 } // namespace
 
-class TestEntryTools : public QObject {
+class TestEntryTools : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
-
     void oneStepEach_data();
     void oneStepEach();
     void aMillionEntriesComeBackUncopied();

@@ -3,7 +3,7 @@
 
 #include "common/runtime_error.h"
 #include "qt/report_view.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -52,13 +51,11 @@ void drop(qt::MainWindow& window, const QMimeData& data) {
 
 Q_DECLARE_METATYPE(Action)
 
-class TestHandlerWiring : public QObject {
+class TestHandlerWiring : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
     void everyEventIsDispatchedOnce_data();
     void everyEventIsDispatchedOnce();
     void endingInAPickEndsTheProgram();

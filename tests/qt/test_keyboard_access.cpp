@@ -1,26 +1,23 @@
 // The window worked from the keyboard alone, and what a screen reader is told of its controls.
 
 #include "qt/report_view.h"
-#include "window_fixture.h"
 #include "window_keys.h"
+#include "window_test.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
 using tavrolin::qt::QtListView;
 
-class TestKeyboardAccess : public QObject {
+class TestKeyboardAccess : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
     void keyboardAndScreenReader();
 };
 

@@ -1,14 +1,13 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
 #include "qt/report_view.h"
-#include "window_fixture.h"
 #include "window_keys.h"
+#include "window_test.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -51,12 +50,10 @@ Shown shownLists(RealWindow& real) {
 
 } // namespace
 
-class TestUndoChanges : public QObject {
+class TestUndoChanges : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
     void itemsComeBackWhole();

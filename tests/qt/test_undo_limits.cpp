@@ -1,11 +1,10 @@
 // Where the history stops: while busy, at its cap, across nested handlers and for huge lists.
 
 #include "qt/report_view.h"
-#include "window_fixture.h"
 #include "window_keys.h"
+#include "window_test.h"
 
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -13,12 +12,10 @@ using namespace tavrolin;
 using namespace tavrolin::testing;
 using tavrolin::qt::QtListView;
 
-class TestUndoLimits : public QObject {
+class TestUndoLimits : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
     void refusedWhileBusy();
     void historyIsCapped();
     void nestedHandlersKeepTheirOwnSteps();

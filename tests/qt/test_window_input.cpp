@@ -2,7 +2,7 @@
 // and removing or checking rows.
 
 #include "qt/report_view.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -68,13 +68,10 @@ private:
 
 } // namespace
 
-class TestWindowInput : public QObject {
+class TestWindowInput : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
-
     void firstPickAfterNoChoice_data();
     void firstPickAfterNoChoice();
     void wheelPicksOnlyWithFocus_data();

@@ -3,7 +3,7 @@
 #include "common/text_encoding.h"
 #include "qt/labelled_progress_bar.h"
 #include "qt/report_view.h"
-#include "window_fixture.h"
+#include "window_test.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -20,13 +20,10 @@
 
 using namespace tavrolin;
 
-class TestWindowLayout : public QObject {
+class TestWindowLayout : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
-
     void controlsAtTheirPlaces_data();
     void controlsAtTheirPlaces();
     void windowAndLists();

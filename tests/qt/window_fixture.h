@@ -1,19 +1,16 @@
 #pragma once
 
 #include "app/form1.h"
-#include "common/product.h"
 #include "qt/qt_toolkit.h"
 #include "support/modal_script.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QTest>
 
 // The script that answers the dialogs of every window a test opens. A test scripts its answers
-// before the action that shows the dialogs, and ends with finish(), which must report nothing.
+// before the action that shows the dialogs; WindowTest checks after each test that all were
+// answered.
 inline tavrolin::testing::ModalScript& dialogs() {
     static auto* const script = [] {
         auto* made = new tavrolin::testing::ModalScript;
@@ -21,17 +18,6 @@ inline tavrolin::testing::ModalScript& dialogs() {
         return made;
     }();
     return *script;
-}
-
-// What every window test does first: start from no stored separator choice.
-inline void forgetSettings() {
-    QSettings(tavrolin::kSettingsApplication, tavrolin::kSettingsSection).clear();
-}
-
-// What every window test does last: fail unless each dialog it met was answered as scripted.
-inline void expectDialogsAnswered() {
-    const QStringList problems = dialogs().finish();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", ")));
 }
 
 // The real window, loaded and shown offscreen, as the program starts it. Its program folder

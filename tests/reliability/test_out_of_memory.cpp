@@ -4,7 +4,7 @@
 
 #include "common/error_report.h"
 #include "qt/labelled_progress_bar.h"
-#include "qt/window_fixture.h"
+#include "qt/window_test.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,13 +35,10 @@ void writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& 
 
 Q_DECLARE_METATYPE(Action)
 
-class TestOutOfMemory : public QObject {
+class TestOutOfMemory : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { forgetSettings(); }
-    void cleanup() { expectDialogsAnswered(); }
-
     void operationStopsAndLeavesTheListsAsTheyWere_data();
     void operationStopsAndLeavesTheListsAsTheyWere();
 };

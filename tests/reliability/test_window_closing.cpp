@@ -1,7 +1,7 @@
 // Closing the real window while an operation runs: the operation stops where it stands, leaves
 // alone what it has not finished, and the program is asked to end.
 
-#include "qt/window_fixture.h"
+#include "qt/window_test.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -33,13 +33,12 @@ QStringList folderEntries(const QString& path) {
 
 Q_DECLARE_METATYPE(Operation)
 
-class TestWindowClosing : public QObject {
+class TestWindowClosing : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     // Only the program may end the event loop, not the window going away.
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void cleanup() { expectDialogsAnswered(); }
     void closedDuringOperation_data();
     void closedDuringOperation();
 };
