@@ -175,8 +175,7 @@ void UndoRecorder::watch(ListModel& list) {
     const auto record = [this](std::unique_ptr<Change> change) {
         if (m_applying)
             return;
-        if (Step* step = openStep())
-            step->add(std::move(change));
+        openStep()->add(std::move(change));
     };
     QObject::connect(&list, &ListModel::itemTextChanged, &m_stack,
                      [record, &list](int row, const QString& oldText) {
@@ -200,7 +199,7 @@ bool UndoRecorder::allowed() const {
 bool UndoRecorder::undo() {
     if (!allowed())
         return false;
-    // Appends made outside any handler end the history before it is applied.
+    // Appends made outside any handler become a step of their own before it is applied.
     announceAppended();
     if (!m_stack.canUndo())
         return false;
@@ -214,7 +213,7 @@ bool UndoRecorder::undo() {
 bool UndoRecorder::redo() {
     if (!allowed())
         return false;
-    // Appends made outside any handler end the history before it is applied.
+    // Appends made outside any handler become a step of their own before it is applied.
     announceAppended();
     if (!m_stack.canRedo())
         return false;
@@ -244,13 +243,8 @@ void UndoRecorder::rollBack() {
 
 UndoRecorder::Step* UndoRecorder::openStep() {
     const quint64 dispatch = m_window.currentDispatch();
-    if (dispatch == 0) {
-        m_open = nullptr;
-        if (m_stack.count() > 0)
-            m_stack.clear();
-        return nullptr;
-    }
-    if (hasOpenStep(dispatch))
+    // A change made outside any handler is a step of its own: the history goes on from it.
+    if (dispatch != 0 && hasOpenStep(dispatch))
         return m_open;
     m_open = new Step;
     m_openDispatch = dispatch;
@@ -261,15 +255,13 @@ UndoRecorder::Step* UndoRecorder::openStep() {
 void UndoRecorder::appended(ListModel& list, int firstRow, int count) {
     if (m_applying)
         return;
-    if (Step* step = openStep())
-        step->appended(list, firstRow, count);
+    openStep()->appended(list, firstRow, count);
 }
 
 void UndoRecorder::removed(ListModel& list, int firstRow, ListContents& contents) {
     if (m_applying)
         return;
-    if (Step* step = openStep())
-        step->add(std::make_unique<Removed>(list, firstRow, std::move(contents)));
+    openStep()->add(std::make_unique<Removed>(list, firstRow, std::move(contents)));
 }
 
 } // namespace tavrolin::qt

@@ -46,8 +46,8 @@ private:
     bool allowed() const;
     // Announces the appends the lists gathered, so that they join the step they belong to.
     void announceAppended();
-    // The step the running handler's changes join; null for a change made outside any
-    // handler, which the history cannot follow, so it is dropped.
+    // The step the running handler's changes join; a change made outside any handler gets a
+    // step of its own.
     Step* openStep();
     // Whether the step on top of the history is open for the handler's changes.
     bool hasOpenStep(quint64 dispatch) const;

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void refusedWhileBusy();
     void historyIsCapped();
     void nestedHandlersKeepTheirOwnSteps();
+    void changesOutsideHandlersKeepTheHistory();
     void undoingAClearMovesAMillionEntriesBack();
 };
 
@@ -85,6 +86,22 @@ void TestUndoLimits::nestedHandlersKeepTheirOwnSteps() {
         QCOMPARE(entries.itemCount(), left);
     }
     QCOMPARE(window.listView1->model()->rowCount(), 0);
+}
+
+// A change made outside any handler is a step of its own; the steps before it stay.
+void TestUndoLimits::changesOutsideHandlersKeepTheHistory() {
+    RealWindow real;
+    auto& undo = real.toolkit.undo();
+    QtListView& entries = real.toolkit.listView1();
+    real.toolkit.window().dispatch([&] { real.form.PushButton8_Click(); });
+    entries.appendItem(QStringLiteral("outside"));
+    entries.model().announceAppended();
+    entries.removeItem(1);
+    QCOMPARE(undo.stack().count(), 3);
+    for (const int left : {5, 4, 0}) {
+        QVERIFY(undo.undo());
+        QCOMPARE(entries.itemCount(), left);
+    }
 }
 
 void TestUndoLimits::undoingAClearMovesAMillionEntriesBack() {
