@@ -139,6 +139,14 @@ bool makeReadOnly(const QString& path, bool readOnly) {
 
 const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
 
+// The results list holds the three rows, all but "two" ticked.
+void fillResults(Fixture& w) {
+    for (const QString& text : kRows) {
+        w.ui.listView2.appendItem(text);
+        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
+    }
+}
+
 } // namespace
 
 class TestFaults : public QObject {
@@ -204,10 +212,7 @@ void TestFaults::saveOverReadOnlyFile() {
     if (!makeReadOnly(path, true) || (folderToo && !makeReadOnly(dir.path(), true)))
         QSKIP("neither chattr +i nor file permissions can make a file read-only here");
     Fixture w;
-    for (const QString& text : kRows) {
-        w.ui.listView2.appendItem(text);
-        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
-    }
+    fillResults(w);
     w.ui.commonDialog1.chooseNext(path);
     w.form.PushButton1_Click();
     const QMap<QString, QByteArray> after = snapshot(dir.path());
@@ -254,10 +259,7 @@ void TestFaults::diskFillsDuringSave() {
     if (inPlace && !makeReadOnly(dir.path(), true))
         QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
     Fixture w;
-    for (const QString& text : kRows) {
-        w.ui.listView2.appendItem(text);
-        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
-    }
+    fillResults(w);
     w.ui.commonDialog1.chooseNext(path);
     g_fullFolder = QFile::encodeName(dir.path());
     g_spaceLeft = 150;
@@ -300,10 +302,7 @@ void TestFaults::saveInReadOnlyFolder() {
         QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
     const bool refuses = !QFile(dir.filePath(u"probe"_s)).open(QIODevice::WriteOnly);
     Fixture w;
-    for (const QString& text : kRows) {
-        w.ui.listView2.appendItem(text);
-        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
-    }
+    fillResults(w);
     w.ui.commonDialog1.chooseNext(path);
     w.ui.events.at(pump, [&] {
         if (untickedOrClosed == 1) {
