@@ -27,7 +27,7 @@ constexpr int kExposeTries = 200;
 
 } // namespace
 
-QtToolkit::QtToolkit(const QString& programFolder)
+QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
     : m_window(programFolder)
     , m_listView1(false)
     , m_listView2(true)
@@ -38,9 +38,18 @@ QtToolkit::QtToolkit(const QString& programFolder)
     , m_skinFramework1(&m_window, m_window.handle())
     , m_events(m_window.handlers())
     , m_undo(m_window)
-    , m_toolkit{m_window,       m_listView1,      m_listView2,     m_combo1,
-                m_progressBar1, m_dialogs,        m_commonDialog1, m_clipboard,
-                m_settings,     m_skinFramework1, m_events,        m_undo} {
+    , m_toolkit{m_window,
+                m_listView1,
+                m_listView2,
+                m_combo1,
+                m_progressBar1,
+                m_dialogs,
+                m_commonDialog1,
+                seams.clipboard != nullptr ? *seams.clipboard : m_clipboard,
+                m_settings,
+                m_skinFramework1,
+                seams.events != nullptr ? *seams.events : m_events,
+                m_undo} {
     m_listView1.setView(m_window.listView1);
     m_listView2.setView(m_window.listView2);
     m_undo.watch(m_listView1.model());

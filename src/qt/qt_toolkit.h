@@ -22,11 +22,19 @@ class Form1;
 
 namespace tavrolin::qt {
 
+// What a test puts in place of a component that a real window cannot make deterministic: when
+// the pending events run, and whether another program holds the clipboard. Each stands in for
+// the real component, which stays in place when none is given.
+struct Seams {
+    EventPump* events = nullptr;
+    Clipboard* clipboard = nullptr;
+};
+
 // The real window and every component of it, and the wiring of its events to Form1.
 class QtToolkit {
 public:
     // The program folder is where start-up looks for the skin and cursor files.
-    explicit QtToolkit(const QString& programFolder);
+    explicit QtToolkit(const QString& programFolder, Seams seams = {});
     ~QtToolkit();
     QtToolkit(const QtToolkit&) = delete;
     QtToolkit& operator=(const QtToolkit&) = delete;
@@ -36,6 +44,9 @@ public:
     QtListView& listView1() { return m_listView1; }
     QtListView& listView2() { return m_listView2; }
     UndoRecorder& undo() { return m_undo; }
+    // The real components a seam may pass its calls on to.
+    EventPump& windowEvents() { return m_events; }
+    Clipboard& systemClipboard() { return m_clipboard; }
 
     // Hands every event of the window and its controls to the form's handlers.
     void connect(Form1& form);

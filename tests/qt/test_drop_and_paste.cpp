@@ -4,7 +4,7 @@
 #include "common/text_encoding.h"
 #include "qt/report_view.h"
 #include "test_files.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QClipboard>
 #include <QFile>

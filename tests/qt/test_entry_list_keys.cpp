@@ -5,7 +5,7 @@
 #include "common/text_encoding.h"
 #include "qt/entry_list_menu.h"
 #include "qt/report_view.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>

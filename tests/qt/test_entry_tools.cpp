@@ -2,7 +2,7 @@
 // list, and the wrap dialog.
 
 #include "qt/wrap_dialog.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

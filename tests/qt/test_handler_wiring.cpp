@@ -3,7 +3,7 @@
 
 #include "common/runtime_error.h"
 #include "qt/report_view.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 
 #include "qt/report_view.h"
 #include "window_keys.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -2,7 +2,7 @@
 // and removing or checking rows.
 
 #include "qt/report_view.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "common/text_encoding.h"
 #include "qt/labelled_progress_bar.h"
 #include "qt/report_view.h"
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include <QClipboard>
 #include <QComboBox>

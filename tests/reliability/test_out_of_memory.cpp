@@ -4,7 +4,7 @@
 
 #include "common/error_report.h"
 #include "qt/labelled_progress_bar.h"
-#include "qt/window_test.h"
+#include "support/window_test.h"
 
 #include <QFile>
 #include <QTemporaryDir>

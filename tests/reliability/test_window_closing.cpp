@@ -1,7 +1,7 @@
 // Closing the real window while an operation runs: the operation stops where it stands, leaves
 // alone what it has not finished, and the program is asked to end.
 
-#include "qt/window_test.h"
+#include "support/window_test.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -32,6 +32,8 @@ public:
     explicit ModalScript(Unscripted unscripted = Unscripted::Refuse,
                          std::chrono::milliseconds patience = std::chrono::seconds(5));
 
+    void setUnscripted(Unscripted unscripted) { m_unscripted = unscripted; }
+
     // Closes the next message box with OK once the look has seen it.
     void closeMessage(std::function<void(QMessageBox*)> look = {});
     // Closes the next message box, which must start with the text.

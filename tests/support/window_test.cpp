@@ -1,4 +1,4 @@
-#include "window_test.h"
+#include "support/window_test.h"
 
 #include "common/product.h"
 
@@ -7,6 +7,7 @@
 #include <QTest>
 
 void WindowTest::init() {
+    dialogs().setUnscripted(m_unscripted);
     QSettings(tavrolin::kSettingsApplication, tavrolin::kSettingsSection).clear();
 }
 

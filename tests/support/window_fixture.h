@@ -2,7 +2,9 @@
 
 #include "app/form1.h"
 #include "qt/qt_toolkit.h"
+#include "support/held_clipboard.h"
 #include "support/modal_script.h"
+#include "support/scripted_events.h"
 
 #include <QApplication>
 #include <QString>
@@ -21,15 +23,21 @@ inline tavrolin::testing::ModalScript& dialogs() {
 }
 
 // The real window, loaded and shown offscreen, as the program starts it. Its program folder
-// is a temporary one of its own, empty unless the test puts a skin or cursor file there.
+// is a temporary one of its own, empty unless the test puts a skin or cursor file there. The
+// test decides when pending events run (events.at) and when the clipboard is held.
 struct RealWindow {
     explicit RealWindow(const QString& folder = {})
-        : toolkit(folder.isEmpty() ? emptyFolder.path() : folder), form(toolkit.toolkit()) {
+        : toolkit(folder.isEmpty() ? emptyFolder.path() : folder, {&events, &clipboard})
+        , form(toolkit.toolkit()) {
         dialogs(); // watches from the start, also when the test scripts no answer
+        events.passOnTo(toolkit.windowEvents());
+        clipboard.passOnTo(toolkit.systemClipboard());
         toolkit.connect(form);
         shown = toolkit.start(form);
     }
     QTemporaryDir emptyFolder;
+    tavrolin::testing::ScriptedEvents events;
+    tavrolin::testing::HeldClipboard clipboard;
     tavrolin::qt::QtToolkit toolkit;
     tavrolin::Form1 form;
     bool shown = false;
