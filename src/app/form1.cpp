@@ -62,11 +62,12 @@ void Form1::Form_Load() {
 
 template <class Operation> void Form1::runStoppable(bool rollBack, Operation&& operation) {
     const bool wasBusy = m_busy;
+    ChangeHistory::Step step(m_ui.history);
     try {
         std::forward<Operation>(operation)();
     } catch (const OperationStopped&) {
         if (rollBack)
-            m_ui.history.rollBack();
+            step.rollBack();
         m_busy = wasBusy;
         m_ui.form.setPointer(pointer::Default);
         m_ui.progressBar1.setValue(0);

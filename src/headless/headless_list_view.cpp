@@ -18,8 +18,10 @@ HeadlessListView::HeadlessListView() : ModelledListView(false, ListModel::Announ
                          if (first < m_selected)
                              m_selected += last - first + 1;
                      });
-    QObject::connect(rows, &ListModel::itemMoved, rows,
-                     [this](int fromRow, int toRow) { followMove(fromRow, toRow); });
+    QObject::connect(rows, &ListModel::rowsMoved, rows,
+                     [this](const QModelIndex&, int from, int, const QModelIndex&, int before) {
+                         followMove(from, before > from ? before - 1 : before);
+                     });
     QObject::connect(rows, &ListModel::modelAboutToBeReset, rows, [this] { m_selected = 0; });
 }
 

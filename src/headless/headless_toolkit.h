@@ -38,7 +38,11 @@ public:
 private:
     // Without an undo history there is nothing to roll back.
     struct NoHistory : ChangeHistory {
-        void rollBack() override {}
+        void record(std::unique_ptr<ListChange>) override {}
+        ListChange* latest() override { return nullptr; }
+        int open() override { return 0; }
+        void close(int) override {}
+        void rollBack(int) override {}
     };
     NoHistory m_history;
     Toolkit m_toolkit;

@@ -167,31 +167,27 @@ bool ListModel::itemChecked(int item) const {
     return m_checked[size_t(item - 1)];
 }
 
-void ListModel::removeItem(int item) {
+ListContents ListModel::removeItem(int item) {
     checkItem(item);
-    ListContents removed = takeRows(item - 1, 1);
-    Q_EMIT itemsRemoved(item - 1, removed);
+    return takeRows(item - 1, 1);
 }
 
-void ListModel::removeAll() {
-    if (itemCount() == 0)
-        return;
-    ListContents removed = takeRows(0, itemCount());
-    Q_EMIT itemsRemoved(0, removed);
+ListContents ListModel::removeAll() {
+    return takeRows(0, itemCount());
 }
 
-void ListModel::setItemText(int item, QStringView text) {
+QString ListModel::setItemText(int item, QStringView text) {
     checkItem(item);
     announceAppended();
     const int row = item - 1;
     PackedTexts replacement;
     replacement.append(text);
-    const QString oldText = m_texts.text(row);
+    QString oldText = m_texts.text(row);
     m_texts.take(row, 1);
     m_texts.insert(row, std::move(replacement));
     if (!m_captions.isEmpty())
         Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole});
-    Q_EMIT itemTextChanged(row, oldText);
+    return oldText;
 }
 
 void ListModel::moveItem(int item, int places) {
@@ -213,7 +209,6 @@ void ListModel::moveItem(int item, int places) {
     if (!m_subItems.isEmpty())
         m_subItems.move(from, to);
     endMoveRows();
-    Q_EMIT itemMoved(from, to);
 }
 
 void ListModel::setItemChecked(int item, bool checked) {

@@ -51,9 +51,11 @@ public:
     qsizetype byteCount() const { return m_texts.byteCount(); }
     QString itemSubItem(int item, int subItem) const;
     bool itemChecked(int item) const;
-    void removeItem(int item);
-    void removeAll();
-    void setItemText(int item, QStringView text);
+    // The removed items, which the caller may keep: moving them out costs no copy.
+    ListContents removeItem(int item);
+    ListContents removeAll();
+    // The text the item had before.
+    QString setItemText(int item, QStringView text);
     // Moves the item by places (negative towards the top); views keep it selected.
     void moveItem(int item, int places);
     // What the user changes in a view, never the program.
@@ -74,20 +76,9 @@ public:
     void failAppendOf(const QByteArray& bytes) { m_failingAppends.append(bytes); }
 
     // Undoing a change puts items back where they were; rows are counted from 0. A whole list
-    // moves in and out without a copy of its texts. takeRows hands the items to its caller, so
-    // it raises no itemsRemoved.
+    // moves in and out without a copy of its texts.
     void insertContents(int row, ListContents contents);
     ListContents takeRows(int first, int count);
-
-Q_SIGNALS:
-    // Raised after removeItem or removeAll, with the items that left from firstRow on. A
-    // listener that keeps them moves them out of contents, which costs no copy; whatever is
-    // left there is freed when the signal returns.
-    void itemsRemoved(int firstRow, tavrolin::ListContents& contents);
-    // Raised after setItemText, with the text the item had before.
-    void itemTextChanged(int row, const QString& oldText);
-    // Raised after moveItem; the item now at toRow was at fromRow.
-    void itemMoved(int fromRow, int toRow);
 
 private:
     void appended(qsizetype count);

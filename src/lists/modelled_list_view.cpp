@@ -1,6 +1,7 @@
 #include "modelled_list_view.h"
 
 #include "common/runtime_error.h"
+#include "list_changes.h"
 
 #include <utility>
 
@@ -36,16 +37,65 @@ int ModelledListView::columnWidth(int column) const {
     return m_widthsTwips[column - 1];
 }
 
+void ModelledListView::record(std::unique_ptr<ListChange> change) {
+    if (m_history != nullptr)
+        m_history->record(std::move(change));
+}
+
+void ModelledListView::recordAppendFrom(int firstRow) {
+    if (m_history == nullptr)
+        return;
+    const int count = m_model.itemCount() - firstRow;
+    // A load appends entry by entry: extending the run costs no allocation per entry.
+    auto* run = dynamic_cast<Appended*>(m_history->latest());
+    if (run == nullptr || !run->extend(m_model, firstRow, count))
+        m_history->record(std::make_unique<Appended>(m_model, firstRow, count));
+}
+
 void ModelledListView::appendItem(QString text) {
+    const int firstRow = m_model.itemCount();
     m_model.appendItem(text);
+    recordAppendFrom(firstRow);
+}
+
+void ModelledListView::appendItemBytes(QByteArrayView bytes) {
+    const int firstRow = m_model.itemCount();
+    m_model.appendItemBytes(bytes);
+    recordAppendFrom(firstRow);
 }
 
 void ModelledListView::appendItemBlock(QByteArray bytes) {
+    const int firstRow = m_model.itemCount();
     m_model.appendItemBlock(std::move(bytes));
+    recordAppendFrom(firstRow);
+}
+
+void ModelledListView::appendItems(PackedTexts&& texts) {
+    const int firstRow = m_model.itemCount();
+    m_model.appendItems(std::move(texts));
+    if (m_model.itemCount() > firstRow)
+        recordAppendFrom(firstRow);
+}
+
+void ModelledListView::removeItem(int item) {
+    record(std::make_unique<Removed>(m_model, item - 1, m_model.removeItem(item)));
+}
+
+void ModelledListView::removeAll() {
+    if (m_model.itemCount() > 0)
+        record(std::make_unique<Removed>(m_model, 0, m_model.removeAll()));
 }
 
 void ModelledListView::setItemText(int item, QString text) {
-    m_model.setItemText(item, text);
+    QString oldText = m_model.setItemText(item, text);
+    // Redone as it was stored, which is what the list shows.
+    record(std::make_unique<Edited>(m_model, item - 1, std::move(oldText), m_model.itemText(item)));
+}
+
+void ModelledListView::moveItem(int item, int places) {
+    m_model.moveItem(item, places);
+    if (places != 0)
+        record(std::make_unique<Moved>(m_model, item - 1, item - 1 + places));
 }
 
 QString ModelledListView::itemSubItem(int item, int subItem) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/toolkit/change_history.h"
 #include "common/toolkit/list_view.h"
 #include "list_model.h"
 
@@ -9,11 +10,14 @@
 namespace tavrolin {
 
 // A list view whose items are a ListModel. The view itself keeps only what a view knows: the
-// column widths here, the selection in the toolkit that derives from it.
+// column widths here, the selection in the toolkit that derives from it. Each change the program
+// makes through it is recorded in the history it keeps them in, if any.
 class ModelledListView : public ListView {
 public:
     ListModel& model() { return m_model; }
     const ListModel& model() const { return m_model; }
+    // The history must outlive the view.
+    void keepHistoryIn(ChangeHistory& history) { m_history = &history; }
 
     void addColumn(const QString& caption) override;
     void setColumnWidth(int column, int twips) override;
@@ -24,18 +28,18 @@ public:
     int itemCount() const override { return m_model.itemCount(); }
     void appendItem(QString text) override;
     QString itemText(int item) const override { return m_model.itemText(item); }
-    void appendItemBytes(QByteArrayView bytes) override { m_model.appendItemBytes(bytes); }
+    void appendItemBytes(QByteArrayView bytes) override;
     void appendItemBlock(QByteArray bytes) override;
     QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
     QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
-    void appendItems(PackedTexts&& texts) override { m_model.appendItems(std::move(texts)); }
+    void appendItems(PackedTexts&& texts) override;
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
-    void removeItem(int item) override { m_model.removeItem(item); }
-    void removeAll() override { m_model.removeAll(); }
+    void removeItem(int item) override;
+    void removeAll() override;
     void setItemText(int item, QString text) override;
-    void moveItem(int item, int places) override { m_model.moveItem(item, places); }
+    void moveItem(int item, int places) override;
     quint64 rowGeneration() const override { return m_model.rowGeneration(); }
 
     // What the user changes in the view, never the program.
@@ -47,8 +51,12 @@ protected:
 
 private:
     void checkColumn(int column) const;
+    // Records the append of the rows from firstRow on to the end.
+    void recordAppendFrom(int firstRow);
+    void record(std::unique_ptr<ListChange> change);
 
     ListModel m_model;
+    ChangeHistory* m_history = nullptr;
     QList<int> m_widthsTwips;
 };
 

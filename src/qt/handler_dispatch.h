@@ -41,12 +41,9 @@ public:
     // Whether the event pump must unwind the running operation.
     bool ending() const { return m_ending; }
     bool ended() const { return m_ended; }
-    // The number of the innermost running handler, 0 while none runs. Every run gets a new
-    // number, so the changes of one user action can be told from those of the next.
+    // The number of the innermost running handler, 0 while none runs; every run gets a new
+    // number.
     quint64 current() const { return m_current; }
-    // Called as each handler is about to start and as it has ended, while current() still
-    // tells the handler before it and the handler itself.
-    void onBoundary(std::function<void()> boundary) { m_boundary = std::move(boundary); }
     void onFailure(std::function<void(const std::exception&)> failure) {
         m_failure = std::move(failure);
     }
@@ -60,14 +57,11 @@ private:
     bool m_ended = false;
     quint64 m_count = 0;
     quint64 m_current = 0;
-    std::function<void()> m_boundary;
     std::function<void(const std::exception&)> m_failure;
 };
 
 template <class Handler> void HandlerDispatch::run(Handler&& handler) {
     ++m_running;
-    if (m_boundary)
-        m_boundary();
     const quint64 outer = std::exchange(m_current, ++m_count);
     try {
         std::forward<Handler>(handler)();
@@ -79,8 +73,6 @@ template <class Handler> void HandlerDispatch::run(Handler&& handler) {
         if (m_failure)
             m_failure(e);
     }
-    if (m_boundary)
-        m_boundary();
     finish(outer);
 }
 

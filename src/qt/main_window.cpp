@@ -77,7 +77,6 @@ MainWindow::MainWindow(QString programFolder)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_programFolder(std::move(programFolder)) {
-    m_handlers.onBoundary([this] { Q_EMIT handlerBoundary(); });
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     setFont(boldArial(9));

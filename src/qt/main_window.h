@@ -73,10 +73,6 @@ public:
 Q_SIGNALS:
     // Raised when the user closes the window; its handler ends the program.
     void unloading();
-    // Raised as each handler is about to start and as it has ended, while currentDispatch()
-    // still tells the handler before it and the handler itself: what the lists gathered so far
-    // (appends not yet announced) is then announced as part of the handler that made it.
-    void handlerBoundary();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -52,8 +52,8 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
                 m_undo} {
     m_listView1.setView(m_window.listView1);
     m_listView2.setView(m_window.listView2);
-    m_undo.watch(m_listView1.model());
-    m_undo.watch(m_listView2.model());
+    m_listView1.keepHistoryIn(m_undo);
+    m_listView2.keepHistoryIn(m_undo);
     m_window.handlers().onFailure([this](const std::exception& failure) {
         const bool outOfMemory = dynamic_cast<const std::bad_alloc*>(&failure) != nullptr;
         showErrorReport(

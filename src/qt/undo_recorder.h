@@ -6,22 +6,14 @@
 #include <QList>
 #include <QUndoStack>
 
-namespace tavrolin {
-class ListModel;
-struct ListContents;
-} // namespace tavrolin
-
 namespace tavrolin::qt {
 
 class MainWindow;
 
-// The undo history of the lists. It follows the lists' models: rows appended, and the items
-// the program removes, which it keeps so that undoing puts back the very items, texts changed
-// (with the old text) and items moved. All changes made while one event handler runs form one
-// step: a typed entry, a removal, a clear, a file load of any length, an edit, a move, a
-// creation that replaces the results. Undo and redo are refused while
-// the busy pointer shows or a handler runs, so a running operation never sees a list change
-// under it.
+// The undo history of the lists: the changes the program records as it makes them, a step for
+// each operation (a typed entry, a removal, a clear, a file load of any length, an edit, a move,
+// a creation that replaces the results). Undo and redo are refused while the busy pointer shows,
+// a handler runs or a step is open, so a running operation never sees a list change under it.
 class UndoRecorder : public ChangeHistory {
 public:
     // Steps kept; older ones are dropped, so the history holds at most this many changes.
@@ -31,37 +23,38 @@ public:
     UndoRecorder(const UndoRecorder&) = delete;
     UndoRecorder& operator=(const UndoRecorder&) = delete;
 
-    // The list must outlive the history.
-    void watch(ListModel& list);
     const QUndoStack& stack() const { return m_stack; }
 
     // False when refused or there is nothing to undo or redo.
     bool undo();
     bool redo();
-    void rollBack() override;
+
+    void record(std::unique_ptr<ListChange> change) override;
+    ListChange* latest() override;
+
+protected:
+    int open() override;
+    void close(int step) override;
+    void rollBack(int step) override;
 
 private:
-    class Step;
+    class Part;
 
     bool allowed() const;
-    // Announces the appends the lists gathered, so that they join the step they belong to.
-    void announceAppended();
-    // The step the running handler's changes join; a change made outside any handler gets a
-    // step of its own.
-    Step* openStep();
-    // Whether the step on top of the history is open for the handler's changes.
-    bool hasOpenStep(quint64 dispatch) const;
-    void appended(ListModel& list, int firstRow, int count);
-    void removed(ListModel& list, int firstRow, ListContents& contents);
+    // The part the next change joins when it belongs to the step: the last part pushed, still
+    // on top of the history.
+    Part* joinable(int step) const;
+    int innermostStep() const { return m_openSteps.isEmpty() ? 0 : m_openSteps.last(); }
 
     MainWindow& m_window;
-    QList<ListModel*> m_lists;
     QUndoStack m_stack;
     QAction m_undoAction;
     QAction m_redoAction;
-    Step* m_open = nullptr;
-    quint64 m_openDispatch = 0;
-    bool m_applying = false;
+    // The steps open, innermost last; 0 stands for no step.
+    QList<int> m_openSteps;
+    int m_lastStep = 0;
+    Part* m_lastPart = nullptr;
+    int m_lastPartStep = 0;
 };
 
 } // namespace tavrolin::qt

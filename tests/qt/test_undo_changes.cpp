@@ -1,8 +1,8 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
 #include "qt/report_view.h"
-#include "window_keys.h"
 #include "support/window_test.h"
+#include "window_keys.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -148,10 +148,13 @@ void TestUndoChanges::undoAndRedoEachChange() {
 // Check marks and sub-items go and come back with their items, in every kind of change.
 void TestUndoChanges::itemsComeBackWhole() {
     RealWindow real;
-    auto& window = real.toolkit.window();
     auto& undo = real.toolkit.undo();
     QtListView& rows = real.toolkit.listView2();
-    window.dispatch([&] {
+    const auto inOneStep = [&](const std::function<void()>& change) {
+        ChangeHistory::Step step(undo);
+        change();
+    };
+    inOneStep([&] {
         for (const char* text : {"a", "b", "c"})
             rows.appendItem(QString::fromLatin1(text));
     });
@@ -173,7 +176,7 @@ void TestUndoChanges::itemsComeBackWhole() {
                                                       rows.appendItem(QStringLiteral("e"));
                                                   }};
     for (const auto& change : changes) {
-        window.dispatch(change);
+        inOneStep(change);
         const QStringList after = whole();
         QVERIFY(undo.undo());
         QCOMPARE(whole(), before);

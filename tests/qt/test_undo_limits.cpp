@@ -1,8 +1,8 @@
-// Where the history stops: while busy, at its cap, across nested handlers and for huge lists.
+// Where the history stops: while busy, at its cap, across nested steps and for huge lists.
 
 #include "qt/report_view.h"
-#include "window_keys.h"
 #include "support/window_test.h"
+#include "window_keys.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -18,8 +18,8 @@ class TestUndoLimits : public WindowTest {
 private Q_SLOTS:
     void refusedWhileBusy();
     void historyIsCapped();
-    void nestedHandlersKeepTheirOwnSteps();
-    void changesOutsideHandlersKeepTheHistory();
+    void nestedStepsKeepTheirOwnParts();
+    void changesOutsideStepsKeepTheHistory();
     void undoingAClearMovesAMillionEntriesBack();
 };
 
@@ -68,18 +68,22 @@ void TestUndoLimits::historyIsCapped() {
     QCOMPARE(real.toolkit.listView1().itemCount(), 5 * 4);
 }
 
-// A handler that runs inside another one's event pump is a step of its own, and so is what the
-// outer one does after it; appends not yet shown belong to the handler that made them.
-void TestUndoLimits::nestedHandlersKeepTheirOwnSteps() {
+// An operation that runs inside another one's event pump is a step of its own, and what the
+// outer one does after it is a new part of the outer step.
+void TestUndoLimits::nestedStepsKeepTheirOwnParts() {
     RealWindow real;
     auto& window = real.toolkit.window();
     auto& undo = real.toolkit.undo();
     QtListView& entries = real.toolkit.listView1();
-    window.dispatch([&] {
+    {
+        ChangeHistory::Step outer(undo);
         entries.appendItem(QStringLiteral("outer before"));
-        window.dispatch([&] { entries.appendItem(QStringLiteral("inner")); });
+        {
+            ChangeHistory::Step inner(undo);
+            entries.appendItem(QStringLiteral("inner"));
+        }
         entries.appendItem(QStringLiteral("outer after"));
-    });
+    }
     QCOMPARE(undo.stack().count(), 3);
     for (int left = 2; left >= 0; --left) {
         QVERIFY(undo.undo());
@@ -88,14 +92,13 @@ void TestUndoLimits::nestedHandlersKeepTheirOwnSteps() {
     QCOMPARE(window.listView1->model()->rowCount(), 0);
 }
 
-// A change made outside any handler is a step of its own; the steps before it stay.
-void TestUndoLimits::changesOutsideHandlersKeepTheHistory() {
+// A change made outside any step is a step of its own; the steps before it stay.
+void TestUndoLimits::changesOutsideStepsKeepTheHistory() {
     RealWindow real;
     auto& undo = real.toolkit.undo();
     QtListView& entries = real.toolkit.listView1();
     real.toolkit.window().dispatch([&] { real.form.PushButton8_Click(); });
     entries.appendItem(QStringLiteral("outside"));
-    entries.model().announceAppended();
     entries.removeItem(1);
     QCOMPARE(undo.stack().count(), 3);
     for (const int left : {5, 4, 0}) {
