@@ -22,7 +22,10 @@ void Appended::redo() {
 }
 
 Removed::Removed(ListModel& list, int firstRow, ListContents contents)
-    : m_list(list), m_firstRow(firstRow), m_count(contents.size()), m_contents(std::move(contents)) {}
+    : m_list(list)
+    , m_firstRow(firstRow)
+    , m_count(contents.size())
+    , m_contents(std::move(contents)) {}
 
 void Removed::undo() {
     m_list.insertContents(m_firstRow, std::exchange(m_contents, {}));

@@ -64,6 +64,8 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (m_checkable && index.column() == 0)
         flags |= Qt::ItemIsUserCheckable;
+    if (m_editable)
+        flags |= Qt::ItemIsEditable;
     return flags;
 }
 

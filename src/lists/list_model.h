@@ -58,6 +58,9 @@ public:
     QString setItemText(int item, QStringView text);
     // Moves the item by places (negative towards the top); views keep it selected.
     void moveItem(int item, int places);
+    // Lets views open an editor on the items; what is typed there goes to the program, which
+    // sets it with setItemText.
+    void setEditable(bool editable) { m_editable = editable; }
     // What the user changes in a view, never the program.
     void setItemChecked(int item, bool checked);
     void setItemSubItem(int item, int subItem, const QString& text);
@@ -89,6 +92,7 @@ private:
     void checkAppendOf(QByteArrayView bytes) const;
 
     bool m_checkable;
+    bool m_editable = false;
     Announce m_announce;
     bool m_announcing = false;
     QStringList m_captions;

@@ -1,46 +1,25 @@
 #include "entry_list_keys.h"
 
-#include "common/text_encoding.h"
-#include "lists/list_model.h"
+#include "entry_edit_delegate.h"
 #include "report_view.h"
 
 #include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 
 namespace tavrolin::qt {
 
 EntryListKeys::EntryListKeys(ReportView* list, const ListModel& items, QMenu* menu, QObject* parent)
-    : QObject(parent), m_list(list), m_items(items), m_menu(menu) {
+    : QObject(parent), m_list(list), m_menu(menu) {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
-    // The row being edited may leave or move (a double-click elsewhere, an undo); the typed
-    // text must not land on another entry.
-    const auto cancel = [this] { finishEditing(false); };
-    connect(&items, &ListModel::rowsRemoved, this, cancel);
-    connect(&items, &ListModel::rowsMoved, this, cancel);
-    connect(&items, &ListModel::modelReset, this, cancel);
-    connect(&items, &ListModel::rowsInserted, this, [this](const QModelIndex&, int first) {
-        if (first <= m_editedRow)
-            finishEditing(false);
-    });
+    auto* editing = new EntryEditDelegate(items, this);
+    list->setItemDelegateForColumn(0, editing);
+    connect(editing, &EntryEditDelegate::editCommitted, this, &EntryListKeys::editCommitted);
 }
 
 bool EntryListKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor.data()) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-                finishEditing(key != Qt::Key_Escape);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            finishEditing(false);
-        }
-        return QObject::eventFilter(watched, event);
-    }
     if (event->type() == QEvent::ContextMenu) {
         // The keyboard's requests are answered at the key press, whether or not the platform
         // turns them into a context menu event as well.
@@ -64,8 +43,11 @@ bool EntryListKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if (key == Qt::Key_F2 && modifiers == Qt::NoModifier) {
-        if (const int row = selectedRow(); row >= 0)
-            startEditing(row);
+        if (const int row = selectedRow(); row >= 0) {
+            const QModelIndex index = m_list->model()->index(row, 0);
+            m_list->scrollTo(index);
+            m_list->edit(index);
+        }
         return true;
     }
     if ((key == Qt::Key_Up || key == Qt::Key_Down) && modifiers == Qt::AltModifier) {
@@ -81,41 +63,6 @@ bool EntryListKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
 int EntryListKeys::selectedRow() const {
     const QModelIndexList rows = m_list->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void EntryListKeys::startEditing(int row) {
-    finishEditing(false);
-    const QModelIndex index = m_list->model()->index(row, 0);
-    m_list->scrollTo(index);
-    // The whole text, not the shortened one the cell shows, with kept bytes shown as the cell
-    // shows them.
-    m_shownText = shownText(m_items.itemText(row + 1));
-    auto* editor = new QLineEdit(m_shownText, m_list->viewport());
-    editor->setObjectName(QStringLiteral("ListView1Editor"));
-    editor->setGeometry(m_list->visualRect(index));
-    editor->selectAll();
-    editor->installEventFilter(this);
-    m_editor = editor;
-    m_editedRow = row;
-    editor->show();
-    editor->setFocus();
-}
-
-void EntryListKeys::finishEditing(bool commit) {
-    QLineEdit* editor = m_editor.data();
-    if (editor == nullptr)
-        return;
-    m_editor = nullptr;
-    const int row = std::exchange(m_editedRow, -1);
-    const QString text = editor->text();
-    editor->removeEventFilter(this);
-    editor->hide();
-    editor->deleteLater();
-    m_list->setFocus();
-    // Left as shown, the entry keeps its own text: a kept byte must not become the character
-    // that stands for it.
-    if (commit && text != m_shownText)
-        Q_EMIT editCommitted(row + 1, text);
 }
 
 void EntryListKeys::openMenuAtSelection() {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
 #include <QObject>
-#include <QPointer>
 
 class QMenu;
 
@@ -14,20 +12,16 @@ namespace tavrolin::qt {
 
 class ReportView;
 
-// The entry list's own keys and its context menu. F2 opens a line edit over the selected row
-// (Enter commits a changed text, Escape or leaving it cancels); Alt+Up and Alt+Down ask to
-// move the selected entry; a right click, the Menu key and Shift+F10 open the menu. Edits and
-// moves leave as signals so that they reach the form's handlers like every other event; the
-// list changes only there.
+// The entry list's own keys and its context menu. F2 edits the selected entry in place (see
+// EntryEditDelegate); Alt+Up and Alt+Down ask to move the selected entry; a right click, the
+// Menu key and Shift+F10 open the menu. Edits and moves leave as signals so that they reach the
+// form's handlers like every other event; the list changes only there.
 class EntryListKeys : public QObject {
     Q_OBJECT
 
 public:
     // Watches the list; the watcher belongs to the parent. The menu opens where asked.
     EntryListKeys(ReportView* list, const ListModel& items, QMenu* menu, QObject* parent);
-
-    // The open line edit, null while none is open.
-    QLineEdit* editor() const { return m_editor; }
 
 Q_SIGNALS:
     void editCommitted(int item, const QString& text);
@@ -39,16 +33,10 @@ protected:
 private:
     bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
     int selectedRow() const;
-    void startEditing(int row);
-    void finishEditing(bool commit);
     void openMenuAtSelection();
 
     ReportView* m_list;
-    const ListModel& m_items;
     QMenu* m_menu;
-    QPointer<QLineEdit> m_editor;
-    int m_editedRow = -1;
-    QString m_shownText;
 };
 
 } // namespace tavrolin::qt

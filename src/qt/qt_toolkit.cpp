@@ -52,6 +52,7 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
                 m_undo} {
     m_listView1.setView(m_window.listView1);
     m_listView2.setView(m_window.listView2);
+    m_listView1.model().setEditable(true);
     m_listView1.keepHistoryIn(m_undo);
     m_listView2.keepHistoryIn(m_undo);
     m_window.handlers().onFailure([this](const std::exception& failure) {
