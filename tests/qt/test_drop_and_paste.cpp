@@ -1,5 +1,6 @@
-// Drops on the entry list and Ctrl+V in it, in the real window offscreen: synthesised drag
-// events carry the files and text, the offscreen clipboard the pasted text.
+// Files picked in the open dialog, drops on the entry list and Ctrl+V in it, in the real window
+// offscreen: synthesised drag events carry the files and text, the offscreen clipboard the
+// pasted text.
 
 #include "common/text_encoding.h"
 #include "qt/report_view.h"
@@ -7,9 +8,12 @@
 #include "test_files.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -53,6 +57,8 @@ class TestDropAndPaste : public WindowTest {
 
 private Q_SLOTS:
     void initTestCase();
+    void pickedFilesArrive_data();
+    void pickedFilesArrive();
     void drop_data();
     void drop();
     void pasteAppendsTheClipboardText();
@@ -67,6 +73,86 @@ void TestDropAndPaste::initTestCase() {
     QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
     QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
     QVERIFY(testing::writeFile(m_dir.filePath(decode8Bit("caf\xE9 x.txt")), "5"));
+}
+
+void TestDropAndPaste::pickedFilesArrive_data() {
+    QTest::addColumn<QStringList>("picks"); // "@name": a file in a folder apart from the others
+    QTest::addColumn<QString>("choice");    // "{dir}": the folder of the test's files
+    const QChar nul(u'\0');
+    QTest::newRow("one file") << QStringList{u"a.txt"_s} << u"{dir}/a.txt"_s;
+    QTest::newRow("one folder") << QStringList{u"b.txt"_s, u"a.txt"_s}
+                                << u"{dir}"_s + nul + u"b.txt"_s + nul + u"a.txt"_s;
+    QTest::newRow("same name in another folder")
+        << QStringList{u"a.txt"_s, u"sub/a.txt"_s}
+        << u"{dir}"_s + nul + u"a.txt"_s + nul + u"sub/a.txt"_s;
+    QTest::newRow("two subfolders")
+        << QStringList{u"sub/a.txt"_s, u"other/deep/c.txt"_s}
+        << u"{dir}"_s + nul + u"sub/a.txt"_s + nul + u"other/deep/c.txt"_s;
+    QTest::newRow("names with spaces")
+        << QStringList{u"f g.txt"_s, u"with space/d e.txt"_s}
+        << u"{dir}"_s + nul + u"f g.txt"_s + nul + u"with space/d e.txt"_s;
+    // Joining the root folder and a name doubles the leading separator; the path still loads.
+    QTest::newRow("only the root in common")
+        << QStringList{u"a.txt"_s, u"@x.txt"_s}
+        << u"/"_s + nul + u"{dir-}/a.txt"_s + nul + u"{other-}/x.txt"_s;
+    QTest::newRow("cancel") << QStringList() << QString();
+    // A typed name that does not exist reaches the program, which says so; the others load.
+    QTest::newRow("missing file") << QStringList{u"none.txt"_s} << u"{dir}/none.txt"_s;
+    QTest::newRow("missing among several")
+        << QStringList{u"b.txt"_s, u"none.txt"_s, u"a.txt"_s}
+        << u"{dir}"_s + nul + u"b.txt"_s + nul + u"none.txt"_s + nul + u"a.txt"_s;
+    QStringList many;
+    for (int i = 0; i < 130; ++i)
+        many.append(u"long/"_s + QString(240, u'n') + QString::number(i) + u".txt"_s);
+    QTest::newRow("too long a selection") << many << QString();
+}
+
+// Every picked file's own lines arrive, in the order picked, however far apart the files lie.
+void TestDropAndPaste::pickedFilesArrive() {
+    QFETCH(QStringList, picks);
+    QFETCH(QString, choice);
+    QTemporaryDir dir;
+    // The other temporary folder of the system, which lies apart from the usual one.
+    QTemporaryDir other(u"/var/tmp/picks-XXXXXX"_s);
+    if (!other.isValid() ||
+        QDir::cleanPath(dir.path()).section(u'/', 1, 1) == other.path().section(u'/', 1, 1))
+        QSKIP("no second temporary folder that shares only the root with the first");
+    QStringList paths;
+    QStringList lines;
+    for (const QString& pick : picks) {
+        const QString path =
+            pick.startsWith(u'@') ? other.filePath(pick.mid(1)) : dir.filePath(pick);
+        paths.append(path);
+        if (pick == u"none.txt")
+            continue;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(testing::writeFile(path, pick.toUtf8() + "\r\n"));
+        lines.append(pick);
+    }
+    const bool missing = lines.size() < picks.size();
+    const bool tooLong = picks.size() > 100;
+
+    RealWindow w;
+    w.toolkit.window().setPointer(pointer::Custom);
+    dialogs().chooseFiles(paths);
+    if (missing || tooLong)
+        dialogs().closeMessage();
+    QTest::mouseClick(w.toolkit.window().pushButton6, Qt::LeftButton);
+
+    choice.replace(u"{dir-}"_s, dir.path().mid(1));
+    choice.replace(u"{other-}"_s, other.path().mid(1));
+    QCOMPARE(w.toolkit.toolkit().commonDialog1.fileName(),
+             QString(choice).replace(u"{dir}"_s, dir.path()));
+    QCOMPARE(entries(w), tooLong ? QStringList() : lines);
+    if (tooLong)
+        QCOMPARE(dialogs().messages(),
+                 QStringList{u"You've selected too many files to add.\n\nPlease try adding via "
+                             u"the \"Add All\" button."_s});
+    else
+        QCOMPARE(dialogs().messages(), missing ? QStringList{u"File not found"_s} : QStringList());
+    // A load ends with the default pointer; a Cancel or a refused selection leaves it alone.
+    const bool loaded = !picks.isEmpty() && !tooLong;
+    QCOMPARE(w.toolkit.window().pointer(), loaded ? pointer::Default : pointer::Custom);
 }
 
 void TestDropAndPaste::drop_data() {

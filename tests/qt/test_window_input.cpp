@@ -1,13 +1,17 @@
-// What the main window does with the user's input: the stored separator choice, typed text
-// and removing or checking rows.
+// What the main window does with the user's input: the stored separator choice, typed text,
+// the pointer over each control, removing or checking rows, and saving and copying them.
 
+#include "qt/labelled_progress_bar.h"
 #include "qt/report_view.h"
 #include "support/window_test.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -72,11 +76,14 @@ class TestWindowInput : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstPickAfterNoChoice_data();
-    void firstPickAfterNoChoice();
+    void storedChoiceAtStart_data();
+    void storedChoiceAtStart();
     void wheelPicksOnlyWithFocus_data();
     void wheelPicksOnlyWithFocus();
-    void pickingTheShownChoiceAgainCounts();
+    void pickSetsSeparatorAndSetting_data();
+    void pickSetsSeparatorAndSetting();
+    void pointerFollowsTheControl_data();
+    void pointerFollowsTheControl();
     void failedStoreIsToldOnce_data();
     void failedStoreIsToldOnce();
     void malformedSettingsFileIsRewritten();
@@ -84,37 +91,63 @@ private Q_SLOTS:
     void typedTextArrivesWhole();
     void deleteAndDoubleClickRemoveTheSelectedEntry();
     void resultRowsAreCheckable();
+    void savesAndCopiesTheTickedRow_data();
+    void savesAndCopiesTheTickedRow();
 };
 
-void TestWindowInput::firstPickAfterNoChoice_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("nothing") << "-1";
+void TestWindowInput::storedChoiceAtStart_data() {
+    QTest::addColumn<QString>("stored"); // null: nothing stored
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("nothing stored") << QString() << 0 << u"Comma-space"_s;
+    QTest::newRow("space stored") << u"2"_s << 2 << u"Space"_s;
+    QTest::newRow("no choice stored") << u"-1"_s << -1 << QString();
     // Reported at start-up; the box then shows no choice, as none is in use.
     for (const char* invalid : {"7", "abc", "-2", "70000"})
-        QTest::newRow(invalid) << invalid;
+        QTest::newRow(invalid) << invalid << -1 << QString();
 }
 
-// What the conformance suite cannot see: where the report opens, and a first pick by key.
-void TestWindowInput::firstPickAfterNoChoice() {
+// The window at rest as it starts, with the stored choice shown; the report of one that is no
+// item opens in the middle of the screen, not in the corner where the window is not yet shown.
+void TestWindowInput::storedChoiceAtStart() {
     QFETCH(QString, stored);
-    storeChoice(stored);
-    const bool invalid = stored != u"-1";
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    if (!stored.isNull())
+        storeChoice(stored);
+    const bool invalid = index < 0 && stored != u"-1";
+    QString report;
     QPoint reportCentre;
     QRect screen;
     if (invalid) {
         dialogs().closeMessage([&](QMessageBox* box) {
+            report = box->text();
             reportCentre = box->frameGeometry().center();
             screen = box->screen()->availableGeometry();
         });
     }
     RealWindow real;
-    auto* combo = real.toolkit.window().findChild<QComboBox*>(QStringLiteral("Combo1"));
-    QCOMPARE(combo->currentIndex(), -1);
-    QCOMPARE(combo->currentText(), QString());
-    // In the middle of the screen, not in the corner where the window is not yet shown.
-    if (invalid)
+    qt::MainWindow& window = real.toolkit.window();
+    QComboBox* combo = window.combo1;
+    QCOMPARE(combo->currentIndex(), index);
+    QCOMPARE(combo->currentText(), text);
+    QCOMPARE(real.toolkit.toolkit().combo1.listIndex(), index);
+    QCOMPARE(real.toolkit.toolkit().combo1.text(), text);
+    // The start-up selection is a pick: it stores the position again.
+    QCOMPARE(storedChoice(), stored.isNull() ? u"0"_s : stored);
+    if (invalid) {
+        QVERIFY2(report.contains(u"Form1.Form_Load at line 144"_s), qPrintable(report));
         QVERIFY((reportCentre - screen.center()).manhattanLength() <= 4);
-    // The user's first pick counts, also that of the first item.
+    }
+    QCOMPARE(real.toolkit.listView1().selectedItem(), 0);
+    QCOMPARE(real.toolkit.listView2().selectedItem(), 0);
+    QCOMPARE(window.pointer(), pointer::Default);
+    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+    QTRY_COMPARE(window.progressBar1->text(), u"Progress Bar"_s);
+    QCOMPARE(window.progressBar1->value(), 0);
+    if (index >= 0)
+        return;
+    // With nothing chosen, the user's first pick counts, also that of the first item.
     QTest::keyClick(combo, Qt::Key_Down);
     QCOMPARE(combo->currentText(), QStringLiteral("Comma-space"));
     QCOMPARE(storedChoice(), QStringLiteral("0"));
@@ -147,21 +180,49 @@ void TestWindowInput::wheelPicksOnlyWithFocus() {
     QCOMPARE(combo->currentIndex(), storedAfter.toInt());
 }
 
-// Picking the item already shown is a pick too: it stores the choice and sets the separator.
-void TestWindowInput::pickingTheShownChoiceAgainCounts() {
+void TestWindowInput::pickSetsSeparatorAndSetting_data() {
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("comma-space") << 0 << QString() << u"first, second, third, fourth"_s;
+    QTest::newRow("comma") << 1 << QString() << u"first,second,third,fourth"_s;
+    // Picking the item already shown is a pick too.
+    QTest::newRow("space, shown already") << 2 << QString() << u"first second third fourth"_s;
+    QTest::newRow("other") << 3 << u" | "_s << u"first | second | third | fourth"_s;
+}
+
+// A pick in the open list stores the choice, and creation joins the entries with its separator.
+void TestWindowInput::pickSetsSeparatorAndSetting() {
+    QFETCH(int, choice);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
     storeChoice(QStringLiteral("2"));
     RealWindow real;
-    QComboBox* combo = real.toolkit.window().combo1;
+    auto& window = real.toolkit.window();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    QCOMPARE(real.toolkit.listView1().itemCount(), 4);
+    QComboBox* combo = window.combo1;
     storeChoice(QStringLiteral("changed meanwhile"));
     combo->showPopup();
     QAbstractItemView* popup = combo->view();
     QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 2000);
-    const QPoint item = popup->visualRect(popup->model()->index(2, 0)).center();
+    const QPoint item = popup->visualRect(popup->model()->index(choice, 0)).center();
     QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, item);
     QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 2000);
-    QCOMPARE(combo->currentIndex(), 2);
-    QCOMPARE(storedChoice(), QStringLiteral("2"));
-    QCOMPARE(real.form.separator().text(), QStringLiteral(" "));
+    QCOMPARE(combo->currentIndex(), choice);
+    QCOMPARE(storedChoice(), QString::number(choice));
+    if (!typed.isNull())
+        dialogs().typeInput(typed);
+    QString told;
+    dialogs().closeMessage([&](QMessageBox* box) { told = box->text(); });
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+
+    QCOMPARE(told, u"Done."_s);
+    QCOMPARE(real.toolkit.listView2().itemCount(), 1);
+    QCOMPARE(real.toolkit.listView2().itemText(1), result);
+    QTRY_COMPARE(window.listView2->model()->index(0, 0).data().toString(), result);
+    QTRY_COMPARE(window.progressBar1->text(), u"Progress Bar"_s);
+    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestWindowInput::failedStoreIsToldOnce_data() {
@@ -275,6 +336,90 @@ void TestWindowInput::resultRowsAreCheckable() {
     QVERIFY(!window.listView1->model()
                  ->flags(window.listView1->model()->index(0, 0))
                  .testFlag(Qt::ItemIsUserCheckable));
+}
+
+void TestWindowInput::pointerFollowsTheControl_data() {
+    QTest::addColumn<QString>("control"); // "Form": the window's own background
+    QTest::addColumn<int>("shown");       // -1: the control has no handler
+    for (const char* control :
+         {"Form", "ListView1", "ListView1 header", "ListView2", "ListView2 header", "Frame1"})
+        QTest::newRow(control) << control << int(pointer::Default);
+    for (int button = 1; button <= 8; ++button)
+        QTest::addRow("PushButton%d", button) << u"PushButton%1"_s.arg(button) << pointer::Custom;
+    QTest::newRow("Combo1") << u"Combo1"_s << -1;
+    QTest::newRow("ProgressBar1") << u"ProgressBar1"_s << -1;
+}
+
+// Over each control the pointer takes the value of its handler, but never replaces the
+// hourglass; over a control without a handler it keeps what it had.
+void TestWindowInput::pointerFollowsTheControl() {
+    QFETCH(QString, control);
+    QFETCH(int, shown);
+    RealWindow real;
+    qt::MainWindow& window = real.toolkit.window();
+    // The widget where the mouse meets the control: lists show rows and captions in viewports.
+    QWidget* area = control == u"Form" ? &window : window.findChild<QWidget*>(control);
+    if (control.startsWith(u"ListView"))
+        area = control.endsWith(u"header")
+                   ? window.findChild<qt::ReportView*>(control.left(9))->header()->viewport()
+                   : window.findChild<qt::ReportView*>(control)->viewport();
+    QVERIFY2(area != nullptr, qPrintable(control));
+    const QHash<int, Qt::CursorShape> shapes{{pointer::Default, Qt::ArrowCursor},
+                                             {pointer::Custom, Qt::PointingHandCursor},
+                                             {pointer::Hourglass, Qt::WaitCursor}};
+    int step = 1;
+    for (int before : {pointer::Default, pointer::Custom, pointer::Hourglass}) {
+        window.setPointer(before);
+        // As the platform hands a move over, so Qt finds the widget under the pointer; a move
+        // that does not move is dropped, so each goes a pixel away from the last.
+        step = 3 - step;
+        QTest::mouseMove(window.windowHandle(), area->mapTo(&window, QPoint(step, 2)));
+        const int expected = before == pointer::Hourglass || shown < 0 ? before : shown;
+        QCOMPARE(window.pointer(), expected);
+        QCOMPARE(window.cursor().shape(), shapes.value(expected));
+    }
+}
+
+void TestWindowInput::savesAndCopiesTheTickedRow_data() {
+    QTest::addColumn<QString>("name"); // in a temporary folder
+    QTest::newRow("ticked row") << u"result"_s;
+    // Without a load first: the dialog's name buffer is not left at a size too small for it.
+    QTest::newRow("path longer than 260 characters")
+        << QString(150, u'd') + u'/' + QString(150, u'r');
+}
+
+void TestWindowInput::savesAndCopiesTheTickedRow() {
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QTest::mouseClick(window.pushButton8, Qt::LeftButton);
+    dialogs().closeMessage();
+    QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    qt::ReportView* results = window.listView2;
+    QCoreApplication::processEvents();
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                      results->visualRect(results->model()->index(0, 0)).center());
+    QTest::keyClick(results, Qt::Key_Space);
+    QVERIFY(real.toolkit.listView2().itemChecked(1));
+
+    dialogs().chooseFile(path);
+    QTest::mouseClick(window.pushButton1, Qt::LeftButton);
+    QCOMPARE(dialogs().fileDialogTitles(), QStringList{u"Save"_s});
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray caption = "Results - Extend bar to show all >" + QByteArray(59, ' ') + '>';
+    QCOMPARE(saved.readAll(),
+             caption + "\t\r\nfirst, second, third, fourth" + QByteArray(94 - 28, ' ') + "\t\r\n");
+
+    QString told;
+    dialogs().closeMessage([&](QMessageBox* box) { told = box->text(); });
+    QTest::mouseClick(window.pushButton7, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"first, second, third, fourth\r\n"_s);
+    QVERIFY2(told.startsWith(u"Results have been copied to the clipboard.\n\n"_s),
+             qPrintable(told));
 }
 
 QTEST_MAIN(TestWindowInput)

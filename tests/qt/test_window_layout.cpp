@@ -30,6 +30,8 @@ private Q_SLOTS:
     void tabOrder();
     void skinAndCursorFilesHonoured();
     void backgroundFollowsTheSystemColour();
+    void listsShowEveryChange_data();
+    void listsShowEveryChange();
     void resultShowsReadably_data();
     void resultShowsReadably();
     void wideColumnScrollsIntoView();
@@ -207,6 +209,83 @@ void TestWindowLayout::backgroundFollowsTheSystemColour() {
     QApplication::setPalette(changed);
     QTRY_COMPARE_WITH_TIMEOUT(shown(&window), QColor(0x65, 0x43, 0x21), 2000);
     QApplication::setPalette(system);
+}
+
+void TestWindowLayout::listsShowEveryChange_data() {
+    QTest::addColumn<int>("selected");
+    // "-i" removes item i, "*" all items, "mi,p" moves item i by p places, "ti,text" sets the
+    // text of item i.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::newRow("remove before the selected") << 3 << "-1"
+                                                << "bcde" << 2;
+    QTest::newRow("remove after the selected") << 2 << "-4"
+                                               << "abce" << 2;
+    QTest::newRow("remove with none selected") << 0 << "-2"
+                                               << "acde" << 0;
+    // The next item takes the selection of a removed one, the previous one at the end.
+    QTest::newRow("remove the selected") << 3 << "-3"
+                                         << "abde" << 3;
+    QTest::newRow("remove the selected last") << 5 << "-5"
+                                              << "abcd" << 4;
+    QTest::newRow("remove all") << 2 << "*"
+                                << "" << 0;
+    // A moved item keeps the selection; the items it passes make room.
+    QTest::newRow("move the selected up") << 3 << "m3,-2"
+                                          << "cabde" << 1;
+    QTest::newRow("move another past the selected") << 3 << "m1,2"
+                                                    << "bcade" << 2;
+    QTest::newRow("move after the selected") << 2 << "m4,1"
+                                             << "abced" << 2;
+    QTest::newRow("set the selected text") << 2 << "t2,x"
+                                           << "axcde" << 2;
+}
+
+// Both lists show each change to their items, and the row the user clicked stays selected
+// as the items around it come and go.
+void TestWindowLayout::listsShowEveryChange() {
+    QFETCH(int, selected);
+    QFETCH(QString, change);
+    QFETCH(QString, left);
+    QFETCH(int, selectedAfter);
+    RealWindow real;
+    for (int list : {1, 2}) {
+        ListView& items =
+            list == 1 ? real.toolkit.toolkit().listView1 : real.toolkit.toolkit().listView2;
+        qt::ReportView* view =
+            list == 1 ? real.toolkit.window().listView1 : real.toolkit.window().listView2;
+        for (QChar letter : QStringLiteral("abcde"))
+            items.appendItem(letter);
+        QCOMPARE(items.itemCount(), 5);
+        QCOMPARE(items.itemText(2), QStringLiteral("b"));
+        QVERIFY(!items.itemChecked(2));
+        QCoreApplication::processEvents(); // appends reach the view from the event loop
+        if (selected > 0)
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(view->model()->index(selected - 1, 0)).center());
+        QCOMPARE(items.selectedItem(), selected);
+
+        const int item = change.mid(1).section(u',', 0, 0).toInt();
+        if (change.startsWith(u'-'))
+            items.removeItem(item);
+        else if (change == u"*")
+            items.removeAll();
+        else if (change.startsWith(u'm'))
+            items.moveItem(item, change.section(u',', 1).toInt());
+        else
+            items.setItemText(item, change.section(u',', 1));
+        QCoreApplication::processEvents();
+        QString texts;
+        QString shown;
+        for (int row = 1; row <= items.itemCount(); ++row)
+            texts += items.itemText(row);
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            shown += view->model()->index(row, 0).data().toString();
+        QCOMPARE(texts, left);
+        QCOMPARE(shown, left);
+        QCOMPARE(items.selectedItem(), selectedAfter);
+    }
 }
 
 void TestWindowLayout::resultShowsReadably_data() {

@@ -2,14 +2,15 @@
 // and nothing that was loaded, created or saved before may be lost.
 
 #include "common/error_report.h"
-#include "common/runtime_error.h"
-#include "headless_form.h"
+#include "qt/labelled_progress_bar.h"
+#include "support/window_test.h"
 #include "test_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -20,7 +21,6 @@
 #include <unistd.h>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -102,8 +102,6 @@ extern "C" int open(const char* path, int flags, ...) {
 
 namespace {
 
-using Fixture = testing::HeadlessForm;
-
 // Every entry of the folder with its bytes ("<folder>" for a folder).
 QMap<QString, QByteArray> snapshot(const QString& folder) {
     QMap<QString, QByteArray> files;
@@ -118,10 +116,16 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
     return files;
 }
 
+// A message as its box shows it: each line break as one.
+QString shown(QString text) {
+    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+}
+
 QStringList saveReports(const QString& description, const QList<int>& lines) {
     QStringList texts;
     for (int line : lines)
-        texts.append(errorReportText(description, u"Save.SaveListviewProperlySpaced"_s, line));
+        texts.append(
+            shown(errorReportText(description, u"Save.SaveListviewProperlySpaced"_s, line)));
     return texts;
 }
 
@@ -139,18 +143,35 @@ bool makeReadOnly(const QString& path, bool readOnly) {
 
 const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
 
-// The results list holds the three rows, all but "two" ticked.
-void fillResults(Fixture& w) {
+// The results list holds the three rows, all ticked or all but "two".
+void fillResults(RealWindow& w, bool all = false) {
+    qt::QtListView& results = w.toolkit.listView2();
     for (const QString& text : kRows) {
-        w.ui.listView2.appendItem(text);
-        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), text != u"two");
+        results.appendItem(text);
+        results.setItemChecked(results.itemCount(), all || text != u"two");
     }
+}
+
+QStringList texts(const ListView& list) {
+    QStringList items;
+    for (int item = 1; item <= list.itemCount(); ++item)
+        items.append(list.itemText(item));
+    return items;
+}
+
+// The bar shows what it was last given once events have run.
+QString barText(RealWindow& w) {
+    QCoreApplication::processEvents();
+    return w.toolkit.window().progressBar1->text();
 }
 
 } // namespace
 
-class TestFaults : public QObject {
+class TestFaults : public WindowTest {
     Q_OBJECT
+
+public:
+    TestFaults() : WindowTest(testing::ModalScript::Unscripted::AsUserWould) {}
 
 private Q_SLOTS:
     void listFileVanishes_data();
@@ -179,22 +200,25 @@ void TestFaults::listFileVanishes() {
     QTemporaryDir dir;
     QVERIFY(testing::writeFile(dir.filePath(u"gone.txt"_s), "lost\r\n"));
     QVERIFY(testing::writeFile(dir.filePath(u"kept.txt"_s), "a\r\nb\r\n"));
-    Fixture w;
-    w.ui.listView1.appendItem(u"earlier"_s);
-    w.ui.commonDialog1.chooseNext(several ? dir.path() + u"\0gone.txt\0kept.txt"_s
-                                          : dir.filePath(u"gone.txt"_s));
+    RealWindow w;
+    w.toolkit.listView1().appendItem(u"earlier"_s);
+    QStringList picked{dir.filePath(u"gone.txt"_s)};
+    if (several)
+        picked.append(dir.filePath(u"kept.txt"_s));
     g_vanished = false;
-    g_vanishOnOpen = QFile::encodeName(dir.filePath(u"gone.txt"_s));
-    w.form.PushButton6_Click();
+    dialogs().chooseFiles(picked);
+    g_vanishOnOpen = QFile::encodeName(picked.first());
+    w.toolkit.window().pushButton6->click();
 
     QVERIFY2(g_vanished, "the file was not opened through open or open64");
-    QCOMPARE(w.messages(), QStringList{errorReportText(u"Path/File access error"_s,
-                                                       u"Form1.PushButton6_Click"_s, line)});
+    QCOMPARE(dialogs().messages(),
+             QStringList{shown(errorReportText(u"Path/File access error"_s,
+                                               u"Form1.PushButton6_Click"_s, line))});
     QStringList expected{u"earlier"_s};
     if (several)
         expected << u"a"_s << u"b"_s;
-    QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.ui.form.pointer(), 0);
+    QCOMPARE(texts(w.toolkit.listView1()), expected);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
 }
 
 void TestFaults::saveOverReadOnlyFile_data() {
@@ -211,26 +235,25 @@ void TestFaults::saveOverReadOnlyFile() {
     QVERIFY(testing::writeFile(path, "previous\r\n"));
     if (!makeReadOnly(path, true) || (folderToo && !makeReadOnly(dir.path(), true)))
         QSKIP("neither chattr +i nor file permissions can make a file read-only here");
-    Fixture w;
+    RealWindow w;
     fillResults(w);
-    w.ui.commonDialog1.chooseNext(path);
-    w.form.PushButton1_Click();
+    dialogs().chooseFile(path);
+    w.toolkit.window().pushButton1->click();
     const QMap<QString, QByteArray> after = snapshot(dir.path());
     QVERIFY(makeReadOnly(dir.path(), false) && makeReadOnly(path, false));
 
     // Creating fails: the file and the system's reason are reported, and nothing more.
-    const QStringList messages = w.messages();
+    const QStringList messages = dialogs().messages();
     QCOMPARE(messages.size(), 1);
-    const QString reason = messages.first().section(u"\r\n"_s, 0, 0);
+    const QString reason = messages.first().section(u'\n', 0, 0);
     QVERIFY2(reason == u"Path/File access error: "_s + path + u": Operation not permitted"_s ||
                  reason == u"Path/File access error: "_s + path + u": Permission denied"_s,
              qPrintable(reason));
     QCOMPARE(messages, saveReports(reason, {156}));
     QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
-    QCOMPARE(w.ui.listView2.texts(), kRows);
-    QCOMPARE(w.ui.form.pointer(), 0);
-    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
-    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
+    QCOMPARE(texts(w.toolkit.listView2()), kRows);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
+    QCOMPARE(barText(w), u"Progress Bar"_s);
 }
 
 // The disk fills while the first row is written (the header line takes 97 bytes): the save
@@ -258,25 +281,24 @@ void TestFaults::diskFillsDuringSave() {
     QVERIFY(testing::writeFile(path, "previous\r\n"));
     if (inPlace && !makeReadOnly(dir.path(), true))
         QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
-    Fixture w;
+    RealWindow w;
     fillResults(w);
-    w.ui.commonDialog1.chooseNext(path);
+    dialogs().chooseFile(path);
     g_fullFolder = QFile::encodeName(dir.path());
     g_spaceLeft = 150;
-    w.form.PushButton1_Click();
+    w.toolkit.window().pushButton1->click();
     g_fullFolder.clear();
     g_fullFiles.clear();
     const QMap<QString, QByteArray> after = snapshot(dir.path());
     QVERIFY(makeReadOnly(dir.path(), false));
 
-    QCOMPARE(w.messages(), saveReports(u"Device I/O error: "_s + path +
-                                           u": No space left on device"_s + incomplete,
-                                       {222}));
+    QCOMPARE(dialogs().messages(), saveReports(u"Device I/O error: "_s + path +
+                                                   u": No space left on device"_s + incomplete,
+                                               {222}));
     QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, left}}));
-    QCOMPARE(w.ui.form.pointer(), 0);
-    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
-    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
-    QCOMPARE(w.ui.progressBar1.value(), 0.0);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
+    QCOMPARE(barText(w), u"Progress Bar"_s);
+    QCOMPARE(w.toolkit.window().progressBar1->value(), 0);
 }
 
 // A folder that refuses the temporary file, holding a file that may be written: the file is
@@ -301,32 +323,30 @@ void TestFaults::saveInReadOnlyFolder() {
     if (!makeReadOnly(dir.path(), true))
         QSKIP("neither chattr +i nor folder permissions can make a folder read-only here");
     const bool refuses = !QFile(dir.filePath(u"probe"_s)).open(QIODevice::WriteOnly);
-    Fixture w;
+    RealWindow w;
     fillResults(w);
-    w.ui.commonDialog1.chooseNext(path);
-    w.ui.events.at(pump, [&] {
+    dialogs().chooseFile(path);
+    w.events.at(pump, [&] {
         if (untickedOrClosed == 1) {
-            w.ui.listView2.setItemChecked(1, false);
-            w.ui.listView2.setItemChecked(3, false);
+            w.toolkit.listView2().setItemChecked(1, false);
+            w.toolkit.listView2().setItemChecked(3, false);
         } else {
-            w.form.Form_Unload();
+            w.toolkit.window().close();
         }
     });
-    if (untickedOrClosed == 2)
-        QVERIFY_THROWS_EXCEPTION(ProcessEnding, w.form.PushButton1_Click());
-    else
-        w.form.PushButton1_Click();
+    w.toolkit.window().pushButton1->click();
     const QMap<QString, QByteArray> after = snapshot(dir.path());
     QVERIFY(makeReadOnly(dir.path(), false));
     QVERIFY2(refuses, "the folder still takes new files");
 
+    QCOMPARE(w.toolkit.window().ended(), untickedOrClosed == 2);
     QByteArray whole =
         (u"Results - Extend bar to show all >"_s + QString(59, u' ') + u">\t\r\n"_s).toUtf8();
     for (const QString& text : {u"one"_s, u"three"_s})
         whole += (text.leftJustified(94) + u"\t\r\n"_s).toUtf8();
     const QByteArray expected = untickedOrClosed == 0 ? whole : "previous\r\n"_ba;
     QCOMPARE(after, (QMap<QString, QByteArray>{{u"old.txt"_s, expected}}));
-    const QStringList messages = w.messages();
+    const QStringList messages = dialogs().messages();
     if (untickedOrClosed == 1)
         QCOMPARE(messages.size(), 1);
     else
@@ -351,24 +371,21 @@ void TestFaults::folderVanishesDuringSave() {
     const QString folder = dir.filePath(u"out"_s);
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(testing::writeFile(folder + u"/old.txt"_s, "previous\r\n"));
-    Fixture w;
-    for (const QString& text : kRows) {
-        w.ui.listView2.appendItem(text);
-        w.ui.listView2.setItemChecked(w.ui.listView2.itemCount(), true);
-    }
-    w.ui.commonDialog1.chooseNext(folder + u"/old.txt"_s);
+    RealWindow w;
+    fillResults(w, true);
+    dialogs().chooseFile(folder + u"/old.txt"_s);
     bool removed = false;
-    w.ui.events.at(pump, [&] {
+    w.events.at(pump, [&] {
         removed = QDir(folder).removeRecursively() && (!recreated || QDir().mkpath(folder));
     });
-    w.form.PushButton1_Click();
+    w.toolkit.window().pushButton1->click();
 
     QVERIFY(removed);
-    QCOMPARE(w.ui.listView2.texts(), kRows);
-    QCOMPARE(w.ui.form.pointer(), 0);
+    QCOMPARE(texts(w.toolkit.listView2()), kRows);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
     // The save ends whole or not at all. Where the file system lets a file be written without a
     // name (Qt then names it at the commit), it lands complete in a folder made anew.
-    const QStringList messages = w.messages();
+    const QStringList messages = dialogs().messages();
     if (recreated && messages.isEmpty()) {
         QByteArray whole =
             (u"Results - Extend bar to show all >"_s + QString(59, u' ') + u">\t\r\n"_s).toUtf8();
@@ -378,13 +395,12 @@ void TestFaults::folderVanishesDuringSave() {
         return;
     }
     QCOMPARE(messages.size(), 1);
-    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
     QVERIFY2(messages.first().startsWith(u"Device I/O error: "_s), qPrintable(messages.first()));
     QVERIFY(messages.first().endsWith(
-        errorReportText(QString(), u"Save.SaveListviewProperlySpaced"_s, 232)));
+        shown(errorReportText(QString(), u"Save.SaveListviewProperlySpaced"_s, 232))));
     QVERIFY(snapshot(folder).isEmpty());
     QCOMPARE(snapshot(dir.path()).keys(), recreated ? QStringList{u"out"_s} : QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestFaults)
+QTEST_MAIN(TestFaults)
 #include "test_faults.moc"

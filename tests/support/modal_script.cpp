@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,6 +13,33 @@
 #include <utility>
 
 namespace tavrolin::testing {
+
+namespace {
+
+void pickFiles(QFileDialog* dialog, const QStringList& paths) {
+    if (paths.size() == 1)
+        dialog->selectFile(paths.first());
+    if (paths.size() > 1) {
+        const QString folder = QFileInfo(paths.first()).absolutePath();
+        dialog->setDirectory(folder);
+        QStringList names;
+        for (const QString& path : paths) {
+            const QFileInfo file(path);
+            names.append(u'"' + (file.absolutePath() == folder ? file.fileName() : path) + u'"');
+        }
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        // Without the focus the dialog would rewrite the box with what its list selects.
+        QApplication::setActiveWindow(dialog);
+        edit->setFocus();
+        edit->setText(names.join(u' '));
+    }
+    if (!paths.isEmpty())
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog checks the choice in its accept()
+    if (dialog->isVisible())
+        dialog->reject();
+}
+
+} // namespace
 
 ModalScript::ModalScript(Unscripted unscripted, std::chrono::milliseconds patience)
     : m_unscripted(unscripted), m_patience(patience) {
@@ -55,6 +83,10 @@ void ModalScript::chooseFile(const QString& path) {
                            dialog->accept(); // QFileDialog checks the choice in its accept()
                            return true;
                        }});
+}
+
+void ModalScript::chooseFiles(const QStringList& paths) {
+    answerFileDialog([paths](QFileDialog* dialog) { pickFiles(dialog, paths); });
 }
 
 void ModalScript::answerFileDialog(std::function<void(QFileDialog*)> answer) {

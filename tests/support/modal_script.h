@@ -42,6 +42,11 @@ public:
     void typeInput(const QString& text);
     // Picks the file in the next file dialog and accepts it.
     void chooseFile(const QString& path);
+    // Picks the files in the next file dialog, in the order given, and accepts them; none
+    // cancels it. Several are typed into the name box, as a user does: a file of the first one's
+    // folder by its name, any other by its full path, each in quotes. A choice the dialog
+    // refuses is cancelled.
+    void chooseFiles(const QStringList& paths);
     // The answer to the next file dialog accepts or rejects it itself.
     void answerFileDialog(std::function<void(QFileDialog*)> answer);
     // The answer to the next dialog of the program's own, which must have the title, accepts
