@@ -1,99 +1,75 @@
-#include "app/form1.h"
+// Start-up: what the window shows and uses once it is loaded, from the stored separator choice
+// and the skin and cursor files of its program folder.
+
 #include "app/startup.h"
 #include "common/error_report.h"
+#include "common/product.h"
 #include "common/runtime_error.h"
-#include "headless/headless_toolkit.h"
+#include "support/window_test.h"
 #include "test_files.h"
 
+#include <QComboBox>
 #include <QDir>
-#include <QFile>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
-#include <optional>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 
 namespace {
 
-// A 1x1 monochrome cursor: the icon directory (type 2), one entry, the bitmap, its two masks.
-QByteArray minimalCursor() {
-    return QByteArray::fromHex("000002000100"
-                               "010102000000000038000000"
-                               "16000000"
-                               "28000000010000000200000001000100"
-                               "000000000800000000000000000000000000000000000000"
-                               "00000000ffffff00"
-                               "0000000000000000");
+const QString kChoiceKey = kSettingsSection + u'/' + kSeparatorChoiceKey;
+
+QSettings settings() {
+    return QSettings(kSettingsApplication, kSettingsSection);
 }
 
-// Everything start-up works on, loaded from a program folder the test prepares.
-struct Started {
-    explicit Started(const QString& folder) : toolkit(folder), form(toolkit.toolkit()) {}
-    HeadlessToolkit toolkit;
-    Form1 form;
-};
+// The report of a failed start-up statement, as its message box shows it.
+QString startupReport(const QString& description, int line) {
+    return testing::shownInBox(
+        errorReportText(description, QStringLiteral("Form1.Form_Load"), line));
+}
 
-std::unique_ptr<Started> startIn(const QString& folder,
-                                 const std::optional<QString>& storedChoice = std::nullopt) {
-    auto started = std::make_unique<Started>(folder);
-    if (storedChoice)
-        started->toolkit.settings.save(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                                       QStringLiteral("Combo1"), *storedChoice);
-    started->form.Form_Load();
-    return started;
+// The background the widget fills itself with; none when it fills none.
+QColor background(const QWidget* widget) {
+    return widget->autoFillBackground() ? widget->palette().color(widget->backgroundRole())
+                                        : QColor();
 }
 
 } // namespace
 
-class TestStartup : public QObject {
+// The unscripted report boxes are closed as a user would, and checked afterwards.
+class TestStartup : public WindowTest {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
+public:
+    TestStartup() : WindowTest(testing::ModalScript::Unscripted::AsUserWould) {}
 
-    void captionsAndColumns();
+private Q_SLOTS:
+    void atRest();
     void storedChoice_data();
     void storedChoice();
     void skinApplied();
     void noSkin_data();
     void noSkin();
-    void handPointer();
+    void unreadableHandPointer();
     void applicationTitle_data();
     void applicationTitle();
     void toInteger16_data();
     void toInteger16();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_folder;
 };
 
-void TestStartup::init() {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-}
-
-void TestStartup::captionsAndColumns() {
-    const auto s = startIn(m_folder->path());
-    const HeadlessToolkit& t = s->toolkit;
-    QCOMPARE(t.form.caption(), QStringLiteral("Tavrolin"));
-    QCOMPARE(t.form.applicationTitle(), QStringLiteral("Tavrolin"));
-    QVERIFY(t.form.hasIcon());
-    QCOMPARE(t.listView1.columnCount(), 1);
-    QCOMPARE(t.listView1.columnCaption(1), QStringLiteral("List Entries"));
-    QCOMPARE(t.listView1.columnWidth(1), 6000);
-    QCOMPARE(t.listView2.columnCount(), 1);
-    const QString results = t.listView2.columnCaption(1);
-    QCOMPARE(results.size(), 94);
-    QCOMPARE(results, QStringLiteral("Results - Extend bar to show all >") + QString(59, u' ') +
-                          QStringLiteral(">"));
-    QCOMPARE(t.listView2.columnWidth(1), 6000);
-    QCOMPARE(t.combo1.items(), QStringList({QStringLiteral("Comma-space"), QStringLiteral("Comma"),
-                                            QStringLiteral("Space"), QStringLiteral("Other")}));
-    QVERIFY(t.dialogs.messages().isEmpty());
-    QVERIFY(!s->form.busy());
-    QCOMPARE(t.form.pointer(), 0);
+// Captions, columns and the choices on offer are checked with the window's layout.
+void TestStartup::atRest() {
+    RealWindow real;
+    QVERIFY(real.shown);
+    QVERIFY(!real.toolkit.window().windowIcon().isNull());
+    QVERIFY(dialogs().messages().isEmpty());
+    QVERIFY(!real.form.busy());
+    QCOMPARE(real.toolkit.window().pointer(), 0);
 }
 
 void TestStartup::storedChoice_data() {
@@ -128,96 +104,69 @@ void TestStartup::storedChoice() {
     QFETCH(QString, separator);
     QFETCH(QString, error);
 
-    const auto s =
-        startIn(m_folder->path(), stored.isNull() ? std::nullopt : std::optional<QString>(stored));
-    const HeadlessToolkit& t = s->toolkit;
-    QCOMPARE(t.combo1.listIndex(), index);
-    QCOMPARE(s->form.separator().isSet(), !separator.isNull());
-    QCOMPARE(s->form.separator().text(), separator.isNull() ? QString() : separator);
-    const QString nowStored = t.settings.get(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                                             QStringLiteral("Combo1"), QStringLiteral("<missing>"));
-    QCOMPARE(nowStored, index >= 0 ? QString::number(index) : stored);
-    if (error.isNull()) {
-        QVERIFY(t.dialogs.messages().isEmpty());
-        return;
-    }
-    QCOMPARE(t.dialogs.messages().size(), 1);
-    const ShownMessage& report = t.dialogs.messages().first();
-    QCOMPARE(report.text, error +
-                              QStringLiteral("\r\nin Tavrolin2021/08/31.Form1.Form_Load at line "
-                                             "144\r\rPlease e-mail a screenshot of this message "
-                                             "to ") +
-                              kSupportAddress + u'.');
-    QCOMPARE(report.title, QStringLiteral("Application Error"));
-    QCOMPARE(report.style, MessageStyle::OkExclamation);
-    QVERIFY(!t.form.ended());
+    if (!stored.isNull())
+        settings().setValue(kChoiceKey, stored);
+    RealWindow real;
+    QCOMPARE(real.toolkit.window().combo1->currentIndex(), index);
+    QCOMPARE(real.form.separator().isSet(), !separator.isNull());
+    QCOMPARE(real.form.separator().text(), separator.isNull() ? QString() : separator);
+    QCOMPARE(settings().value(kChoiceKey, QStringLiteral("<missing>")).toString(),
+             index >= 0 ? QString::number(index) : stored);
+    const QStringList reports =
+        error.isNull() ? QStringList() : QStringList{startupReport(error, 144)};
+    QCOMPARE(dialogs().messages(), reports);
+    QCOMPARE(dialogs().messageTitles(), QStringList(reports.size(), kErrorReportTitle));
+    QCOMPARE(dialogs().messageIcons(), QList<int>(reports.size(), QMessageBox::Warning));
+    QVERIFY(real.shown);
 }
 
+// The skin's style sheet is checked with the window's layout; here, which controls take the
+// system's button colour and that the skin engine is switched on.
 void TestStartup::skinApplied() {
-    const QString skin = m_folder->filePath(QStringLiteral("x/o.cjs"));
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("x")));
-    QVERIFY(testing::writeFile(skin, "skin"));
-    const auto s = startIn(m_folder->path());
-    const HeadlessToolkit& t = s->toolkit;
-    QCOMPARE(t.form.background(), Colour::ButtonFace);
-    QCOMPARE(t.form.controlBackground(QStringLiteral("Frame1")), Colour::ButtonFace);
-    QCOMPARE(t.form.controlBackground(QStringLiteral("PushButton4")), Colour::White);
-    QCOMPARE(
-        t.skinFramework1.calls(),
-        QStringList({QStringLiteral("loadSkin(%1,)").arg(skin), QStringLiteral("setOptionFlags(1)"),
-                     QStringLiteral("setBooleanSetting(5,1)"),
-                     QStringLiteral("setBooleanSetting(10,1)"),
-                     QStringLiteral("applyWindow(%1)").arg(HeadlessWindow::kHandle)}));
-    QVERIFY(t.dialogs.messages().isEmpty());
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("x")));
+    QVERIFY(testing::writeFile(folder.filePath(QStringLiteral("x/o.cjs")), "QLabel {}"));
+    RealWindow real(folder.path());
+    const qt::MainWindow& window = real.toolkit.window();
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    QCOMPARE(background(&window), buttonFace);
+    QCOMPARE(background(window.frame1), buttonFace);
+    QCOMPARE(background(window.pushButton4), QColor());
+    QCOMPARE(real.toolkit.toolkit().skinFramework1.optionFlags(), 1);
+    QVERIFY(dialogs().messages().isEmpty());
 }
 
+// Without a skin folder the window is plain; that is checked with its layout.
 void TestStartup::noSkin_data() {
-    QTest::addColumn<int>("layout"); // 0: no x folder, 1: empty x folder, 2: o.cjs is a folder
-    QTest::newRow("no folder") << 0;
-    QTest::newRow("no file") << 1;
-    QTest::newRow("folder named o.cjs") << 2;
+    QTest::addColumn<bool>("folderAsFile"); // o.cjs is a folder, not a file
+    QTest::newRow("no file") << false;
+    QTest::newRow("folder named o.cjs") << true;
 }
 
 void TestStartup::noSkin() {
-    QFETCH(int, layout);
-    QDir folder(m_folder->path());
-    if (layout >= 1)
-        QVERIFY(folder.mkdir(QStringLiteral("x")));
-    if (layout == 2)
-        QVERIFY(folder.mkpath(QStringLiteral("x/o.cjs")));
-    const auto s = startIn(m_folder->path());
-    const HeadlessToolkit& t = s->toolkit;
-    QCOMPARE(t.form.background(), Colour::White);
-    QCOMPARE(t.form.controlBackground(QStringLiteral("Frame1")), Colour::White);
-    QVERIFY(t.skinFramework1.calls().isEmpty());
-    QVERIFY(t.dialogs.messages().isEmpty());
+    QFETCH(bool, folderAsFile);
+    QTemporaryDir folder;
+    QVERIFY(
+        QDir(folder.path()).mkpath(folderAsFile ? QStringLiteral("x/o.cjs") : QStringLiteral("x")));
+    RealWindow real(folder.path());
+    QCOMPARE(background(&real.toolkit.window()), QColor(Qt::white));
+    QCOMPARE(background(real.toolkit.window().frame1), QColor(Qt::white));
+    QCOMPARE(real.toolkit.window().styleSheet(), QString());
+    QVERIFY(dialogs().messages().isEmpty());
 }
 
-void TestStartup::handPointer() {
-    const QString cursor = m_folder->filePath(QStringLiteral("HAND-M.CUR"));
-    {
-        const auto s = startIn(m_folder->path());
-        QVERIFY(s->toolkit.form.customPointer().isEmpty());
-        QVERIFY(s->toolkit.dialogs.messages().isEmpty());
-    }
-    QVERIFY(testing::writeFile(cursor, minimalCursor()));
-    {
-        const auto s = startIn(m_folder->path());
-        QCOMPARE(s->toolkit.form.customPointer(), cursor);
-        QVERIFY(s->toolkit.dialogs.messages().isEmpty());
-    }
-    QVERIFY(testing::writeFile(cursor, "no cursor at all"));
-    {
-        const auto s = startIn(m_folder->path());
-        const HeadlessToolkit& t = s->toolkit;
-        QVERIFY(t.form.customPointer().isEmpty());
-        QCOMPARE(t.dialogs.messages().size(), 1);
-        QVERIFY(t.dialogs.messages().first().text.contains(
-            QStringLiteral("in Tavrolin2021/08/31.Form1.Form_Load at line 108\r\r")));
-        // Start-up goes on after the report.
-        QCOMPARE(t.combo1.listIndex(), 0);
-        QCOMPARE(t.listView2.columnCount(), 1);
-    }
+// A cursor file that holds no cursor is reported; start-up goes on, and the hand pointer is
+// the system's.
+void TestStartup::unreadableHandPointer() {
+    QTemporaryDir folder;
+    QVERIFY(testing::writeFile(folder.filePath(QStringLiteral("HAND-M.CUR")), "no cursor at all"));
+    RealWindow real(folder.path());
+    QCOMPARE(dialogs().messages(),
+             QStringList{startupReport(QStringLiteral("Invalid picture"), 108)});
+    QCOMPARE(real.toolkit.window().combo1->currentIndex(), 0);
+    QCOMPARE(real.toolkit.listView2().columnCount(), 1);
+    real.form.PushButton1_MouseMove();
+    QCOMPARE(real.toolkit.window().cursor().shape(), Qt::PointingHandCursor);
 }
 
 void TestStartup::applicationTitle_data() {
@@ -288,5 +237,5 @@ void TestStartup::toInteger16() {
     QCOMPARE(converted, value);
 }
 
-QTEST_GUILESS_MAIN(TestStartup)
+QTEST_MAIN(TestStartup)
 #include "test_startup.moc"

@@ -5,14 +5,17 @@
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/untrapped_handler.h"
-#include "headless/headless_toolkit.h"
+#include "qt/main_window.h"
+#include "qt/qt_dialogs.h"
+#include "support/window_test.h"
 
+#include <QMessageBox>
 #include <QTest>
 #include <new>
 #include <stdexcept>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
+using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -43,8 +46,12 @@ enum class Failure { RuntimeError, OutOfMemoryError, BadAlloc, Exception };
 
 Q_DECLARE_METATYPE(Failure)
 
-class TestRuntimeErrors : public QObject {
+// The reports are real message boxes over a real window, closed as a user would.
+class TestRuntimeErrors : public WindowTest {
     Q_OBJECT
+
+public:
+    TestRuntimeErrors() : WindowTest(ModalScript::Unscripted::AsUserWould) {}
 
 private Q_SLOTS:
     void trap();
@@ -55,9 +62,10 @@ private Q_SLOTS:
 };
 
 void TestRuntimeErrors::trap() {
-    HeadlessToolkit t;
+    qt::MainWindow window{QString()};
+    qt::QtDialogs boxes(window);
     QStringList log;
-    Trap trap(t.dialogs, QStringLiteral("Form1.Form_Load"));
+    Trap trap(boxes, QStringLiteral("Form1.Form_Load"));
     trap(100, [&] { untrappedRoutine(log); }); // reported with the caller's line
     trap(102, [&] { log << QStringLiteral("102"); });
     // A failing condition counts as true: its then-branch runs.
@@ -67,20 +75,18 @@ void TestRuntimeErrors::trap() {
         log << QStringLiteral("108");
     QCOMPARE(log,
              QStringList({QStringLiteral("before"), QStringLiteral("102"), QStringLiteral("106")}));
-    const QList<ShownMessage>& reports = t.dialogs.messages();
-    QCOMPARE(reports.size(), 2);
     const QString support = QStringLiteral("\r\rPlease e-mail a screenshot of this message to ") +
                             kSupportAddress + u'.';
-    QCOMPARE(reports[0].text,
-             QStringLiteral("File not found\r\nin Tavrolin2021/08/31.Form1.Form_Load at line 100") +
-                 support);
-    QCOMPARE(reports[1].text,
-             QStringLiteral("Overflow\r\nin Tavrolin2021/08/31.Form1.Form_Load at line 104") +
-                 support);
-    for (const ShownMessage& report : reports) {
-        QCOMPARE(report.title, QStringLiteral("Application Error"));
-        QCOMPARE(report.style, MessageStyle::OkExclamation);
-    }
+    QCOMPARE(
+        dialogs().messages(),
+        QStringList({shownInBox(QStringLiteral("File not found\r\nin "
+                                               "Tavrolin2021/08/31.Form1.Form_Load at line 100") +
+                                support),
+                     shownInBox(QStringLiteral("Overflow\r\nin "
+                                               "Tavrolin2021/08/31.Form1.Form_Load at line 104") +
+                                support)}));
+    QCOMPARE(dialogs().messageTitles(), QStringList(2, QStringLiteral("Application Error")));
+    QCOMPARE(dialogs().messageIcons(), QList<int>(2, QMessageBox::Warning));
 }
 
 // What each kind of failure does in a trapped statement and in a handler without a trap.
@@ -105,8 +111,9 @@ void TestRuntimeErrors::failures() {
     QFETCH(bool, stops);
     QFETCH(bool, ends);
 
-    HeadlessToolkit t;
-    Trap trap(t.dialogs, u"Form1.PushButton4_Click"_s);
+    qt::MainWindow window{QString()};
+    qt::QtDialogs boxes(window);
+    Trap trap(boxes, u"Form1.PushButton4_Click"_s);
     bool wentOn = false;
     bool stopped = false;
     try {
@@ -117,23 +124,21 @@ void TestRuntimeErrors::failures() {
     }
     QCOMPARE(stopped, stops);
     QCOMPARE(wentOn, !stops);
-    QCOMPARE(t.dialogs.messages().size(), 1);
-    QCOMPARE(t.dialogs.messages().first().text,
-             errorReportText(description, u"Form1.PushButton4_Click"_s, 124));
+    QCOMPARE(
+        dialogs().messages(),
+        QStringList{shownInBox(errorReportText(description, u"Form1.PushButton4_Click"_s, 124))});
 
-    t.dialogs.forget();
-    runUntrapped(t.dialogs, t.form, u"Form1.ListView1_DblClick"_s, [&] { raise(failure); });
-    QCOMPARE(t.form.ended(), ends);
-    QCOMPARE(t.dialogs.messages().size(), 1);
-    const ShownMessage& shown = t.dialogs.messages().first();
-    if (ends) {
-        QCOMPARE(shown.style, MessageStyle::OkCritical);
-    } else {
-        QCOMPARE(shown.text, description +
-                                 u"\r\nin Tavrolin2021/08/31.Form1.ListView1_DblClick\r\rPlease "
-                                 u"e-mail a screenshot of this message to "_s +
-                                 kSupportAddress + u'.');
-        QCOMPARE(shown.title, kErrorReportTitle);
+    runUntrapped(boxes, window, u"Form1.ListView1_DblClick"_s, [&] { raise(failure); });
+    QCOMPARE(window.ended(), ends);
+    QCOMPARE(dialogs().messages().size(), 2);
+    QCOMPARE(dialogs().messageIcons().last(), ends ? QMessageBox::Critical : QMessageBox::Warning);
+    if (!ends) {
+        QCOMPARE(dialogs().messages().last(),
+                 shownInBox(description +
+                            u"\r\nin Tavrolin2021/08/31.Form1.ListView1_DblClick\r\rPlease "
+                            u"e-mail a screenshot of this message to "_s +
+                            kSupportAddress + u'.'));
+        QCOMPARE(dialogs().messageTitles().last(), kErrorReportTitle);
     }
 }
 
@@ -164,5 +169,5 @@ void TestRuntimeErrors::errorDescriptions() {
     QCOMPARE(QString::fromUtf8(raised.what()), description);
 }
 
-QTEST_GUILESS_MAIN(TestRuntimeErrors)
+QTEST_MAIN(TestRuntimeErrors)
 #include "test_runtime_errors.moc"

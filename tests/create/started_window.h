@@ -2,12 +2,14 @@
 
 // The started window the separator and creation tests drive, and the entries they join.
 
-#include "app/form1.h"
-#include "headless/headless_toolkit.h"
+#include "common/product.h"
+#include "qt/labelled_progress_bar.h"
+#include "support/window_test.h"
 
-#include <QString>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSettings>
 #include <QStringList>
-#include <QTemporaryDir>
 
 namespace tavrolin::testing {
 
@@ -16,31 +18,48 @@ inline QStringList samples() {
             QStringLiteral("fourth")};
 }
 
-// The main window after start-up with the given separator choice (-1: none could be applied)
-// and entries.
-struct Started {
-    explicit Started(int choice, const QStringList& entries = {})
-        : toolkit(folder.path()), form(toolkit.toolkit()) {
-        toolkit.settings.save(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                              QStringLiteral("Combo1"), QString::number(choice));
-        form.Form_Load();
-        for (const QString& entry : entries)
-            toolkit.listView1.appendItem(entry);
-    }
-    QStringList messages() const {
-        QStringList texts;
-        for (const headless::ShownMessage& message : toolkit.dialogs.messages())
-            texts << message.text;
-        return texts;
-    }
-    QString stored() const {
-        return toolkit.settings.get(QStringLiteral("Quendale"), QStringLiteral("Tavrolin"),
-                                    QStringLiteral("Combo1"), QString());
-    }
+inline QStringList texts(const ListView& list) {
+    QStringList result;
+    for (int item = 1; item <= list.itemCount(); ++item)
+        result.append(list.itemText(item));
+    return result;
+}
 
-    QTemporaryDir folder;
-    headless::HeadlessToolkit toolkit;
-    Form1 form;
+// The separator choice kept for the next start, as start-up reads it.
+inline QString storedChoice() {
+    return QSettings(kSettingsApplication, kSettingsSection)
+        .value(kSettingsSection + u'/' + kSeparatorChoiceKey)
+        .toString();
+}
+
+struct StoredChoice {
+    explicit StoredChoice(int choice) {
+        QSettings(kSettingsApplication, kSettingsSection)
+            .setValue(kSettingsSection + u'/' + kSeparatorChoiceKey, QString::number(choice));
+    }
+};
+
+// The real window after start-up with the given separator choice stored (-1: none could be
+// applied) and entries.
+struct Started : StoredChoice, RealWindow {
+    explicit Started(int choice, const QStringList& entries = {}) : StoredChoice(choice) {
+        window().dispatch([&] {
+            for (const QString& entry : entries)
+                toolkit.listView1().appendItem(entry);
+        });
+    }
+    qt::MainWindow& window() { return toolkit.window(); }
+    void press() { window().pushButton4->click(); }
+    void pick(int position) {
+        window().combo1->setCurrentIndex(position);
+        Q_EMIT window().combo1->activated(position);
+    }
+    // The value and text the progress bar shows once its pending update has run.
+    QString bar() {
+        QCoreApplication::sendPostedEvents(window().progressBar1, QEvent::MetaCall);
+        return QString::number(window().progressBar1->value()) + u' ' +
+               window().progressBar1->text();
+    }
 };
 
 } // namespace tavrolin::testing

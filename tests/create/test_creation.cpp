@@ -4,11 +4,11 @@
 #include "common/error_report.h"
 #include "started_window.h"
 
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTest>
-#include <QVariant>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 
 namespace {
@@ -17,7 +17,7 @@ const QString kPrompt = QStringLiteral("What would you like to separate each ent
 
 } // namespace
 
-class TestCreation : public QObject {
+class TestCreation : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -32,36 +32,37 @@ private Q_SLOTS:
 void TestCreation::join_data() {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("choice");
-    QTest::addColumn<QStringList>("answers"); // to the separator question, in order
+    // To the separator question, in order; a null text cancels it. Each is asked exactly once.
+    QTest::addColumn<QStringList>("answers");
     QTest::addColumn<int>("presses");
     QTest::addColumn<QString>("result");
-    QTest::addColumn<int>("asked");
 
     const QStringList ab = {QStringLiteral("a"), QStringLiteral("b")};
-    QTest::newRow("samples, comma-space") << samples() << 0 << QStringList() << 1
-                                          << QStringLiteral("first, second, third, fourth") << 0;
+    QTest::newRow("samples, comma-space")
+        << samples() << 0 << QStringList() << 1 << QStringLiteral("first, second, third, fourth");
     QTest::newRow("samples, comma")
-        << samples() << 1 << QStringList() << 1 << QStringLiteral("first,second,third,fourth") << 0;
+        << samples() << 1 << QStringList() << 1 << QStringLiteral("first,second,third,fourth");
     QTest::newRow("samples, space")
-        << samples() << 2 << QStringList() << 1 << QStringLiteral("first second third fourth") << 0;
+        << samples() << 2 << QStringList() << 1 << QStringLiteral("first second third fourth");
     QTest::newRow("single entry") << QStringList{QStringLiteral("abc")} << 0 << QStringList() << 1
-                                  << QStringLiteral("abc") << 0;
+                                  << QStringLiteral("abc");
     QTest::newRow("empty entry kept")
         << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")} << 1 << QStringList()
-        << 1 << QStringLiteral("a,,b") << 0;
-    QTest::newRow("two empty entries") << QStringList{QString(), QString()} << 0 << QStringList()
-                                       << 1 << QStringLiteral(", ") << 0;
+        << 1 << QStringLiteral("a,,b");
+    QTest::newRow("two empty entries")
+        << QStringList{QString(), QString()} << 0 << QStringList() << 1 << QStringLiteral(", ");
     QTest::newRow("entry with separator")
         << QStringList{QStringLiteral("x, y"), QStringLiteral("z")} << 1 << QStringList() << 1
-        << QStringLiteral("x, y,z") << 0;
-    QTest::newRow("twice, one row") << ab << 1 << QStringList() << 2 << QStringLiteral("a,b") << 0;
+        << QStringLiteral("x, y,z");
+    QTest::newRow("twice, one row") << ab << 1 << QStringList() << 2 << QStringLiteral("a,b");
     QTest::newRow("other, asked once")
-        << ab << 3 << QStringList{QStringLiteral(" - ")} << 2 << QStringLiteral("a - b") << 1;
-    QTest::newRow("other, cancelled") << ab << 3 << QStringList() << 3 << QStringLiteral("ab") << 1;
+        << ab << 3 << QStringList{QStringLiteral(" - ")} << 2 << QStringLiteral("a - b");
+    QTest::newRow("other, cancelled")
+        << ab << 3 << QStringList{QString()} << 3 << QStringLiteral("ab");
     QTest::newRow("other, answered other")
         << ab << 3 << QStringList{QStringLiteral("other"), QStringLiteral("+")} << 2
-        << QStringLiteral("a+b") << 2;
-    QTest::newRow("unset separator") << ab << -1 << QStringList() << 1 << QStringLiteral("ab") << 0;
+        << QStringLiteral("a+b");
+    QTest::newRow("unset separator") << ab << -1 << QStringList() << 1 << QStringLiteral("ab");
 }
 
 void TestCreation::join() {
@@ -70,39 +71,36 @@ void TestCreation::join() {
     QFETCH(QStringList, answers);
     QFETCH(int, presses);
     QFETCH(QString, result);
-    QFETCH(int, asked);
 
     Started w(choice, entries);
-    HeadlessToolkit& t = w.toolkit;
-    for (const QString& answer : answers)
-        t.dialogs.answerNextInput(answer);
+    QStringList asked;
+    for (const QString& answer : answers) {
+        dialogs().typeInput(
+            answer.isNull() ? std::nullopt : std::optional(answer), [&](QInputDialog* box) {
+                asked << box->windowTitle() + u'|' + box->labelText() + u'|' + box->textValue();
+            });
+    }
     // The window looks idle again by the time "Done." shows.
-    QList<QVariant> lookAtDone;
-    t.dialogs.onNextMessage([&] {
-        lookAtDone = {t.form.pointer(), t.progressBar1.value(), t.progressBar1.text()};
-    });
+    QStringList atDone;
+    for (int press = 0; press < presses; ++press) {
+        dialogs().closeMessage([&](QMessageBox*) {
+            atDone << QString::number(w.window().pointer()) + u' ' + w.bar();
+        });
+    }
     for (int press = 0; press < presses; ++press)
-        w.form.PushButton4_Click();
-    QCOMPARE(lookAtDone, (QList<QVariant>{0, 0.0, QStringLiteral("Progress Bar")}));
+        w.press();
+    QCOMPARE(atDone, QStringList(presses, QStringLiteral("0 0 Progress Bar")));
 
-    QCOMPARE(t.listView2.texts(), QStringList{result});
-    QCOMPARE(t.listView1.texts(), entries);
-    QCOMPARE(t.dialogs.inputs().size(), asked);
-    for (const ShownInput& input : t.dialogs.inputs()) {
-        QCOMPARE(input.prompt, kPrompt);
-        QCOMPARE(input.defaultText, QStringLiteral(", "));
-        QCOMPARE(input.title, QStringLiteral("Tavrolin"));
-    }
-    QCOMPARE(t.dialogs.messages().size(), presses);
-    for (const ShownMessage& message : t.dialogs.messages()) {
-        QCOMPARE(message.text, QStringLiteral("Done."));
-        QCOMPARE(message.style, MessageStyle::OkOnly);
-        QCOMPARE(message.title, QStringLiteral("Tavrolin"));
-    }
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{result});
+    QCOMPARE(texts(w.toolkit.listView1()), entries);
+    QCOMPARE(asked, QStringList(answers.size(),
+                                QStringLiteral("Tavrolin|") + kPrompt + QStringLiteral("|, ")));
+    QCOMPARE(dialogs().messages(), QStringList(presses, QStringLiteral("Done.")));
+    QCOMPARE(dialogs().messageTitles(), QStringList(presses, QStringLiteral("Tavrolin")));
+    QCOMPARE(dialogs().messageIcons(), QList<int>(presses, QMessageBox::NoIcon));
     QVERIFY(!w.form.busy());
-    QCOMPARE(t.form.pointer(), 0);
-    QCOMPARE(t.progressBar1.value(), 0.0);
-    QCOMPARE(t.progressBar1.text(), QStringLiteral("Progress Bar"));
+    QCOMPARE(w.window().pointer(), 0);
+    QCOMPARE(w.bar(), QStringLiteral("0 Progress Bar"));
 }
 
 void TestCreation::emptyEntryList_data() {
@@ -116,48 +114,54 @@ void TestCreation::emptyEntryList() {
     QFETCH(int, choice);
     QFETCH(int, asked);
     Started w(choice);
-    HeadlessToolkit& t = w.toolkit;
-    t.listView2.appendItem(QStringLiteral("old result"));
-    t.dialogs.answerNextInput(QStringLiteral(";"));
+    w.window().dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("old result")); });
     int resultsAtQuestion = -1; // the results list is emptied before the question
-    t.dialogs.onNextInput([&] { resultsAtQuestion = t.listView2.itemCount(); });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.dialogs.inputs().size(), asked);
+    if (asked) {
+        dialogs().typeInput(QStringLiteral(";"), [&](QInputDialog*) {
+            resultsAtQuestion = w.toolkit.listView2().itemCount();
+        });
+    }
+    dialogs().closeMessage();
+    // What the bar shows is left alone.
+    w.bar();
+    w.window().progressBar1->setValue(7);
+    w.window().progressBar1->setLabel(QStringLiteral("untouched"));
+    w.press();
     QCOMPARE(resultsAtQuestion, asked ? 0 : -1);
-    QCOMPARE(t.listView2.itemCount(), 0);
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Load items to list first")});
-    QCOMPARE(t.dialogs.messages().first().title, QStringLiteral("Tavrolin"));
-    QVERIFY(t.progressBar1.values().isEmpty());
-    QVERIFY(t.progressBar1.texts().isEmpty());
+    QCOMPARE(w.toolkit.listView2().itemCount(), 0);
+    QCOMPARE(dialogs().messages(), QStringList{QStringLiteral("Load items to list first")});
+    QCOMPARE(dialogs().messageTitles(), QStringList{QStringLiteral("Tavrolin")});
+    QCOMPARE(w.bar(), QStringLiteral("7 untouched"));
     QVERIFY(!w.form.busy());
     if (asked) { // the answer is kept: the next press does not ask
         QCOMPARE(w.form.separator().text(), QStringLiteral(";"));
-        w.form.PushButton4_Click();
-        QCOMPARE(t.dialogs.inputs().size(), 1);
+        dialogs().closeMessage();
+        w.press();
     }
 }
 
 void TestCreation::progress() {
     Started w(0, {QStringLiteral("a"), QStringLiteral("/lists/names.txt"), QStringLiteral("b/"),
                   QStringLiteral("d")});
-    HeadlessToolkit& t = w.toolkit;
-    QList<int> pointers;
+    QStringList shown; // the pointer, the bar's value and its text
     for (int call = 1; call <= 4; ++call) {
-        t.events.at(call, [&] {
-            pointers << t.form.pointer();
+        w.events.at(call, [&] {
+            shown << QString::number(w.window().pointer()) + u' ' + w.bar();
             QVERIFY(w.form.busy());
             // As a load ending meanwhile does: every pass shows the busy pointer again.
-            t.form.setPointer(0);
+            w.window().setPointer(0);
         });
     }
-    w.form.PushButton4_Click();
-    QCOMPARE(pointers, QList<int>({11, 11, 11, 11}));
-    QCOMPARE(t.progressBar1.values(), QList<double>({25, 50, 75, 100, 0}));
-    QCOMPARE(t.progressBar1.texts(),
-             QStringList({QStringLiteral("Processing: a"), QStringLiteral("Processing: names.txt"),
-                          QStringLiteral("Processing: "), QStringLiteral("Processing: d"),
-                          QStringLiteral("Progress Bar")}));
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a, /lists/names.txt, b/, d")});
+    dialogs().closeMessage();
+    w.press();
+    shown << QString::number(w.window().pointer()) + u' ' + w.bar();
+    QCOMPARE(shown, QStringList({QStringLiteral("11 25 Processing: a"),
+                                 QStringLiteral("11 50 Processing: names.txt"),
+                                 QStringLiteral("11 75 Processing: "),
+                                 QStringLiteral("11 100 Processing: d"),
+                                 QStringLiteral("0 0 Progress Bar")}));
+    QCOMPARE(texts(w.toolkit.listView2()),
+             QStringList{QStringLiteral("a, /lists/names.txt, b/, d")});
 }
 
 // No handler shrinks the entry list while it is joined (removalRefusedWhileBusy); should the
@@ -165,17 +169,19 @@ void TestCreation::progress() {
 // missing entry, and the creation still ends.
 void TestCreation::entriesVanishingMidwayAreReported() {
     Started w(1, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-    HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { t.listView1.removeAll(); });
-    w.form.PushButton4_Click();
+    w.events.at(2, [&] { w.toolkit.listView1().removeAll(); });
+    for (int message = 0; message < 3; ++message)
+        dialogs().closeMessage();
+    w.press();
     const QString procedure = QStringLiteral("Form1.PushButton4_Click");
-    QCOMPARE(w.messages(),
-             (QStringList{errorReportText(QStringLiteral("Division by zero"), procedure, 116),
-                          errorReportText(QStringLiteral("Index out of bounds"), procedure, 118),
-                          QStringLiteral("Done.")}));
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a,b,")});
+    QCOMPARE(dialogs().messages(),
+             (QStringList{
+                 shownInBox(errorReportText(QStringLiteral("Division by zero"), procedure, 116)),
+                 shownInBox(errorReportText(QStringLiteral("Index out of bounds"), procedure, 118)),
+                 QStringLiteral("Done.")}));
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{QStringLiteral("a,b,")});
     QVERIFY(!w.form.busy());
 }
 
-QTEST_GUILESS_MAIN(TestCreation)
+QTEST_MAIN(TestCreation)
 #include "test_creation.moc"

@@ -1,16 +1,31 @@
 // What the user may do while a creation lets events run: press again, remove entries or
 // results, add entries, pick another separator or clear the results.
 
+#include "qt/report_view.h"
 #include "started_window.h"
 #include "test_files.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 
-class TestEventsDuringCreation : public QObject {
+namespace {
+
+void selectFirst(qt::ReportView* view) {
+    view->setCurrentIndex(view->model()->index(0, 0));
+}
+
+void doubleClickFirst(qt::ReportView* view) {
+    selectFirst(view);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                       view->visualRect(view->currentIndex()).center());
+}
+
+} // namespace
+
+class TestEventsDuringCreation : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -25,20 +40,21 @@ private Q_SLOTS:
 
 void TestEventsDuringCreation::secondPressDuringCreationDoesNothing() {
     Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { w.form.PushButton4_Click(); });
+    w.events.at(2, [&] { w.press(); });
     // While "Done." is shown the creation still runs: a press then is refused too.
-    t.dialogs.onNextMessage([&] {
+    dialogs().closeMessage([&](QMessageBox*) {
         QVERIFY(w.form.busy());
-        w.form.PushButton4_Click();
+        w.press();
     });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.events.calls(), 4);
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("first,second,third,fourth")});
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
+    w.press();
+    QCOMPARE(w.events.calls(), 4);
+    QCOMPARE(texts(w.toolkit.listView2()),
+             QStringList{QStringLiteral("first,second,third,fourth")});
+    QCOMPARE(dialogs().messages(), QStringList{QStringLiteral("Done.")});
     QVERIFY(!w.form.busy());
-    w.form.PushButton4_Click(); // accepted again once the flag is cleared
-    QCOMPARE(t.dialogs.messages().size(), 2);
+    dialogs().closeMessage();
+    w.press(); // accepted again once the flag is cleared
+    QCOMPARE(dialogs().messages().size(), 2);
 }
 
 void TestEventsDuringCreation::removalRefusedWhileBusy_data() {
@@ -57,56 +73,68 @@ void TestEventsDuringCreation::removalRefusedWhileBusy() {
     QFETCH(int, action);
     QFETCH(bool, afterLoad);
     Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    const QString listFile = w.folder.filePath(QStringLiteral("list.txt"));
+    qt::MainWindow& window = w.window();
+    QTemporaryDir dir;
+    const QString listFile = dir.filePath(QStringLiteral("list.txt"));
     QVERIFY(testing::writeFile(listFile, "loaded\r\n"));
-    t.listView1.select(1);
-    t.events.at(2, [&] {
+    selectFirst(window.listView1);
+    w.events.at(2, [&] {
         if (afterLoad) {
-            t.commonDialog1.chooseNext(listFile);
-            w.form.PushButton6_Click();
-            QCOMPARE(t.form.pointer(), 0);
+            dialogs().chooseFile(listFile);
+            window.pushButton6->click();
+            QCOMPARE(window.pointer(), 0);
         }
         switch (action) {
         case 0:
-            w.form.ListView1_DblClick();
+            doubleClickFirst(window.listView1);
             break;
         case 1:
-            w.form.ListView1_KeyDown(46, 0);
+            QTest::keyClick(window.listView1, Qt::Key_Delete);
             break;
         case 2:
-            w.form.PushButton5_Click();
+            window.pushButton5->click();
             break;
         default:
-            t.listView2.appendItem(QStringLiteral("row"));
-            t.listView2.select(1);
-            w.form.ListView2_KeyDown(46, 0);
-            QCOMPARE(t.listView2.itemCount(), 1);
+            window.dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("row")); });
+            selectFirst(window.listView2);
+            QTest::keyClick(window.listView2, Qt::Key_Delete);
+            QCOMPARE(w.toolkit.listView2().itemCount(), 1);
         }
     });
-    w.form.PushButton4_Click();
+    dialogs().closeMessage();
+    w.press();
     const QStringList entries =
         samples() + (afterLoad ? QStringList{QStringLiteral("loaded")} : QStringList());
-    QCOMPARE(t.listView1.texts(), entries);
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
-    QCOMPARE(t.listView2.texts().last(), QStringLiteral("first,second,third,fourth"));
+    QCOMPARE(texts(w.toolkit.listView1()), entries);
+    QCOMPARE(dialogs().messages(), QStringList{QStringLiteral("Done.")});
+    QCOMPARE(texts(w.toolkit.listView2()).last(), QStringLiteral("first,second,third,fourth"));
     // Once the creation is over, the same action works.
-    w.form.ListView1_DblClick();
-    QCOMPARE(t.listView1.itemCount(), entries.size() - 1);
+    doubleClickFirst(window.listView1);
+    QCOMPARE(w.toolkit.listView1().itemCount(), entries.size() - 1);
 }
 
 void TestEventsDuringCreation::entriesAppendedDuringCreationAreNotJoined() {
     Started w(1, samples());
-    HeadlessToolkit& t = w.toolkit;
-    t.events.at(2, [&] { w.form.PushButton8_Click(); });
-    t.events.at(3, [&] {
-        t.dialogs.answerNextInput(QStringLiteral("typed"));
-        w.form.PushButton2_Click();
+    QStringList bar;
+    for (int call = 1; call <= 4; ++call)
+        w.events.at(call, [&] { bar << w.bar(); });
+    w.events.at(2, [&] { w.window().pushButton8->click(); });
+    w.events.at(3, [&] {
+        dialogs().typeInput(QStringLiteral("typed"));
+        w.window().pushButton2->click();
     });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView1.itemCount(), 9);
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("first,second,third,fourth")});
-    QCOMPARE(t.progressBar1.values(), QList<double>({25, 50, 3.0 / 8 * 100, 4.0 / 9 * 100, 0}));
+    dialogs().closeMessage();
+    w.press();
+    bar << w.bar();
+    QCOMPARE(w.toolkit.listView1().itemCount(), 9);
+    QCOMPARE(texts(w.toolkit.listView2()),
+             QStringList{QStringLiteral("first,second,third,fourth")});
+    // The share is of the entries there are at each pass: 3 of 8, then 4 of 9.
+    QCOMPARE(bar,
+             QStringList(
+                 {QStringLiteral("25 Processing: first"), QStringLiteral("50 Processing: second"),
+                  QStringLiteral("38 Processing: third"), QStringLiteral("44 Processing: fourth"),
+                  QStringLiteral("0 Progress Bar")}));
 }
 
 void TestEventsDuringCreation::separatorPickedMidway_data() {
@@ -138,6 +166,7 @@ void TestEventsDuringCreation::separatorPickedMidway_data() {
                                                << QList<int>{1} << QStringLiteral("aotherb,c,d");
 }
 
+// Each question is scripted only where it must come: an unscripted one fails the test.
 void TestEventsDuringCreation::separatorPickedMidway() {
     QFETCH(int, choice);
     QFETCH(QString, answer);
@@ -147,29 +176,31 @@ void TestEventsDuringCreation::separatorPickedMidway() {
 
     Started w(choice,
               {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
-    HeadlessToolkit& t = w.toolkit;
-    t.dialogs.answerNextInput(answer);
+    if (choice == 3)
+        dialogs().typeInput(answer);
     for (qsizetype k = 0; k < pumps.size(); ++k)
-        t.events.at(pumps.at(k), [&t, pick = picks.at(k)] { t.combo1.pick(pick); });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView2.texts(), QStringList{result});
-    QCOMPARE(w.stored(), QString::number(picks.last()));
-    QCOMPARE(t.dialogs.inputs().size(), choice == 3 ? 1 : 0);
+        w.events.at(pumps.at(k), [&w, pick = picks.at(k)] { w.pick(pick); });
+    dialogs().closeMessage();
+    w.press();
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{result});
+    QCOMPARE(storedChoice(), QString::number(picks.last()));
+    QVERIFY(dialogs().allAnswered());
     // A last pick of "Other" asks at the next press.
-    t.dialogs.answerNextInput(QStringLiteral("+"));
-    w.form.PushButton4_Click();
-    QCOMPARE(t.dialogs.inputs().size(), (choice == 3 ? 1 : 0) + (picks.last() == 3 ? 1 : 0));
+    if (picks.last() == 3)
+        dialogs().typeInput(QStringLiteral("+"));
+    dialogs().closeMessage();
+    w.press();
 }
 
 void TestEventsDuringCreation::clearResultsDuringCreation() {
     Started w(2, {QStringLiteral("a"), QStringLiteral("b")});
-    HeadlessToolkit& t = w.toolkit;
-    t.listView2.appendItem(QStringLiteral("old"));
-    t.events.at(1, [&] { w.form.PushButton3_Click(); });
-    w.form.PushButton4_Click();
-    QCOMPARE(t.listView2.texts(), QStringList{QStringLiteral("a b")});
-    QCOMPARE(w.messages(), QStringList{QStringLiteral("Done.")});
+    w.window().dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("old")); });
+    w.events.at(1, [&] { w.window().pushButton3->click(); });
+    dialogs().closeMessage();
+    w.press();
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{QStringLiteral("a b")});
+    QCOMPARE(dialogs().messages(), QStringList{QStringLiteral("Done.")});
 }
 
-QTEST_GUILESS_MAIN(TestEventsDuringCreation)
+QTEST_MAIN(TestEventsDuringCreation)
 #include "test_events_during_creation.moc"

@@ -65,13 +65,20 @@ void ModalScript::closeMessageStarting(const QString& textStart) {
                        }});
 }
 
-void ModalScript::typeInput(const QString& text) {
-    m_steps.push_back({Kind::Input, [text](QDialog* dialog) {
+void ModalScript::typeInput(const std::optional<QString>& text,
+                            std::function<void(QInputDialog*)> look) {
+    m_steps.push_back({Kind::Input, [text, look = std::move(look)](QDialog* dialog) {
                            auto* edit = dialog->findChild<QLineEdit*>();
                            if (edit == nullptr)
                                return false;
+                           if (look)
+                               look(static_cast<QInputDialog*>(dialog));
+                           if (!text) {
+                               dialog->reject();
+                               return true;
+                           }
                            edit->selectAll();
-                           edit->insert(text);
+                           edit->insert(*text);
                            dialog->accept();
                            return true;
                        }});
@@ -111,6 +118,8 @@ QStringList ModalScript::finish() {
         problems.append(QStringLiteral("answers never used: %1").arg(m_steps.size()));
     m_steps.clear();
     m_messages.clear();
+    m_messageTitles.clear();
+    m_messageIcons.clear();
     m_fileDialogTitles.clear();
     return problems;
 }
@@ -143,6 +152,8 @@ void ModalScript::answer(QDialog* dialog) {
     Kind kind = Kind::Message;
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         m_messages.append(box->text());
+        m_messageTitles.append(box->windowTitle());
+        m_messageIcons.append(box->icon());
     } else if (qobject_cast<QInputDialog*>(dialog) != nullptr) {
         kind = Kind::Input;
     } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {

@@ -6,12 +6,19 @@
 #include <chrono>
 #include <deque>
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QFileDialog;
+class QInputDialog;
 class QMessageBox;
 
 namespace tavrolin::testing {
+
+// A text as a message box shows it: each line break, "\r\n" or a carriage return alone, as one.
+inline QString shownInBox(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
 
 // Answers the modal dialogs of the real window as a user would, each one from its own event
 // loop as soon as it shows. Answers are scripted ahead, in the order the dialogs will show; a
@@ -38,8 +45,10 @@ public:
     void closeMessage(std::function<void(QMessageBox*)> look = {});
     // Closes the next message box, which must start with the text.
     void closeMessageStarting(const QString& textStart);
-    // Pastes the text into the next input box, replacing what it shows, and presses OK.
-    void typeInput(const QString& text);
+    // Pastes the text into the next input box, replacing what it shows, and presses OK; with
+    // no text, presses Cancel. The look sees the box as it opened.
+    void typeInput(const std::optional<QString>& text,
+                   std::function<void(QInputDialog*)> look = {});
     // Picks the file in the next file dialog and accepts it.
     void chooseFile(const QString& path);
     // Picks the files in the next file dialog, in the order given, and accepts them; none
@@ -57,8 +66,11 @@ public:
     std::function<void()> onShown;
     std::function<void()> onAnswered;
 
-    // The texts of every message box shown and the titles of every file dialog shown.
+    // The texts, titles and icons (QMessageBox::Icon) of every message box shown, and the
+    // titles of every file dialog shown.
     const QStringList& messages() const { return m_messages; }
+    const QStringList& messageTitles() const { return m_messageTitles; }
+    const QList<int>& messageIcons() const { return m_messageIcons; }
     const QStringList& fileDialogTitles() const { return m_fileDialogTitles; }
     const QStringList& problems() const { return m_problems; }
     bool allAnswered() const { return m_steps.empty(); }
@@ -85,6 +97,8 @@ private:
     std::chrono::milliseconds m_patience;
     std::deque<Step> m_steps;
     QStringList m_messages;
+    QStringList m_messageTitles;
+    QList<int> m_messageIcons;
     QStringList m_fileDialogTitles;
     QStringList m_problems;
 };
