@@ -9,6 +9,7 @@
 
 class QDialog;
 class QFileDialog;
+class QInputDialog;
 class QMessageBox;
 
 namespace tavrolin::testing {
@@ -40,6 +41,8 @@ public:
     void closeMessageStarting(const QString& textStart);
     // Pastes the text into the next input box, replacing what it shows, and presses OK.
     void typeInput(const QString& text);
+    // The answer to the next input box accepts or rejects it itself.
+    void answerInput(std::function<void(QInputDialog*)> answer);
     // Picks the file in the next file dialog and accepts it.
     void chooseFile(const QString& path);
     // The answer to the next file dialog accepts or rejects it itself.
