@@ -1,12 +1,12 @@
 // Files and text dropped on the entry list and text pasted into it, through the window's
-// handlers on the toolkit in memory.
+// handlers.
 
-#include "common/error_report.h"
 #include "common/text_encoding.h"
 #include "entries/list_file_reader.h"
-#include "headless_form.h"
+#include "entry_handlers.h"
 #include "test_files.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,14 +15,15 @@
 #include <sys/stat.h>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
+using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // An entry is already in the list: what is dropped or pasted comes after it.
-struct Fixture : testing::HeadlessForm {
-    Fixture() { ui.listView1.appendItem(u"kept"_s); }
+struct Fixture : RealWindow {
+    Fixture() { fill(*this, {u"kept"_s}); }
+    QStringList entries() { return texts(toolkit.listView1()); }
 };
 
 // What a list file with the same text as bytes would give.
@@ -36,7 +37,7 @@ QStringList asListFile(const QString& text) {
 
 } // namespace
 
-class TestDroppedInput : public QObject {
+class TestDroppedInput : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -93,7 +94,7 @@ void TestDroppedInput::dropFiles() {
     QFETCH(QStringList, names);
     QFETCH(QStringList, expected);
     QFETCH(QStringList, messages);
-    messages.replaceInStrings(u"{dir}"_s, m_dir.path());
+    messages.replaceInStrings(u"{dir}"_s, m_dir.path()).replaceInStrings(u"\r"_s, u"\n"_s);
 
     QStringList paths;
     for (const QString& name : names)
@@ -103,19 +104,19 @@ void TestDroppedInput::dropFiles() {
     for (const auto& load :
          {std::function<void(Form1&)>(drop), std::function<void(Form1&)>(open)}) {
         Fixture w;
-        w.ui.form.setPointer(99);
-        int pointerWhileLoading = -1;
-        w.ui.dialogs.onNextMessage([&] { pointerWhileLoading = w.ui.form.pointer(); });
-        load(w.form);
+        w.toolkit.window().setPointer(99);
+        QList<SeenMessage> seen;
+        closeMessages(w, messages.size(), seen);
+        run(w, [&] { load(w.form); });
 
-        QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-        QCOMPARE(w.messages(), messages);
-        if (!messages.isEmpty())
-            QCOMPARE(pointerWhileLoading, 11);
-        for (const ShownMessage& message : w.ui.dialogs.messages())
-            QCOMPARE(message.style, MessageStyle::OkOnly);
+        QCOMPARE(w.entries(), QStringList{u"kept"_s} + expected);
+        QCOMPARE(dialogs().messages().mid(dialogs().messages().size() - seen.size()), messages);
+        for (const SeenMessage& message : seen) {
+            QCOMPARE(message.pointer, 11);
+            QCOMPARE(message.icon, QMessageBox::NoIcon);
+        }
         // An empty drop leaves the pointer alone; a load ends with the default one.
-        QCOMPARE(w.ui.form.pointer(), names.isEmpty() ? 99 : 0);
+        QCOMPARE(w.toolkit.window().pointer(), names.isEmpty() ? 99 : 0);
     }
 }
 
@@ -146,24 +147,25 @@ void TestDroppedInput::dropAndPasteText() {
     QCOMPARE(asListFile(text), expected);
 
     Fixture dropped;
-    dropped.ui.form.setPointer(11); // a creation running: adding is not refused
-    dropped.form.ListView1_TextDropped(text);
-    QCOMPARE(dropped.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-    QCOMPARE(dropped.ui.form.pointer(), 11);
+    dropped.toolkit.window().setPointer(11); // a creation running: adding is not refused
+    run(dropped, [&] { dropped.form.ListView1_TextDropped(text); });
+    QCOMPARE(dropped.entries(), QStringList{u"kept"_s} + expected);
+    QCOMPARE(dropped.toolkit.window().pointer(), 11);
 
     Fixture pasted;
-    pasted.ui.clipboard.setContent(text);
-    pasted.form.ListView1_Paste();
-    QCOMPARE(pasted.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-    QCOMPARE(pasted.messages(), QStringList());
+    QGuiApplication::clipboard()->setText(text);
+    run(pasted, [&] { pasted.form.ListView1_Paste(); });
+    QCOMPARE(pasted.entries(), QStringList{u"kept"_s} + expected);
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
 void TestDroppedInput::pasteWithoutText() {
     Fixture w;
-    w.form.ListView1_Paste();
-    QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s});
-    QCOMPARE(w.messages(), QStringList());
+    QGuiApplication::clipboard()->clear();
+    run(w, [&] { w.form.ListView1_Paste(); });
+    QCOMPARE(w.entries(), QStringList{u"kept"_s});
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestDroppedInput)
+QTEST_MAIN(TestDroppedInput)
 #include "test_dropped_input.moc"

@@ -3,10 +3,11 @@
 #include "entries/entry_list_editing.h"
 #include "entry_handlers.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
@@ -18,7 +19,7 @@ enum class Removal { DeleteKey, Backspace, DoubleClick };
 
 Q_DECLARE_METATYPE(Removal)
 
-class TestEntryEditing : public QObject {
+class TestEntryEditing : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -35,40 +36,40 @@ private Q_SLOTS:
     void editAndMove();
 };
 
+// Each answer is typed into one input box and accepted, or cancels it.
 void TestEntryEditing::addOneItem_data() {
-    QTest::addColumn<int>("presses");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("typed") << 1 << QStringList{QStringLiteral("x")} << QStringList{u"x"_s};
-    QTest::newRow("cancel") << 1 << QStringList() << QStringList();
-    QTest::newRow("empty OK") << 1 << QStringList{QString()} << QStringList();
-    QTest::newRow("spaces kept") << 1 << QStringList{u"  a b\t "_s} << QStringList{u"  a b\t "_s};
-    QTest::newRow("duplicate kept")
-        << 2 << QStringList{u"a"_s, u"a"_s} << QStringList{u"a"_s, u"a"_s};
+    const QString cancel = u"<Cancel>"_s;
+    QTest::newRow("typed") << QStringList{u"x"_s} << QStringList{u"x"_s};
+    QTest::newRow("cancel") << QStringList{cancel} << QStringList();
+    QTest::newRow("empty OK") << QStringList{u""_s} << QStringList();
+    QTest::newRow("spaces kept") << QStringList{u"  a b\t "_s} << QStringList{u"  a b\t "_s};
+    QTest::newRow("duplicate kept") << QStringList{u"a"_s, u"a"_s} << QStringList{u"a"_s, u"a"_s};
     QTest::newRow("cancel between")
-        << 3 << QStringList{u"a"_s, QString(), u"b"_s} << QStringList{u"a"_s, u"b"_s};
+        << QStringList{u"a"_s, cancel, u"b"_s} << QStringList{u"a"_s, u"b"_s};
 }
 
 void TestEntryEditing::addOneItem() {
-    QFETCH(int, presses);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, expected);
 
-    Fixture w;
-    for (const QString& answer : answers)
-        w.ui.dialogs.answerNextInput(answer);
-    for (int i = 0; i < presses; ++i)
-        w.form.PushButton2_Click();
-
-    QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.ui.dialogs.inputs().size(), presses);
-    for (const ShownInput& input : w.ui.dialogs.inputs()) {
-        QCOMPARE(input.prompt, u"Enter item to add: "_s);
-        QCOMPARE(input.title, u"Tavrolin"_s);
-        QCOMPARE(input.defaultText, QString());
+    RealWindow real;
+    for (const QString& answer : answers) {
+        dialogs().answerInput([answer](QInputDialog* box) {
+            QCOMPARE(box->labelText(), u"Enter item to add: "_s);
+            QCOMPARE(box->windowTitle(), u"Tavrolin"_s);
+            QCOMPARE(box->textValue(), QString());
+            if (answer == u"<Cancel>")
+                return box->reject();
+            box->findChild<QLineEdit*>()->insert(answer);
+            box->accept();
+        });
+        run(real, [&] { real.form.PushButton2_Click(); });
     }
-    QCOMPARE(w.messages(), QStringList());
+    QCOMPARE(texts(real.toolkit.listView1()), expected);
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
 void TestEntryEditing::sampleEntries_data() {
@@ -88,25 +89,26 @@ void TestEntryEditing::sampleEntries() {
     QFETCH(int, presses);
     QFETCH(QStringList, expected);
 
-    Fixture w;
-    for (const QString& entry : before)
-        w.ui.listView1.appendItem(entry);
-    w.ui.form.setPointer(11); // a creation running: adding is not refused
+    RealWindow real;
+    fill(real, before);
+    real.toolkit.window().setPointer(11); // a creation running: adding is not refused
     for (int i = 0; i < presses; ++i)
-        w.form.PushButton8_Click();
-    QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.messages(), QStringList());
+        run(real, [&] { real.form.PushButton8_Click(); });
+    QCOMPARE(texts(real.toolkit.listView1()), expected);
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
 void TestEntryEditing::failingTypedAppend() {
-    Fixture w;
-    w.ui.listView1.failAppendOf(u"typed"_s);
-    w.ui.dialogs.answerNextInput(u"typed"_s);
-    w.form.PushButton2_Click();
-    QCOMPARE(w.messages(),
+    RealWindow real;
+    real.toolkit.listView1().model().failAppendOf("typed"_ba);
+    dialogs().typeInput(u"typed"_s);
+    QList<SeenMessage> seen;
+    closeMessages(real, 1, seen);
+    run(real, [&] { real.form.PushButton2_Click(); });
+    QCOMPARE(dialogs().messages(),
              QStringList{report(u"Out of memory"_s, u"Form1.PushButton2_Click"_s, 104)});
-    QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkExclamation);
-    QCOMPARE(w.ui.dialogs.messages().first().title, u"Application Error"_s);
+    QCOMPARE(seen.first().icon, QMessageBox::Warning);
+    QCOMPARE(seen.first().title, u"Application Error"_s);
 }
 
 void TestEntryEditing::removeSelected_data() {
@@ -138,26 +140,21 @@ void TestEntryEditing::removeSelected() {
     QFETCH(int, pointer);
     QFETCH(QStringList, expected);
 
-    Fixture w;
-    for (int i = 0; i < count; ++i)
-        w.ui.listView1.appendItem(QString(QChar(char16_t(u'a' + i))));
-    w.ui.listView1.select(selected);
-    w.ui.form.setPointer(pointer);
-    switch (removal) {
-    case Removal::DeleteKey:
-        w.form.ListView1_KeyDown(46, 0);
-        break;
-    case Removal::Backspace:
-        w.form.ListView1_KeyDown(8, 0);
-        break;
-    case Removal::DoubleClick:
-        w.form.ListView1_DblClick();
-        break;
-    }
-    QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.ui.form.pointer(), pointer);
-    QCOMPARE(w.messages(), QStringList());
-    QVERIFY(!w.ui.form.ended());
+    RealWindow real;
+    fill(real, QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}.first(count));
+    select(real, selected);
+    auto& window = real.toolkit.window();
+    window.setPointer(pointer);
+    run(real, [&] {
+        if (removal == Removal::DoubleClick)
+            real.form.ListView1_DblClick();
+        else
+            real.form.ListView1_KeyDown(removal == Removal::DeleteKey ? 46 : 8, 0);
+    });
+    QCOMPARE(texts(real.toolkit.listView1()), expected);
+    QCOMPARE(window.pointer(), pointer);
+    QCOMPARE(dialogs().messages(), QStringList());
+    QVERIFY(!window.ended());
 }
 
 void TestEntryEditing::clearList_data() {
@@ -173,15 +170,14 @@ void TestEntryEditing::clearList() {
     QFETCH(int, pointer);
     QFETCH(int, remaining);
 
-    Fixture w;
-    for (const QString& entry : {u"a"_s, u"b"_s, u"c"_s})
-        w.ui.listView1.appendItem(entry);
-    w.ui.listView2.appendItem(u"a, b, c"_s);
-    w.ui.form.setPointer(pointer);
-    w.form.PushButton5_Click();
-    QCOMPARE(w.ui.listView1.itemCount(), remaining);
-    QCOMPARE(w.ui.listView2.texts(), QStringList{u"a, b, c"_s});
-    QCOMPARE(w.messages(), QStringList());
+    RealWindow real;
+    fill(real, {u"a"_s, u"b"_s, u"c"_s});
+    run(real, [&] { real.toolkit.listView2().appendItem(u"a, b, c"_s); });
+    real.toolkit.window().setPointer(pointer);
+    run(real, [&] { real.form.PushButton5_Click(); });
+    QCOMPARE(real.toolkit.listView1().itemCount(), remaining);
+    QCOMPARE(texts(real.toolkit.listView2()), QStringList{u"a, b, c"_s});
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
 // "tN,text" gives item N the text, "mN,P" moves item N by P places; the selection is on
@@ -219,24 +215,25 @@ void TestEntryEditing::editAndMove() {
     QFETCH(QStringList, expected);
     QFETCH(int, selected);
 
-    Fixture w;
-    for (const QString& entry : {u"a"_s, u"b"_s, u"c"_s})
-        w.ui.listView1.appendItem(entry);
-    w.ui.listView1.select(2);
-    w.ui.form.setPointer(pointer);
+    RealWindow real;
+    fill(real, {u"a"_s, u"b"_s, u"c"_s});
+    select(real, 2);
+    real.toolkit.window().setPointer(pointer);
     const int item = edit.mid(1).section(u',', 0, 0).toInt();
     const QString arg = edit.section(u',', 1);
     // The form's busy flag is set only inside a creation, so that case calls the logic itself.
-    if (edit.startsWith(u't'))
-        creating ? editEntry(w.ui.toolkit(), item, arg, true)
-                 : w.form.ListView1_EditItem(item, arg);
-    else
-        creating ? moveEntry(w.ui.toolkit(), item, arg.toInt(), true)
-                 : w.form.ListView1_MoveItem(item, arg.toInt());
-    QCOMPARE(w.ui.listView1.texts(), expected);
-    QCOMPARE(w.ui.listView1.selectedItem(), selected);
-    QCOMPARE(w.messages(), QStringList());
+    Toolkit& ui = real.toolkit.toolkit();
+    run(real, [&] {
+        if (edit.startsWith(u't'))
+            creating ? editEntry(ui, item, arg, true) : real.form.ListView1_EditItem(item, arg);
+        else
+            creating ? moveEntry(ui, item, arg.toInt(), true)
+                     : real.form.ListView1_MoveItem(item, arg.toInt());
+    });
+    QCOMPARE(texts(real.toolkit.listView1()), expected);
+    QCOMPARE(real.toolkit.listView1().selectedItem(), selected);
+    QCOMPARE(dialogs().messages(), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestEntryEditing)
+QTEST_MAIN(TestEntryEditing)
 #include "test_entry_editing.moc"

@@ -1,14 +1,11 @@
 // The entry list's tools: the transformations on awkward lists.
 
-#include "common/error_report.h"
 #include "entries/entry_list_tools.h"
-#include "headless_form.h"
 #include "packed_entries.h"
 
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -184,6 +181,5 @@ void TestEntryListTools::wrap() {
     QCOMPARE(testing::textsOf(wrapped(entries.bytes(), {before, after})), QStringList{expected});
 }
 
-// Every tool on the form: refused under the busy pointer, nothing shown on an empty list.
 QTEST_GUILESS_MAIN(TestEntryListTools)
 #include "test_entry_list_tools.moc"

@@ -6,7 +6,7 @@
 #include "create/separator.h"
 #include "entries/list_file_decoder.h"
 #include "entries/list_file_reader.h"
-#include "headless/headless_toolkit.h"
+#include "entry_handlers.h"
 #include "output/result_file_writer.h"
 
 #include <QFile>
@@ -14,7 +14,6 @@
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -34,7 +33,7 @@ QStringList split(const QByteArray& bytes, qsizetype pieceSize) {
 
 } // namespace
 
-class TestListFileReader : public QObject {
+class TestListFileReader : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -61,11 +60,11 @@ QStringList TestListFileReader::load(const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return {u"<cannot write the list file>"_s};
     file.close();
-    HeadlessToolkit ui;
-    LoadTextFileToListView(ui.listView1, path, ui.dialogs);
-    if (!ui.dialogs.messages().isEmpty())
-        return {u"<message: "_s + ui.dialogs.messages().first().text + u'>'};
-    return ui.listView1.texts();
+    RealWindow real;
+    LoadTextFileToListView(real.toolkit.listView1(), path, real.toolkit.toolkit().dialogs);
+    if (!dialogs().messages().isEmpty())
+        return {u"<message: "_s + dialogs().messages().first() + u'>'};
+    return testing::texts(real.toolkit.listView1());
 }
 
 void TestListFileReader::readFile_data() {
@@ -190,14 +189,15 @@ void TestListFileReader::bytesKept() {
 
     // Through the whole path, the entries joined by a creation and saved are the same bytes.
     const QString path = m_dir.filePath(u"list.txt"_s);
-    HeadlessToolkit ui;
+    RealWindow real;
+    Toolkit& ui = real.toolkit.toolkit();
     LoadTextFileToListView(ui.listView1, path, ui.dialogs);
     Separator separator;
     separator.set(terminator);
     bool busy = false;
-    createList(ui.toolkit(), separator, busy);
-    ui.listView2.addColumn(u"R"_s);
-    ui.listView2.setItemChecked(1, true);
+    dialogs().closeMessageStarting(u"Done."_s);
+    createList(ui, separator, busy);
+    real.toolkit.listView2().setItemChecked(1, true);
     const QString saved = m_dir.filePath(u"result.csv"_s);
     QCOMPARE(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs),
              OutputResult::Done);
@@ -205,11 +205,12 @@ void TestListFileReader::bytesKept() {
     if (row.endsWith(encode8Bit(terminator)))
         row.chop(encode8Bit(terminator).size());
     const qsizetype width = decode8Bit(row).size();
+    const QByteArray caption = ui.listView2.columnCaption(1).toLatin1();
     QFile result(saved);
     QVERIFY(result.open(QIODevice::ReadOnly));
-    QCOMPARE(result.readAll(), "R" + QByteArray(std::max<qsizetype>(width - 1, 0), ' ') + "\t\r\n" +
-                                   row + QByteArray(std::max<qsizetype>(1 - width, 0), ' ') +
-                                   "\t\r\n");
+    QCOMPARE(result.readAll(),
+             caption + QByteArray(std::max(width - caption.size(), qsizetype(0)), ' ') + "\t\r\n" +
+                 row + QByteArray(std::max(caption.size() - width, qsizetype(0)), ' ') + "\t\r\n");
 }
 
 void TestListFileReader::hundredMegabyteLine() {
@@ -224,10 +225,10 @@ void TestListFileReader::hundredMegabyteLine() {
             QCOMPARE(file.write(block), block.size());
         QCOMPARE(file.write("\r\n"), 2);
     }
-    HeadlessToolkit ui;
-    LoadTextFileToListView(ui.listView1, path, ui.dialogs);
-    QCOMPARE(ui.listView1.itemCount(), 1);
-    const QString line = ui.listView1.itemText(1);
+    RealWindow real;
+    LoadTextFileToListView(real.toolkit.listView1(), path, real.toolkit.toolkit().dialogs);
+    QCOMPARE(real.toolkit.listView1().itemCount(), 1);
+    const QString line = real.toolkit.listView1().itemText(1);
     QCOMPARE(line.size(), kSize);
     QCOMPARE(line.count(u'b'), 100);
     QCOMPARE(line.at(1000 * 1000), u'b');
@@ -235,5 +236,5 @@ void TestListFileReader::hundredMegabyteLine() {
     QVERIFY(QFile::remove(path));
 }
 
-QTEST_GUILESS_MAIN(TestListFileReader)
+QTEST_MAIN(TestListFileReader)
 #include "test_list_file_reader.moc"

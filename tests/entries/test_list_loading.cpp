@@ -1,20 +1,48 @@
-// Loading list files into the entry list through the main window's handlers.
+// Loading list files into the entry list through the main window's handlers and its open
+// dialog.
 
 #include "entry_handlers.h"
 #include "test_files.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
-class TestListLoading : public QObject {
+namespace {
+
+// Answers the open dialog as a user typing the names (in the folder, or full paths) and
+// pressing Open; no names cancel it. What follows the pick runs before the load does.
+void pick(const QString& folder, const QStringList& names,
+          const std::function<void(QFileDialog*)>& afterPick = {}) {
+    dialogs().answerFileDialog([=](QFileDialog* dialog) {
+        if (names.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->setDirectory(folder);
+        auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        // Without the focus the dialog would rewrite the box with what its list selects.
+        QApplication::setActiveWindow(dialog);
+        edit->setFocus();
+        edit->setText(u'"' + names.join(u"\" \""_s) + u'"');
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog checks the names in its accept()
+        if (afterPick)
+            afterPick(dialog);
+    });
+}
+
+} // namespace
+
+class TestListLoading : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -34,13 +62,9 @@ void TestListLoading::initTestCase() {
     QVERIFY(testing::writeFile(m_dir.filePath(u"a.txt"_s), "1\r\n2\r\n"));
     QVERIFY(testing::writeFile(m_dir.filePath(u"b.txt"_s), "3\n4"));
     QVERIFY(testing::writeFile(m_dir.filePath(u"empty.txt"_s), ""));
-    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
-    QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("fifo"))).constData(), 0600),
-             0);
 }
 
-// Each choice names files in the temporary folder: one name gives a full path, several give
-// the folder and the names separated by NUL characters, as the open dialog hands them back.
+// Each choice names files in the temporary folder, in the order typed.
 void TestListLoading::loadFiles_data() {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("expected");
@@ -59,7 +83,7 @@ void TestListLoading::loadFiles_data() {
     QTest::newRow("two files, dialog order")
         << QStringList{u"b.txt"_s, u"a.txt"_s} << b + a << QStringList();
     QTest::newRow("same file twice")
-        << QStringList{u"a.txt"_s, u"a.txt"_s} << a + a << QStringList();
+        << QStringList{u"late.txt"_s, u"late.txt"_s} << a + a << QStringList();
     QTest::newRow("missing file alone")
         << QStringList{u"none.txt"_s} << QStringList() << QStringList{notFound};
     QTest::newRow("missing among several")
@@ -77,50 +101,69 @@ void TestListLoading::loadFiles() {
     QFETCH(QStringList, expected);
     QFETCH(QStringList, messages);
 
-    Fixture w;
-    w.ui.listView1.appendItem(u"kept"_s);
-    w.ui.form.setPointer(99);
+    RealWindow real;
+    fill(real, {u"kept"_s});
+    real.toolkit.window().setPointer(99);
     // A name left from an earlier use must not be taken for a choice when the user cancels.
-    w.ui.commonDialog1.setFileName(m_dir.filePath(u"a.txt"_s));
-    if (names.size() == 1)
-        w.ui.commonDialog1.chooseNext(m_dir.filePath(names.first()));
-    else if (names.size() > 1)
-        w.ui.commonDialog1.chooseNext(m_dir.path() + QChar(u'\0') + names.join(QChar(u'\0')));
-    int pointerAtMessage = -1; // a message during the load shows over the busy pointer
-    w.ui.dialogs.onNextMessage([&] { pointerAtMessage = w.ui.form.pointer(); });
-    w.form.PushButton6_Click();
-    QCOMPARE(pointerAtMessage, messages.isEmpty() ? -1 : 11);
+    real.toolkit.toolkit().commonDialog1.setFileName(m_dir.filePath(u"a.txt"_s));
+    // The dialog hands typed names over as they are only while one does not exist: it would
+    // open a folder, and leave a pipe or a repeated name out of its selection. These are made
+    // after the pick, as another program might.
+    const QByteArray at = QFile::encodeName(m_dir.path()) + '/';
+    pick(m_dir.path(), names, [&](QFileDialog*) {
+        if (names.contains(u"folder"_s))
+            QCOMPARE(mkdir((at + "folder").constData(), 0700), 0);
+        if (names.contains(u"fifo"_s))
+            QCOMPARE(mkfifo((at + "fifo").constData(), 0600), 0);
+        if (names.contains(u"late.txt"_s))
+            QVERIFY(writeFile(m_dir.filePath(u"late.txt"_s), "1\r\n2\r\n"));
+    });
+    QList<SeenMessage> seen;
+    closeMessages(real, messages.size(), seen);
+    run(real, [&] { real.form.PushButton6_Click(); });
+    for (const char* name : {"folder", "fifo", "late.txt"})
+        std::remove((at + name).constData());
 
-    QCOMPARE(w.ui.listView1.texts(), QStringList{u"kept"_s} + expected);
-    QCOMPARE(w.messages(), messages);
-    for (const ShownMessage& message : w.ui.dialogs.messages()) {
+    QCOMPARE(texts(real.toolkit.listView1()), QStringList{u"kept"_s} + expected);
+    QCOMPARE(dialogs().messages(), messages);
+    for (const SeenMessage& message : seen) {
+        QCOMPARE(message.pointer, 11); // a message during the load shows over the busy pointer
         if (message.text == u"File not found") {
-            QCOMPARE(message.style, MessageStyle::OkOnly);
+            QCOMPARE(message.icon, QMessageBox::NoIcon);
             QCOMPARE(message.title, u"Tavrolin"_s);
         }
     }
     // Cancel leaves the pointer alone; a load ends with the default pointer, whatever it found.
-    QCOMPARE(w.ui.form.pointer(), names.isEmpty() ? 99 : 0);
+    QCOMPARE(real.toolkit.window().pointer(), names.isEmpty() ? 99 : 0);
 }
 
+// Files that share only the root folder: joining the root and a name doubles the separator.
 void TestListLoading::loadDialogSetUp() {
-    Fixture w;
-    // The folder part may end in a separator; the root folder does.
-    w.ui.commonDialog1.chooseNext(m_dir.path() + u"/"_s + QChar(u'\0') + u"a.txt"_s);
-    w.ui.commonDialog1.chooseNext(u"/"_s + QChar(u'\0') + m_dir.filePath(u"b.txt"_s).mid(1));
-    w.form.PushButton6_Click();
-    w.form.PushButton6_Click();
-    QCOMPARE(w.ui.listView1.texts(), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
-    QCOMPARE(w.messages(), QStringList());
+    QTemporaryDir other(u"/var/tmp/loading-XXXXXX"_s);
+    QVERIFY(other.isValid());
+    QVERIFY(testing::writeFile(other.filePath(u"b.txt"_s), "3\n4"));
+    RealWindow real;
+    QStringList filters;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    pick(m_dir.path(), {m_dir.filePath(u"a.txt"_s), other.filePath(u"b.txt"_s)},
+         [&](QFileDialog* dialog) {
+             filters = dialog->nameFilters();
+             mode = dialog->fileMode();
+         });
+    run(real, [&] { real.form.PushButton6_Click(); });
+    QCOMPARE(texts(real.toolkit.listView1()), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s}));
+    QCOMPARE(dialogs().messages(), QStringList());
 
-    const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
-    QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Open);
-    QCOMPARE(shown.title, u"Load List(s) - Hold Ctrl to select multiple list files"_s);
-    QCOMPARE(shown.filter, u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"_s);
-    QCOMPARE(shown.maxFileSize, 30000);
-    QVERIFY(shown.flags & fileDialogFlag::AllowMultiSelect);
-    QVERIFY(shown.flags & fileDialogFlag::Explorer);
-    QVERIFY(shown.flags & fileDialogFlag::LongNames);
+    const FileDialog& dialog = real.toolkit.toolkit().commonDialog1;
+    QVERIFY(dialog.fileName().startsWith(u"/"_s + QChar(u'\0')));
+    QCOMPARE(dialogs().fileDialogTitles().first(),
+             u"Load List(s) - Hold Ctrl to select multiple list files"_s);
+    QCOMPARE(dialog.filter(), u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"_s);
+    QCOMPARE(filters, (QStringList{u"Text Files (*.txt)"_s, u"All Files (*)"_s}));
+    QCOMPARE(mode, QFileDialog::ExistingFiles);
+    QCOMPARE(dialog.maxFileSize(), 30000);
+    QCOMPARE(dialog.flags(), fileDialogFlag::AllowMultiSelect | fileDialogFlag::Explorer |
+                                 fileDialogFlag::LongNames);
 }
 
 void TestListLoading::nameBuffer_data() {
@@ -133,27 +176,28 @@ void TestListLoading::nameBuffer_data() {
                                      "via the \"Add All\" button."_s;
 }
 
+// The choice is the folder, a.txt and a missing name long enough to make it the given length.
 void TestListLoading::nameBuffer() {
     QFETCH(int, length);
     QFETCH(QString, message);
 
-    Fixture w;
-    w.ui.form.setPointer(99);
-    const QString folder = m_dir.path() + QChar(u'\0') + u"a.txt"_s + QChar(u'\0');
-    w.ui.commonDialog1.chooseNext(folder + QString(length - folder.size(), u'n'));
-    w.form.PushButton6_Click();
+    RealWindow real;
+    real.toolkit.window().setPointer(99);
+    QString missing(length - m_dir.path().size() - 7, u'n');
+    for (qsizetype slash = 200; slash < missing.size() - 1; slash += 201)
+        missing[slash] = u'/'; // no part of a path is longer than the system allows
+    pick(m_dir.path(), {u"a.txt"_s, missing});
+    QList<SeenMessage> seen;
+    closeMessages(real, 1, seen);
+    run(real, [&] { real.form.PushButton6_Click(); });
 
-    QCOMPARE(w.messages(), QStringList{message});
-    QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkOnly);
-    QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
-    if (length > 30000) {
-        QCOMPARE(w.ui.listView1.itemCount(), 0);
-        QCOMPARE(w.ui.form.pointer(), 99);
-    } else {
-        QCOMPARE(w.ui.listView1.texts(), (QStringList{u"1"_s, u"2"_s}));
-        QCOMPARE(w.ui.form.pointer(), 0);
-    }
+    QCOMPARE(dialogs().messages(), QStringList{shown(message)});
+    QCOMPARE(seen.first().icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.first().title, u"Tavrolin"_s);
+    const bool fits = length <= 30000;
+    QCOMPARE(texts(real.toolkit.listView1()), (fits ? QStringList{u"1"_s, u"2"_s} : QStringList()));
+    QCOMPARE(real.toolkit.window().pointer(), fits ? 0 : 99);
 }
 
-QTEST_GUILESS_MAIN(TestListLoading)
+QTEST_MAIN(TestListLoading)
 #include "test_list_loading.moc"

@@ -84,6 +84,13 @@ void ModalScript::typeInput(const std::optional<QString>& text,
                        }});
 }
 
+void ModalScript::answerInput(std::function<void(QInputDialog*)> answer) {
+    m_steps.push_back({Kind::Input, [answer = std::move(answer)](QDialog* dialog) {
+                           answer(static_cast<QInputDialog*>(dialog));
+                           return true;
+                       }});
+}
+
 void ModalScript::chooseFile(const QString& path) {
     m_steps.push_back({Kind::File, [path](QDialog* dialog) {
                            static_cast<QFileDialog*>(dialog)->selectFile(path);

@@ -49,6 +49,8 @@ public:
     // no text, presses Cancel. The look sees the box as it opened.
     void typeInput(const std::optional<QString>& text,
                    std::function<void(QInputDialog*)> look = {});
+    // The answer to the next input box accepts or rejects it itself.
+    void answerInput(std::function<void(QInputDialog*)> answer);
     // Picks the file in the next file dialog and accepts it.
     void chooseFile(const QString& path);
     // Picks the files in the next file dialog, in the order given, and accepts them; none
