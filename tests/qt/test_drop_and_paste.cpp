@@ -3,8 +3,8 @@
 
 #include "common/text_encoding.h"
 #include "qt/report_view.h"
-#include "test_files.h"
 #include "support/window_test.h"
+#include "test_files.h"
 
 #include <QClipboard>
 #include <QFile>

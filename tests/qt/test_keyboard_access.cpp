@@ -1,8 +1,8 @@
 // The window worked from the keyboard alone, and what a screen reader is told of its controls.
 
 #include "qt/report_view.h"
-#include "window_keys.h"
 #include "support/window_test.h"
+#include "window_keys.h"
 
 #include <QAccessible>
 #include <QComboBox>

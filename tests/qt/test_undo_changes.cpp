@@ -1,8 +1,8 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
 #include "qt/report_view.h"
-#include "window_keys.h"
 #include "support/window_test.h"
+#include "window_keys.h"
 
 #include <QComboBox>
 #include <QFile>

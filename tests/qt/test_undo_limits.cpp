@@ -1,8 +1,8 @@
 // Where the history stops: while busy, at its cap, across nested handlers and for huge lists.
 
 #include "qt/report_view.h"
-#include "window_keys.h"
 #include "support/window_test.h"
+#include "window_keys.h"
 
 #include <QPushButton>
 #include <QTest>
