@@ -79,6 +79,7 @@ QStringList ModalScript::finish() {
         problems.append(QStringLiteral("answers never used: %1").arg(m_steps.size()));
     m_steps.clear();
     m_messages.clear();
+    m_messageTitles.clear();
     m_fileDialogTitles.clear();
     return problems;
 }
@@ -111,6 +112,7 @@ void ModalScript::answer(QDialog* dialog) {
     Kind kind = Kind::Message;
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         m_messages.append(box->text());
+        m_messageTitles.append(box->windowTitle());
     } else if (qobject_cast<QInputDialog*>(dialog) != nullptr) {
         kind = Kind::Input;
     } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {

@@ -52,8 +52,9 @@ public:
     std::function<void()> onShown;
     std::function<void()> onAnswered;
 
-    // The texts of every message box shown and the titles of every file dialog shown.
+    // The texts and titles of the message boxes shown, and the titles of the file dialogs shown.
     const QStringList& messages() const { return m_messages; }
+    const QStringList& messageTitles() const { return m_messageTitles; }
     const QStringList& fileDialogTitles() const { return m_fileDialogTitles; }
     const QStringList& problems() const { return m_problems; }
     bool allAnswered() const { return m_steps.empty(); }
@@ -80,6 +81,7 @@ private:
     std::chrono::milliseconds m_patience;
     std::deque<Step> m_steps;
     QStringList m_messages;
+    QStringList m_messageTitles;
     QStringList m_fileDialogTitles;
     QStringList m_problems;
 };
