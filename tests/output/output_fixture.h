@@ -1,12 +1,14 @@
 #pragma once
 
-// What the tests of saving and copying results share: the window, the messages shown, filling
-// the results list and reading back what was reported or written.
+// What the tests of saving and copying results share: the real window, the messages shown,
+// filling the results list and reading back what was reported or written.
 
-#include "headless/headless_toolkit.h"
-#include "headless_form.h"
+#include "common/error_report.h"
+#include "qt/labelled_progress_bar.h"
+#include "support/window_test.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace tavrolin::testing {
 
@@ -36,11 +39,13 @@ inline const QString kNothingSavedEmpty =
 inline const QString kNothingSavedUnticked = u"Nothing was saved: no result is ticked.\r\rTick the "
                                              "check box of the result you want, then save again."_s;
 
-// The window as it stands after start-up, with every component in memory.
-using Fixture = testing::HeadlessForm;
+// A message as its box shows it: each line break as one.
+inline QString asShown(QString text) {
+    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+}
 
 // Rows as "+" (checked) or "-", then the cells separated by "|".
-inline void fill(headless::HeadlessListView& list, const QStringList& rows) {
+inline void fill(ModelledListView& list, const QStringList& rows) {
     for (const QString& row : rows) {
         const QStringList cells = row.mid(1).split(u'|');
         list.appendItem(cells.first());
@@ -51,17 +56,32 @@ inline void fill(headless::HeadlessListView& list, const QStringList& rows) {
     }
 }
 
+// A list of the real toolkit that no window shows, so that its columns are the test's to choose.
+inline std::unique_ptr<qt::QtListView> unshownList(const QStringList& captions,
+                                                   const QStringList& rows) {
+    auto list = std::make_unique<qt::QtListView>(true);
+    for (const QString& caption : captions)
+        list->addColumn(caption);
+    fill(*list, rows);
+    return list;
+}
+
 // "<procedure> <line>" of every error report shown.
-inline QStringList reportedAt(const headless::HeadlessDialogs& dialogs) {
-    static const QRegularExpression where(
-        u"\r\nin Tavrolin2021/08/31\\.(\\S+) at line (\\d+)\r\r"_s);
+inline QStringList reportedAt() {
+    static const QRegularExpression where(u"\nin Tavrolin2021/08/31\\.(\\S+) at line (\\d+)\n\n"_s);
     QStringList places;
-    for (const headless::ShownMessage& message : dialogs.messages()) {
-        const QRegularExpressionMatch match = where.match(message.text);
-        if (match.hasMatch() && message.title == u"Application Error")
+    for (qsizetype i = 0; i < dialogs().messages().size(); ++i) {
+        const QRegularExpressionMatch match = where.match(dialogs().messages().at(i));
+        if (match.hasMatch() && dialogs().messageTitles().at(i) == kErrorReportTitle)
             places.append(match.captured(1) + u' ' + match.captured(2));
     }
     return places;
+}
+
+// The value and text the progress bar shows once the window has caught up with what it was told.
+inline QString barShown(qt::MainWindow& window) {
+    QCoreApplication::processEvents();
+    return QString::number(window.progressBar1->value()) + u' ' + window.progressBar1->text();
 }
 
 // Every file below the folder with its bytes, so a fault can be shown to have changed nothing.

@@ -1,18 +1,23 @@
 // The clipboard copy: the text copied, the messages shown and a clipboard that stays busy.
 
-#include "common/error_report.h"
 #include "output_fixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <optional>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
-class TestClipboardCopy : public QObject {
+class TestClipboardCopy : public WindowTest {
     Q_OBJECT
+
+public:
+    TestClipboardCopy() : WindowTest(ModalScript::Unscripted::AsUserWould) {}
 
 private Q_SLOTS:
     void copy_data();
@@ -57,25 +62,29 @@ void TestClipboardCopy::copy() {
     QFETCH(QStringList, rows);
     QFETCH(QString, expected);
 
-    Fixture w;
+    RealWindow w;
+    qt::MainWindow& window = w.toolkit.window();
     for (int c = 0; c < extraColumns; ++c)
-        w.ui.listView2.addColumn(u"A long caption"_s);
-    fill(w.ui.listView2, rows);
-    w.ui.clipboard.setContent(u"<untouched>"_s);
-    w.ui.form.setPointer(99);
-    w.form.PushButton7_Click();
+        w.toolkit.listView2().addColumn(u"A long caption"_s);
+    fill(w.toolkit.listView2(), rows);
+    QGuiApplication::clipboard()->setText(u"<untouched>"_s);
+    window.setPointer(99);
+    w.toolkit.toolkit().progressBar1.setValue(7);
+    w.toolkit.toolkit().progressBar1.setText(u"as it was"_s);
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    dialogs().closeMessage([&](QMessageBox* box) { icon = box->icon(); });
+    window.pushButton7->click();
 
-    QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
-    QCOMPARE(w.ui.form.pointer(), 99); // the copy shows no busy pointer
-    QVERIFY(w.ui.progressBar1.values().isEmpty());
+    QCOMPARE(w.clipboard.text(), std::optional<QString>(expected));
+    // The copy shows neither a busy pointer nor progress.
+    QCOMPARE(window.pointer(), 99);
+    QCOMPARE(barShown(window), u"7 as it was"_s);
     const bool copied = expected != u"<untouched>"_s;
-    QCOMPARE(w.ui.dialogs.messages().size(), 1);
-    QCOMPARE(w.ui.dialogs.messages().first().text, copied           ? kPasteMessage
-                                                   : rows.isEmpty() ? kNothingCopiedEmpty
-                                                                    : kNothingCopiedUnticked);
-    QCOMPARE(w.ui.dialogs.messages().first().style,
-             copied ? MessageStyle::OkOnly : MessageStyle::OkExclamation);
-    QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
+    QCOMPARE(dialogs().messages(), QStringList{asShown(copied           ? kPasteMessage
+                                                       : rows.isEmpty() ? kNothingCopiedEmpty
+                                                                        : kNothingCopiedUnticked)});
+    QCOMPARE(icon, copied ? QMessageBox::NoIcon : QMessageBox::Warning);
+    QCOMPARE(dialogs().messageTitles(), QStringList{u"Tavrolin"_s});
 }
 
 // The copy clears the clipboard, then sets the text, each with up to 1000 attempts.
@@ -99,19 +108,19 @@ void TestClipboardCopy::busyClipboard() {
     QFETCH(int, attempts);
     QFETCH(bool, reported);
 
-    Fixture w;
-    fill(w.ui.listView2, {u"+r"_s});
-    w.ui.clipboard.setContent(u"<untouched>"_s);
-    w.ui.clipboard.holdForAttempts(busy);
-    w.form.PushButton7_Click();
-    QCOMPARE(w.ui.clipboard.text(), std::optional<QString>(expected));
-    QCOMPARE(w.ui.clipboard.attempts(), attempts);
+    RealWindow w;
+    fill(w.toolkit.listView2(), {u"+r"_s});
+    QGuiApplication::clipboard()->setText(u"<untouched>"_s);
+    w.clipboard.holdForAttempts(busy);
+    w.toolkit.window().pushButton7->click();
+    QCOMPARE(w.clipboard.text(), std::optional<QString>(expected));
+    QCOMPARE(w.clipboard.attempts(), attempts);
     // A text that never reached the clipboard is reported, and not said to have been copied.
     const QString shown = reported ? errorReportText(u"Can't open Clipboard"_s,
                                                      u"Main.CopyListViewToClipboardTab"_s, 168)
                                    : kPasteMessage;
-    QCOMPARE(w.messages(), QStringList{shown});
+    QCOMPARE(dialogs().messages(), QStringList{asShown(shown)});
 }
 
-QTEST_GUILESS_MAIN(TestClipboardCopy)
+QTEST_MAIN(TestClipboardCopy)
 #include "test_clipboard_copy.moc"

@@ -1,15 +1,16 @@
 // What the user may do while a save or a copy lets events run: close the window, empty or
 // refill the results list, or untick a row.
 
-#include "common/runtime_error.h"
 #include "output_fixture.h"
 #include "test_files.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
@@ -22,10 +23,15 @@ enum class Meanwhile { ClearResults, StartCreating, UntickFirst };
 
 Q_DECLARE_METATYPE(Meanwhile)
 
-class TestEventsDuringOutput : public QObject {
+class TestEventsDuringOutput : public WindowTest {
     Q_OBJECT
 
+public:
+    TestEventsDuringOutput() : WindowTest(ModalScript::Unscripted::AsUserWould) {}
+
 private Q_SLOTS:
+    // Only the program may end the event loop, not the window going away.
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void closedDuringSave_data();
     void closedDuringSave();
     void clearedMeanwhile_data();
@@ -47,14 +53,15 @@ void TestEventsDuringOutput::closedDuringSave() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"old.txt"_s);
     QVERIFY(testing::writeFile(path, "previous\r\n"));
-    Fixture w;
-    fill(w.ui.listView2, {u"+one"_s, u"+two"_s, u"+three"_s});
-    w.ui.commonDialog1.chooseNext(path);
-    w.ui.events.at(pump, [&] { w.form.Form_Unload(); });
-    QVERIFY_THROWS_EXCEPTION(ProcessEnding, w.form.PushButton1_Click());
-    QVERIFY(w.ui.form.ended());
+    RealWindow w;
+    qt::MainWindow& window = w.toolkit.window();
+    fill(w.toolkit.listView2(), {u"+one"_s, u"+two"_s, u"+three"_s});
+    dialogs().chooseFile(path);
+    w.events.at(pump, [&] { window.close(); });
+    window.pushButton1->click();
+    QVERIFY(window.ended());
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{u"old.txt"_s, "previous\r\n"_ba}}));
-    QVERIFY(w.ui.dialogs.messages().isEmpty());
+    QVERIFY(dialogs().messages().isEmpty());
 }
 
 // Neither a save nor a copy is refused while the other lets events run, nor is "Clear Results"
@@ -101,53 +108,51 @@ void TestEventsDuringOutput::clearedMeanwhile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.txt"_s);
     QVERIFY(testing::writeFile(path, "previous\r\n"));
-    Fixture w;
-    w.form.PushButton8_Click();
-    fill(w.ui.listView2, {u"+one"_s, u"+two"_s, u"+three"_s});
-    w.ui.clipboard.setContent(u"<untouched>"_s);
-    w.ui.events.at(pump, [&] {
-        switch (meanwhile) {
-        case Meanwhile::ClearResults:
-            w.form.PushButton3_Click();
-            break;
-        case Meanwhile::StartCreating:
-            w.form.PushButton4_Click();
-            break;
-        case Meanwhile::UntickFirst:
-            w.ui.listView2.setItemChecked(1, false);
-        }
+    RealWindow w;
+    qt::MainWindow& window = w.toolkit.window();
+    window.pushButton8->click();
+    fill(w.toolkit.listView2(), {u"+one"_s, u"+two"_s, u"+three"_s});
+    QGuiApplication::clipboard()->setText(u"<untouched>"_s);
+    w.events.at(pump, [&] {
+        if (meanwhile == Meanwhile::UntickFirst)
+            w.toolkit.listView2().setItemChecked(1, false);
+        else
+            (meanwhile == Meanwhile::ClearResults ? window.pushButton3 : window.pushButton4)
+                ->click();
     });
     QString output;
     QString expected;
     if (save) {
-        w.ui.commonDialog1.chooseNext(path);
-        w.form.PushButton1_Click();
+        dialogs().chooseFile(path);
+        window.pushButton1->click();
         output = QString::fromUtf8(readAll(path));
         expected = written.isEmpty() ? u"previous\r\n"_s : kResultsCaption + u"\t\r\n"_s;
         for (const QString& text : written)
             expected += text.leftJustified(94) + u"\t\r\n"_s;
     } else {
-        w.form.PushButton7_Click();
-        output = w.ui.clipboard.text().value_or(u"<none>"_s);
+        window.pushButton7->click();
+        output = w.clipboard.text().value_or(u"<none>"_s);
         expected = written.isEmpty() ? u"<untouched>"_s : QString();
         for (const QString& text : written)
             expected += text + u"\r\n"_s;
     }
     QCOMPARE(output, expected);
-    QCOMPARE(reportedAt(w.ui.dialogs), QStringList());
+    QCOMPARE(reportedAt(), QStringList());
     const bool emptied = meanwhile == Meanwhile::ClearResults;
-    QCOMPARE(w.ui.listView2.itemCount(), emptied ? 0 : meanwhile == Meanwhile::UntickFirst ? 3 : 1);
+    QCOMPARE(w.toolkit.listView2().itemCount(), emptied                               ? 0
+                                                : meanwhile == Meanwhile::UntickFirst ? 3
+                                                                                      : 1);
     QString told = save ? QString() : kPasteMessage;
     if (written.isEmpty() && save)
         told = emptied ? kNothingSavedEmpty : kNothingSavedUnticked;
     else if (written.isEmpty())
         told = emptied ? kNothingCopiedEmpty : kNothingCopiedUnticked;
-    const QStringList messages = w.messages();
+    const QStringList messages = dialogs().messages();
     if (told.isEmpty())
         QVERIFY(messages.isEmpty() || messages.last() == u"Done."_s);
     else
-        QCOMPARE(messages.last(), told);
+        QCOMPARE(messages.last(), asShown(told));
 }
 
-QTEST_GUILESS_MAIN(TestEventsDuringOutput)
+QTEST_MAIN(TestEventsDuringOutput)
 #include "test_events_during_output.moc"

@@ -3,43 +3,22 @@
 // without columns still gives one line per checked row.
 
 #include "common/runtime_error.h"
-#include "headless/headless_toolkit.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
+#include "output_fixture.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
+using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// "<procedure> <line>" of every error report shown.
-QStringList reportedAt(const HeadlessDialogs& dialogs) {
-    static const QRegularExpression where(
-        u"\r\nin Tavrolin2021/08/31\\.(\\S+) at line (\\d+)\r\r"_s);
-    QStringList places;
-    for (const ShownMessage& message : dialogs.messages()) {
-        const QRegularExpressionMatch match = where.match(message.text);
-        if (match.hasMatch())
-            places.append(match.captured(1) + u' ' + match.captured(2));
-    }
-    return places;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>"_ba;
-}
-
-} // namespace
-
-class TestPumpedEvents : public QObject {
+class TestPumpedEvents : public WindowTest {
     Q_OBJECT
+
+public:
+    TestPumpedEvents() : WindowTest(ModalScript::Unscripted::AsUserWould) {}
 
 private Q_SLOTS:
     void faultInEvents_data();
@@ -72,44 +51,40 @@ void TestPumpedEvents::faultInEvents() {
     QFETCH(int, call);
     QFETCH(QString, reported);
 
-    HeadlessToolkit ui;
-    ui.listView2.addColumn(u"Caption"_s);
-    ui.listView2.appendItem(u"a, b"_s);
-    ui.listView2.setItemChecked(1, true);
-    ui.events.at(call, [] { throw RuntimeError::of(error::Overflow); });
+    RealWindow w;
+    Toolkit& ui = w.toolkit.toolkit();
+    const auto list = unshownList({u"Caption"_s}, {u"+a, b"_s});
+    w.events.at(call, [] { throw RuntimeError::of(error::Overflow); });
 
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.txt"_s);
     if (save) {
-        QCOMPARE(
-            SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events, ui.dialogs),
-            OutputResult::Done);
+        QCOMPARE(SaveListviewProperlySpaced(*list, path, &ui.progressBar1, ui.events, ui.dialogs),
+                 OutputResult::Done);
         QCOMPARE(readAll(path), "Caption\t\r\na, b   \t\r\n"_ba);
     } else {
-        QCOMPARE(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs),
+        QCOMPARE(CopyListViewToClipboardTab(*list, ui.clipboard, ui.events, ui.dialogs),
                  OutputResult::Done);
-        QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"a, b\r\n"_s));
+        QCOMPARE(w.clipboard.text(), std::optional<QString>(u"a, b\r\n"_s));
     }
-    QCOMPARE(reportedAt(ui.dialogs), QStringList{reported});
+    QCOMPARE(reportedAt(), QStringList{reported});
 }
 
 void TestPumpedEvents::withoutColumns() {
-    HeadlessToolkit ui;
-    for (const QString& text : {u"a"_s, u"b"_s, u"c"_s}) {
-        ui.listView2.appendItem(text);
-        ui.listView2.setItemChecked(ui.listView2.itemCount(), text != u"b");
-    }
+    RealWindow w;
+    Toolkit& ui = w.toolkit.toolkit();
+    const auto list = unshownList({}, {u"+a"_s, u"-b"_s, u"+c"_s});
     // Each line is empty; cutting its last tab must not cut into the line before.
-    QCOMPARE(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs),
+    QCOMPARE(CopyListViewToClipboardTab(*list, ui.clipboard, ui.events, ui.dialogs),
              OutputResult::Done);
-    QCOMPARE(ui.clipboard.text(), std::optional<QString>(u"\r\n\r\n"_s));
+    QCOMPARE(w.clipboard.text(), std::optional<QString>(u"\r\n\r\n"_s));
     QTemporaryDir dir;
     const QString path = dir.filePath(u"out.txt"_s);
-    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
+    QCOMPARE(SaveListviewProperlySpaced(*list, path, nullptr, ui.events, ui.dialogs),
              OutputResult::Done);
     QCOMPARE(readAll(path), "\r\n\r\n\r\n"_ba);
-    QVERIFY(ui.dialogs.messages().isEmpty());
+    QVERIFY(dialogs().messages().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestPumpedEvents)
+QTEST_MAIN(TestPumpedEvents)
 #include "test_pumped_events.moc"

@@ -1,14 +1,15 @@
 // The result file: what is written, the progress shown, the save dialog and the faults that
 // leave the files as they were.
 
-#include "common/error_report.h"
 #include "common/text_encoding.h"
 #include "output/result_file_writer.h"
 #include "output_fixture.h"
 #include "test_files.h"
 
-#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -16,7 +17,6 @@
 #include <sys/resource.h>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
@@ -27,26 +27,40 @@ const char kLimitedSave[] = "--save-with-file-size-limit";
 // Runs in a child process whose files may not grow beyond 64 KiB, as on a full disk; prints
 // the line number and the description of each report.
 int saveWithFileSizeLimit(const QString& path) {
+    RealWindow w;
+    dialogs().setUnscripted(ModalScript::Unscripted::AsUserWould);
+    fill(w.toolkit.listView2(), QStringList(4, u'+' + QString(30000, u'r')));
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{64 * 1024, 64 * 1024};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         return 2;
-    HeadlessToolkit ui;
-    ui.listView2.addColumn(u"Cap"_s);
-    fill(ui.listView2, QStringList(4, u'+' + QString(30000, u'r')));
+    Toolkit& ui = w.toolkit.toolkit();
     SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs);
-    const QStringList places = reportedAt(ui.dialogs);
+    const QStringList places = reportedAt();
     for (qsizetype i = 0; i < places.size(); ++i) {
         std::printf("%s %s\n", qPrintable(places.at(i).section(u' ', 1)),
-                    qPrintable(ui.dialogs.messages().at(i).text.section(u"\r\n"_s, 0, 0)));
+                    qPrintable(dialogs().messages().at(i).section(u'\n', 0, 0)));
     }
     return 0;
 }
 
+// Every value and text the writer gives the bar, in order: the real bar shows only the latest
+// of them when events run.
+struct RecordedBar : ProgressBar {
+    void setValue(double value) override { values.append(value); }
+    void setText(const QString& text) override { texts.append(text); }
+    void setText(const QString& p, QByteArrayView b) override { texts.append(p + decode8Bit(b)); }
+    QList<double> values;
+    QStringList texts;
+};
+
 } // namespace
 
-class TestResultFile : public QObject {
+class TestResultFile : public WindowTest {
     Q_OBJECT
+
+public:
+    TestResultFile() : WindowTest(ModalScript::Unscripted::AsUserWould) {}
 
 private Q_SLOTS:
     void writer_data();
@@ -104,59 +118,62 @@ void TestResultFile::writer() {
     QFETCH(QByteArray, expected);
 
     QTemporaryDir dir;
-    HeadlessToolkit ui;
-    for (const QString& caption : captions)
-        ui.listView2.addColumn(caption);
-    fill(ui.listView2, rows);
+    RealWindow w;
+    const auto list = unshownList(captions, rows);
     const QString path = dir.filePath(u"out.csv"_s);
     const bool written = expected != "<missing>";
-    QCOMPARE(SaveListviewProperlySpaced(ui.listView2, path, nullptr, ui.events, ui.dialogs),
-             written ? OutputResult::Done : OutputResult::NothingDue);
+    QCOMPARE(
+        SaveListviewProperlySpaced(*list, path, nullptr, w.events, w.toolkit.toolkit().dialogs),
+        written ? OutputResult::Done : OutputResult::NothingDue);
     QCOMPARE(readAll(path), expected);
-    QCOMPARE(reportedAt(ui.dialogs), QStringList());
+    QCOMPARE(reportedAt(), QStringList());
     QCOMPARE(snapshot(dir.path()).keys(), written ? QStringList{u"out.csv"_s} : QStringList());
 }
 
 void TestResultFile::progress_data() {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QList<double>>("values");
     QTest::addColumn<QStringList>("texts");
 
     const QString w = u"Writing file: out.txt"_s;
     QTest::newRow("unchecked rows show nothing")
-        << QStringList{u"+a"_s, u"-b"_s, u"+c"_s}
+        << u"out.txt"_s << QStringList{u"+a"_s, u"-b"_s, u"+c"_s}
         << QList<double>{1, 10, 20, 100.0 / 3, 100, 100, 0}
         << QStringList{w, w, w, u"Done."_s, u"Progress Bar"_s};
     QTest::newRow("2500 rows")
-        << QStringList(2500, u"+r"_s) << QList<double>()
+        << u"out.txt"_s << QStringList(2500, u"+r"_s) << QList<double>()
         << QStringList{w, w, w, w + u" (1000)"_s, w + u" (2000)"_s, u"Done."_s, u"Progress Bar"_s};
+    // Nothing was written: the bar must not say "Done.".
+    QTest::newRow("file not created")
+        << u"missing/out.txt"_s << QStringList{u"+a"_s} << QList<double>{1, 10, 0}
+        << QStringList{w, w, u"Progress Bar"_s};
 }
 
 void TestResultFile::progress() {
+    QFETCH(QString, file);
     QFETCH(QStringList, rows);
     QFETCH(QList<double>, values);
     QFETCH(QStringList, texts);
 
     QTemporaryDir dir;
-    HeadlessToolkit ui;
-    ui.listView2.addColumn(u"C"_s);
-    fill(ui.listView2, rows);
-    SaveListviewProperlySpaced(ui.listView2, dir.filePath(u"out.txt"_s), &ui.progressBar1,
-                               ui.events, ui.dialogs);
-    QCOMPARE(ui.progressBar1.texts(), texts);
-    const QList<double>& shown = ui.progressBar1.values();
+    RealWindow w;
+    RecordedBar bar;
+    SaveListviewProperlySpaced(*unshownList({u"C"_s}, rows), dir.filePath(file), &bar, w.events,
+                               w.toolkit.toolkit().dialogs);
+    QCOMPARE(bar.texts, texts);
     if (!values.isEmpty()) {
-        QCOMPARE(shown.size(), values.size());
+        QCOMPARE(bar.values.size(), values.size());
         for (qsizetype i = 0; i < values.size(); ++i)
-            QCOMPARE(shown.at(i), values.at(i));
+            QCOMPARE(bar.values.at(i), values.at(i));
         return;
     }
     // One value per row: (rows div 2000 + row) / rows, past 100 for the last row.
-    QCOMPARE(shown.size(), 3 + rows.size() + 2);
-    QCOMPARE(shown.mid(0, 3), (QList<double>{1, 10, 20}));
-    QCOMPARE(shown.at(3), 2.0 / 2500 * 100);
-    QCOMPARE(shown.at(3 + 2499), 2501.0 / 2500 * 100);
-    QCOMPARE(shown.mid(shown.size() - 2), (QList<double>{100, 0}));
+    QCOMPARE(bar.values.size(), 3 + rows.size() + 2);
+    QCOMPARE(bar.values.mid(0, 3), (QList<double>{1, 10, 20}));
+    QCOMPARE(bar.values.at(3), 2.0 / 2500 * 100);
+    QCOMPARE(bar.values.at(3 + 2499), 2501.0 / 2500 * 100);
+    QCOMPARE(bar.values.mid(bar.values.size() - 2), (QList<double>{100, 0}));
 }
 
 void TestResultFile::saveHandler_data() {
@@ -185,46 +202,56 @@ void TestResultFile::saveHandler() {
     QTemporaryDir dir;
     if (!existing.isEmpty())
         QVERIFY(testing::writeFile(dir.filePath(name), existing));
-    Fixture w;
-    fill(w.ui.listView2, rows);
-    w.ui.form.setPointer(99);
-    if (!name.isEmpty())
-        w.ui.commonDialog1.chooseNext(dir.filePath(name));
+    RealWindow w;
+    qt::MainWindow& window = w.toolkit.window();
+    fill(w.toolkit.listView2(), rows);
+    window.setPointer(99);
+    QStringList offered; // the dialog's title and filters, whether it saves, how many it takes
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (message.isEmpty()) {
+        dialogs().answerFileDialog([&](QFileDialog* dialog) {
+            offered = {dialog->windowTitle(), dialog->nameFilters().join(u'|'),
+                       dialog->acceptMode() == QFileDialog::AcceptSave ? u"save"_s : u"open"_s,
+                       dialog->fileMode() == QFileDialog::ExistingFiles ? u"several"_s : u"one"_s};
+            if (name.isEmpty())
+                return dialog->reject();
+            dialog->selectFile(dir.filePath(name));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    } else {
+        dialogs().closeMessage([&](QMessageBox* box) { icon = box->icon(); });
+    }
     // A name left from an earlier use must not be taken for a choice when the user cancels.
-    w.ui.commonDialog1.setFileName(dir.filePath(u"left.txt"_s));
+    w.toolkit.toolkit().commonDialog1.setFileName(dir.filePath(u"left.txt"_s));
     int pointerWhileSaving = -1;
-    w.ui.events.at(1, [&] { pointerWhileSaving = w.ui.form.pointer(); });
-    w.form.PushButton1_Click();
+    w.events.at(1, [&] { pointerWhileSaving = window.pointer(); });
+    window.pushButton1->click();
     QCOMPARE(pointerWhileSaving, name.isEmpty() || !message.isEmpty() ? -1 : 11);
     if (!message.isEmpty()) {
-        QVERIFY(w.ui.commonDialog1.shown().isEmpty());
-        QCOMPARE(w.messages(), QStringList{message});
-        QCOMPARE(w.ui.dialogs.messages().first().style, MessageStyle::OkExclamation);
-        QCOMPARE(w.ui.dialogs.messages().first().title, u"Tavrolin"_s);
+        QVERIFY(dialogs().fileDialogTitles().isEmpty());
+        QCOMPARE(dialogs().messages(), QStringList{asShown(message)});
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(dialogs().messageTitles(), QStringList{u"Tavrolin"_s});
         QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{name, existing}}));
-        QCOMPARE(w.ui.form.pointer(), 99);
+        QCOMPARE(window.pointer(), 99);
         return;
     }
 
-    const HeadlessFileDialog::Shown& shown = w.ui.commonDialog1.shown().first();
-    QCOMPARE(shown.kind, HeadlessFileDialog::Kind::Save);
-    QCOMPARE(shown.title, u"Save"_s);
-    QCOMPARE(shown.filter,
-             u"CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"_s);
-    QVERIFY(!(shown.flags & fileDialogFlag::AllowMultiSelect));
-    QVERIFY(w.ui.dialogs.messages().isEmpty());
+    QCOMPARE(offered,
+             (QStringList{u"Save"_s, u"CSV Files (*.csv)|Text Files (*.txt)|All Files (*)"_s,
+                          u"save"_s, u"one"_s}));
+    QVERIFY(dialogs().messages().isEmpty());
     if (name.isEmpty()) {
         QVERIFY(snapshot(dir.path()).isEmpty());
-        QCOMPARE(w.ui.form.pointer(), 99);
-        QVERIFY(w.ui.progressBar1.values().isEmpty());
+        QCOMPARE(window.pointer(), 99);
+        QCOMPARE(w.events.calls(), 0); // nothing was written, nor any progress shown
         return;
     }
     const QByteArray expected =
         (kResultsCaption + u"\t\r\na, b, c"_s + QString(87, u' ') + u"\t\r\n"_s).toUtf8();
     QCOMPARE(snapshot(dir.path()), (QMap<QString, QByteArray>{{name, expected}}));
-    QCOMPARE(w.ui.form.pointer(), 0);
-    QCOMPARE(w.ui.progressBar1.value(), 0.0);
-    QCOMPARE(w.ui.progressBar1.text(), u"Progress Bar"_s);
+    QCOMPARE(window.pointer(), 0);
+    QCOMPARE(barShown(window), u"0 Progress Bar"_s);
 }
 
 void TestResultFile::saveFaults_data() {
@@ -247,20 +274,24 @@ void TestResultFile::saveFaults() {
     QVERIFY(testing::writeFile(dir.filePath(u"folder/inside.txt"_s), "inside\r\n"));
     const QMap<QString, QByteArray> before = snapshot(dir.path());
 
-    Fixture w;
-    fill(w.ui.listView2, {u"+one"_s, u"-two"_s, u"+three"_s});
-    w.ui.commonDialog1.chooseNext(dir.filePath(target));
-    w.form.PushButton1_Click();
+    RealWindow w;
+    fill(w.toolkit.listView2(), {u"+one"_s, u"-two"_s, u"+three"_s});
+    // Taken as chosen: the dialog would open a folder rather than choose it, but the name may
+    // become a folder's after the dialog has closed.
+    dialogs().answerFileDialog([&](QFileDialog* dialog) {
+        dialog->selectFile(dir.filePath(target));
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+    w.toolkit.window().pushButton1->click();
 
-    // Creating fails: that alone is reported, and the bar does not tell of a file written.
-    QCOMPARE(w.messages(), QStringList{errorReportText(u"Path/File access error: "_s +
-                                                           dir.filePath(target) + u": "_s + reason,
-                                                       u"Save.SaveListviewProperlySpaced"_s, 156)});
+    // Creating fails: that alone is reported, and the bar is put at rest.
+    QCOMPARE(dialogs().messages(),
+             QStringList{asShown(errorReportText(u"Path/File access error: "_s +
+                                                     dir.filePath(target) + u": "_s + reason,
+                                                 u"Save.SaveListviewProperlySpaced"_s, 156))});
     QCOMPARE(snapshot(dir.path()), before);
-    QCOMPARE(w.ui.form.pointer(), 0);
-    QVERIFY(!w.ui.progressBar1.texts().contains(u"Done."_s));
-    QCOMPARE(w.ui.progressBar1.texts().last(), u"Progress Bar"_s);
-    QCOMPARE(w.ui.progressBar1.value(), 0.0);
+    QCOMPARE(w.toolkit.window().pointer(), 0);
+    QCOMPARE(barShown(w.toolkit.window()), u"0 Progress Bar"_s);
 }
 
 void TestResultFile::fullDisk() {
@@ -281,9 +312,9 @@ void TestResultFile::fullDisk() {
 }
 
 int main(int argc, char** argv) {
+    QApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], kLimitedSave) == 0)
         return saveWithFileSizeLimit(QFile::decodeName(argv[2]));
-    QCoreApplication app(argc, argv);
     TestResultFile test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

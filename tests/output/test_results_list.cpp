@@ -1,11 +1,12 @@
 // The results list: "Clear Results" and the keys that delete results.
 
 #include "output_fixture.h"
+#include "qt/report_view.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
 
@@ -17,7 +18,7 @@ enum class Action { ClearResults, DeleteKey, ShiftDelete, Backspace };
 
 Q_DECLARE_METATYPE(Action)
 
-class TestResultsList : public QObject {
+class TestResultsList : public WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -54,20 +55,28 @@ void TestResultsList::resultsList() {
     QFETCH(int, pointer);
     QFETCH(QStringList, expected);
 
-    Fixture w;
+    RealWindow w;
+    qt::MainWindow& window = w.toolkit.window();
+    qt::QtListView& results = w.toolkit.listView2();
     for (int i = 0; i < count; ++i)
-        w.ui.listView2.appendItem(QString(QChar(char16_t(u'a' + i))));
-    w.ui.listView2.select(selected);
-    w.ui.form.setPointer(pointer);
+        results.appendItem(QString(QChar(char16_t(u'a' + i))));
+    results.model().announceAppended();
+    if (selected > 0)
+        window.listView2->setCurrentIndex(results.model().index(selected - 1, 0));
+    window.setPointer(pointer);
     if (action == Action::ClearResults)
-        w.form.PushButton3_Click();
+        window.pushButton3->click();
     else
-        w.form.ListView2_KeyDown(action == Action::Backspace ? 8 : 46,
-                                 action == Action::ShiftDelete ? 1 : 0);
-    QCOMPARE(w.ui.listView2.texts(), expected);
-    QVERIFY(w.ui.dialogs.messages().isEmpty());
-    QVERIFY(!w.ui.form.ended());
+        QTest::keyClick(window.listView2,
+                        action == Action::Backspace ? Qt::Key_Backspace : Qt::Key_Delete,
+                        action == Action::ShiftDelete ? Qt::ShiftModifier : Qt::NoModifier);
+    QStringList texts;
+    for (int i = 1; i <= results.itemCount(); ++i)
+        texts.append(results.itemText(i));
+    QCOMPARE(texts, expected);
+    QVERIFY(dialogs().messages().isEmpty());
+    QVERIFY(!window.ended());
 }
 
-QTEST_GUILESS_MAIN(TestResultsList)
+QTEST_MAIN(TestResultsList)
 #include "test_results_list.moc"
