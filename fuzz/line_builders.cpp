@@ -2,8 +2,11 @@
 // padded to its column's width, and every line must end as each output wants it.
 
 #include "common/text_encoding.h"
+#include "common/toolkit/clipboard.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/event_pump.h"
 #include "fuzz_check.h"
-#include "headless/headless_toolkit.h"
+#include "lists/modelled_list_view.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 
@@ -14,9 +17,41 @@
 #include <cstdint>
 
 using namespace tavrolin;
-using namespace tavrolin::headless;
 
 namespace {
+
+// The writer and the copy need a list, a clipboard, an event pump and message boxes; none of
+// them needs a window.
+struct Results : ModelledListView {
+    Results() : ModelledListView(true, ListModel::Announce::WhenAsked) {}
+    int selectedItem() const override { return 0; }
+};
+
+struct NoEvents : EventPump {
+    void processEvents() override {}
+};
+
+struct Messages : Dialogs {
+    void messageBox(const QString& text, MessageStyle, const QString&) override {
+        shown.append(text);
+    }
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<WrapTexts> wrapBox() override { return std::nullopt; }
+    QStringList shown;
+};
+
+struct MemoryClipboard : Clipboard {
+    bool clear() override {
+        content.reset();
+        return true;
+    }
+    bool setUtf8Text(const QByteArrayList& text, int) override {
+        content = decode8Bit(text.join());
+        return true;
+    }
+    std::optional<QString> text() const override { return content; }
+    std::optional<QString> content;
+};
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -40,7 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList lines =
         decode8Bit(QByteArrayView(data + 1, qsizetype(size - 1))).split(QChar(u'\n'));
 
-    HeadlessToolkit ui;
+    Results results;
+    NoEvents events;
+    Messages dialogs;
+    MemoryClipboard clipboard;
     QList<QStringList> cells; // row 0 holds the captions
     QList<bool> checked;
     for (const QString& line : lines) {
@@ -51,14 +89,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         cells.append(row);
         if (isCaptions) {
             for (const QString& caption : row)
-                ui.listView2.addColumn(caption);
+                results.addColumn(caption);
             continue;
         }
-        ui.listView2.appendItem(row.first());
-        const int item = ui.listView2.itemCount();
+        results.appendItem(row.first());
+        const int item = results.itemCount();
         for (int c = 1; c < columns; ++c)
-            ui.listView2.setItemSubItem(item, c, row.at(c));
-        ui.listView2.setItemChecked(item, checked.last());
+            results.setItemSubItem(item, c, row.at(c));
+        results.setItemChecked(item, checked.last());
     }
 
     // The file's widths count the captions; the clipboard's count the rows only.
@@ -95,15 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool noneChecked = copy.isEmpty();
     const OutputResult expected = noneChecked ? OutputResult::NothingDue : OutputResult::Done;
     QFile::remove(path);
-    FUZZ_CHECK(SaveListviewProperlySpaced(ui.listView2, path, &ui.progressBar1, ui.events,
-                                          ui.dialogs) == expected);
+    FUZZ_CHECK(SaveListviewProperlySpaced(results, path, nullptr, events, dialogs) == expected);
     FUZZ_CHECK(readAll(path) == (noneChecked ? QByteArray("<missing>") : encode8Bit(file)));
-    ui.clipboard.setContent(QStringLiteral("<untouched>"));
-    FUZZ_CHECK(CopyListViewToClipboardTab(ui.listView2, ui.clipboard, ui.events, ui.dialogs) ==
-               expected);
+    clipboard.content = QStringLiteral("<untouched>");
+    FUZZ_CHECK(CopyListViewToClipboardTab(results, clipboard, events, dialogs) == expected);
     // The clipboard gets the text as the user reads it; the file keeps the bytes.
-    FUZZ_CHECK(ui.clipboard.text() ==
+    FUZZ_CHECK(clipboard.content ==
                (noneChecked ? QStringLiteral("<untouched>") : shownText(copy)));
-    FUZZ_CHECK(ui.dialogs.messages().isEmpty());
+    FUZZ_CHECK(dialogs.shown.isEmpty());
     return 0;
 }

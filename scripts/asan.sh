@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test headless, the
+# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test offscreen, the
 # fuzz corpus replays included; any memory error, leak or undefined behaviour fails its test.
 # Extra arguments go to ctest.
 set -euo pipefail

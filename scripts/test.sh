@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test headless.
+# Installs what is missing, builds with warnings as errors and runs every test offscreen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

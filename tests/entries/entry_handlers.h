@@ -41,11 +41,13 @@ template <class Code> void run(RealWindow& real, Code&& code) {
     real.toolkit.window().dispatch(std::forward<Code>(code));
 }
 
+// The entries, shown as the event loop shows them once the handler that added them returns.
 inline void fill(RealWindow& real, const QStringList& entries) {
     run(real, [&] {
         for (const QString& entry : entries)
             real.toolkit.listView1().appendItem(entry);
     });
+    real.toolkit.listView1().model().announceAppended();
 }
 
 // Selects the entry as a click on it would; 0 selects none.
