@@ -38,14 +38,14 @@ Form1::Form1(Toolkit& ui) : m_ui(ui) {
 
 void Form1::Form_Load() {
     Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));
-    trap(100, [&] { ApplySkin(m_ui.form, m_ui.skinFramework1); });
+    trap(100, [&] { ApplySkin(m_ui.form, m_ui.colours, m_ui.skinFramework1); });
     trap(104, [&] { m_ui.form.setCaption(kProductName); });
     trap(104, [&] { m_ui.form.setProgramIcon(); });
     trap(104, [&] { SetApplicationTitle(m_ui.form); });
     const QString handPointer =
         m_ui.form.programFolder() + kPathSeparator + QStringLiteral("HAND-M.CUR");
     if (trap.test(106, [&] { return FileExists(handPointer); }))
-        trap(108, [&] { m_ui.form.loadCustomPointer(handPointer); });
+        trap(108, [&] { m_ui.pointer.loadCustomPointer(handPointer); });
     trap(128, [&] { m_ui.listView1.addColumn(QStringLiteral("List Entries")); });
     trap(130, [&] { m_ui.listView1.setColumnWidth(1, kListColumnWidthTwips); });
     trap(132, [&] { m_ui.listView2.addColumn(kResultsCaption); });
@@ -69,7 +69,7 @@ template <class Operation> void Form1::runStoppable(bool rollBack, Operation&& o
         if (rollBack)
             step.rollBack();
         m_busy = wasBusy;
-        m_ui.form.setPointer(pointer::Default);
+        m_ui.pointer.setPointer(pointer::Default);
         m_ui.progressBar1.setValue(0);
         m_ui.progressBar1.setText(QStringLiteral("Progress Bar"));
     }
@@ -82,7 +82,7 @@ void Form1::Form_Shown() {
 }
 
 void Form1::Form_Unload() {
-    m_ui.form.endProcess(0);
+    m_ui.process.endProcess(0);
 }
 
 void Form1::Form_OpenFiles(const QStringList& paths) {
@@ -110,8 +110,8 @@ void Form1::ListView1_DblClick() {
     // also after a load in the same turn has restored the default pointer.
     if (m_busy)
         return;
-    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.ListView1_DblClick"),
-                 [&] { removeSelectedItem(m_ui.form, m_ui.listView1); });
+    runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView1_DblClick"),
+                 [&] { removeSelectedItem(m_ui.pointer, m_ui.listView1); });
 }
 
 void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
@@ -178,7 +178,7 @@ bool Form1::ListView1_CanSplit() const {
 
 void Form1::Combo1_Click() {
     QString notStored;
-    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.Combo1_Click"),
+    runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.Combo1_Click"),
                  [&] { notStored = chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
     if (!notStored.isEmpty())
         tellChoiceNotRemembered(notStored);
@@ -197,9 +197,15 @@ void Form1::tellChoiceNotRemembered(const QString& why) {
 }
 
 void Form1::PushButton4_Click() {
+    // A press while a creation runs is refused; the entry list's tools refuse to change the
+    // entries under it too.
+    if (m_busy)
+        return;
+    m_busy = true;
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
-    runStoppable(false, [&] { createList(m_ui, m_separator, m_busy); });
+    runStoppable(false, [&] { createList(m_ui, m_separator); });
+    m_busy = false;
 }
 
 void Form1::PushButton1_Click() {
@@ -217,8 +223,8 @@ void Form1::PushButton7_Click() {
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete)
         return;
-    runUntrapped(m_ui.dialogs, m_ui.form, QStringLiteral("Form1.ListView2_KeyDown"),
-                 [&] { removeSelectedItem(m_ui.form, m_ui.listView2); });
+    runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView2_KeyDown"),
+                 [&] { removeSelectedItem(m_ui.pointer, m_ui.listView2); });
 }
 
 } // namespace tavrolin

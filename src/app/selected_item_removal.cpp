@@ -1,12 +1,12 @@
 #include "selected_item_removal.h"
 
 #include "common/toolkit/list_view.h"
-#include "common/toolkit/window.h"
+#include "common/toolkit/mouse_pointer.h"
 
 namespace tavrolin {
 
-void removeSelectedItem(const Window& form, ListView& list) {
-    if (form.pointer() == pointer::Hourglass || list.itemCount() <= 0)
+void removeSelectedItem(const MousePointer& shown, ListView& list) {
+    if (shown.pointer() == pointer::Hourglass || list.itemCount() <= 0)
         return;
     const int selected = list.selectedItem();
     if (selected > 0)

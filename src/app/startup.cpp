@@ -5,6 +5,7 @@
 #include "common/runtime_error.h"
 #include "common/toolkit/skin_engine.h"
 #include "common/toolkit/window.h"
+#include "common/toolkit/window_colours.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -65,20 +66,20 @@ bool takesFormBackground(const QString& kind) {
 
 } // namespace
 
-void ApplySkin(Window& form, SkinEngine& skin) {
+void ApplySkin(const Window& form, WindowColours& colours, SkinEngine& skin) {
     if (!findsOrdinaryFile(skinPath(form)))
         return;
-    form.setBackgroundColour(Colour::ButtonFace);
-    const QList<ControlInfo> controls = form.controls();
+    colours.setBackgroundColour(Colour::ButtonFace);
+    const QList<ControlInfo> controls = colours.controls();
     for (const ControlInfo& control : controls) {
         if (takesFormBackground(control.kind))
-            form.setControlBackgroundColour(control.name, Colour::ButtonFace);
+            colours.setControlBackgroundColour(control.name, Colour::ButtonFace);
     }
     skin.loadSkin(skinPath(form), QString());
     skin.setOptionFlags(skin.optionFlags() | kSkinOptionSwitchedOn);
     for (const int setting : kSkinSettingsSwitchedOn)
         skin.setBooleanSetting(setting, true);
-    skin.applyWindow(form.handle());
+    skin.applyWindow(colours.handle());
 }
 
 QString applicationTitleFor(const QString& productName) {

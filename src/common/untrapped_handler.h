@@ -3,7 +3,7 @@
 #include "error_report.h"
 #include "runtime_error.h"
 #include "toolkit/dialogs.h"
-#include "toolkit/window.h"
+#include "toolkit/process.h"
 
 #include <exception>
 #include <new>
@@ -19,12 +19,12 @@ constexpr int kEndedByErrorStatus = 1;
 // of the program) shows the error report instead and the window goes on: the handler changed
 // nothing it could not finish, and ending would cost the user the lists.
 template <class Handler>
-void runUntrapped(Dialogs& dialogs, Window& form, const QString& procedure, Handler&& handler) {
+void runUntrapped(Dialogs& dialogs, Process& process, const QString& procedure, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (const RuntimeError& e) {
         dialogs.messageBox(unhandledErrorText(e), MessageStyle::OkCritical);
-        form.endProcess(kEndedByErrorStatus);
+        process.endProcess(kEndedByErrorStatus);
     } catch (const std::bad_alloc&) {
         showErrorReport(dialogs, error::text(error::OutOfMemory), procedure, kNoLine);
     } catch (const std::exception& e) {

@@ -65,11 +65,8 @@ double share(int done, int count) {
 
 } // namespace
 
-void createList(Toolkit& ui, Separator& separator, bool& busy) {
+void createList(Toolkit& ui, Separator& separator) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton4_Click"));
-    if (trap.test(100, [&] { return busy; }))
-        return;
-    trap(102, [&] { busy = true; });
     trap(104, [&] { ui.listView2.removeAll(); });
     if (trap.test(106, [&] { return separator.isOtherMarker(); })) {
         trap(108, [&] {
@@ -92,7 +89,7 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
         const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
         // The bound is read once: entries appended meanwhile are not joined by this press.
         for (int i = 1; i <= count; ++i) {
-            trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
+            trap(114, [&] { ui.pointer.setPointer(pointer::Hourglass); });
             trap(116, [&] { ui.progressBar1.setValue(share(i, ui.listView1.itemCount())); });
             // The entry is read straight into the result: the one copy of it that joining
             // needs, made before events run, so what is joined is what was read here whatever
@@ -120,7 +117,7 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
         // No events ran since the last append, so this cuts exactly the trailing separator.
         trap(128, [&] { result.chop(joinBytes.size()); });
         trap(130, [&] { ui.listView2.appendItemBlock(result.take()); });
-        trap(132, [&] { ui.form.setPointer(pointer::Default); });
+        trap(132, [&] { ui.pointer.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });
         trap(136, [&] { ui.progressBar1.setText(QStringLiteral("Progress Bar")); });
         trap(138, [&] { ui.dialogs.messageBox(QStringLiteral("Done."), MessageStyle::OkOnly); });
@@ -129,7 +126,6 @@ void createList(Toolkit& ui, Separator& separator, bool& busy) {
             ui.dialogs.messageBox(QStringLiteral("Load items to list first"), MessageStyle::OkOnly);
         });
     }
-    trap(142, [&] { busy = false; });
 }
 
 } // namespace tavrolin

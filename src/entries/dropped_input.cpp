@@ -56,10 +56,10 @@ void loadFiles(Toolkit& ui, const QStringList& paths, const QString& location) {
     if (paths.isEmpty())
         return;
     Trap trap(ui.dialogs, location);
-    trap(100, [&] { ui.form.setPointer(pointer::Hourglass); });
+    trap(100, [&] { ui.pointer.setPointer(pointer::Hourglass); });
     for (const QString& path : paths)
         trap(102, [&] { loadNamedFile(ui, path); });
-    trap(104, [&] { ui.form.setPointer(pointer::Default); });
+    trap(104, [&] { ui.pointer.setPointer(pointer::Default); });
 }
 
 } // namespace

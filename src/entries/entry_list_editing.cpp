@@ -16,7 +16,7 @@ void addOneItem(Toolkit& ui) {
 
 void clearEntries(Toolkit& ui, bool creating) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100, [&] { return !creating && ui.form.pointer() != pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !creating && ui.pointer.pointer() != pointer::Hourglass; }))
         trap(100, [&] { ui.listView1.removeAll(); });
 }
 
@@ -31,7 +31,7 @@ void loadSampleEntries(Toolkit& ui) {
 namespace {
 
 bool busy(const Toolkit& ui, bool creating) {
-    return creating || ui.form.pointer() == pointer::Hourglass;
+    return creating || ui.pointer.pointer() == pointer::Hourglass;
 }
 
 } // namespace

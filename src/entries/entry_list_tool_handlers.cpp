@@ -56,7 +56,7 @@ bool sameEntries(const ListView& list, const PackedTexts& entries) {
 // handler is one step for undo, and the old entries move into the history without a copy.
 // A tool that changes nothing, or could not work out the new list, leaves the list alone.
 void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
-    trap(104, [&] { ui.form.setPointer(pointer::Hourglass); });
+    trap(104, [&] { ui.pointer.setPointer(pointer::Hourglass); });
     std::optional<PackedTexts> changed;
     trap(108, [&] { changed = transform(entriesOf(ui.listView1)); });
     if (!trap.test(110, [&] { return !changed || sameEntries(ui.listView1, *changed); })) {
@@ -69,11 +69,11 @@ void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
             });
         });
     }
-    trap(116, [&] { ui.form.setPointer(pointer::Default); });
+    trap(116, [&] { ui.pointer.setPointer(pointer::Default); });
 }
 
 bool refused(Toolkit& ui, bool creating) {
-    return creating || ui.form.pointer() == pointer::Hourglass || ui.listView1.itemCount() == 0;
+    return creating || ui.pointer.pointer() == pointer::Hourglass || ui.listView1.itemCount() == 0;
 }
 
 Transform transformOf(EntryListTool tool, const WrapTexts& wrap) {

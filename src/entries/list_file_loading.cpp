@@ -52,7 +52,7 @@ void loadListFiles(Toolkit& ui) {
         return;
     QStringList parts;
     trap(112, [&] { parts = dialog.fileName().split(QChar(u'\0')); });
-    trap(114, [&] { ui.form.setPointer(pointer::Hourglass); });
+    trap(114, [&] { ui.pointer.setPointer(pointer::Hourglass); });
     const qsizetype highest = parts.size() - 1;
     if (trap.test(116, [&] { return highest == 0; })) {
         QString path;
@@ -70,7 +70,7 @@ void loadListFiles(Toolkit& ui) {
             trap(134, [&] { LoadTextFileToListView(ui.listView1, path, ui.dialogs); });
         }
     }
-    trap(138, [&] { ui.form.setPointer(pointer::Default); });
+    trap(138, [&] { ui.pointer.setPointer(pointer::Default); });
 }
 
 } // namespace tavrolin

@@ -172,14 +172,14 @@ void saveResults(Toolkit& ui) {
     trap(114, [&] { fileName = dialog.fileName(); });
     if (trap.test(116, [&] { return fileName.isEmpty(); }))
         return;
-    trap(118, [&] { ui.form.setPointer(pointer::Hourglass); });
+    trap(118, [&] { ui.pointer.setPointer(pointer::Hourglass); });
     // Without an answer from the writer, nothing is known to have been saved.
     auto saved = OutputResult::Failed;
     trap(120, [&] {
         saved = SaveListviewProperlySpaced(ui.listView2, fileName, &ui.progressBar1, ui.events,
                                            ui.dialogs);
     });
-    trap(122, [&] { ui.form.setPointer(pointer::Default); });
+    trap(122, [&] { ui.pointer.setPointer(pointer::Default); });
     if (saved == OutputResult::NothingDue)
         trap(124, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Save); });
 }

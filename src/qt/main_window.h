@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/toolkit/mouse_pointer.h"
+#include "common/toolkit/process.h"
 #include "common/toolkit/window.h"
+#include "common/toolkit/window_colours.h"
 #include "handler_dispatch.h"
 
 #include <QCursor>
@@ -20,7 +23,11 @@ class ReportView;
 
 // The main window and its controls, placed as designed (1 pixel = 15 twips at 96 dpi). Its
 // pointer is the window-wide one: child controls set none of their own, so it shows over all.
-class MainWindow : public QWidget, public Window {
+class MainWindow : public QWidget,
+                   public Window,
+                   public WindowColours,
+                   public MousePointer,
+                   public Process {
     Q_OBJECT
 
 public:

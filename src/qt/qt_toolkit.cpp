@@ -39,6 +39,9 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
     , m_events(m_window.handlers())
     , m_undo(m_window)
     , m_toolkit{m_window,
+                m_window,
+                m_window,
+                m_window,
                 m_listView1,
                 m_listView2,
                 m_combo1,

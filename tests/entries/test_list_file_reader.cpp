@@ -194,9 +194,8 @@ void TestListFileReader::bytesKept() {
     LoadTextFileToListView(ui.listView1, path, ui.dialogs);
     Separator separator;
     separator.set(terminator);
-    bool busy = false;
     dialogs().closeMessageStarting(u"Done."_s);
-    createList(ui, separator, busy);
+    createList(ui, separator);
     real.toolkit.listView2().setItemChecked(1, true);
     const QString saved = m_dir.filePath(u"result.csv"_s);
     QCOMPARE(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs),

@@ -7,16 +7,22 @@
 #include "event_pump.h"
 #include "file_dialog.h"
 #include "list_view.h"
+#include "mouse_pointer.h"
+#include "process.h"
 #include "progress_bar.h"
 #include "settings_store.h"
 #include "skin_engine.h"
 #include "window.h"
+#include "window_colours.h"
 
 namespace tavrolin {
 
 // Every window component the logic works on, named as on the main window.
 struct Toolkit {
     Window& form;
+    WindowColours& colours;
+    MousePointer& pointer;
+    Process& process;
     ListView& listView1;
     ListView& listView2;
     ComboBox& combo1;
