@@ -123,6 +123,9 @@ void TestEntryListKeys::editInPlace_data() {
     QTest::newRow("an entry may become empty") << u""_s << u"Return"_s << u""_s;
     QTest::newRow("Escape cancels") << u"new"_s << u"Escape"_s << u"second"_s;
     QTest::newRow("leaving the editor cancels") << u"new"_s << u"focus"_s << u"second"_s;
+    // The typed text must not land on another entry when the rows move under the editor.
+    QTest::newRow("an insert above cancels") << u"new"_s << u"insert"_s << u"second"_s;
+    QTest::newRow("a removal above cancels") << u"new"_s << u"remove"_s << u"second"_s;
     QTest::newRow("an unchanged text is no change") << u"second"_s << u"Return"_s << u"second"_s;
 }
 
@@ -162,11 +165,22 @@ void TestEntryListKeys::editInPlace() {
         QTest::keyClick(editor, Qt::Key_Enter, Qt::KeypadModifier);
     else if (finish == u"Escape")
         QTest::keyClick(editor, Qt::Key_Escape);
+    else if (finish == u"insert") {
+        ListContents zero;
+        zero.texts.append(QStringView(u"zero"));
+        zero.checked = {false};
+        real.toolkit.listView1().model().insertContents(0, std::move(zero));
+    } else if (finish == u"remove")
+        real.toolkit.listView1().model().removeItem(1);
     else
         window.pushButton2->setFocus();
     QTRY_VERIFY_WITH_TIMEOUT(window.listView1->viewport()->findChild<QLineEdit*>() == nullptr,
                              5000);
-    const QStringList after = {u"first"_s, expected, longEntry};
+    QStringList after = {u"first"_s, expected, longEntry};
+    if (finish == u"insert")
+        after.prepend(u"zero"_s);
+    else if (finish == u"remove")
+        after.removeFirst();
     QCOMPARE(entries(real), after);
     const bool changed = expected != u"second";
     QCOMPARE(steps(real), stepsBefore + (changed ? 1 : 0));
