@@ -90,11 +90,11 @@ void Form1::Form_OpenFiles(const QStringList& paths) {
 }
 
 void Form1::PushButton2_Click() {
-    runStoppable(true, [&] { addOneItem(m_ui); });
+    runStoppable(true, [&] { addOneItem(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::PushButton5_Click() {
-    runStoppable(true, [&] { clearEntries(m_ui, m_busy); });
+    runStoppable(true, [&] { clearEntries(m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_busy); });
 }
 
 void Form1::PushButton6_Click() {
@@ -102,7 +102,7 @@ void Form1::PushButton6_Click() {
 }
 
 void Form1::PushButton8_Click() {
-    runStoppable(true, [&] { loadSampleEntries(m_ui); });
+    runStoppable(true, [&] { loadSampleEntries(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::ListView1_DblClick() {
@@ -132,11 +132,15 @@ void Form1::ListView1_Paste() {
 }
 
 void Form1::ListView1_EditItem(int item, const QString& text) {
-    runStoppable(true, [&] { editEntry(m_ui, item, text, m_busy); });
+    runStoppable(true, [&] { editEntry(entryChange(), item, text); });
+}
+
+EntryChange Form1::entryChange() const {
+    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_busy};
 }
 
 void Form1::ListView1_MoveItem(int item, int places) {
-    runStoppable(true, [&] { moveEntry(m_ui, item, places, m_busy); });
+    runStoppable(true, [&] { moveEntry(entryChange(), item, places); });
 }
 
 void Form1::ListView1_SortAscending() {
@@ -213,7 +217,7 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::PushButton3_Click() {
-    runStoppable(true, [&] { clearResults(m_ui); });
+    runStoppable(true, [&] { clearResults(m_ui.dialogs, m_ui.listView2); });
 }
 
 void Form1::PushButton7_Click() {

@@ -7,6 +7,7 @@
 
 namespace tavrolin {
 
+struct EntryChange;
 struct Toolkit;
 
 // The main window: owns the window-wide state (the separator and the busy flag) and answers
@@ -90,6 +91,8 @@ private:
     // stopped operation changed in the lists is undone when rollBack is set, and the window
     // comes back to rest.
     template <class Operation> void runStoppable(bool rollBack, Operation&& operation);
+    // What an edit or a move of an entry works on.
+    EntryChange entryChange() const;
     // Tells the user, once a run and not before the window shows, that the separator choice
     // will not be remembered.
     void tellChoiceNotRemembered(const QString& why);

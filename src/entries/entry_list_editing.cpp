@@ -1,64 +1,67 @@
 #include "entry_list_editing.h"
 
 #include "common/statement_trap.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/mouse_pointer.h"
 
 namespace tavrolin {
 
-void addOneItem(Toolkit& ui) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton2_Click"));
+void addOneItem(Dialogs& dialogs, ListView& entries) {
+    Trap trap(dialogs, QStringLiteral("Form1.PushButton2_Click"));
     QString entry;
-    trap(100, [&] { entry = ui.dialogs.inputBox(QStringLiteral("Enter item to add: ")); });
+    trap(100, [&] { entry = dialogs.inputBox(QStringLiteral("Enter item to add: ")); });
     if (trap.test(102, [&] { return entry.isEmpty(); }))
         return;
-    trap(104, [&] { ui.listView1.appendItem(entry); });
+    trap(104, [&] { entries.appendItem(entry); });
 }
 
-void clearEntries(Toolkit& ui, bool creating) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100, [&] { return !creating && ui.pointer.pointer() != pointer::Hourglass; }))
-        trap(100, [&] { ui.listView1.removeAll(); });
+void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating) {
+    Trap trap(dialogs, QStringLiteral("Form1.PushButton5_Click"));
+    if (trap.test(100, [&] { return !creating && shown.pointer() != pointer::Hourglass; }))
+        trap(100, [&] { entries.removeAll(); });
 }
 
-void loadSampleEntries(Toolkit& ui) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton8_Click"));
-    trap(100, [&] { ui.listView1.appendItem(QStringLiteral("first")); });
-    trap(102, [&] { ui.listView1.appendItem(QStringLiteral("second")); });
-    trap(104, [&] { ui.listView1.appendItem(QStringLiteral("third")); });
-    trap(106, [&] { ui.listView1.appendItem(QStringLiteral("fourth")); });
+void loadSampleEntries(Dialogs& dialogs, ListView& entries) {
+    Trap trap(dialogs, QStringLiteral("Form1.PushButton8_Click"));
+    trap(100, [&] { entries.appendItem(QStringLiteral("first")); });
+    trap(102, [&] { entries.appendItem(QStringLiteral("second")); });
+    trap(104, [&] { entries.appendItem(QStringLiteral("third")); });
+    trap(106, [&] { entries.appendItem(QStringLiteral("fourth")); });
 }
 
 namespace {
 
-bool busy(const Toolkit& ui, bool creating) {
-    return creating || ui.pointer.pointer() == pointer::Hourglass;
+bool busy(const EntryChange& change) {
+    return change.creating || change.shown.pointer() == pointer::Hourglass;
 }
 
 } // namespace
 
-void editEntry(Toolkit& ui, int item, const QString& text, bool creating) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_EditItem"));
-    if (trap.test(100, [&] { return busy(ui, creating); }))
+void editEntry(const EntryChange& change, int item, const QString& text) {
+    Trap trap(change.dialogs, QStringLiteral("Form1.ListView1_EditItem"));
+    if (trap.test(100, [&] { return busy(change); }))
         return;
+    ListView& entries = change.entries;
     if (trap.test(102, [&] {
-            return item < 1 || item > ui.listView1.itemCount() ||
-                   ui.listView1.itemText(item) == text;
+            return item < 1 || item > entries.itemCount() || entries.itemText(item) == text;
         }))
         return;
-    trap(104, [&] { ui.listView1.setItemText(item, text); });
+    trap(104, [&] { entries.setItemText(item, text); });
 }
 
-void moveEntry(Toolkit& ui, int item, int places, bool creating) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_MoveItem"));
-    if (trap.test(100, [&] { return busy(ui, creating); }))
+void moveEntry(const EntryChange& change, int item, int places) {
+    Trap trap(change.dialogs, QStringLiteral("Form1.ListView1_MoveItem"));
+    if (trap.test(100, [&] { return busy(change); }))
         return;
+    ListView& entries = change.entries;
     if (trap.test(102, [&] {
-            const int count = ui.listView1.itemCount();
+            const int count = entries.itemCount();
             return places == 0 || item < 1 || item > count || item + places < 1 ||
                    item + places > count;
         }))
         return;
-    trap(104, [&] { ui.listView1.moveItem(item, places); });
+    trap(104, [&] { entries.moveItem(item, places); });
 }
 
 } // namespace tavrolin

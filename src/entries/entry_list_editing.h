@@ -4,24 +4,35 @@ class QString;
 
 namespace tavrolin {
 
-struct Toolkit;
+class Dialogs;
+class ListView;
+class MousePointer;
 
 // "Add One Item To List": asks for one entry and appends it unless the answer is empty.
-void addOneItem(Toolkit& ui);
+void addOneItem(Dialogs& dialogs, ListView& entries);
 
 // "Clear List": empties the entry list unless the busy pointer shows or a creation is joining
 // it (a load that ends during a creation has already restored the default pointer).
-void clearEntries(Toolkit& ui, bool creating);
+void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating);
 
 // "Load Sample/Example Data": appends four sample entries after the existing ones.
-void loadSampleEntries(Toolkit& ui);
+void loadSampleEntries(Dialogs& dialogs, ListView& entries);
+
+// An edit or a move of one entry, as the user asked for it in the entry list.
+struct EntryChange {
+    Dialogs& dialogs;
+    const MousePointer& shown;
+    ListView& entries;
+    // Whether a creation is joining the entries.
+    bool creating;
+};
 
 // F2 in the entry list: gives the item the text typed over it. Refused, like removal, while
 // the busy pointer shows or a creation joins the list; an unchanged text changes nothing.
-void editEntry(Toolkit& ui, int item, const QString& text, bool creating);
+void editEntry(const EntryChange& change, int item, const QString& text);
 
 // Alt+Up and Alt+Down: moves the item by places. Refused while busy, as editing is; nothing
 // moves past either end of the list.
-void moveEntry(Toolkit& ui, int item, int places, bool creating);
+void moveEntry(const EntryChange& change, int item, int places);
 
 } // namespace tavrolin

@@ -1,13 +1,13 @@
 #include "results_list.h"
 
 #include "common/statement_trap.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/list_view.h"
 
 namespace tavrolin {
 
-void clearResults(Toolkit& ui) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton3_Click"));
-    trap(100, [&] { ui.listView2.removeAll(); });
+void clearResults(Dialogs& dialogs, ListView& results) {
+    Trap trap(dialogs, QStringLiteral("Form1.PushButton3_Click"));
+    trap(100, [&] { results.removeAll(); });
 }
 
 } // namespace tavrolin

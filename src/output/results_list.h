@@ -2,9 +2,10 @@
 
 namespace tavrolin {
 
-struct Toolkit;
+class Dialogs;
+class ListView;
 
 // "Clear Results": removes every row of the results list, also while an operation runs.
-void clearResults(Toolkit& ui);
+void clearResults(Dialogs& dialogs, ListView& results);
 
 } // namespace tavrolin

@@ -225,9 +225,10 @@ void TestEntryEditing::editAndMove() {
     Toolkit& ui = real.toolkit.toolkit();
     run(real, [&] {
         if (edit.startsWith(u't'))
-            creating ? editEntry(ui, item, arg, true) : real.form.ListView1_EditItem(item, arg);
+            creating ? editEntry({ui.dialogs, ui.pointer, ui.listView1, true}, item, arg)
+                     : real.form.ListView1_EditItem(item, arg);
         else
-            creating ? moveEntry(ui, item, arg.toInt(), true)
+            creating ? moveEntry({ui.dialogs, ui.pointer, ui.listView1, true}, item, arg.toInt())
                      : real.form.ListView1_MoveItem(item, arg.toInt());
     });
     QCOMPARE(texts(real.toolkit.listView1()), expected);
