@@ -1,5 +1,6 @@
 // Text read as bytes: every byte kept through decoding and encoding, and the text shown for it.
 
+#include "common/escaped_text.h"
 #include "common/text_encoding.h"
 
 #include <QTest>
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void everyByteSurvivesRoundTrip();
     void shownText_data();
     void shownText();
+    void escapesReplaced_data();
+    void escapesReplaced();
 };
 
 void TestTextEncoding::decode8Bit_data() {
@@ -119,6 +122,25 @@ void TestTextEncoding::shownText() {
     QCOMPARE(shownUtf8, shown.toUtf8());
     if (bytes.isValidUtf8())
         QCOMPARE(shownUtf8.constData(), bytes.constData());
+}
+
+void TestTextEncoding::escapesReplaced_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("tab, line break, backslash") << R"(a\tb\nc\\d)"
+                                                << "a\tb\nc\\d";
+    QTest::newRow("other backslashes kept") << R"(C:\x\)"
+                                            << R"(C:\x\)";
+    QTest::newRow("escaped backslash before t") << R"(\\t)"
+                                                << "\\t";
+    QTest::newRow("plain") << ", "
+                           << ", ";
+}
+
+void TestTextEncoding::escapesReplaced() {
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QCOMPARE(withEscapesReplaced(typed), text);
 }
 
 QTEST_GUILESS_MAIN(TestTextEncoding)
