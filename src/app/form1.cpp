@@ -86,7 +86,7 @@ void Form1::Form_Unload() {
 }
 
 void Form1::Form_OpenFiles(const QStringList& paths) {
-    runStoppable(true, [&] { loadOpenedFiles(m_ui, paths); });
+    runStoppable(true, [&] { loadOpenedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::PushButton2_Click() {
@@ -120,15 +120,16 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void Form1::ListView1_FilesDropped(const QStringList& paths) {
-    runStoppable(true, [&] { loadDroppedFiles(m_ui, paths); });
+    runStoppable(true,
+                 [&] { loadDroppedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::ListView1_TextDropped(const QString& text) {
-    runStoppable(true, [&] { appendDroppedText(m_ui, text); });
+    runStoppable(true, [&] { appendDroppedText(m_ui.listView1, m_ui.dialogs, text); });
 }
 
 void Form1::ListView1_Paste() {
-    runStoppable(true, [&] { pasteClipboardText(m_ui); });
+    runStoppable(true, [&] { pasteClipboardText(m_ui.listView1, m_ui.clipboard, m_ui.dialogs); });
 }
 
 void Form1::ListView1_EditItem(int item, const QString& text) {

@@ -3,7 +3,10 @@
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/clipboard.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/mouse_pointer.h"
 #include "list_file_reader.h"
 
 #include <optional>
@@ -32,11 +35,11 @@ namespace {
 
 // Files named outside the open dialog: several may come at once, so a message names the file it
 // is about, and a folder or a device named by mistake is no fault of the program to report.
-void loadNamedFile(Toolkit& ui, const QString& path) {
+void loadNamedFile(ListView& list, Dialogs& dialogs, const QString& path) {
     QString problem;
     switch (kindOfPath(path)) {
     case PathKind::File:
-        LoadTextFileToListView(ui.listView1, path, ui.dialogs);
+        LoadTextFileToListView(list, path, dialogs);
         return;
     case PathKind::Missing:
         problem = QStringLiteral("File not found");
@@ -48,41 +51,44 @@ void loadNamedFile(Toolkit& ui, const QString& path) {
         problem = QStringLiteral("A device or pipe, not a text file");
         break;
     }
-    ui.dialogs.messageBox(problem + QStringLiteral("\r\r") + shownText(path), MessageStyle::OkOnly);
+    dialogs.messageBox(problem + QStringLiteral("\r\r") + shownText(path), MessageStyle::OkOnly);
 }
 
 // Dropped files and files given at start load alike; only the location in a report differs.
-void loadFiles(Toolkit& ui, const QStringList& paths, const QString& location) {
+void loadFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs, const QStringList& paths,
+               const QString& location) {
     if (paths.isEmpty())
         return;
-    Trap trap(ui.dialogs, location);
-    trap(100, [&] { ui.pointer.setPointer(pointer::Hourglass); });
+    Trap trap(dialogs, location);
+    trap(100, [&] { mouse.setPointer(pointer::Hourglass); });
     for (const QString& path : paths)
-        trap(102, [&] { loadNamedFile(ui, path); });
-    trap(104, [&] { ui.pointer.setPointer(pointer::Default); });
+        trap(102, [&] { loadNamedFile(list, dialogs, path); });
+    trap(104, [&] { mouse.setPointer(pointer::Default); });
 }
 
 } // namespace
 
-void loadDroppedFiles(Toolkit& ui, const QStringList& paths) {
-    loadFiles(ui, paths, QStringLiteral("Form1.ListView1_FilesDropped"));
+void loadDroppedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+                      const QStringList& paths) {
+    loadFiles(list, mouse, dialogs, paths, QStringLiteral("Form1.ListView1_FilesDropped"));
 }
 
-void loadOpenedFiles(Toolkit& ui, const QStringList& paths) {
-    loadFiles(ui, paths, QStringLiteral("Form1.Form_OpenFiles"));
+void loadOpenedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+                     const QStringList& paths) {
+    loadFiles(list, mouse, dialogs, paths, QStringLiteral("Form1.Form_OpenFiles"));
 }
 
-void appendDroppedText(Toolkit& ui, const QString& text) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_TextDropped"));
-    trap(100, [&] { appendTextLines(ui.listView1, text); });
+void appendDroppedText(ListView& list, Dialogs& dialogs, const QString& text) {
+    Trap trap(dialogs, QStringLiteral("Form1.ListView1_TextDropped"));
+    trap(100, [&] { appendTextLines(list, text); });
 }
 
-void pasteClipboardText(Toolkit& ui) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_Paste"));
+void pasteClipboardText(ListView& list, Clipboard& clipboard, Dialogs& dialogs) {
+    Trap trap(dialogs, QStringLiteral("Form1.ListView1_Paste"));
     std::optional<QString> text;
-    trap(100, [&] { text = ui.clipboard.text(); });
+    trap(100, [&] { text = clipboard.text(); });
     if (text)
-        trap(102, [&] { appendTextLines(ui.listView1, *text); });
+        trap(102, [&] { appendTextLines(list, *text); });
 }
 
 } // namespace tavrolin
