@@ -37,6 +37,8 @@ struct Messages : Dialogs {
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<WrapTexts> wrapBox() override { return std::nullopt; }
+    std::optional<SplitAnswer> splitBox(const QString&) override { return std::nullopt; }
+    std::optional<DuplicateRules> duplicatesBox() override { return std::nullopt; }
     QStringList shown;
 };
 

@@ -145,40 +145,41 @@ void Form1::ListView1_MoveItem(int item, int places) {
 }
 
 void Form1::ListView1_SortAscending() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::SortAscending); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortAscending); });
 }
 
 void Form1::ListView1_SortDescending() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::SortDescending); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortDescending); });
 }
 
 void Form1::ListView1_Reverse() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::Reverse); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Reverse); });
 }
 
 void Form1::ListView1_RemoveDuplicates() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::RemoveDuplicates); });
+    runStoppable(true,
+                 [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveDuplicates); });
 }
 
 void Form1::ListView1_TrimSpaces() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::TrimSpaces); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::TrimSpaces); });
 }
 
 void Form1::ListView1_RemoveEmpty() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::RemoveEmpty); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveEmpty); });
 }
 
 void Form1::ListView1_Wrap() {
-    runStoppable(true, [&] { runEntryListTool(m_ui, m_busy, EntryListTool::Wrap); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Wrap); });
 }
 
 void Form1::ListView1_Split() {
-    if (ListView1_CanSplit())
-        runStoppable(true, [&] { splitEntries(m_ui, m_busy, m_separator.text()); });
+    const QString offered = m_separator.isOtherMarker() ? m_lastTypedSeparator : m_separator.text();
+    runStoppable(true, [&] { splitEntries(entryListTools(), offered); });
 }
 
-bool Form1::ListView1_CanSplit() const {
-    return !m_separator.text().isEmpty() && !m_separator.isOtherMarker();
+EntryListToolParts Form1::entryListTools() const {
+    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.progressBar1, m_busy};
 }
 
 void Form1::Combo1_Click() {
@@ -209,7 +210,10 @@ void Form1::PushButton4_Click() {
     m_busy = true;
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
+    const bool typing = m_separator.isOtherMarker();
     runStoppable(false, [&] { createList(m_ui, m_separator); });
+    if (typing && !m_separator.isOtherMarker())
+        m_lastTypedSeparator = m_separator.text();
     m_busy = false;
 }
 

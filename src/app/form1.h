@@ -8,6 +8,7 @@
 namespace tavrolin {
 
 struct EntryChange;
+struct EntryListToolParts;
 struct Toolkit;
 
 // The main window: owns the window-wide state (the separator and the busy flag) and answers
@@ -55,9 +56,8 @@ public:
     void ListView1_TrimSpaces();
     void ListView1_RemoveEmpty();
     void ListView1_Wrap();
+    // Offers the chosen separator; under "Other", the one last typed, or none.
     void ListView1_Split();
-    // False while no usable separator is chosen: none, an empty one or the "other" marker.
-    bool ListView1_CanSplit() const;
 
     // List creation.
     void Combo1_Click();
@@ -93,6 +93,8 @@ private:
     template <class Operation> void runStoppable(bool rollBack, Operation&& operation);
     // What an edit or a move of an entry works on.
     EntryChange entryChange() const;
+    // What the entry list's tools work on.
+    EntryListToolParts entryListTools() const;
     // Tells the user, once a run and not before the window shows, that the separator choice
     // will not be remembered.
     void tellChoiceNotRemembered(const QString& why);
@@ -100,6 +102,8 @@ private:
     Toolkit& m_ui;
     Separator m_separator;
     bool m_busy = false;
+    // The separator typed under "Other" at the last creation that asked for one.
+    QString m_lastTypedSeparator;
     bool m_shown = false;
     bool m_toldChoiceNotRemembered = false;
     QString m_choiceNotRememberedWhy;

@@ -17,4 +17,23 @@ QString withEscapesReplaced(QStringView typed) {
     return text;
 }
 
+QString withEscapesShown(QStringView text) {
+    QString typed;
+    typed.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] == u'\t') {
+            typed += QStringLiteral("\\t");
+        } else if (text[i] == u'\n') {
+            typed += QStringLiteral("\\n");
+        } else {
+            typed += text[i];
+            // The next character shows as t, n or a backslash, or begins an escape itself.
+            if (text[i] == u'\\' && QStringView(u"tn\\\t\n").contains(next))
+                typed += u'\\';
+        }
+    }
+    return typed;
+}
+
 } // namespace tavrolin

@@ -10,4 +10,8 @@ namespace tavrolin {
 // stands, so a Windows path or a regular expression typed as a separator means what it says.
 QString withEscapesReplaced(QStringView typed);
 
+// The text as it would be typed: tabs and line breaks as "\t" and "\n", and a backslash
+// doubled only where it would otherwise be read as the start of one of the three escapes.
+QString withEscapesShown(QStringView text);
+
 } // namespace tavrolin

@@ -1,8 +1,12 @@
 #include "entry_list_tool_handlers.h"
 
+#include "common/escaped_text.h"
 #include "common/statement_trap.h"
+#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_appending.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/mouse_pointer.h"
+#include "common/toolkit/progress_bar.h"
 #include "entry_list_tools.h"
 
 #include <functional>
@@ -55,28 +59,35 @@ bool sameEntries(const ListView& list, const PackedTexts& entries) {
 // Statements from 104 on. Removing all the entries and appending the new ones within one
 // handler is one step for undo, and the old entries move into the history without a copy.
 // A tool that changes nothing, or could not work out the new list, leaves the list alone.
-void replaceEntries(Trap& trap, Toolkit& ui, const Transform& transform) {
-    trap(104, [&] { ui.pointer.setPointer(pointer::Hourglass); });
+// Returns whether the new list was worked out.
+bool replaceEntries(Trap& trap, const EntryListToolParts& parts, const Transform& transform) {
+    ListView& list = parts.entries;
+    trap(104, [&] { parts.pointer.setPointer(pointer::Hourglass); });
     std::optional<PackedTexts> changed;
-    trap(108, [&] { changed = transform(entriesOf(ui.listView1)); });
-    if (!trap.test(110, [&] { return !changed || sameEntries(ui.listView1, *changed); })) {
-        trap(112, [&] { ui.listView1.removeAll(); });
+    trap(108, [&] { changed = transform(entriesOf(list)); });
+    const bool workedOut = changed.has_value();
+    if (!trap.test(110, [&] { return !changed || sameEntries(list, *changed); })) {
+        trap(112, [&] { list.removeAll(); });
         // Should the list refuse the burst, an entry that fails to append is reported and the
         // others still come.
         trap(114, [&] {
-            appendAsBurstOrEach(ui.listView1, std::move(*changed), [&](QByteArrayView entry) {
-                trap(114, [&] { ui.listView1.appendItemBytes(entry); });
+            appendAsBurstOrEach(list, std::move(*changed), [&](QByteArrayView entry) {
+                trap(114, [&] { list.appendItemBytes(entry); });
             });
         });
     }
-    trap(116, [&] { ui.pointer.setPointer(pointer::Default); });
+    trap(116, [&] { parts.pointer.setPointer(pointer::Default); });
+    return workedOut;
 }
 
-bool refused(Toolkit& ui, bool creating) {
-    return creating || ui.pointer.pointer() == pointer::Hourglass || ui.listView1.itemCount() == 0;
+bool refused(const EntryListToolParts& parts) {
+    return parts.creating || parts.pointer.pointer() == pointer::Hourglass ||
+           parts.entries.itemCount() == 0;
 }
 
-Transform transformOf(EntryListTool tool, const WrapTexts& wrap) {
+// The trim tool counts the entries it changed into `trimmed`.
+Transform transformOf(EntryListTool tool, const WrapTexts& wrap, const DuplicateRules& rules,
+                      qsizetype& trimmed) {
     switch (tool) {
     case EntryListTool::SortAscending:
     case EntryListTool::SortDescending: {
@@ -88,9 +99,10 @@ Transform transformOf(EntryListTool tool, const WrapTexts& wrap) {
     case EntryListTool::Reverse:
         return [](const EntryBytes& entries) { return reversed(entries); };
     case EntryListTool::RemoveDuplicates:
-        return [](const EntryBytes& entries) { return withoutDuplicates(entries); };
+        return [rules](const EntryBytes& entries) { return withoutDuplicates(entries, rules); };
     case EntryListTool::TrimSpaces:
-        return [](const EntryBytes& entries) { return withSpacesTrimmed(entries); };
+        return
+            [&trimmed](const EntryBytes& entries) { return withSpacesTrimmed(entries, &trimmed); };
     case EntryListTool::RemoveEmpty:
         return [](const EntryBytes& entries) { return withoutEmpty(entries); };
     case EntryListTool::Wrap:
@@ -99,29 +111,74 @@ Transform transformOf(EntryListTool tool, const WrapTexts& wrap) {
     return [wrap](const EntryBytes& entries) { return wrapped(entries, wrap); };
 }
 
+// The answer of a tool's dialog, or nothing when the user cancelled it.
+template <class Answer, class Ask> std::optional<Answer> asked(Trap& trap, Ask&& ask) {
+    std::optional<Answer> answer;
+    trap(102, [&] { answer = ask(); });
+    return answer;
+}
+
 } // namespace
 
-void runEntryListTool(Toolkit& ui, bool creating, EntryListTool tool) {
-    Trap trap(ui.dialogs, locationOf(tool));
-    if (trap.test(100, [&] { return refused(ui, creating); }))
+QString removedText(qsizetype removed, qsizetype remaining) {
+    return QStringLiteral("Removed %1 %2, %3 %4")
+        .arg(removed)
+        .arg(removed == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+        .arg(remaining)
+        .arg(remaining == 1 ? QStringLiteral("remains") : QStringLiteral("remain"));
+}
+
+QString trimmedText(qsizetype changed, qsizetype count) {
+    return QStringLiteral("Trimmed %1 of %2 %3")
+        .arg(changed)
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+}
+
+void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool) {
+    Trap trap(parts.dialogs, locationOf(tool));
+    if (trap.test(100, [&] { return refused(parts); }))
         return;
     WrapTexts wrap;
+    DuplicateRules rules;
     if (tool == EntryListTool::Wrap) {
-        std::optional<WrapTexts> answer;
-        trap(102, [&] { answer = ui.dialogs.wrapBox(); });
+        const auto answer = asked<WrapTexts>(trap, [&] { return parts.dialogs.wrapBox(); });
         if (!answer)
             return;
         wrap = *answer;
+    } else if (tool == EntryListTool::RemoveDuplicates) {
+        const auto answer =
+            asked<DuplicateRules>(trap, [&] { return parts.dialogs.duplicatesBox(); });
+        if (!answer)
+            return;
+        rules = *answer;
     }
-    replaceEntries(trap, ui, transformOf(tool, wrap));
+    const qsizetype before = parts.entries.itemCount();
+    qsizetype trimmed = 0;
+    if (!replaceEntries(trap, parts, transformOf(tool, wrap, rules, trimmed)))
+        return;
+    const qsizetype after = parts.entries.itemCount();
+    if (tool == EntryListTool::RemoveDuplicates || tool == EntryListTool::RemoveEmpty)
+        trap(118, [&] { parts.progressBar1.setText(removedText(before - after, after)); });
+    else if (tool == EntryListTool::TrimSpaces)
+        trap(118, [&] { parts.progressBar1.setText(trimmedText(trimmed, before)); });
 }
 
-void splitEntries(Toolkit& ui, bool creating, const QString& separator) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_Split"));
-    if (trap.test(100, [&] { return refused(ui, creating) || separator.isEmpty(); }))
+// The separator is offered as it would be typed, and the answer read the same way, so that a
+// tab or a line break can be given and an unchanged answer splits at the separator itself.
+void splitEntries(const EntryListToolParts& parts, const QString& separator) {
+    Trap trap(parts.dialogs, QStringLiteral("Form1.ListView1_Split"));
+    if (trap.test(100, [&] { return refused(parts); }))
         return;
-    replaceEntries(trap, ui,
-                   [&separator](const EntryBytes& entries) { return splitAt(entries, separator); });
+    const auto answer = asked<SplitAnswer>(
+        trap, [&] { return parts.dialogs.splitBox(withEscapesShown(separator)); });
+    if (!answer)
+        return;
+    const QString at = withEscapesReplaced(answer->separator);
+    const QuoteStyle quotes = answer->quotes;
+    replaceEntries(trap, parts, [&at, quotes](const EntryBytes& entries) {
+        return splitAt(entries, at, quotes);
+    });
 }
 
 } // namespace tavrolin

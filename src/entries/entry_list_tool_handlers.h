@@ -4,7 +4,10 @@
 
 namespace tavrolin {
 
-struct Toolkit;
+class Dialogs;
+class ListView;
+class MousePointer;
+class ProgressBar;
 
 // The entry list's tools. Each is refused while the busy pointer shows or a creation is joining
 // the entries, as removal is, and does nothing on an empty list. The new list replaces the old
@@ -13,15 +16,32 @@ enum class EntryListTool {
     SortAscending,
     SortDescending,
     Reverse,
+    // Asks which entries count as duplicates and which stay.
     RemoveDuplicates,
     TrimSpaces,
     RemoveEmpty,
     Wrap,
 };
 
-void runEntryListTool(Toolkit& ui, bool creating, EntryListTool tool);
+// What a tool works on: the entry list, the pointer it shows while it works, the dialogs it
+// asks and reports through, and the bar where Remove Duplicates, Trim Spaces and Remove Empty
+// Entries tell what they did (the text stays until the next operation sets its own).
+struct EntryListToolParts {
+    Dialogs& dialogs;
+    MousePointer& pointer;
+    ListView& entries;
+    ProgressBar& progressBar1;
+    // Whether a creation is joining the entries.
+    bool creating;
+};
 
-// "Split Entries at Separator": the separator must be a usable text (see canSplitEntries).
-void splitEntries(Toolkit& ui, bool creating, const QString& separator);
+void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool);
+
+// "Split Entries…": asks where to split, offering the given separator, and with which quotes.
+void splitEntries(const EntryListToolParts& parts, const QString& separator);
+
+// The bar's texts after a removal and after a trim.
+QString removedText(qsizetype removed, qsizetype remaining);
+QString trimmedText(qsizetype changed, qsizetype count);
 
 } // namespace tavrolin

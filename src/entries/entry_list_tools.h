@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/entry_tool_options.h"
 #include "common/packed_texts.h"
 #include "common/toolkit/dialogs.h"
 
@@ -30,15 +31,21 @@ QLocale sortingLocale();
 // entries keep their order in both directions.
 PackedTexts sortedNaturally(const EntryBytes& entries, bool descending, const QLocale& locale);
 PackedTexts reversed(const EntryBytes& entries);
-// Exact comparison; the first occurrence stays where it was.
-PackedTexts withoutDuplicates(const EntryBytes& entries);
-PackedTexts withSpacesTrimmed(const EntryBytes& entries);
+// The entries that stay are kept as they were, in their order; the rules only decide which.
+PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& rules = {});
+// White space at either end removed; `changed`, when given, receives how many entries lost some.
+PackedTexts withSpacesTrimmed(const EntryBytes& entries, qsizetype* changed = nullptr);
 PackedTexts withoutEmpty(const EntryBytes& entries);
 // When before and after are the same single character, an occurrence of it inside an entry is
 // doubled, as CSV does with '"' and SQL with '\''.
 PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap);
 // Every entry that contains the separator becomes its parts, empty ones included; an empty
-// separator leaves the entries as they are.
-PackedTexts splitAt(const EntryBytes& entries, const QString& separator);
+// separator leaves the entries as they are. With a quote style, a part that begins with the
+// quote runs to the quote that closes it, whatever separators and line breaks lie between; a
+// doubled quote inside stands for one, the enclosing quotes go, and what follows the closing
+// quote up to the next separator stays with the part. So a split undoes a wrap in the same
+// quotes and a join with a separator that holds no quote. A quote never closed leaves the rest
+// of the entry as it stands, quote included.
+PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteStyle quotes);
 
 } // namespace tavrolin

@@ -21,12 +21,9 @@ public:
     explicit EntryListMenu(QWidget* list);
 
     const QList<std::pair<QAction*, Handler>>& tools() const { return m_tools; }
-    // "Split Entries at Separator", enabled only when the separator can split an entry.
-    QAction* splitAction() const { return m_split; }
 
 private:
     QList<std::pair<QAction*, Handler>> m_tools;
-    QAction* m_split = nullptr;
 };
 
 } // namespace tavrolin::qt

@@ -1,6 +1,8 @@
 #include "qt_dialogs.h"
 
+#include "duplicates_dialog.h"
 #include "main_window.h"
+#include "split_dialog.h"
 #include "window_placement.h"
 #include "wrap_dialog.h"
 
@@ -109,6 +111,20 @@ std::optional<WrapTexts> QtDialogs::wrapBox() {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.texts();
+}
+
+std::optional<SplitAnswer> QtDialogs::splitBox(const QString& separator) {
+    SplitDialog dialog(owner(), separator);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.answer();
+}
+
+std::optional<DuplicateRules> QtDialogs::duplicatesBox() {
+    DuplicatesDialog dialog(owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.rules();
 }
 
 } // namespace tavrolin::qt

@@ -18,6 +18,8 @@ public:
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<WrapTexts> wrapBox() override;
+    std::optional<SplitAnswer> splitBox(const QString& separator) override;
+    std::optional<DuplicateRules> duplicatesBox() override;
 
 private:
     QWidget* owner() const;

@@ -127,10 +127,6 @@ void QtToolkit::connect(Form1& form) {
     auto* menu = new EntryListMenu(w.listView1);
     for (const auto& [action, handler] : menu->tools())
         connectHandler(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
-    // Whether the separator can split is asked each time the menu opens: it may have changed.
-    connectHandler(menu, &QMenu::aboutToShow, [&form, split = menu->splitAction()] {
-        split->setEnabled(form.ListView1_CanSplit());
-    });
     auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), menu, m_handlers);
     connectHandler(keys, &EntryListKeys::editCommitted,
                    [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });

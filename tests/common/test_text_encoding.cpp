@@ -127,20 +127,32 @@ void TestTextEncoding::shownText() {
 void TestTextEncoding::escapesReplaced_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
+    // How withEscapesShown types the text: it must read back as the text.
+    QTest::addColumn<QString>("shown");
     QTest::newRow("tab, line break, backslash") << R"(a\tb\nc\\d)"
-                                                << "a\tb\nc\\d";
+                                                << "a\tb\nc\\d"
+                                                << R"(a\tb\nc\d)";
     QTest::newRow("other backslashes kept") << R"(C:\x\)"
+                                            << R"(C:\x\)"
                                             << R"(C:\x\)";
     QTest::newRow("escaped backslash before t") << R"(\\t)"
-                                                << "\\t";
+                                                << "\\t"
+                                                << R"(\\t)";
+    QTest::newRow("backslash before a tab") << R"(\\\t)"
+                                            << "\\\t"
+                                            << R"(\\\t)";
     QTest::newRow("plain") << ", "
+                           << ", "
                            << ", ";
 }
 
 void TestTextEncoding::escapesReplaced() {
     QFETCH(QString, typed);
     QFETCH(QString, text);
+    QFETCH(QString, shown);
     QCOMPARE(withEscapesReplaced(typed), text);
+    QCOMPARE(withEscapesShown(text), shown);
+    QCOMPARE(withEscapesReplaced(shown), text);
 }
 
 QTEST_GUILESS_MAIN(TestTextEncoding)

@@ -3,8 +3,10 @@
 
 #include "common/product.h"
 #include "entry_handlers.h"
+#include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 
+#include <QComboBox>
 #include <QTest>
 
 using namespace tavrolin;
@@ -26,8 +28,8 @@ private Q_SLOTS:
     void refusedWhileCreating();
     void handlersReplaceTheList();
     void wrapCancelled();
-    void canSplit_data();
-    void canSplit();
+    void splitOffers_data();
+    void splitOffers();
 };
 
 void TestEntryListToolHandlers::refused_data() {
@@ -75,6 +77,8 @@ void TestEntryListToolHandlers::refusedWhileCreating() {
 void TestEntryListToolHandlers::handlersReplaceTheList() {
     RealWindow real; // separator ", "
     fill(real, {u" O'Brien, b "_s, u""_s, u"a"_s, u"a"_s});
+    for (const QString& title : {u"Split Entries"_s, u"Remove Duplicates"_s})
+        dialogs().answerDialog(title, [](QDialog* dialog) { dialog->accept(); });
     for (auto handler :
          {&Form1::ListView1_Split, &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
           &Form1::ListView1_RemoveDuplicates, &Form1::ListView1_SortDescending})
@@ -100,30 +104,46 @@ void TestEntryListToolHandlers::wrapCancelled() {
     QCOMPARE(real.toolkit.window().pointer(), 0);
 }
 
-void TestEntryListToolHandlers::canSplit_data() {
+void TestEntryListToolHandlers::splitOffers_data() {
     QTest::addColumn<int>("choice");
-    QTest::addColumn<bool>("canSplit");
+    // Typed at a creation under "Other", before "Other" is picked again; none: no creation.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("offered");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList entries{u"a, b c,d"_s};
-    QTest::newRow("nothing chosen") << -1 << false << entries;
-    QTest::newRow("comma-space") << 0 << true << QStringList{u"a"_s, u"b c,d"_s};
-    QTest::newRow("comma") << 1 << true << QStringList{u"a"_s, u" b c"_s, u"d"_s};
-    QTest::newRow("space") << 2 << true << QStringList{u"a,"_s, u"b"_s, u"c,d"_s};
-    QTest::newRow("other") << 3 << false << entries;
+    const QStringList entries{u"a, b c,d;e"_s};
+    QTest::newRow("nothing chosen") << -1 << QString() << QString() << entries;
+    QTest::newRow("comma-space") << 0 << QString() << u", "_s << QStringList{u"a"_s, u"b c,d;e"_s};
+    QTest::newRow("comma") << 1 << QString() << u","_s << QStringList{u"a"_s, u" b c"_s, u"d;e"_s};
+    QTest::newRow("space") << 2 << QString() << u" "_s << QStringList{u"a,"_s, u"b"_s, u"c,d;e"_s};
+    QTest::newRow("other, none typed yet") << 3 << QString() << QString() << entries;
+    QTest::newRow("other, the one typed last")
+        << 3 << u";"_s << u";"_s << QStringList{u"a, b c,d"_s, u"e"_s};
 }
 
-// The stored choice of separator is where Split splits.
-void TestEntryListToolHandlers::canSplit() {
+// The stored choice of separator is what Split offers; accepted as offered, it splits there.
+void TestEntryListToolHandlers::splitOffers() {
     QFETCH(int, choice);
-    QFETCH(bool, canSplit);
+    QFETCH(QString, typed);
+    QFETCH(QString, offered);
     QFETCH(QStringList, expected);
 
     qt::QtSettingsStore().save(kSettingsApplication, kSettingsSection, kSeparatorChoiceKey,
                                QString::number(choice));
     RealWindow real;
-    fill(real, {u"a, b c,d"_s});
-    QCOMPARE(real.form.ListView1_CanSplit(), canSplit);
+    fill(real, {u"a, b c,d;e"_s});
+    if (!typed.isEmpty()) {
+        dialogs().typeInput(typed);
+        dialogs().closeMessageStarting(u"Done."_s);
+        run(real, [&] { real.form.PushButton4_Click(); });
+        auto* combo = real.toolkit.window().combo1;
+        combo->setCurrentIndex(choice);
+        Q_EMIT combo->activated(choice);
+    }
+    dialogs().answerDialog(u"Split Entries"_s, [&](QDialog* dialog) {
+        QCOMPARE(static_cast<qt::SplitDialog*>(dialog)->answer().separator, offered);
+        dialog->accept();
+    });
     run(real, [&] { real.form.ListView1_Split(); });
     QCOMPARE(texts(real.toolkit.listView1()), expected);
 }

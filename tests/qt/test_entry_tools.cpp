@@ -1,6 +1,11 @@
 // The entry list's tools in the real window: each is one undo step that brings back the very
 // list, and the wrap dialog.
 
+#include "qt/duplicates_dialog.h"
+#include "qt/entry_list_menu.h"
+#include "qt/labelled_progress_bar.h"
+#include "qt/report_view.h"
+#include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 #include "support/window_test.h"
 
@@ -17,6 +22,8 @@ using tavrolin::qt::QtListView;
 namespace {
 
 using Handler = void (Form1::*)();
+// How the test answers a tool's dialog.
+using Answer = std::function<void(QDialog*)>;
 
 QStringList texts(const QtListView& list) {
     QStringList items;
@@ -37,7 +44,24 @@ const QByteArrayList kAwkward{"caf\xE9\xFF ", "\xC2\xA0\xF0\x9F\x98\x80, x", "",
                               "\xE3\x80\x80"
                               "caf\xE9\xFF "};
 
+// The dialog a tool asks through, if any.
+QString dialogTitle(Handler handler) {
+    if (handler == &Form1::ListView1_Split)
+        return u"Split Entries"_s;
+    if (handler == &Form1::ListView1_RemoveDuplicates)
+        return u"Remove Duplicates"_s;
+    return {};
+}
+
+// The text the bar shows once its pending update has run.
+QString barText(qt::MainWindow& window) {
+    QCoreApplication::sendPostedEvents(window.progressBar1, QEvent::MetaCall);
+    return window.progressBar1->text();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Answer)
 
 class TestEntryTools : public WindowTest {
     Q_OBJECT
@@ -50,28 +74,37 @@ private Q_SLOTS:
     void wrapDialog();
     void wrapAnsweredInTheWindow_data();
     void wrapAnsweredInTheWindow();
+    void toolDialogs_data();
+    void toolDialogs();
+    void splitFromTheKeyboard();
 };
 
 void TestEntryTools::oneStepEach_data() {
     QTest::addColumn<Handler>("handler");
     QTest::addColumn<QByteArrayList>("before");
     QTest::addColumn<QStringList>("expected");
+    // The bar's text afterwards.
+    QTest::addColumn<QString>("bar");
+    const QString idle = u"Progress Bar"_s;
 
     const QByteArrayList plain{"c ", " a, b", "", "c ", ""};
     QTest::newRow("sort A to Z") << &Form1::ListView1_SortAscending << plain
-                                 << QStringList{u""_s, u""_s, u" a, b"_s, u"c "_s, u"c "_s};
+                                 << QStringList{u""_s, u""_s, u" a, b"_s, u"c "_s, u"c "_s} << idle;
     QTest::newRow("sort Z to A") << &Form1::ListView1_SortDescending << plain
-                                 << QStringList{u"c "_s, u"c "_s, u" a, b"_s, u""_s, u""_s};
+                                 << QStringList{u"c "_s, u"c "_s, u" a, b"_s, u""_s, u""_s} << idle;
     QTest::newRow("reverse") << &Form1::ListView1_Reverse << plain
-                             << QStringList{u""_s, u"c "_s, u""_s, u" a, b"_s, u"c "_s};
+                             << QStringList{u""_s, u"c "_s, u""_s, u" a, b"_s, u"c "_s} << idle;
     QTest::newRow("duplicates") << &Form1::ListView1_RemoveDuplicates << plain
-                                << QStringList{u"c "_s, u" a, b"_s, u""_s};
+                                << QStringList{u"c "_s, u" a, b"_s, u""_s}
+                                << u"Removed 2 entries, 3 remain"_s;
     QTest::newRow("trim") << &Form1::ListView1_TrimSpaces << plain
-                          << QStringList{u"c"_s, u"a, b"_s, u""_s, u"c"_s, u""_s};
+                          << QStringList{u"c"_s, u"a, b"_s, u""_s, u"c"_s, u""_s}
+                          << u"Trimmed 3 of 5 entries"_s;
     QTest::newRow("empty") << &Form1::ListView1_RemoveEmpty << plain
-                           << QStringList{u"c "_s, u" a, b"_s, u"c "_s};
+                           << QStringList{u"c "_s, u" a, b"_s, u"c "_s}
+                           << u"Removed 2 entries, 3 remain"_s;
     QTest::newRow("split") << &Form1::ListView1_Split << plain
-                           << QStringList{u"c "_s, u" a"_s, u"b"_s, u""_s, u"c "_s, u""_s};
+                           << QStringList{u"c "_s, u" a"_s, u"b"_s, u""_s, u"c "_s, u""_s} << idle;
 
     // Undo brings back the very bytes, those that are not UTF-8 included.
     const QString kept = u"caf"_s + QChar(0xDCE9) + QChar(0xDCFF);
@@ -80,27 +113,34 @@ void TestEntryTools::oneStepEach_data() {
     QTest::newRow("awkward bytes reversed")
         << &Form1::ListView1_Reverse << kAwkward
         << QStringList{u"\u3000"_s + kept + u" "_s, keptA0 + u"x"_s, u""_s, grin + u", x"_s,
-                       kept + u" "_s};
+                       kept + u" "_s}
+        << idle;
     QTest::newRow("awkward bytes trimmed")
         << &Form1::ListView1_TrimSpaces << kAwkward
-        << QStringList{kept, u"\U0001F600, x"_s, u""_s, keptA0 + u"x"_s, kept};
+        << QStringList{kept, u"\U0001F600, x"_s, u""_s, keptA0 + u"x"_s, kept}
+        << u"Trimmed 3 of 5 entries"_s;
     QTest::newRow("awkward bytes split")
         << &Form1::ListView1_Split << kAwkward
-        << QStringList{
-               kept + u" "_s, grin, u"x"_s, u""_s, keptA0 + u"x"_s, u"\u3000"_s + kept + u" "_s};
+        << QStringList{kept + u" "_s,   grin,
+                       u"x"_s,          u""_s,
+                       keptA0 + u"x"_s, u"\u3000"_s + kept + u" "_s}
+        << idle;
 
     // A tool that changes nothing leaves the list and the history alone.
     const QByteArrayList trimmed{"b", "a", "\xA0"};
     QTest::newRow("nothing to trim")
-        << &Form1::ListView1_TrimSpaces << trimmed << QStringList{u"b"_s, u"a"_s, keptA0};
+        << &Form1::ListView1_TrimSpaces << trimmed << QStringList{u"b"_s, u"a"_s, keptA0}
+        << u"Trimmed 0 of 3 entries"_s;
     QTest::newRow("no duplicates")
-        << &Form1::ListView1_RemoveDuplicates << trimmed << QStringList{u"b"_s, u"a"_s, keptA0};
+        << &Form1::ListView1_RemoveDuplicates << trimmed << QStringList{u"b"_s, u"a"_s, keptA0}
+        << u"Removed 0 entries, 3 remain"_s;
 }
 
 void TestEntryTools::oneStepEach() {
     QFETCH(Handler, handler);
     QFETCH(QByteArrayList, before);
     QFETCH(QStringList, expected);
+    QFETCH(QString, bar);
 
     RealWindow real;
     auto& window = real.toolkit.window();
@@ -109,8 +149,11 @@ void TestEntryTools::oneStepEach() {
         for (const QByteArray& entry : before)
             entries.appendItemBytes(entry);
     });
+    if (!dialogTitle(handler).isEmpty()) // as it offers itself
+        dialogs().answerDialog(dialogTitle(handler), [](QDialog* dialog) { dialog->accept(); });
     window.dispatch([&] { (real.form.*handler)(); });
     QCOMPARE(texts(entries), expected);
+    QCOMPARE(barText(window), bar);
     const bool changed = bytesOf(entries) != before;
     QCOMPARE(real.toolkit.undo().stack().count(), changed ? 2 : 1);
     QVERIFY(real.toolkit.undo().undo());
@@ -210,6 +253,106 @@ void TestEntryTools::wrapAnsweredInTheWindow() {
     QCOMPARE(parent, &window);
     QCOMPARE(texts(entries), expected);
     QCOMPARE(real.toolkit.undo().stack().count(), accepted ? 2 : 1);
+}
+
+void TestEntryTools::toolDialogs_data() {
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("bar");
+
+    const auto split = [](const QString& separator, qt::SplitDialog::Quotes quotes) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::SplitDialog*>(dialog)->setAnswer(separator, quotes);
+            dialog->accept();
+        });
+    };
+    const auto unique = [](const DuplicateRules& rules) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::DuplicatesDialog*>(dialog)->setRules(rules);
+            dialog->accept();
+        });
+    };
+    const Answer cancel = [](QDialog* dialog) { dialog->reject(); };
+    const QString idle = u"Progress Bar"_s;
+    const QStringList csv{u"\"a\tb\"\t\"c\"\"d\""_s, u"x"_s};
+    QTest::newRow("split CSV at a typed tab")
+        << &Form1::ListView1_Split << split(u"\\t"_s, qt::SplitDialog::DoubleQuotes) << csv
+        << QStringList{u"a\tb"_s, u"c\"d"_s, u"x"_s} << idle;
+    QTest::newRow("split cancelled") << &Form1::ListView1_Split << cancel << csv << csv << idle;
+    const QStringList names{u"Ann"_s, u"ann "_s, u"Bob"_s, u"ANN"_s, u"bob"_s, u"Cy"_s};
+    QTest::newRow("duplicates by case and spaces, last kept")
+        << &Form1::ListView1_RemoveDuplicates << unique({true, true, DuplicateRules::Keep::Last})
+        << names << QStringList{u"ANN"_s, u"bob"_s, u"Cy"_s} << u"Removed 3 entries, 3 remain"_s;
+    QTest::newRow("only the entries that occur once")
+        << &Form1::ListView1_RemoveDuplicates << unique({true, false, DuplicateRules::Keep::Once})
+        << names << QStringList{u"ann "_s, u"Cy"_s} << u"Removed 4 entries, 2 remain"_s;
+    QTest::newRow("one of each repeated")
+        << &Form1::ListView1_RemoveDuplicates
+        << unique({true, false, DuplicateRules::Keep::Repeated}) << names
+        << QStringList{u"Ann"_s, u"Bob"_s} << u"Removed 4 entries, 2 remain"_s;
+    QTest::newRow("duplicates cancelled")
+        << &Form1::ListView1_RemoveDuplicates << cancel << names << names << idle;
+    QTest::newRow("one removed, one remains")
+        << &Form1::ListView1_RemoveEmpty << Answer() << QStringList{u""_s, u"a"_s}
+        << QStringList{u"a"_s} << u"Removed 1 entry, 1 remains"_s;
+}
+
+// Each tool's dialog opens over the window; its answer changes the entries in one step, and
+// the bar tells what a removal did.
+void TestEntryTools::toolDialogs() {
+    QFETCH(Handler, handler);
+    QFETCH(Answer, answer);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, bar);
+
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (const QString& entry : before)
+            entries.appendItem(entry);
+    });
+    QWidget* parent = &window;
+    if (answer) {
+        dialogs().answerDialog(dialogTitle(handler), [&](QDialog* dialog) {
+            parent = dialog->parentWidget();
+            answer(dialog);
+        });
+    }
+    window.dispatch([&] { (real.form.*handler)(); });
+    QCOMPARE(parent, &window);
+    QCOMPARE(texts(entries), expected);
+    QCOMPARE(barText(window), bar);
+    QCOMPARE(real.toolkit.undo().stack().count(), expected == before ? 1 : 2);
+}
+
+// From the menu to the answer without the mouse: Shift+F10, Up to the last tool, Return; in
+// the dialog, a typed separator, Tab and Down to the CSV quotes, Return.
+void TestEntryTools::splitFromTheKeyboard() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    window.dispatch([&] { real.toolkit.listView1().appendItem(u"\"a;b\";c"_s); });
+    window.listView1->setFocus();
+    window.listView1->setCurrentIndex(window.listView1->model()->index(0, 0));
+    dialogs().answerDialog(u"Split Entries"_s, [](QDialog* dialog) {
+        // Offscreen, the window system activates nothing by itself.
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClicks(dialog->focusWidget(), u";"_s);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(window.listView1, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = window.listView1->findChild<qt::EntryListMenu*>(u"ListView1Menu"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 5000);
+    QTest::keyClick(menu, Qt::Key_Up);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(texts(real.toolkit.listView1()), (QStringList{u"a;b"_s, u"c"_s}),
+                              5000);
 }
 
 QTEST_MAIN(TestEntryTools)

@@ -116,16 +116,18 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
         editor->setText(u"typed"_s);
         QTest::keyClick(editor, Qt::Key_Return);
     }) << "" << 1;
-    // Opening the menu asks the form whether the separator can split.
+    // Opening the menu asks the form nothing.
     QTest::newRow("ListView1 menu opens") << Action([](qt::MainWindow& w) {
         QTest::keyClick(w.listView1, Qt::Key_Menu);
         w.listView1->findChild<QMenu*>()->hide();
-    }) << "" << 1;
-    // The seventh item, "Wrap Each Entry…", asks for the texts first.
+    }) << "" << 0;
+    // The items that end in "…" ask through a dialog of their own first.
+    const char* const dialogOf[] = {
+        "", "", "", "Remove Duplicates", "", "", "Wrap Each Entry", "Split Entries"};
     for (int tool = 0; tool < 8; ++tool) {
         QTest::addRow("ListView1 menu item %d", tool + 1) << Action([tool](qt::MainWindow& w) {
             w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
-        }) << (tool == 6 ? "wrap" : "") << 1;
+        }) << dialogOf[tool] << 1;
     }
     QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
     const auto over = [](auto area) {
@@ -160,8 +162,8 @@ void TestHandlerWiring::everyEventIsDispatchedOnce() {
         dialogs().typeInput(u"typed"_s);
     else if (dialog == u"file")
         dialogs().answerFileDialog([](QFileDialog* files) { files->reject(); });
-    else if (dialog == u"wrap")
-        dialogs().answerDialog(u"Wrap Each Entry"_s, [](QDialog* wrap) { wrap->reject(); });
+    else if (!dialog.isEmpty())
+        dialogs().answerDialog(dialog, [](QDialog* tool) { tool->reject(); });
 
     const quint64 before = nextDispatch(window);
     action(window);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/entry_tool_options.h"
+
 #include <QString>
 #include <optional>
 
@@ -18,6 +20,13 @@ struct WrapTexts {
     QString after;
 };
 
+// What "Split Entries" splits at: the separator as typed (escapes not yet replaced) and the
+// quotes a part may stand in.
+struct SplitAnswer {
+    QString separator;
+    QuoteStyle quotes = QuoteStyle::None;
+};
+
 // Message and input boxes. An empty title stands for the application title.
 class Dialogs {
 public:
@@ -29,6 +38,10 @@ public:
                              const QString& defaultText = {}) = 0;
     // The texts to wrap each entry in; nothing when the user cancels.
     virtual std::optional<WrapTexts> wrapBox() = 0;
+    // Where to split, offering the given text as the separator; nothing when the user cancels.
+    virtual std::optional<SplitAnswer> splitBox(const QString& separator) = 0;
+    // Which entries count as duplicates and which stay; nothing when the user cancels.
+    virtual std::optional<DuplicateRules> duplicatesBox() = 0;
 };
 
 } // namespace tavrolin

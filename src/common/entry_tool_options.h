@@ -1,0 +1,27 @@
+#pragma once
+
+namespace tavrolin {
+
+// The choices the entry list's tools take, as the dialogs ask for them and the tools apply them.
+
+enum class QuoteStyle {
+    None,
+    Double, // '"', as CSV quotes
+    Single, // '\'', as SQL quotes
+};
+
+// Which entries count as the same, and which of them stay. The defaults compare the bytes
+// exactly and keep the first occurrence where it was.
+struct DuplicateRules {
+    enum class Keep {
+        First,    // the first of each entry
+        Last,     // the last of each entry, where it is
+        Once,     // only the entries that occur once
+        Repeated, // the first of each entry that occurs more than once
+    };
+    bool ignoreCase = false;   // Unicode case folding
+    bool ignoreSpaces = false; // white space at either end, as Trim Spaces removes it
+    Keep keep = Keep::First;
+};
+
+} // namespace tavrolin

@@ -1,0 +1,55 @@
+#include "split_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavrolin::qt {
+
+SplitDialog::SplitDialog(QWidget* parent, const QString& separator)
+    : QDialog(parent)
+    , m_separator(new QLineEdit(separator, this))
+    , m_quotes(new QComboBox(this))
+    , m_split(nullptr) {
+    setWindowTitle(QStringLiteral("Split Entries"));
+    m_separator->setObjectName(QStringLiteral("separator"));
+    m_quotes->setObjectName(QStringLiteral("quotes"));
+    m_quotes->addItems({QStringLiteral("None"), QStringLiteral("Double quotes (CSV)"),
+                        QStringLiteral("Single quotes (SQL)")});
+    auto* hint = new QLabel(
+        QStringLiteral("Type \\t for a tab, \\n for a line break, \\\\ for a backslash."), this);
+    hint->setEnabled(false);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_split = buttons->addButton(QStringLiteral("&Split"), QDialogButtonBox::AcceptRole);
+    m_split->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // There is nothing to split at in an empty separator.
+    const auto allowSplit = [this] { m_split->setEnabled(!m_separator->text().isEmpty()); };
+    connect(m_separator, &QLineEdit::textChanged, this, allowSplit);
+    allowSplit();
+
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("S&eparator:"), m_separator);
+    layout->addRow(QString(), hint);
+    layout->addRow(QStringLiteral("&Quotes:"), m_quotes);
+    layout->addRow(buttons);
+    m_separator->selectAll();
+}
+
+void SplitDialog::setAnswer(const QString& separator, Quotes quotes) {
+    m_separator->setText(separator);
+    m_quotes->setCurrentIndex(quotes);
+}
+
+SplitAnswer SplitDialog::answer() const {
+    static constexpr QuoteStyle kStyles[] = {QuoteStyle::None, QuoteStyle::Double,
+                                             QuoteStyle::Single};
+    return {m_separator->text(), kStyles[m_quotes->currentIndex()]};
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/toolkit/dialogs.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tavrolin::qt {
+
+// "Split Entries": the separator to split at, typed with \t, \n and \\ for a tab, a line break
+// and a backslash, and the quotes a part may stand in.
+class SplitDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // The choices in the order the list shows them.
+    enum Quotes { NoQuotes, DoubleQuotes, SingleQuotes };
+
+    SplitDialog(QWidget* parent, const QString& separator);
+
+    void setAnswer(const QString& separator, Quotes quotes);
+    SplitAnswer answer() const;
+
+private:
+    QLineEdit* m_separator;
+    QComboBox* m_quotes;
+    QPushButton* m_split;
+};
+
+} // namespace tavrolin::qt
