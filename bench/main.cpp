@@ -6,8 +6,10 @@
 #include "common/product.h"
 #include "common/text_encoding.h"
 #include "event_gap_meter.h"
+#include "qt/duplicates_dialog.h"
 #include "qt/qt_toolkit.h"
 #include "qt/report_view.h"
+#include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 #include "support/modal_script.h"
 
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <functional>
 
 using namespace tavrolin;
 using namespace tavrolin::bench;
@@ -55,22 +58,47 @@ void print(const char* name, long long value) {
 struct ToolRun {
     const char* figure;
     void (Form1::*handler)();
+    // The title of the tool's dialog and its answer; none for a tool that asks nothing.
+    const char* dialog = nullptr;
+    std::function<void(QDialog*)> answer = {};
 };
+
+void accept(QDialog* dialog) {
+    dialog->accept();
+}
 
 const ToolRun kToolRuns[] = {
     {"sort_ascending_ms", &Form1::ListView1_SortAscending},
     {"sort_descending_ms", &Form1::ListView1_SortDescending},
     {"reverse_ms", &Form1::ListView1_Reverse},
-    {"remove_duplicates_ms", &Form1::ListView1_RemoveDuplicates},
+    {"remove_duplicates_ms", &Form1::ListView1_RemoveDuplicates, "Remove Duplicates", accept},
+    // Every entry that is not ASCII is decoded and folded.
+    {"remove_duplicates_rules_ms", &Form1::ListView1_RemoveDuplicates, "Remove Duplicates",
+     [](QDialog* dialog) {
+         static_cast<qt::DuplicatesDialog*>(dialog)->setRules(
+             {true, true, DuplicateRules::Keep::Once});
+         dialog->accept();
+     }},
     {"trim_spaces_ms", &Form1::ListView1_TrimSpaces},
     {"remove_empty_ms", &Form1::ListView1_RemoveEmpty},
-    {"wrap_ms", &Form1::ListView1_Wrap},
-    {"split_ms", &Form1::ListView1_Split},
+    {"wrap_ms", &Form1::ListView1_Wrap, "Wrap Each Entry",
+     [](QDialog* dialog) {
+         static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
+         dialog->accept();
+     }},
+    // As offered: the separator the list was created with, Comma.
+    {"split_ms", &Form1::ListView1_Split, "Split Entries", accept},
+    {"split_csv_ms", &Form1::ListView1_Split, "Split Entries",
+     [](QDialog* dialog) {
+         static_cast<qt::SplitDialog*>(dialog)->setAnswer(QStringLiteral(","),
+                                                          qt::SplitDialog::DoubleQuotes);
+         dialog->accept();
+     }},
 };
 
-// Runs each tool as its menu item does, from the start (for "Wrap", from accepting the dialog)
-// until the list shows the change, then undoes it untimed. False when a tool changed nothing
-// or undo did not bring the loaded list back.
+// Runs each tool as its menu item does, from the start (for a tool with a dialog, from
+// accepting the dialog) until the list shows the change, then undoes it untimed. False when a
+// tool changed nothing or undo did not bring the loaded list back.
 bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint64& answeredAt,
                const QElapsedTimer& clock) {
     qt::MainWindow& window = real.window();
@@ -79,18 +107,13 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
     const QString last = entries.itemText(count);
     bool right = true;
     for (const ToolRun& tool : kToolRuns) {
-        const bool wrap = tool.handler == &Form1::ListView1_Wrap;
-        if (wrap) {
-            script.answerDialog(QStringLiteral("Wrap Each Entry"), [](QDialog* dialog) {
-                static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
-                dialog->accept();
-            });
-        }
+        if (tool.dialog)
+            script.answerDialog(QString::fromLatin1(tool.dialog), tool.answer);
         const int steps = real.undo().stack().index();
         const qint64 pressedAt = clock.nsecsElapsed();
         window.dispatch([&] { (form.*tool.handler)(); });
         QCoreApplication::processEvents();
-        const qint64 start = wrap ? answeredAt : pressedAt;
+        const qint64 start = tool.dialog ? answeredAt : pressedAt;
         print(tool.figure, msBetween(start, clock.nsecsElapsed()));
         right = right && real.undo().stack().index() == steps + 1 && real.undo().undo();
         QCoreApplication::processEvents();

@@ -75,8 +75,8 @@ expected_file() {
 }
 
 # The entry list tools, each run on the loaded entries and undone.
-tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms trim_spaces_ms \
-remove_empty_ms wrap_ms split_ms"
+tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms \
+remove_duplicates_rules_ms trim_spaces_ms remove_empty_ms wrap_ms split_ms split_csv_ms"
 
 status=0
 results=$work/results
@@ -186,10 +186,12 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["sort_descending_ms"] = "tool: Sort Z to A (ms)"
         label["reverse_ms"] = "tool: Reverse Order (ms)"
         label["remove_duplicates_ms"] = "tool: Remove Duplicates (ms)"
+        label["remove_duplicates_rules_ms"] = "tool: Remove Duplicates, rules (ms)"
         label["trim_spaces_ms"] = "tool: Trim Spaces (ms)"
         label["remove_empty_ms"] = "tool: Remove Empty Entries (ms)"
         label["wrap_ms"] = "tool: Wrap Each Entry, SQL (ms)"
-        label["split_ms"] = "tool: Split at Separator, Comma (ms)"
+        label["split_ms"] = "tool: Split Entries, Comma (ms)"
+        label["split_csv_ms"] = "tool: Split Entries, Comma, CSV (ms)"
         printf "%-37s", "entries"
         for (i = 1; i <= ns; i++) printf " | %12s %8s", n[i], "x paste"
         for (i = 2; i <= ns; i++) printf " | %9s", n[i] "/" (base >= 1000000 ? base / 1000000 "M" : base)

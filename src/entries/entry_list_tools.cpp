@@ -86,26 +86,55 @@ QByteArrayView withoutAsciiSpaceAtEnds(QByteArrayView bytes) {
 }
 
 // What an entry is compared by under the rules, as bytes: the entry's own where nothing is
-// ignored or nothing it holds is affected, else the text trimmed and folded as the rules say.
-// The text is decoded only where a character beyond ASCII may be white space at an end or
-// may fold; a kept byte neither folds nor is white space, so it stays in the key as itself.
-QByteArray keyOf(QByteArrayView entry, const DuplicateRules& rules) {
+// ignored or nothing it holds is affected, else the text trimmed and folded as the rules say,
+// made in `scratch`. The text is decoded only where a character beyond ASCII may be white
+// space at an end or may fold; a kept byte neither folds nor is white space, so it stays in
+// the key as itself.
+QByteArrayView keyOf(QByteArrayView entry, const DuplicateRules& rules, QByteArray& scratch) {
     if (rules.ignoreSpaces)
         entry = withoutAsciiSpaceAtEnds(entry);
-    const bool wideEnds = rules.ignoreSpaces && !hasNothingToTrim(entry);
-    if (wideEnds || (rules.ignoreCase && !isAscii(entry))) {
-        QString text = decode8Bit(entry);
-        if (rules.ignoreSpaces)
-            text = std::move(text).trimmed();
-        if (rules.ignoreCase)
-            text = std::move(text).toCaseFolded();
-        return encode8Bit(text);
+    if (!rules.ignoreCase && (!rules.ignoreSpaces || hasNothingToTrim(entry)))
+        return entry;
+    if (!rules.ignoreSpaces || hasNothingToTrim(entry)) {
+        if (isAscii(entry)) {
+            const auto upper = [](char byte) { return byte >= 'A' && byte <= 'Z'; };
+            if (std::none_of(entry.begin(), entry.end(), upper))
+                return entry;
+            scratch.resize(entry.size());
+            std::transform(entry.begin(), entry.end(), scratch.begin(),
+                           [&upper](char byte) { return upper(byte) ? char(byte + 32) : byte; });
+            return scratch;
+        }
     }
+    QString text = decode8Bit(entry);
+    if (rules.ignoreSpaces)
+        text = std::move(text).trimmed();
     if (rules.ignoreCase)
-        return entry.toByteArray().toLower();
-    // The entries outlive the comparison, so the key needs no copy.
-    return QByteArray::fromRawData(entry.data(), entry.size());
+        text = std::move(text).toCaseFolded();
+    scratch = encode8Bit(text);
+    return scratch;
 }
+
+// Keys that are not an entry's own bytes, in blocks that never move, so that a view of a key
+// stays valid as more come: one allocation per block rather than one per key.
+class KeyStore {
+public:
+    QByteArrayView kept(QByteArrayView key) {
+        if (m_blocks.empty() || m_blocks.back().size() - m_used < key.size()) {
+            m_blocks.emplace_back(std::max(key.size(), kBlockBytes), Qt::Uninitialized);
+            m_used = 0;
+        }
+        char* at = m_blocks.back().data() + m_used;
+        std::copy(key.begin(), key.end(), at);
+        m_used += key.size();
+        return {at, key.size()};
+    }
+
+private:
+    static constexpr qsizetype kBlockBytes = 1 << 20;
+    std::vector<QByteArray> m_blocks;
+    qsizetype m_used = 0;
+};
 
 // Gives each part of the entry to `emit`, in order, as the comment on splitAt says; the quote
 // 0 stands for none. The same for bytes and for text: `field` is where a quoted part is
@@ -174,13 +203,19 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
         qsizetype last;
         qsizetype count;
     };
-    QHash<QByteArray, qsizetype> groupOf;
+    QHash<QByteArrayView, qsizetype> groupOf;
     groupOf.reserve(entries.count);
     std::vector<qsizetype> groupAt(size_t(entries.count));
     std::vector<Group> groups;
+    KeyStore store;
+    QByteArray scratch;
     for (qsizetype i = 0; i < entries.count; ++i) {
-        // One look-up: a new key's slot is 0, and a group's slot its index + 1.
-        qsizetype& slot = groupOf[keyOf(entries.at(i), rules)];
+        QByteArrayView key = keyOf(entries.at(i), rules, scratch);
+        // The entries outlive the comparison, so only a key made for it needs keeping.
+        if (key.data() == scratch.constData() && !groupOf.contains(key))
+            key = store.kept(key);
+        // One look-up for an entry's own bytes: a new key's slot is 0, a group's its index + 1.
+        qsizetype& slot = groupOf[key];
         if (slot == 0) {
             groups.push_back({i, i, 0});
             slot = qsizetype(groups.size());

@@ -124,8 +124,9 @@ void TestEntryListTools::transform_data() {
         {kGrin, u"\U0001F601"_s, u"e\u0301"_s, u"\u00e9"_s});
     row("trim white space beyond ASCII, never kept bytes", Tool::Trim,
         {u"\u00a0a\u3000"_s, u"\u0085b\u2028"_s, u"\u2003"_s + kGrin + u" "_s, u" x"_s + keptA0,
-         keptA0 + u"y"_s, u"\u00e9 "_s, u"\u00a0"_s, u"\vd\f"_s},
-        {u"a"_s, u"b"_s, kGrin, u"x"_s + keptA0, keptA0 + u"y"_s, u"\u00e9"_s, u""_s, u"d"_s});
+         u"e\u2000"_s, keptA0 + u"y"_s, u"\u00e9 "_s, u"\u00a0"_s, u"\vd\f"_s},
+        {u"a"_s, u"b"_s, kGrin, u"x"_s + keptA0, u"e"_s, keptA0 + u"y"_s, u"\u00e9"_s, u""_s,
+         u"d"_s});
     row("trim leaves controls that are not white space", Tool::Trim,
         {u"\u001fc\u001f"_s, u"\u200bd"_s, QString(QChar(0)) + u" "_s},
         {u"\u001fc\u001f"_s, u"\u200bd"_s, QString(QChar(0))});
@@ -318,6 +319,14 @@ void TestEntryListTools::duplicates_data() {
          u""_s},
         {u"\u00a0x\u3000"_s, u" "_s + QChar(0xDCA0), u"\u00a0"_s});
     row("empty list", true, true, Keep::Once, {}, {});
+    // Keys made for the comparison fill more than one block of their store.
+    QStringList longer, firsts;
+    for (int i = 0; i < 600; ++i) {
+        longer.append(QString(4000, u'X') + QString::number(i % 300));
+        if (i < 300)
+            firsts.append(longer.back());
+    }
+    row("many long keys", true, false, Keep::First, longer, firsts);
 }
 
 void TestEntryListTools::duplicates() {
