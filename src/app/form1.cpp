@@ -7,6 +7,7 @@
 #include "common/statement_trap.h"
 #include "common/toolkit/toolkit.h"
 #include "common/untrapped_handler.h"
+#include "create/figures_handler.h"
 #include "create/list_creation.h"
 #include "entries/dropped_input.h"
 #include "entries/entry_list_editing.h"
@@ -178,6 +179,25 @@ void Form1::ListView1_Split() {
 
 bool Form1::ListView1_CanSplit() const {
     return !m_separator.text().isEmpty() && !m_separator.isOtherMarker();
+}
+
+void Form1::ListView1_CreateInGroups() {
+    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    m_busy = true;
+    // As for a press of "Start Creating List": a stopped creation leaves the results empty.
+    runStoppable(false, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
+    m_busy = false;
+}
+
+void Form1::ListView1_Figures() {
+    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    m_busy = true;
+    runStoppable(false, [&] {
+        showListFigures({m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.events}, m_separator);
+    });
+    m_busy = false;
 }
 
 void Form1::Combo1_Click() {

@@ -58,6 +58,10 @@ public:
     void ListView1_Split();
     // False while no usable separator is chosen: none, an empty one or the "other" marker.
     bool ListView1_CanSplit() const;
+    // "Create in Groups" and "List Figures". Both are refused while a creation runs or the busy
+    // pointer shows, and hold off removals while they let events run.
+    void ListView1_CreateInGroups();
+    void ListView1_Figures();
 
     // List creation.
     void Combo1_Click();

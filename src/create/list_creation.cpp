@@ -1,5 +1,6 @@
 #include "list_creation.h"
 
+#include "common/packed_texts.h"
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
@@ -9,6 +10,7 @@
 #include "separator.h"
 
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace tavrolin {
@@ -41,8 +43,10 @@ void createList(Toolkit& ui, Separator& separator) {
     createList(CreationParts::of(ui), separator);
 }
 
-void createList(const CreationParts& ui, Separator& separator) {
-    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton4_Click"));
+namespace {
+
+// The creation from statement 104 on; with a grouping, each group is a results row of its own.
+void create(const CreationParts& ui, Separator& separator, Trap& trap, const Grouping* grouping) {
     trap(104, [&] { ui.listView2.removeAll(); });
     if (trap.test(106, [&] { return separator.isOtherMarker(); })) {
         trap(108, [&] {
@@ -60,12 +64,21 @@ void createList(const CreationParts& ui, Separator& separator) {
         // The result is built from the entries' bytes as they are, so it is the bytes of the
         // entries and separators in turn however the entries were encoded; its length is
         // known up front, so it grows only when the entries change meanwhile.
-        QByteArray result;
         const QByteArray joinBytes = encode8Bit(joinWith);
         const qsizetype expected = ui.listView1.byteCount() + count * joinBytes.size();
         JoinShape shape;
         shape.separator = joinBytes;
-        EntryJoin join(shape, [&](QByteArray row) { result = std::move(row); });
+        QByteArray result;
+        PackedTexts rows;
+        std::optional<EntryJoin> join;
+        if (grouping != nullptr) {
+            shape.groupSize = grouping->size;
+            shape.before = encode8Bit(grouping->before);
+            shape.after = encode8Bit(grouping->after);
+            join.emplace(shape, [&](QByteArray row) { rows.append(QByteArrayView(row)); });
+        } else {
+            join.emplace(shape, [&](QByteArray row) { result = std::move(row); });
+        }
         // The bound is read once: entries appended meanwhile are not joined by this press.
         for (int i = 1; i <= count; ++i) {
             trap(114, [&] { ui.pointer.setPointer(pointer::Hourglass); });
@@ -75,11 +88,16 @@ void createList(const CreationParts& ui, Separator& separator) {
             // event turns. An entry that cannot be read joins as an empty one.
             QByteArrayView entry;
             trap(118, [&] {
-                if (i == 1)
-                    join.reserve(expected);
+                if (i == 1 && grouping == nullptr)
+                    join->reserve(expected);
+                if (i == 1 && grouping != nullptr) {
+                    const qsizetype groups = (count - 1) / grouping->size + 1;
+                    rows.reserve(groups,
+                                 expected + groups * (shape.before.size() + shape.after.size()));
+                }
                 entry = ui.listView1.itemBytesAt(i);
             });
-            trap(118, [&] { join.add(entry); });
+            trap(118, [&] { join->add(entry); });
             trap(120, [&] {
                 ui.progressBar1.setText(QStringLiteral("Processing: "), fileNamePart(entry));
             });
@@ -88,12 +106,18 @@ void createList(const CreationParts& ui, Separator& separator) {
             trap(124, [&] {
                 if (!separator.isOtherMarker() && !separator.hasText(joinWith)) {
                     joinWith = separator.text();
-                    join.setSeparator(encode8Bit(joinWith));
+                    join->setSeparator(encode8Bit(joinWith));
                 }
             });
         }
-        trap(128, [&] { join.finish(); });
-        trap(130, [&] { ui.listView2.appendItemBlock(std::move(result)); });
+        trap(128, [&] { join->finish(); });
+        // Grouped rows come ticked: they are meant to be taken all, row by row.
+        trap(130, [&] {
+            if (grouping != nullptr)
+                ui.listView2.appendTickedItems(std::move(rows));
+            else
+                ui.listView2.appendItemBlock(std::move(result));
+        });
         trap(132, [&] { ui.pointer.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });
         trap(136, [&] { ui.progressBar1.setText(QStringLiteral("Progress Bar")); });
@@ -103,6 +127,26 @@ void createList(const CreationParts& ui, Separator& separator) {
             ui.dialogs.messageBox(QStringLiteral("Load items to list first"), MessageStyle::OkOnly);
         });
     }
+}
+
+} // namespace
+
+void createList(const CreationParts& ui, Separator& separator) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton4_Click"));
+    create(ui, separator, trap, nullptr);
+}
+
+void createListInGroups(const CreationParts& ui, Separator& separator) {
+    Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_CreateInGroups"));
+    // With no entries there is nothing to group: the creation says so as a press would.
+    std::optional<Grouping> grouping;
+    if (!trap.test(100, [&] { return ui.listView1.itemCount() == 0; })) {
+        trap(102, [&] { grouping = ui.dialogs.groupsBox(); });
+        // A group of no entries would never end; the dialog offers none, and none is taken.
+        if (!grouping || grouping->size < 1)
+            return;
+    }
+    create(ui, separator, trap, grouping ? &*grouping : nullptr);
 }
 
 } // namespace tavrolin

@@ -31,4 +31,8 @@ struct CreationParts {
 void createList(const CreationParts& ui, Separator& separator);
 void createList(Toolkit& ui, Separator& separator);
 
+// "Create in Groups": asks how to group the entries, then creates as above, each group of
+// entries a results row of its own, ticked so that Copy and Save take them all.
+void createListInGroups(const CreationParts& ui, Separator& separator);
+
 } // namespace tavrolin

@@ -1,5 +1,7 @@
 #include "qt_dialogs.h"
 
+#include "figures_dialog.h"
+#include "groups_dialog.h"
 #include "main_window.h"
 #include "window_placement.h"
 #include "wrap_dialog.h"
@@ -109,6 +111,18 @@ std::optional<WrapTexts> QtDialogs::wrapBox() {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.texts();
+}
+
+std::optional<Grouping> QtDialogs::groupsBox() {
+    GroupsDialog dialog(owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.grouping();
+}
+
+void QtDialogs::figuresBox(const QList<Figure>& figures) {
+    FiguresDialog dialog(figures, owner());
+    dialog.exec();
 }
 
 } // namespace tavrolin::qt

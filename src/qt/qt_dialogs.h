@@ -18,6 +18,8 @@ public:
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     std::optional<WrapTexts> wrapBox() override;
+    std::optional<Grouping> groupsBox() override;
+    void figuresBox(const QList<Figure>& figures) override;
 
 private:
     QWidget* owner() const;

@@ -121,11 +121,13 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
         QTest::keyClick(w.listView1, Qt::Key_Menu);
         w.listView1->findChild<QMenu*>()->hide();
     }) << "" << 1;
-    // The seventh item, "Wrap Each Entry…", asks for the texts first.
-    for (int tool = 0; tool < 8; ++tool) {
+    // The seventh item, "Wrap Each Entry…", asks for the texts first, as the ninth and tenth
+    // open their own dialogs.
+    const char* dialogOf[] = {"", "", "", "", "", "", "wrap", "", "groups", "figures"};
+    for (int tool = 0; tool < 10; ++tool) {
         QTest::addRow("ListView1 menu item %d", tool + 1) << Action([tool](qt::MainWindow& w) {
             w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
-        }) << (tool == 6 ? "wrap" : "") << 1;
+        }) << dialogOf[tool] << 1;
     }
     QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
     const auto over = [](auto area) {
@@ -162,6 +164,10 @@ void TestHandlerWiring::everyEventIsDispatchedOnce() {
         dialogs().answerFileDialog([](QFileDialog* files) { files->reject(); });
     else if (dialog == u"wrap")
         dialogs().answerDialog(u"Wrap Each Entry"_s, [](QDialog* wrap) { wrap->reject(); });
+    else if (dialog == u"groups")
+        dialogs().answerDialog(u"Create in Groups"_s, [](QDialog* groups) { groups->reject(); });
+    else if (dialog == u"figures")
+        dialogs().answerDialog(u"List Figures"_s, [](QDialog* figures) { figures->reject(); });
 
     const quint64 before = nextDispatch(window);
     action(window);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -18,6 +19,20 @@ struct WrapTexts {
     QString after;
 };
 
+// "Create in Groups": how many entries each results row joins, and the texts put before and
+// after each group.
+struct Grouping {
+    qsizetype size = 0;
+    QString before;
+    QString after;
+};
+
+// A figure as "List Figures" shows it: what it counts and its value.
+struct Figure {
+    QString label;
+    QString value;
+};
+
 // Message and input boxes. An empty title stands for the application title.
 class Dialogs {
 public:
@@ -29,6 +44,11 @@ public:
                              const QString& defaultText = {}) = 0;
     // The texts to wrap each entry in; nothing when the user cancels.
     virtual std::optional<WrapTexts> wrapBox() = 0;
+    // The grouping for "Create in Groups"; nothing when the user cancels. Dialogs that cannot
+    // ask (batch mode's) cancel, and show no figures.
+    virtual std::optional<Grouping> groupsBox() { return std::nullopt; }
+    // Shows the figures of the entry list until the user closes them.
+    virtual void figuresBox(const QList<Figure>& /*figures*/) {}
 };
 
 } // namespace tavrolin

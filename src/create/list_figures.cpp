@@ -1,0 +1,113 @@
+#include "list_figures.h"
+
+#include "common/text_encoding.h"
+
+#include <QHash>
+#include <QLocale>
+#include <algorithm>
+#include <utility>
+
+namespace tavrolin {
+
+namespace {
+
+// The longest run of bytes a character is written in, less one: a character cut at a piece's
+// end has at most this many bytes there.
+constexpr qsizetype kMaxCut = 3;
+
+bool isContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+bool hasLead(QByteArrayView bytes) {
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) >= 0xC0; });
+}
+
+} // namespace
+
+FigureCounter::FigureCounter(qsizetype count, EntryAt entryAt, QByteArray separator)
+    : m_count(count)
+    , m_entryAt(std::move(entryAt))
+    , m_separator(std::move(separator))
+    , m_separatorCharacters(decodedLength(m_separator)) {
+    // A table at most three quarters full keeps the probes short.
+    qsizetype size = 16;
+    while (size < count + count / 3)
+        size *= 2;
+    m_slots.assign(size_t(size), 0);
+    m_hashes.assign(size_t(size), 0);
+    m_mask = quint32(size - 1);
+}
+
+bool FigureCounter::isKnown(QByteArrayView entry, quint32 hash) {
+    for (quint32 slot = hash & m_mask;; slot = (slot + 1) & m_mask) {
+        const quint32 seen = m_slots[slot];
+        if (seen == 0) {
+            m_slots[slot] = quint32(m_figures.entries + 1);
+            m_hashes[slot] = hash;
+            return false;
+        }
+        if (m_hashes[slot] == hash && m_entryAt(qsizetype(seen) - 1) == entry)
+            return true;
+    }
+}
+
+// The joined characters are the pieces' characters, but for a character whose bytes a join
+// brings together (or apart) across a gap: with entries that are not valid UTF-8 the gap can
+// end a kept byte's sequence. The few bytes either side of the gap are counted again together.
+void FigureCounter::join(QByteArrayView piece, qsizetype characters) {
+    if (piece.isEmpty())
+        return;
+    m_figures.joinedCharacters += characters;
+    m_figures.joinedBytes += piece.size();
+    if (isContinuation(piece.front()) && hasLead(m_tail)) {
+        const QByteArrayView head = piece.first(std::min(piece.size(), kMaxCut));
+        m_figures.joinedCharacters += decodedLength(m_tail + head.toByteArray()) -
+                                      decodedLength(m_tail) - decodedLength(head);
+    }
+    if (piece.size() >= kMaxCut) {
+        m_tail = piece.last(kMaxCut).toByteArray();
+    } else {
+        m_tail += piece;
+        m_tail.remove(0, std::max(qsizetype(0), m_tail.size() - kMaxCut));
+    }
+}
+
+bool FigureCounter::countMore(qsizetype entries) {
+    const qsizetype end = std::min(m_count, m_figures.entries + entries);
+    while (m_figures.entries < end) {
+        const QByteArrayView entry = m_entryAt(m_figures.entries);
+        if (!isKnown(entry, quint32(qHash(entry))))
+            ++m_figures.distinct;
+        if (entry.isEmpty())
+            ++m_figures.empty;
+        if (m_figures.entries > 0)
+            join(m_separator, m_separatorCharacters);
+        join(entry, decodedLength(entry));
+        ++m_figures.entries;
+    }
+    return m_figures.entries == m_count;
+}
+
+QList<Figure> figureRows(const ListFigures& figures, const QString& separatorShown) {
+    const QLocale english(QLocale::English);
+    const auto number = [&](qsizetype n) { return english.toString(n); };
+    const qsizetype over = figures.joinedCharacters - kSpreadsheetCellCharacters;
+    return {
+        {QStringLiteral("Entries"), number(figures.entries)},
+        {QStringLiteral("Distinct entries"), number(figures.distinct)},
+        {QStringLiteral("Empty entries"), number(figures.empty)},
+        {QStringLiteral("Separator"),
+         separatorShown.isEmpty() ? QStringLiteral("none yet (\"Other\" asks at the next creation)")
+                                  : separatorShown},
+        {QStringLiteral("Joined length, characters"), number(figures.joinedCharacters)},
+        {QStringLiteral("Joined length, bytes"), number(figures.joinedBytes)},
+        {QStringLiteral("Spreadsheet cell (%1 characters)").arg(number(kSpreadsheetCellCharacters)),
+         over <= 0   ? QStringLiteral("fits")
+         : over == 1 ? QStringLiteral("too long by 1 character")
+                     : QStringLiteral("too long by %1 characters").arg(number(over))},
+    };
+}
+
+} // namespace tavrolin
