@@ -14,6 +14,7 @@ namespace {
 // The longest run of bytes a character is written in, less one: a character cut at a piece's
 // end has at most this many bytes there.
 constexpr qsizetype kMaxCut = 3;
+constexpr qsizetype kBatch = 16;
 
 bool isContinuation(char byte) {
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
@@ -35,20 +36,18 @@ FigureCounter::FigureCounter(qsizetype count, EntryAt entryAt, QByteArray separa
     qsizetype size = 16;
     while (size < count + count / 3)
         size *= 2;
-    m_slots.assign(size_t(size), 0);
-    m_hashes.assign(size_t(size), 0);
+    m_slots.assign(size_t(size), Slot{0, 0});
     m_mask = quint32(size - 1);
 }
 
 bool FigureCounter::isKnown(QByteArrayView entry, quint32 hash) {
     for (quint32 slot = hash & m_mask;; slot = (slot + 1) & m_mask) {
-        const quint32 seen = m_slots[slot];
-        if (seen == 0) {
-            m_slots[slot] = quint32(m_figures.entries + 1);
-            m_hashes[slot] = hash;
+        const Slot seen = m_slots[slot];
+        if (seen.entry == 0) {
+            m_slots[slot] = {quint32(m_figures.entries + 1), hash};
             return false;
         }
-        if (m_hashes[slot] == hash && m_entryAt(qsizetype(seen) - 1) == entry)
+        if (seen.hash == hash && m_entryAt(qsizetype(seen.entry) - 1) == entry)
             return true;
     }
 }
@@ -77,15 +76,26 @@ void FigureCounter::join(QByteArrayView piece, qsizetype characters) {
 bool FigureCounter::countMore(qsizetype entries) {
     const qsizetype end = std::min(m_count, m_figures.entries + entries);
     while (m_figures.entries < end) {
-        const QByteArrayView entry = m_entryAt(m_figures.entries);
-        if (!isKnown(entry, quint32(qHash(entry))))
-            ++m_figures.distinct;
-        if (entry.isEmpty())
-            ++m_figures.empty;
-        if (m_figures.entries > 0)
-            join(m_separator, m_separatorCharacters);
-        join(entry, decodedLength(entry));
-        ++m_figures.entries;
+        // A batch's slots are asked for before they are needed: on a long list nearly every
+        // probe would otherwise wait for memory.
+        const qsizetype batch = std::min(kBatch, end - m_figures.entries);
+        QByteArrayView entry[kBatch];
+        quint32 hash[kBatch];
+        for (qsizetype k = 0; k < batch; ++k) {
+            entry[k] = m_entryAt(m_figures.entries + k);
+            hash[k] = quint32(qHash(entry[k]));
+            __builtin_prefetch(&m_slots[hash[k] & m_mask]);
+        }
+        for (qsizetype k = 0; k < batch; ++k) {
+            if (!isKnown(entry[k], hash[k]))
+                ++m_figures.distinct;
+            if (entry[k].isEmpty())
+                ++m_figures.empty;
+            if (m_figures.entries > 0)
+                join(m_separator, m_separatorCharacters);
+            join(entry[k], decodedLength(entry[k]));
+            ++m_figures.entries;
+        }
     }
     return m_figures.entries == m_count;
 }

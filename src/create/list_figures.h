@@ -47,9 +47,13 @@ private:
     QByteArray m_separator;
     qsizetype m_separatorCharacters;
     ListFigures m_figures;
-    // Open addressing over the entries seen: index + 1 (0 for a free slot) and the hash.
-    std::vector<quint32> m_slots;
-    std::vector<quint32> m_hashes;
+    // Open addressing over the entries seen, each slot one entry's index + 1 (0 when free)
+    // beside its hash, so that a probe reads one place in memory.
+    struct Slot {
+        quint32 entry;
+        quint32 hash;
+    };
+    std::vector<Slot> m_slots;
     quint32 m_mask = 0;
     // The last bytes joined: a character may begin in one piece and end in the next.
     QByteArray m_tail;
