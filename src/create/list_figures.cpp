@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <utility>
 
 namespace tavrolin {
@@ -31,12 +33,15 @@ FigureCounter::FigureCounter(qsizetype count, EntryAt entryAt, QByteArray separa
     : m_count(count)
     , m_entryAt(std::move(entryAt))
     , m_separator(std::move(separator))
-    , m_separatorCharacters(decodedLength(m_separator)) {
+    , m_separatorCharacters(decodedLength(m_separator))
+    , m_slots(nullptr, std::free) {
     // A table at most three quarters full keeps the probes short.
     qsizetype size = 16;
     while (size < count + count / 3)
         size *= 2;
-    m_slots.assign(size_t(size), Slot{0, 0});
+    m_slots.reset(static_cast<Slot*>(std::calloc(size_t(size), sizeof(Slot))));
+    if (!m_slots)
+        throw std::bad_alloc();
     m_mask = quint32(size - 1);
 }
 
@@ -60,17 +65,20 @@ void FigureCounter::join(QByteArrayView piece, qsizetype characters) {
         return;
     m_figures.joinedCharacters += characters;
     m_figures.joinedBytes += piece.size();
-    if (isContinuation(piece.front()) && hasLead(m_tail)) {
-        const QByteArrayView head = piece.first(std::min(piece.size(), kMaxCut));
-        m_figures.joinedCharacters += decodedLength(m_tail + head.toByteArray()) -
-                                      decodedLength(m_tail) - decodedLength(head);
+    const QByteArrayView tail(m_tail, m_tailSize);
+    if (isContinuation(piece.front()) && hasLead(tail)) {
+        const QByteArray head = piece.first(std::min(piece.size(), kMaxCut)).toByteArray();
+        m_figures.joinedCharacters +=
+            decodedLength(tail.toByteArray() + head) - decodedLength(tail) - decodedLength(head);
     }
-    if (piece.size() >= kMaxCut) {
-        m_tail = piece.last(kMaxCut).toByteArray();
-    } else {
-        m_tail += piece;
-        m_tail.remove(0, std::max(qsizetype(0), m_tail.size() - kMaxCut));
-    }
+    // The last bytes of the tail and the piece together, the piece's own when it is long.
+    char last[2 * kMaxCut];
+    const QByteArrayView kept = piece.last(std::min(piece.size(), kMaxCut));
+    std::copy(tail.begin(), tail.end(), last);
+    std::copy(kept.begin(), kept.end(), last + tail.size());
+    const qsizetype size = tail.size() + kept.size();
+    m_tailSize = std::min(size, kMaxCut);
+    std::copy(last + size - m_tailSize, last + size, m_tail);
 }
 
 bool FigureCounter::countMore(qsizetype entries) {

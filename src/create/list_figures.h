@@ -6,7 +6,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <functional>
-#include <vector>
+#include <memory>
 
 namespace tavrolin {
 
@@ -53,10 +53,13 @@ private:
         quint32 entry;
         quint32 hash;
     };
-    std::vector<Slot> m_slots;
+    // Taken zeroed from the system, so that a large table costs its pages as the count
+    // reaches them rather than all before the first event turn.
+    std::unique_ptr<Slot[], void (*)(void*)> m_slots;
     quint32 m_mask = 0;
     // The last bytes joined: a character may begin in one piece and end in the next.
-    QByteArray m_tail;
+    char m_tail[3] = {};
+    qsizetype m_tailSize = 0;
 };
 
 // The figures as the dialog lists them, the separator shown as the user reads it; an empty
