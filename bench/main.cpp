@@ -18,6 +18,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -120,6 +123,44 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
         right = right && entries.itemCount() == count && entries.itemText(count) == last;
     }
     return right;
+}
+
+// "Create in Groups" of 1,000 from accepting its dialog until "Done." shows, then undone; and
+// "List Figures" from the menu until its dialog shows, with the longest stretch without events
+// meanwhile. False when the rows or the figures are not those of the list.
+bool timeGroupsAndFigures(qt::QtToolkit& real, Form1& form, ModalScript& script,
+                          const qint64& shownAt, EventGapMeter& gaps, const QElapsedTimer& clock) {
+    qt::MainWindow& window = real.window();
+    const int count = real.listView1().itemCount();
+    qint64 acceptedAt = 0;
+    script.answerDialog(QStringLiteral("Create in Groups"), [&](QDialog* dialog) {
+        acceptedAt = clock.nsecsElapsed();
+        dialog->accept();
+    });
+    script.closeMessageStarting(QStringLiteral("Done."));
+    window.dispatch([&] { form.ListView1_CreateInGroups(); });
+    print("groups_ms", msBetween(acceptedAt, shownAt));
+    const int groups = (count + 999) / 1000;
+    bool right = real.listView2().itemCount() == groups && real.listView2().itemChecked(groups);
+    right = right && real.undo().undo() && real.listView2().itemCount() == 1;
+
+    qint64 figuresAt = 0;
+    QString entries;
+    script.answerDialog(QStringLiteral("List Figures"), [&](QDialog* dialog) {
+        figuresAt = clock.nsecsElapsed();
+        gaps.stop();
+        const QLayoutItem* first =
+            dialog->findChild<QFormLayout*>()->itemAt(0, QFormLayout::FieldRole);
+        if (auto* value = qobject_cast<QLabel*>(first->widget()))
+            entries = value->text();
+        dialog->reject();
+    });
+    gaps.start();
+    const qint64 start = clock.nsecsElapsed();
+    window.dispatch([&] { form.ListView1_Figures(); });
+    print("figures_ms", msBetween(start, figuresAt));
+    print("figures_longest_event_gap_ms", gaps.longestGapMs());
+    return right && entries == QLocale(QLocale::English).toString(count);
 }
 
 // How long one copy of the longest entry takes: the floor of a stretch without events for a
@@ -261,6 +302,8 @@ int main(int argc, char* argv[]) {
     bool toolsRight = true;
     if (withTools) {
         toolsRight = timeTools(real, form, script, lastAnsweredAt, clock);
+        toolsRight =
+            timeGroupsAndFigures(real, form, script, lastShownAt, gaps, clock) && toolsRight;
         print("tools_right", static_cast<long long>(toolsRight));
         print("peak_memory_after_tools_kib", static_cast<long long>(peakMemoryKiB()));
     }

@@ -76,7 +76,8 @@ expected_file() {
 
 # The entry list tools, each run on the loaded entries and undone.
 tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms \
-remove_duplicates_rules_ms trim_spaces_ms remove_empty_ms wrap_ms split_ms split_csv_ms"
+remove_duplicates_rules_ms trim_spaces_ms remove_empty_ms wrap_ms split_ms split_csv_ms groups_ms \
+figures_ms figures_longest_event_gap_ms"
 
 status=0
 results=$work/results
@@ -192,6 +193,9 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["wrap_ms"] = "tool: Wrap Each Entry, SQL (ms)"
         label["split_ms"] = "tool: Split Entries, Comma (ms)"
         label["split_csv_ms"] = "tool: Split Entries, Comma, CSV (ms)"
+        label["groups_ms"] = "tool: Create in Groups of 1,000 (ms)"
+        label["figures_ms"] = "tool: List Figures (ms)"
+        label["figures_longest_event_gap_ms"] = "  longest stretch without events (ms)"
         printf "%-37s", "entries"
         for (i = 1; i <= ns; i++) printf " | %12s %8s", n[i], "x paste"
         for (i = 2; i <= ns; i++) printf " | %9s", n[i] "/" (base >= 1000000 ? base / 1000000 "M" : base)
@@ -235,8 +239,17 @@ awk -v sizes="$sizes" -v tools="$tools" '
             fmt(v["long", "longest_event_gap_ms"]), fmt(v["long", "longest_entry_copy_ms"])
         goal("  stretch beyond that copy < 50 ms",
             v["long", "longest_event_gap_ms"] - v["long", "longest_entry_copy_ms"], 50)
+        for (i = 1; i <= ns; i++)
+            if (v[n[i], "groups_ms"] > 0)
+                goal("groups of 1,000 vs one creation (" n[i] ") <= 2 x",
+                    v[n[i], "groups_ms"] / v[n[i], "create_ms"], 2)
+        for (i = 1; i <= ns; i++)
+            if (v[n[i], "figures_ms"] > 0)
+                goal("List Figures: stretch without events (" n[i] ") < 50 ms",
+                    v[n[i], "figures_longest_event_gap_ms"], 50)
         nt = split(tools, tool, " ")
         for (t = 1; t <= nt; t++) {
+            if (tool[t] == "figures_longest_event_gap_ms") continue
             name = label[tool[t]]
             sub(/ \(ms\)$/, "", name)
             for (i = 1; i <= ns; i++)

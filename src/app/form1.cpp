@@ -7,6 +7,7 @@
 #include "common/statement_trap.h"
 #include "common/toolkit/toolkit.h"
 #include "common/untrapped_handler.h"
+#include "create/figures_handler.h"
 #include "create/list_creation.h"
 #include "entries/dropped_input.h"
 #include "entries/entry_list_editing.h"
@@ -182,6 +183,25 @@ EntryListToolParts Form1::entryListTools() const {
     return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.progressBar1, m_busy};
 }
 
+void Form1::ListView1_CreateInGroups() {
+    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    m_busy = true;
+    // As for a press of "Start Creating List": a stopped creation leaves the results empty.
+    runStoppable(false, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
+    m_busy = false;
+}
+
+void Form1::ListView1_Figures() {
+    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    m_busy = true;
+    runStoppable(false, [&] {
+        showListFigures({m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.events}, m_separator);
+    });
+    m_busy = false;
+}
+
 void Form1::Combo1_Click() {
     QString notStored;
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.Combo1_Click"),
@@ -211,7 +231,7 @@ void Form1::PushButton4_Click() {
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
     const bool typing = m_separator.isOtherMarker();
-    runStoppable(false, [&] { createList(m_ui, m_separator); });
+    runStoppable(false, [&] { createList(CreationParts::of(m_ui), m_separator); });
     if (typing && !m_separator.isOtherMarker())
         m_lastTypedSeparator = m_separator.text();
     m_busy = false;

@@ -58,6 +58,10 @@ public:
     void ListView1_Wrap();
     // Offers the chosen separator; under "Other", the one last typed, or none.
     void ListView1_Split();
+    // "Create in Groups" and "List Figures". Both are refused while a creation runs or the busy
+    // pointer shows, and hold off removals while they let events run.
+    void ListView1_CreateInGroups();
+    void ListView1_Figures();
 
     // List creation.
     void Combo1_Click();

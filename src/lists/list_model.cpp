@@ -116,7 +116,7 @@ void ListModel::appendItemBlock(QByteArray bytes) {
     appended(1);
 }
 
-void ListModel::appendItems(PackedTexts&& texts) {
+void ListModel::appendItems(PackedTexts&& texts, bool checked) {
     const qsizetype count = texts.size();
     if (count == 0)
         return;
@@ -128,12 +128,12 @@ void ListModel::appendItems(PackedTexts&& texts) {
     if (!m_subItems.isEmpty())
         m_subItems.reserve(m_subItems.size() + count);
     m_texts.append(std::move(texts));
-    appended(count);
+    appended(count, checked);
 }
 
 // The columns beside the texts follow the count texts just appended.
-void ListModel::appended(qsizetype count) {
-    m_checked.resize(m_checked.size() + size_t(count), false);
+void ListModel::appended(qsizetype count, bool checked) {
+    m_checked.resize(m_checked.size() + size_t(count), checked);
     if (!m_subItems.isEmpty())
         m_subItems.resize(m_texts.size());
     if (m_announce == Announce::FromEventLoop && !std::exchange(m_announcing, true))

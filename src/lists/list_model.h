@@ -42,7 +42,7 @@ public:
     void appendItemBlock(QByteArray bytes);
     // The texts as new items, announced as one burst; into an empty list the block moves in
     // without a copy. When it fails, the items and the texts are as they were.
-    void appendItems(PackedTexts&& texts);
+    void appendItems(PackedTexts&& texts, bool checked = false);
     QString itemText(int item) const;
     // The item's bytes, shared rather than copied when it is the only item.
     QByteArray itemBytes(int item) const;
@@ -84,7 +84,7 @@ public:
     ListContents takeRows(int first, int count);
 
 private:
-    void appended(qsizetype count);
+    void appended(qsizetype count, bool checked = false);
     [[noreturn]] static void indexOutOfBounds();
     static void checkRoom(qsizetype count, qsizetype more);
     bool isAnnounced(const QModelIndex& index) const;

@@ -77,6 +77,13 @@ void ModelledListView::appendItems(PackedTexts&& texts) {
         recordAppendFrom(firstRow);
 }
 
+void ModelledListView::appendTickedItems(PackedTexts&& texts) {
+    const int firstRow = m_model.itemCount();
+    m_model.appendItems(std::move(texts), true);
+    if (m_model.itemCount() > firstRow)
+        recordAppendFrom(firstRow);
+}
+
 void ModelledListView::removeItem(int item) {
     record(std::make_unique<Removed>(m_model, item - 1, m_model.removeItem(item)));
 }

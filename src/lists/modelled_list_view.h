@@ -34,6 +34,7 @@ public:
     QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
     void appendItems(PackedTexts&& texts) override;
+    void appendTickedItems(PackedTexts&& texts) override;
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override;

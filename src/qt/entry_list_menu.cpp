@@ -20,6 +20,8 @@ const Tool kTools[] = {
     {u"Remove Empty Entries", &Form1::ListView1_RemoveEmpty},
     {u"Wrap Each Entry\u2026", &Form1::ListView1_Wrap},
     {u"Split Entries\u2026", &Form1::ListView1_Split},
+    {u"Create in Groups\u2026", &Form1::ListView1_CreateInGroups},
+    {u"List Figures\u2026", &Form1::ListView1_Figures},
 };
 
 } // namespace

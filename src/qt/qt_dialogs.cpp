@@ -1,6 +1,8 @@
 #include "qt_dialogs.h"
 
 #include "duplicates_dialog.h"
+#include "figures_dialog.h"
+#include "groups_dialog.h"
 #include "main_window.h"
 #include "split_dialog.h"
 #include "window_placement.h"
@@ -125,6 +127,18 @@ std::optional<DuplicateRules> QtDialogs::duplicatesBox() {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.rules();
+}
+
+std::optional<Grouping> QtDialogs::groupsBox() {
+    GroupsDialog dialog(owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.grouping();
+}
+
+void QtDialogs::figuresBox(const QList<Figure>& figures) {
+    FiguresDialog dialog(figures, owner());
+    dialog.exec();
 }
 
 } // namespace tavrolin::qt

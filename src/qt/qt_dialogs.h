@@ -20,6 +20,8 @@ public:
     std::optional<WrapTexts> wrapBox() override;
     std::optional<SplitAnswer> splitBox(const QString& separator) override;
     std::optional<DuplicateRules> duplicatesBox() override;
+    std::optional<Grouping> groupsBox() override;
+    void figuresBox(const QList<Figure>& figures) override;
 
 private:
     QWidget* owner() const;

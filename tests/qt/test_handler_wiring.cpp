@@ -122,9 +122,17 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
         w.listView1->findChild<QMenu*>()->hide();
     }) << "" << 0;
     // The items that end in "…" ask through a dialog of their own first.
-    const char* const dialogOf[] = {
-        "", "", "", "Remove Duplicates", "", "", "Wrap Each Entry", "Split Entries"};
-    for (int tool = 0; tool < 8; ++tool) {
+    const char* const dialogOf[] = {"",
+                                    "",
+                                    "",
+                                    "Remove Duplicates",
+                                    "",
+                                    "",
+                                    "Wrap Each Entry",
+                                    "Split Entries",
+                                    "Create in Groups",
+                                    "List Figures"};
+    for (int tool = 0; tool < 10; ++tool) {
         QTest::addRow("ListView1 menu item %d", tool + 1) << Action([tool](qt::MainWindow& w) {
             w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
         }) << dialogOf[tool] << 1;

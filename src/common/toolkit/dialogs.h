@@ -2,6 +2,7 @@
 
 #include "common/entry_tool_options.h"
 
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -27,6 +28,20 @@ struct SplitAnswer {
     QuoteStyle quotes = QuoteStyle::None;
 };
 
+// "Create in Groups": how many entries each results row joins, and the texts put before and
+// after each group.
+struct Grouping {
+    qsizetype size = 0;
+    QString before;
+    QString after;
+};
+
+// A figure as "List Figures" shows it: what it counts and its value.
+struct Figure {
+    QString label;
+    QString value;
+};
+
 // Message and input boxes. An empty title stands for the application title.
 class Dialogs {
 public:
@@ -42,6 +57,11 @@ public:
     virtual std::optional<SplitAnswer> splitBox(const QString& separator) = 0;
     // Which entries count as duplicates and which stay; nothing when the user cancels.
     virtual std::optional<DuplicateRules> duplicatesBox() = 0;
+    // The grouping for "Create in Groups"; nothing when the user cancels. Dialogs that cannot
+    // ask (batch mode's) cancel, and show no figures.
+    virtual std::optional<Grouping> groupsBox() { return std::nullopt; }
+    // Shows the figures of the entry list until the user closes them.
+    virtual void figuresBox(const QList<Figure>& /*figures*/) {}
 };
 
 } // namespace tavrolin

@@ -37,6 +37,8 @@ public:
     // Appends the texts as new items, the views hearing of them once; into an empty list their
     // block moves in without a copy. When it fails, the list and the texts are as they were.
     virtual void appendItems(PackedTexts&& texts) = 0;
+    // The same, with the new items' check marks set.
+    virtual void appendTickedItems(PackedTexts&& texts) = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;

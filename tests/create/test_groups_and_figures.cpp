@@ -1,0 +1,164 @@
+// "Create in Groups" and "List Figures" from the entry list's menu: rows per group through the
+// same creation, the figures shown, and both refused while a creation runs.
+
+#include "create/list_figures.h"
+#include "qt/report_view.h"
+#include "started_window.h"
+
+#include <QDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace tavrolin;
+using namespace tavrolin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kGroupsItem = 8;
+constexpr int kFiguresItem = 9;
+
+void trigger(Started& w, int item) {
+    w.window().listView1->findChild<QMenu*>()->actions().at(item)->trigger();
+}
+
+// Answers the groups dialog; no size cancels it. The dialog must open with 1,000 entries.
+void answerGroups(std::optional<int> size, const QString& before = {}, const QString& after = {}) {
+    dialogs().answerDialog(u"Create in Groups"_s, [=](QDialog* dialog) {
+        auto* spin = dialog->findChild<QSpinBox*>(u"groupSize"_s);
+        QCOMPARE(spin->value(), 1000);
+        if (!size) {
+            dialog->reject();
+            return;
+        }
+        spin->setValue(*size);
+        dialog->findChild<QLineEdit*>(u"before"_s)->setText(before);
+        dialog->findChild<QLineEdit*>(u"after"_s)->setText(after);
+        dialog->accept();
+    });
+}
+
+} // namespace
+
+class TestGroupsAndFigures : public WindowTest {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void groups_data();
+    void groups();
+    void figures();
+    void refusedWhileCreating_data();
+    void refusedWhileCreating();
+};
+
+void TestGroupsAndFigures::groups_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("size"); // 0: the dialog is cancelled
+    QTest::addColumn<QStringList>("rows");
+
+    const QStringList five = samples() << u"fifth"_s;
+    QTest::newRow("groups of two, last partial")
+        << five << 1 << 2
+        << QStringList{u"IN (first,second)"_s, u"IN (third,fourth)"_s, u"IN (fifth)"_s};
+    QTest::newRow("one group of all")
+        << samples() << 0 << 1000 << QStringList{u"IN (first, second, third, fourth)"_s};
+    QTest::newRow("groups of one")
+        << QStringList{u"a"_s, u""_s} << 2 << 1 << QStringList{u"IN (a)"_s, u"IN ()"_s};
+    QTest::newRow("other is asked")
+        << samples() << 3 << 3 << QStringList{u"IN (first+second+third)"_s, u"IN (fourth)"_s};
+    QTest::newRow("cancelled: results kept") << samples() << 0 << 0 << QStringList{u"old"_s};
+    QTest::newRow("no entries: no dialog") << QStringList() << 0 << 0 << QStringList();
+}
+
+void TestGroupsAndFigures::groups() {
+    QFETCH(QStringList, entries);
+    QFETCH(int, choice);
+    QFETCH(int, size);
+    QFETCH(QStringList, rows);
+
+    Started w(choice, entries);
+    w.window().dispatch([&] { w.toolkit.listView2().appendItem(u"old"_s); });
+    if (!entries.isEmpty())
+        answerGroups(size ? std::optional(size) : std::nullopt, u"IN ("_s, u")"_s);
+    // As a press would: the results are emptied before "Other" is asked.
+    int resultsAtQuestion = -1;
+    if (choice == 3) {
+        dialogs().typeInput(
+            u"+"_s, [&](QInputDialog*) { resultsAtQuestion = w.toolkit.listView2().itemCount(); });
+    }
+    const bool creates = size > 0 || entries.isEmpty();
+    if (creates)
+        dialogs().closeMessage();
+    trigger(w, kGroupsItem);
+
+    QCOMPARE(texts(w.toolkit.listView2()), rows);
+    QCOMPARE(resultsAtQuestion, choice == 3 ? 0 : -1);
+    QCOMPARE(dialogs().messages(),
+             creates ? QStringList{entries.isEmpty() ? u"Load items to list first"_s : u"Done."_s}
+                     : QStringList());
+    QVERIFY(!w.form.busy());
+    QCOMPARE(w.bar(), u"0 Progress Bar"_s);
+    if (size == 0)
+        return;
+    // Ticked, so that Copy and Save take them all; one undo brings the old result back.
+    for (int row = 1; row <= rows.size(); ++row)
+        QVERIFY(w.toolkit.listView2().itemChecked(row));
+    QVERIFY(w.toolkit.undo().undo());
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{u"old"_s});
+    QVERIFY(w.toolkit.undo().redo());
+    QCOMPARE(texts(w.toolkit.listView2()), rows);
+    QVERIFY(w.toolkit.listView2().itemChecked(rows.size()));
+}
+
+void TestGroupsAndFigures::figures() {
+    Started w(3, {u"b"_s, u""_s, u"b"_s, u"caf\u00e9"_s});
+    QStringList shown;
+    dialogs().answerDialog(u"List Figures"_s, [&](QDialog* dialog) {
+        auto* form = dialog->findChild<QFormLayout*>();
+        for (int row = 0; row + 1 < form->rowCount(); ++row) {
+            shown << qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())
+                             ->text() +
+                         u' ' +
+                         qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())
+                             ->text();
+        }
+        QVERIFY(w.form.busy()); // removals are held off while the figures show
+        dialog->reject();
+    });
+    trigger(w, kFiguresItem);
+    // "Other" is not asked here: the lengths count no separator.
+    QCOMPARE(shown, (QStringList{u"Entries: 4"_s, u"Distinct entries: 3"_s, u"Empty entries: 1"_s,
+                                 u"Separator: none yet (\"Other\" asks at the next creation)"_s,
+                                 u"Joined length, characters: 6"_s, u"Joined length, bytes: 7"_s,
+                                 u"Spreadsheet cell (32,767 characters): fits"_s}));
+    QVERIFY(!w.form.busy());
+    QCOMPARE(w.window().pointer(), 0);
+}
+
+void TestGroupsAndFigures::refusedWhileCreating_data() {
+    QTest::addColumn<int>("item");
+    QTest::newRow("groups") << kGroupsItem;
+    QTest::newRow("figures") << kFiguresItem;
+}
+
+// A creation running, or the busy pointer showing, refuses both without a dialog: an
+// unexpected dialog fails the test.
+void TestGroupsAndFigures::refusedWhileCreating() {
+    QFETCH(int, item);
+    Started w(1, samples());
+    w.events.at(2, [&] { trigger(w, item); });
+    dialogs().closeMessage();
+    w.press();
+    QCOMPARE(texts(w.toolkit.listView2()), QStringList{u"first,second,third,fourth"_s});
+    w.window().setPointer(11);
+    trigger(w, item);
+    QCOMPARE(dialogs().messages(), QStringList{u"Done."_s});
+}
+
+QTEST_MAIN(TestGroupsAndFigures)
+#include "test_groups_and_figures.moc"
