@@ -120,8 +120,9 @@ void splitEntries(Toolkit& ui, bool creating, const QString& separator) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_Split"));
     if (trap.test(100, [&] { return refused(ui, creating) || separator.isEmpty(); }))
         return;
-    replaceEntries(trap, ui,
-                   [&separator](const EntryBytes& entries) { return splitAt(entries, separator); });
+    replaceEntries(trap, ui, [&separator](const EntryBytes& entries) {
+        return splitAt(entries, separator, QuoteStyle::None);
+    });
 }
 
 } // namespace tavrolin

@@ -3,8 +3,9 @@
 #include "common/text_encoding.h"
 #include "natural_order.h"
 
-#include <QSet>
+#include <QHash>
 #include <QStringView>
+#include <algorithm>
 #include <numeric>
 #include <vector>
 
@@ -69,6 +70,82 @@ void appendDoubled(QByteArray& out, QByteArrayView entry, QChar mark, QByteArray
     out.append(encode8Bit(text.replace(mark, QString(2, mark))));
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+// The bytes without the ASCII white space at either end: a byte below 0x80 is a character of
+// its own, so this trims the text as far as the ASCII white space goes.
+QByteArrayView withoutAsciiSpaceAtEnds(QByteArrayView bytes) {
+    while (!bytes.isEmpty() && isAsciiSpace(static_cast<unsigned char>(bytes.front())))
+        bytes = bytes.sliced(1);
+    while (!bytes.isEmpty() && isAsciiSpace(static_cast<unsigned char>(bytes.back())))
+        bytes.chop(1);
+    return bytes;
+}
+
+// What an entry is compared by under the rules, as bytes: the entry's own where nothing is
+// ignored or nothing it holds is affected, else the text trimmed and folded as the rules say.
+// The text is decoded only where a character beyond ASCII may be white space at an end or
+// may fold; a kept byte neither folds nor is white space, so it stays in the key as itself.
+QByteArray keyOf(QByteArrayView entry, const DuplicateRules& rules) {
+    if (rules.ignoreSpaces)
+        entry = withoutAsciiSpaceAtEnds(entry);
+    const bool wideEnds = rules.ignoreSpaces && !hasNothingToTrim(entry);
+    if (wideEnds || (rules.ignoreCase && !isAscii(entry))) {
+        QString text = decode8Bit(entry);
+        if (rules.ignoreSpaces)
+            text = std::move(text).trimmed();
+        if (rules.ignoreCase)
+            text = std::move(text).toCaseFolded();
+        return encode8Bit(text);
+    }
+    if (rules.ignoreCase)
+        return entry.toByteArray().toLower();
+    // The entries outlive the comparison, so the key needs no copy.
+    return QByteArray::fromRawData(entry.data(), entry.size());
+}
+
+// Gives each part of the entry to `emit`, in order, as the comment on splitAt says; the quote
+// 0 stands for none. The same for bytes and for text: `field` is where a quoted part is
+// built, kept from entry to entry for its room.
+template <class View, class Char, class Field, class Emit>
+void splitEntry(View entry, View separator, Char quote, Field& field, const Emit& emit) {
+    const bool quoting = quote != Char(0);
+    qsizetype from = 0;
+    for (;;) {
+        if (!quoting || from == entry.size() || entry[from] != quote) {
+            const qsizetype at = entry.indexOf(separator, from);
+            if (at < 0)
+                return emit(entry.sliced(from));
+            emit(entry.sliced(from, at - from));
+            from = at + separator.size();
+            continue;
+        }
+        field.resize(0);
+        qsizetype next = from + 1;
+        for (;;) {
+            const qsizetype at = entry.indexOf(quote, next);
+            if (at < 0) // never closed: the rest stays as it stands
+                return emit(entry.sliced(from));
+            field.append(entry.sliced(next, at - next));
+            next = at + 1;
+            if (next == entry.size() || entry[next] != quote)
+                break;
+            field.append(quote); // a doubled quote
+            ++next;
+        }
+        // Whatever follows the closing quote up to the separator stays with the part.
+        const qsizetype at = entry.indexOf(separator, next);
+        field.append(entry.sliced(next, (at < 0 ? entry.size() : at) - next));
+        emit(View(field));
+        if (at < 0)
+            return;
+        from = at + separator.size();
+    }
+}
+
 } // namespace
 
 QLocale sortingLocale() {
@@ -87,24 +164,57 @@ PackedTexts reversed(const EntryBytes& entries) {
     return gathered(entries, order);
 }
 
-// The encoding is reversible, so entries with equal bytes are exactly the equal texts.
-PackedTexts withoutDuplicates(const EntryBytes& entries) {
-    QSet<QByteArrayView> seen;
-    seen.reserve(entries.count);
-    PackedTexts unique;
-    unique.reserve(entries.count, entries.byteCount);
+// The encoding is reversible, so entries with equal bytes are exactly the equal texts, and
+// the texts an entry stands for under the rules are equal exactly when their bytes are.
+PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& rules) {
+    // Each entry's group of equal entries; for each group, where it begins and ends and how
+    // many entries it holds.
+    struct Group {
+        qsizetype first;
+        qsizetype last;
+        qsizetype count;
+    };
+    QHash<QByteArray, qsizetype> groupOf;
+    groupOf.reserve(entries.count);
+    std::vector<qsizetype> groupAt(size_t(entries.count));
+    std::vector<Group> groups;
     for (qsizetype i = 0; i < entries.count; ++i) {
-        const QByteArrayView entry = entries.at(i);
-        const qsizetype before = seen.size();
-        seen.insert(entry);
-        if (seen.size() != before)
-            unique.append(entry);
+        // One look-up: a new key's slot is 0, and a group's slot its index + 1.
+        qsizetype& slot = groupOf[keyOf(entries.at(i), rules)];
+        if (slot == 0) {
+            groups.push_back({i, i, 0});
+            slot = qsizetype(groups.size());
+        }
+        Group& group = groups[size_t(slot - 1)];
+        group.last = i;
+        ++group.count;
+        groupAt[size_t(i)] = slot - 1;
     }
-    unique.fit();
-    return unique;
+    const auto stays = [&rules](const Group& group, qsizetype i) {
+        switch (rules.keep) {
+        case DuplicateRules::Keep::First:
+            return i == group.first;
+        case DuplicateRules::Keep::Last:
+            return i == group.last;
+        case DuplicateRules::Keep::Once:
+            return group.count == 1;
+        case DuplicateRules::Keep::Repeated:
+            break;
+        }
+        return group.count > 1 && i == group.first;
+    };
+    PackedTexts kept;
+    kept.reserve(entries.count, entries.byteCount);
+    for (qsizetype i = 0; i < entries.count; ++i) {
+        if (stays(groups[size_t(groupAt[size_t(i)])], i))
+            kept.append(entries.at(i));
+    }
+    kept.fit();
+    return kept;
 }
 
-PackedTexts withSpacesTrimmed(const EntryBytes& entries) {
+PackedTexts withSpacesTrimmed(const EntryBytes& entries, qsizetype* changed) {
+    qsizetype changes = 0;
     PackedTexts trimmed;
     trimmed.reserve(entries.count, entries.byteCount);
     for (qsizetype i = 0; i < entries.count; ++i) {
@@ -115,11 +225,15 @@ PackedTexts withSpacesTrimmed(const EntryBytes& entries) {
         }
         const QString text = decode8Bit(entry);
         const QString result = text.trimmed();
-        if (result.size() == text.size())
+        if (result.size() == text.size()) {
             trimmed.append(entry);
-        else
+        } else {
             appendText(trimmed, result);
+            ++changes;
+        }
     }
+    if (changed)
+        *changed = changes;
     trimmed.fit();
     return trimmed;
 }
@@ -163,26 +277,27 @@ PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap) {
 // the bytes is decoded as its character, and every character of the text that is not an
 // escaped byte comes from such a sequence. A separator of valid UTF-16 encodes to valid UTF-8,
 // so it occurs in an entry's bytes exactly where it occurs in the entry's text, and the bytes
-// are split where the text would be. A separator holding kept bytes splits the texts instead.
-PackedTexts splitAt(const EntryBytes& entries, const QString& separator) {
+// are split where the text would be; the quotes are ASCII, bytes of their own. A separator
+// holding kept bytes splits the texts instead.
+PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteStyle quotes) {
     PackedTexts parts;
     parts.reserve(entries.count, entries.byteCount);
+    const char quote = quotes == QuoteStyle::Double ? '"' : quotes == QuoteStyle::Single ? '\'' : 0;
     const QByteArray separatorBytes = encode8Bit(separator);
     const bool onBytes = QStringView(separator).isValidUtf16();
+    QByteArray bytesField;
+    QString textField;
     for (qsizetype i = 0; i < entries.count; ++i) {
         const QByteArrayView entry = entries.at(i);
-        if (separator.isEmpty() || (onBytes && !entry.contains(separatorBytes))) {
+        if (separator.isEmpty() || (onBytes && quote == 0 && !entry.contains(separatorBytes))) {
             parts.append(entry);
         } else if (onBytes) {
-            qsizetype from = 0;
-            for (qsizetype at; (at = entry.indexOf(separatorBytes, from)) >= 0;
-                 from = at + separatorBytes.size())
-                parts.append(entry.sliced(from, at - from));
-            parts.append(entry.sliced(from));
+            splitEntry(entry, QByteArrayView(separatorBytes), quote, bytesField,
+                       [&parts](QByteArrayView part) { parts.append(part); });
         } else {
             const QString text = decode8Bit(entry);
-            for (const QStringView part : QStringView(text).split(separator))
-                appendText(parts, part);
+            splitEntry(QStringView(text), QStringView(separator), QChar::fromLatin1(quote),
+                       textField, [&parts](QStringView part) { appendText(parts, part); });
         }
     }
     parts.fit();

@@ -30,15 +30,38 @@ QLocale sortingLocale();
 // entries keep their order in both directions.
 PackedTexts sortedNaturally(const EntryBytes& entries, bool descending, const QLocale& locale);
 PackedTexts reversed(const EntryBytes& entries);
-// Exact comparison; the first occurrence stays where it was.
-PackedTexts withoutDuplicates(const EntryBytes& entries);
-PackedTexts withSpacesTrimmed(const EntryBytes& entries);
+// Which entries count as the same, and which of them stay. The defaults compare the bytes
+// exactly and keep the first occurrence where it was.
+struct DuplicateRules {
+    enum class Keep {
+        First,    // the first of each entry
+        Last,     // the last of each entry, where it is
+        Once,     // only the entries that occur once
+        Repeated, // the first of each entry that occurs more than once
+    };
+    bool ignoreCase = false;   // Unicode case folding
+    bool ignoreSpaces = false; // white space at either end, as Trim Spaces removes it
+    Keep keep = Keep::First;
+};
+// The entries that stay are kept as they were, in their order; the rules only decide which.
+PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& rules = {});
+// White space at either end removed; `changed`, when given, receives how many entries lost some.
+PackedTexts withSpacesTrimmed(const EntryBytes& entries, qsizetype* changed = nullptr);
 PackedTexts withoutEmpty(const EntryBytes& entries);
 // When before and after are the same single character, an occurrence of it inside an entry is
 // doubled, as CSV does with '"' and SQL with '\''.
 PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap);
+enum class QuoteStyle {
+    None,
+    Double, // '"', as CSV quotes
+    Single, // '\'', as SQL quotes
+};
 // Every entry that contains the separator becomes its parts, empty ones included; an empty
-// separator leaves the entries as they are.
-PackedTexts splitAt(const EntryBytes& entries, const QString& separator);
+// separator leaves the entries as they are. With a quote style, a part that begins with the
+// quote runs to the quote that closes it, whatever separators and line breaks lie between; a
+// doubled quote inside stands for one, and the enclosing quotes go. So a split undoes a wrap in
+// the same quotes and a join with a separator that holds no quote. A quote never closed leaves
+// the rest of the entry as it stands, quote included.
+PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteStyle quotes);
 
 } // namespace tavrolin

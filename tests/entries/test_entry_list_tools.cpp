@@ -3,6 +3,7 @@
 #include "entries/entry_list_tools.h"
 #include "packed_entries.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace tavrolin;
@@ -35,7 +36,7 @@ PackedTexts applied(Tool tool, const EntryBytes& entries, const QString& separat
     case Tool::Split:
         break;
     }
-    return splitAt(entries, separator);
+    return splitAt(entries, separator, QuoteStyle::None);
 }
 
 // The tool on the entries kept as the list keeps them, as bytes.
@@ -46,6 +47,8 @@ QStringList apply(Tool tool, const QStringList& entries, const QString& separato
 } // namespace
 
 Q_DECLARE_METATYPE(Tool)
+Q_DECLARE_METATYPE(QuoteStyle)
+Q_DECLARE_METATYPE(DuplicateRules::Keep)
 
 class TestEntryListTools : public QObject {
     Q_OBJECT
@@ -55,6 +58,11 @@ private Q_SLOTS:
     void transform();
     void wrap_data();
     void wrap();
+    void splitQuoted_data();
+    void splitQuoted();
+    void splitUndoesWrap();
+    void duplicates_data();
+    void duplicates();
 };
 
 void TestEntryListTools::transform_data() {
@@ -179,6 +187,148 @@ void TestEntryListTools::wrap() {
     QFETCH(QString, expected);
     const testing::PackedEntries entries({entry});
     QCOMPARE(testing::textsOf(wrapped(entries.bytes(), {before, after})), QStringList{expected});
+}
+
+void TestEntryListTools::splitQuoted_data() {
+    QTest::addColumn<QuoteStyle>("quotes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char* name, QuoteStyle quotes, const QString& separator,
+                        const QString& entry, const QStringList& expected) {
+        QTest::newRow(name) << quotes << separator << entry << expected;
+    };
+    const auto csv = QuoteStyle::Double;
+    row("separator and line break inside quotes", csv, u","_s, u"\"a,b\",\"c\nd\",e"_s,
+        {u"a,b"_s, u"c\nd"_s, u"e"_s});
+    row("doubled quote is one, enclosing quotes go", csv, u", "_s, u"\"say \"\"hi\"\"\", \"\""_s,
+        {u"say \"hi\""_s, u""_s});
+    row("a quote inside an unquoted part is text", csv, u","_s, u"a\"b,\"c\"\"\""_s,
+        {u"a\"b"_s, u"c\""_s});
+    row("text after the closing quote stays", csv, u","_s, u"\"a\"b,c"_s, {u"ab"_s, u"c"_s});
+    row("unclosed quote kept as it stands", csv, u","_s, u"a,\"b,c\"\"d"_s,
+        {u"a"_s, u"\"b,c\"\"d"_s});
+    row("empty parts at both ends", csv, u";"_s, u";\"\";"_s, {u""_s, u""_s, u""_s});
+    row("other quote style leaves double quotes", QuoteStyle::Single, u","_s,
+        u"'O''Brien','a,b',\"c,d\""_s, {u"O'Brien"_s, u"a,b"_s, u"\"c"_s, u"d\""_s});
+    row("no quotes splits as before", QuoteStyle::None, u","_s, u"\"a,b\""_s, {u"\"a"_s, u"b\""_s});
+    row("kept byte separator, quoted text", csv, QString(QChar(0xDCA9)),
+        u"\"\u00e9"_s + QChar(0xDCA9) + u"\""_s + QChar(0xDCA9) + u"x"_s,
+        {u"\u00e9"_s + QChar(0xDCA9), u"x"_s});
+    row("empty separator leaves the entry", csv, QString(), u"\"a\""_s, {u"\"a\""_s});
+}
+
+void TestEntryListTools::splitQuoted() {
+    QFETCH(QuoteStyle, quotes);
+    QFETCH(QString, separator);
+    QFETCH(QString, entry);
+    QFETCH(QStringList, expected);
+    const testing::PackedEntries entries({entry});
+    QCOMPARE(testing::textsOf(splitAt(entries.bytes(), separator, quotes)), expected);
+}
+
+// Property: any list wrapped in quotes, joined with any separator that holds no quote and
+// split again, is the list it was, byte for byte.
+void TestEntryListTools::splitUndoesWrap() {
+    const QStringList pieces{u"\""_s,
+                             u"'"_s,
+                             u","_s,
+                             u", "_s,
+                             u" "_s,
+                             u"\n"_s,
+                             u"\r\n"_s,
+                             u"\t"_s,
+                             u";"_s,
+                             u"ab"_s,
+                             u"\u00e9"_s,
+                             kGrin,
+                             QString(QChar(0xDCC3)),
+                             QString(QChar(0xDCA9)),
+                             u"|"_s,
+                             u"\\"_s};
+    const QStringList separators{u","_s,
+                                 u", "_s,
+                                 u";"_s,
+                                 u"\t"_s,
+                                 u"\n"_s,
+                                 u" "_s,
+                                 u"||"_s,
+                                 u"a"_s,
+                                 u"\u00e9"_s,
+                                 kGrin,
+                                 QString(QChar(0xDCA9)),
+                                 u"\""_s,
+                                 u"'"_s};
+    QRandomGenerator random(22);
+    for (int round = 0; round < 2000; ++round) {
+        const auto quotes = round % 2 ? QuoteStyle::Double : QuoteStyle::Single;
+        const QString quote = quotes == QuoteStyle::Double ? u"\""_s : u"'"_s;
+        const QString separator = separators[random.bounded(separators.size())];
+        if (separator.contains(quote))
+            continue;
+        QStringList list;
+        for (int n = 1 + random.bounded(5); n > 0; --n) {
+            list.append(QString());
+            for (int k = random.bounded(7); k > 0; --k)
+                list.back() += pieces[random.bounded(pieces.size())];
+        }
+        const testing::PackedEntries original(list);
+        const QStringList wrapped =
+            testing::textsOf(tavrolin::wrapped(original.bytes(), {quote, quote}));
+        const testing::PackedEntries joined({wrapped.join(separator)});
+        const PackedTexts split = splitAt(joined.bytes(), separator, quotes);
+        QVERIFY2(split.size() == list.size(), qPrintable(wrapped.join(separator)));
+        for (qsizetype i = 0; i < list.size(); ++i)
+            QCOMPARE(split.at(i), original.bytes().at(i));
+    }
+}
+
+void TestEntryListTools::duplicates_data() {
+    QTest::addColumn<bool>("ignoreCase");
+    QTest::addColumn<bool>("ignoreSpaces");
+    QTest::addColumn<DuplicateRules::Keep>("keep");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("expected");
+    using Keep = DuplicateRules::Keep;
+    const QStringList mixed{u"a"_s, u"B"_s, u" a"_s, u"b"_s, u"A"_s, u"c"_s, u"a"_s};
+    const auto row = [](const char* name, bool ignoreCase, bool ignoreSpaces, Keep keep,
+                        const QStringList& entries, const QStringList& expected) {
+        QTest::newRow(name) << ignoreCase << ignoreSpaces << keep << entries << expected;
+    };
+    row("exact, first", false, false, Keep::First, mixed,
+        {u"a"_s, u"B"_s, u" a"_s, u"b"_s, u"A"_s, u"c"_s});
+    row("exact, last", false, false, Keep::Last, mixed,
+        {u"B"_s, u" a"_s, u"b"_s, u"A"_s, u"c"_s, u"a"_s});
+    row("exact, once", false, false, Keep::Once, mixed, {u"B"_s, u" a"_s, u"b"_s, u"A"_s, u"c"_s});
+    row("exact, repeated", false, false, Keep::Repeated, mixed, {u"a"_s});
+    row("case, first", true, false, Keep::First, mixed, {u"a"_s, u"B"_s, u" a"_s, u"c"_s});
+    row("spaces, last", false, true, Keep::Last, mixed, {u"B"_s, u"b"_s, u"A"_s, u"c"_s, u"a"_s});
+    row("both, once", true, true, Keep::Once, mixed, {u"c"_s});
+    row("both, repeated", true, true, Keep::Repeated, mixed, {u"a"_s, u"B"_s});
+    // Beyond ASCII: folding, white space that is not ASCII, and kept bytes that look like
+    // letters but are not them (C9 is not "É").
+    row("Unicode folding", true, false, Keep::First,
+        {u"\u00c9t\u00e9"_s, u"\u00e9T\u00c9"_s, u"\u212a"_s, u"k"_s, u"\u03a3"_s, u"\u03c3"_s},
+        {u"\u00c9t\u00e9"_s, u"\u212a"_s, u"\u03a3"_s});
+    row("kept bytes are not folded", true, false, Keep::First,
+        {QString(QChar(0xDCC9)), QString(QChar(0xDCE9)), u"\u00e9"_s, QString(QChar(0xDCC9))},
+        {QString(QChar(0xDCC9)), QString(QChar(0xDCE9)), u"\u00e9"_s});
+    row("wide white space, kept bytes at the ends", false, true, Keep::First,
+        {u"\u00a0x\u3000"_s, u"x"_s, u" "_s + QChar(0xDCA0), QString(QChar(0xDCA0)), u"\u00a0"_s,
+         u""_s},
+        {u"\u00a0x\u3000"_s, u" "_s + QChar(0xDCA0), u"\u00a0"_s});
+    row("empty list", true, true, Keep::Once, {}, {});
+}
+
+void TestEntryListTools::duplicates() {
+    QFETCH(bool, ignoreCase);
+    QFETCH(bool, ignoreSpaces);
+    QFETCH(DuplicateRules::Keep, keep);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, expected);
+    const testing::PackedEntries packed(entries);
+    QCOMPARE(testing::textsOf(withoutDuplicates(packed.bytes(), {ignoreCase, ignoreSpaces, keep})),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(TestEntryListTools)
