@@ -204,7 +204,7 @@ void Form1::PushButton4_Click() {
     m_busy = true;
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
-    runStoppable(false, [&] { createList(m_ui, m_separator); });
+    runStoppable(false, [&] { createList(CreationParts::of(m_ui), m_separator); });
     m_busy = false;
 }
 

@@ -1,13 +1,34 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+
 namespace tavrolin {
 
+class Dialogs;
+class EventPump;
+class ListView;
+class MousePointer;
+class ProgressBar;
 class Separator;
 struct Toolkit;
+
+// What a creation works on: it reads the entries, fills the results and shows its progress.
+struct CreationParts {
+    Dialogs& dialogs;
+    MousePointer& pointer;
+    ListView& listView1;
+    ListView& listView2;
+    ProgressBar& progressBar1;
+    EventPump& events;
+
+    static CreationParts of(Toolkit& ui);
+};
 
 // "Start Creating List": joins the entries of ListView1 in order with the separator between
 // each two and makes the joined text the one row of ListView2. Window events run after every
 // entry; the caller refuses a second press meanwhile.
+void createList(const CreationParts& ui, Separator& separator);
 void createList(Toolkit& ui, Separator& separator);
 
 } // namespace tavrolin
