@@ -1,8 +1,8 @@
 #include "batch_job.h"
 
-#include "batch/pending_engine.h"
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
+#include "create/entry_join.h"
 #include "entries/list_file_reader.h"
 #include "output/result_file.h"
 #include "output/results_list.h"
@@ -147,22 +147,22 @@ private:
 
 void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
     // The lines of the result, held only for the aligned layout, whose header is as wide as
-    // the longest of them.
+    // the longest of them; plain lines stream out as they are joined.
     QList<QByteArray> lines;
-    QByteArray line;
     qsizetype lineCount = 0;
-    const auto endLine = [&] {
-        ++lineCount;
-        if (job.aligned)
-            lines.append(std::exchange(line, {}));
-        else
-            output.write("\n");
-    };
-    EntryJoin join(JoinShape{job.separator, job.groupSize, job.before, job.after},
-                   job.aligned
-                       ? EntryJoin::Sink([&line](QByteArrayView bytes) { line.append(bytes); })
-                       : EntryJoin::Sink([&output](QByteArrayView bytes) { output.write(bytes); }),
-                   endLine);
+    const JoinShape shape{job.separator, job.groupSize, job.before, job.after};
+    EntryJoin join = job.aligned
+                         ? EntryJoin(shape,
+                                     [&](QByteArray line) {
+                                         ++lineCount;
+                                         lines.append(std::move(line));
+                                     })
+                         : EntryJoin(
+                               shape, [&output](QByteArrayView bytes) { output.write(bytes); },
+                               [&] {
+                                   ++lineCount;
+                                   output.write("\n");
+                               });
 
     const bool wholeList = std::any_of(job.tools.cbegin(), job.tools.cend(), needsWholeList);
     PackedTexts entries;
@@ -200,8 +200,10 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
         passOn();
     join.finish();
     // No entry at all is an empty result, one empty line, as paste -s gives it.
-    if (lineCount == 0)
-        endLine();
+    if (lineCount == 0 && job.aligned)
+        lines.append(QByteArray());
+    else if (lineCount == 0)
+        output.write("\n");
     if (job.aligned) {
         writeAlignedTable(
             QList<QByteArray>{encode8Bit(resultsCaption())}, lines.size(),

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "batch/pending_engine.h"
 #include "common/toolkit/dialogs.h"
 #include "entries/entry_list_tools.h"
 

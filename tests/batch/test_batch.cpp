@@ -26,7 +26,7 @@ QList<std::pair<QString, QByteArray>> inputFiles() {
         {u"utf16.txt"_s, QByteArray("\xFF\xFEx\0\n\0y\0", 8)},
         {u"kept.txt"_s, "caf\xE9\nO'Brien\n"},
         {u"dupes.txt"_s, "a\n A\na \nb\na\nb\nc\n"},
-        {u"split.txt"_s, "a, \"b, c\", d\n'e, f'\n"},
+        {u"split.txt"_s, "a,\"b, c\",d\n'e,f'\n"},
         {u"big.txt"_s, big},
     };
 }
@@ -104,7 +104,15 @@ void TestBatch::job_data() {
     row("wrap sql doubles quotes", u"--join , --wrap sql @kept.txt"_s, "'caf\xE9','O''Brien'\n");
     row("wrap csv", u"--join , --wrap=csv @utf16.txt"_s, "\"x\",\"y\"\n");
     row("wrap with a pair", u"--join , --wrap-with [ \\t] @utf16.txt"_s, "[x\t],[y\t]\n");
-    row("split", u"--join | --split , @split.txt"_s, "a| \"b| c\"| d|'e| f'\n");
+    row("split", u"--join | --split , @split.txt"_s, "a|\"b| c\"|d|'e|f'\n");
+    row("split in csv quotes", u"--join | --split , --quotes csv @split.txt"_s, "a|b, c|d|'e|f'\n");
+    row("quotes before their split", u"--join | --quotes sql --split , @split.txt"_s,
+        "a|\"b| c\"|d|e,f\n");
+    row("dedupe ignoring case and spaces",
+        u"--join , --ignore-spaces --dedupe --ignore-case @dupes.txt"_s, "a,b,c\n");
+    row("dedupe keeps last", u"--join , --dedupe --keep last @dupes.txt"_s, " A,a ,a,b,c\n");
+    row("dedupe keeps once", u"--join , --dedupe --keep=once @dupes.txt"_s, " A,a ,c\n");
+    row("dedupe keeps repeated", u"--join , --dedupe --keep repeated @dupes.txt"_s, "a,b\n");
     row("groups with before and after", u"--join , --group 2 --before ( --after ) @lf.txt"_s,
         "(b,a)\n(,c)\n");
     row("group larger than the list", u"--join , --group 9 @lf.txt"_s, "b,a,,c\n");
