@@ -2,6 +2,7 @@
 
 #include "common/runtime_error.h"
 #include "common/text_encoding.h"
+#include "compact_entries.h"
 #include "create/entry_join.h"
 #include "entries/list_file_reader.h"
 #include "output/result_file.h"
@@ -165,13 +166,16 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
                                });
 
     const bool wholeList = std::any_of(job.tools.cbegin(), job.tools.cend(), needsWholeList);
-    PackedTexts entries;
+    CompactEntries entries;
+    // Each tool reads the list the one before built; the gathered entries go once the first
+    // has read them.
     const auto passOn = [&] {
-        for (const BatchTool& tool : job.tools)
-            entries = applied(job, tool, entryBytesOf(entries));
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            join.add(entries.at(i));
-        entries = {};
+        PackedTexts texts = applied(job, job.tools.first(), entries.view());
+        entries.clear();
+        for (qsizetype t = 1; t < job.tools.size(); ++t)
+            texts = applied(job, job.tools.at(t), entryBytesOf(texts));
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            join.add(texts.at(i));
     };
     EntrySplitter::Sink take;
     if (job.tools.isEmpty()) {
@@ -181,7 +185,9 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
             qint64 size = 0;
             for (const Input& input : inputs)
                 size += input.file ? input.file->size() : 0;
-            entries.reserve(0, size);
+            entries.reserve(size);
+        } else {
+            entries.reserve(kPieceBytes + kPieceBytes / 4);
         }
         take = [&](QByteArrayView entry) {
             entries.append(entry);

@@ -2,6 +2,7 @@
 // message, for whole jobs run on files and standard input.
 
 #include "batch/batch_arguments.h"
+#include "batch/compact_entries.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void job();
     void outputFile_data();
     void outputFile();
+    void compactEntriesPassBoundaries();
 
 private:
     QTemporaryDir m_dir;
@@ -231,6 +233,22 @@ void TestBatch::outputFile() {
     left.removeAll(u"old.txt"_s);
     left.removeAll(QFileInfo(result).fileName());
     QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
+}
+
+// With 3 bits kept, every 8 bytes is a boundary that 4 GiB is in real use: entries that end
+// on one, cross one, cross two at once, and empty ones at a boundary.
+void TestBatch::compactEntriesPassBoundaries() {
+    const QByteArrayList appended{"abc", "defgh", "", "ijklmnopqrstuvwxyz", "", "1", "2345678"};
+    CompactEntries entries(3);
+    for (const QByteArray& entry : appended)
+        entries.append(entry);
+    const EntryBytes view = entries.view();
+    QCOMPARE(view.count, appended.size());
+    QCOMPARE(view.byteCount, appended.join().size());
+    for (qsizetype i = 0; i < appended.size(); ++i)
+        QCOMPARE(view.at(i), QByteArrayView(appended.at(i)));
+    entries.clear();
+    QCOMPARE(entries.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestBatch)
