@@ -131,14 +131,10 @@ public:
         }
     }
 
+    // A result file not closed is dropped with its temporary file when the output goes.
     void close() {
         if (m_file)
             m_file->close();
-    }
-
-    void cancel() {
-        if (m_file)
-            m_file->cancel();
     }
 
 private:
@@ -186,8 +182,6 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
             for (const Input& input : inputs)
                 size += input.file ? input.file->size() : 0;
             entries.reserve(size);
-        } else {
-            entries.reserve(kPieceBytes + kPieceBytes / 4);
         }
         take = [&](QByteArrayView entry) {
             entries.append(entry);
@@ -233,16 +227,10 @@ int runBatchJob(const BatchJob& job, const BatchStreams& streams) {
         run(job, inputs, *output);
         output->close();
     } catch (const JobFailed& failed) {
-        if (output)
-            output->cancel();
         return fail(failed.message);
     } catch (const RuntimeError& error) {
-        if (output)
-            output->cancel();
         return fail(error.description());
     } catch (const std::bad_alloc&) {
-        if (output)
-            output->cancel();
         return fail(QStringLiteral("out of memory"));
     }
     return 0;

@@ -16,10 +16,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The files every job may name (as @name); big.txt crosses the pieces a job streams in.
+// Entries in big.txt: over 4 MB, more than one of the pieces a job streams in.
+constexpr int kBig = 700000;
+
+// The files every job may name (as @name).
 QList<std::pair<QString, QByteArray>> inputFiles() {
     QByteArray big;
-    for (int i = 0; i < 400000; ++i)
+    for (int i = 0; i < kBig; ++i)
         big += " " + QByteArray::number(i) + " \n";
     return {
         {u"lf.txt"_s, "b\na\n\nc\n"},
@@ -41,10 +44,10 @@ bool lockFolder(const QString& path, bool locked) {
            !QFileInfo(path).isWritable();
 }
 
-QByteArray bigJoined() {
+QByteArray bigJoined(bool reversed = false) {
     QByteArray joined;
-    for (int i = 0; i < 400000; ++i)
-        joined += (i == 0 ? "" : ",") + QByteArray::number(i);
+    for (int i = 0; i < kBig; ++i)
+        joined += (i == 0 ? "" : ",") + QByteArray::number(reversed ? kBig - 1 - i : i);
     return joined + '\n';
 }
 
@@ -120,6 +123,7 @@ void TestBatch::job_data() {
     row("group larger than the list", u"--join , --group 9 @lf.txt"_s, "b,a,,c\n");
     row("group 0 is one line", u"--join , --group 0 --before < @lf.txt"_s, "<b,a,,c\n");
     row("streamed in pieces, trimmed", u"--join , --trim @big.txt"_s, bigJoined());
+    row("whole list over many pieces", u"--join , --trim --reverse @big.txt"_s, bigJoined(true));
     row("aligned", u"--join , --aligned @utf16.txt"_s,
         "Results - Extend bar to show all >" + QByteArray(59, ' ') + ">\t\r\nx,y" +
             QByteArray(91, ' ') + "\t\r\n");
