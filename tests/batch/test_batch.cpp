@@ -137,6 +137,11 @@ void TestBatch::job_data() {
     failing("missing file", u"--join , @lf.txt @nope.txt"_s, u"tavrolin: @nope.txt: No such"_s);
     failing("folder", u"--join , @folder"_s, u"tavrolin: @folder: Is a folder"_s);
 
+    QTest::newRow("help") << QStringList{u"--join"_s, u","_s, u"-h"_s} << QByteArray() << 0
+                          << QByteArray() << u"Usage: tavrolin --join SEP"_s;
+    QTest::newRow("version") << QStringList{u"--version"_s, u"--join=,"_s} << QByteArray() << 0
+                             << QByteArray() << u"Tavrolin "_s;
+
     const auto usage = [](const char* name, const QString& arguments, const QString& message) {
         QTest::newRow(name) << arguments.split(u' ') << QByteArray() << 2 << QByteArray()
                             << u"tavrolin: "_s + message;
