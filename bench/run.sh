@@ -5,6 +5,7 @@
 #   bench/run.sh                      build the release preset, run 1,000,000 and 10,000,000
 #   bench/run.sh --sizes "10000"      other list sizes (the first is the base of the growth column)
 #   bench/run.sh --bench PATH         use an already built tavrolin_bench
+#   bench/run.sh --program PATH       use an already built tavrolin for the batch rows
 #   bench/run.sh --huge               also 100,000,000 entries (about 2 GB of list file and
 #                                     several minutes; the entry list tools are not run on it)
 #
@@ -16,6 +17,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 bench=""
+program=""
 sizes="1000000 10000000"
 huge=""
 # Above this many entries the tools are left out: their goal is set for a million.
@@ -23,6 +25,7 @@ tools_up_to=10000000
 while [ $# -gt 0 ]; do
     case "$1" in
     --bench) bench=$2; shift 2 ;;
+    --program) program=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
     --huge) huge=100000000; shift ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
@@ -31,9 +34,11 @@ done
 
 sizes="$sizes${huge:+ $huge}"
 
-if [ -z "$bench" ]; then
-    (cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target tavrolin_bench >/dev/null)
-    bench=$root/build/release/bench/tavrolin_bench
+if [ -z "$bench" ] || [ -z "$program" ]; then
+    (cd "$root" && cmake --preset release >/dev/null &&
+        cmake --build --preset release --target tavrolin_bench tavrolin >/dev/null)
+    bench=${bench:-$root/build/release/bench/tavrolin_bench}
+    program=${program:-$root/build/release/src/tavrolin}
 fi
 
 export QT_QPA_PLATFORM=offscreen
@@ -74,6 +79,24 @@ expected_file() {
     printf '\t\r\n'
 }
 
+# Batch mode: the time of one untimed-wrapper run, then the peak memory of a second run under
+# /usr/bin/time. Prints "ms kib"; the output goes to $3.
+batch_run() {
+    local list=$1 out=$2
+    shift 2
+    local start=$EPOCHREALTIME
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" "$list" >"$out"
+    local ms
+    ms=$(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", (b - a) * 1000 }')
+    local kib=0
+    if [ -x /usr/bin/time ]; then
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+            /usr/bin/time -f %M -o "$work/batch-mem" "$program" "$@" "$list" >/dev/null
+        kib=$(cat "$work/batch-mem")
+    fi
+    echo "$ms $kib"
+}
+
 # The entry list tools, each run on the loaded entries and undone.
 tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms \
 remove_duplicates_rules_ms trim_spaces_ms remove_empty_ms wrap_ms split_ms split_csv_ms groups_ms \
@@ -96,6 +119,29 @@ for n in $sizes; do
         /usr/bin/time -f %M -o "$work/paste-mem" paste -sd, "$list.lf" >/dev/null
         paste_kib=$(cat "$work/paste-mem")
     fi
+
+    # Batch mode on the same file as paste: the same bytes, and how its time and memory compare.
+    read -r join_ms join_kib < <(batch_run "$list.lf" "$work/batch-$n" --join ,)
+    if ! cmp -s "$work/joined-$n" "$work/batch-$n"; then
+        echo "tavrolin --join , differs from paste -sd, for $n entries" >&2
+        status=1
+    fi
+    {
+        echo "$n batch_join_ms $join_ms"
+        echo "$n batch_join_memory_kib $join_kib"
+    } >>"$results"
+    if [ "$n" -le "$tools_up_to" ]; then
+        # The whole-list tools on the window's own list file, for their memory against the window's.
+        read -r sort_ms sort_kib < <(batch_run "$list" /dev/null --join , --sort)
+        read -r dedupe_ms dedupe_kib < <(batch_run "$list" /dev/null --join , --dedupe)
+        {
+            echo "$n batch_sort_ms $sort_ms"
+            echo "$n batch_sort_memory_kib $sort_kib"
+            echo "$n batch_dedupe_ms $dedupe_ms"
+            echo "$n batch_dedupe_memory_kib $dedupe_kib"
+        } >>"$results"
+    fi
+    rm -f "$work/batch-$n"
 
     figures=$work/figures-$n
     measured_tools=$tools
@@ -171,8 +217,11 @@ awk -v sizes="$sizes" -v tools="$tools" '
             v[s, "peak_memory_mib"] = v[s, "peak_memory_kib"] / 1024
             v[s, "paste_memory_mib"] = v[s, "paste_memory_kib"] / 1024
             v[s, "tools_memory_mib"] = v[s, "peak_memory_after_tools_kib"] / 1024
+            v[s, "batch_join_memory_mib"] = v[s, "batch_join_memory_kib"] / 1024
+            v[s, "batch_sort_memory_mib"] = v[s, "batch_sort_memory_kib"] / 1024
+            v[s, "batch_dedupe_memory_mib"] = v[s, "batch_dedupe_memory_kib"] / 1024
         }
-        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib", keys, " ")
+        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib batch_join_ms batch_join_memory_mib batch_sort_ms batch_sort_memory_mib batch_dedupe_ms batch_dedupe_memory_mib", keys, " ")
         label["paste_ms"] = "reference: paste -sd, (ms)"
         label["load_ms"] = "load list file (ms)"
         label["create_ms"] = "create list, Comma (ms)"
@@ -196,6 +245,12 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["groups_ms"] = "tool: Create in Groups of 1,000 (ms)"
         label["figures_ms"] = "tool: List Figures (ms)"
         label["figures_longest_event_gap_ms"] = "  longest stretch without events (ms)"
+        label["batch_join_ms"] = "batch: --join , (ms)"
+        label["batch_join_memory_mib"] = "batch: --join , peak memory (MiB)"
+        label["batch_sort_ms"] = "batch: --join , --sort (ms)"
+        label["batch_sort_memory_mib"] = "batch: --sort peak memory (MiB)"
+        label["batch_dedupe_ms"] = "batch: --join , --dedupe (ms)"
+        label["batch_dedupe_memory_mib"] = "batch: --dedupe peak memory (MiB)"
         printf "%-37s", "entries"
         for (i = 1; i <= ns; i++) printf " | %12s %8s", n[i], "x paste"
         for (i = 2; i <= ns; i++) printf " | %9s", n[i] "/" (base >= 1000000 ? base / 1000000 "M" : base)
@@ -247,6 +302,20 @@ awk -v sizes="$sizes" -v tools="$tools" '
             if (v[n[i], "figures_ms"] > 0)
                 goal("List Figures: stretch without events (" n[i] ") < 50 ms",
                     v[n[i], "figures_longest_event_gap_ms"], 50)
+        for (i = 1; i <= ns; i++) {
+            s = n[i]
+            goal("batch --join (" s ") <= 1 x paste", v[s, "batch_join_ms"] / v[s, "paste_ms"], 1)
+            goal("  stretch: <= 0.5 x paste (" s ")", v[s, "batch_join_ms"] / v[s, "paste_ms"], 0.5)
+            if (i > 1)
+                goal("batch --join memory, " s " vs " base " <= 1.1 x",
+                    v[s, "batch_join_memory_kib"] / v[base, "batch_join_memory_kib"], 1.1)
+            if (v[s, "peak_memory_after_tools_kib"] > 0) {
+                goal("batch --sort memory (" s ") <= 0.5 x the window",
+                    v[s, "batch_sort_memory_kib"] / v[s, "peak_memory_after_tools_kib"], 0.5)
+                goal("batch --dedupe memory (" s ") <= 0.5 x the window",
+                    v[s, "batch_dedupe_memory_kib"] / v[s, "peak_memory_after_tools_kib"], 0.5)
+            }
+        }
         nt = split(tools, tool, " ")
         for (t = 1; t <= nt; t++) {
             if (tool[t] == "figures_longest_event_gap_ms") continue

@@ -1,7 +1,7 @@
 # Installs the program where desktops look for it: the program, its desktop entry, its AppStream
 # metainfo, its icon (scalable, plus rendered sizes) under the hicolor theme, its manual page,
-# copyright notice and changelog. The optional skin and cursor files are still looked up beside
-# the program. `cpack` builds a Debian package of the same files.
+# bash completion, copyright notice and changelog. The optional skin and cursor files are still
+# looked up beside the program. `cpack` builds a Debian package of the same files.
 include(GNUInstallDirs)
 
 # The same id as kDesktopFileName in src/common/product.h, which the window reports.
@@ -71,6 +71,10 @@ add_custom_target(tavrolin_docs ALL DEPENDS ${compressed_docs})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/tavrolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/changelog.gz ${TAVROLIN_PACKAGING}/copyright
         DESTINATION ${TAVROLIN_DOC_DIR})
+# bash completes the options of batch mode and their values.
+install(FILES ${TAVROLIN_PACKAGING}/tavrolin.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME tavrolin)
 
 # The Debian package. Its dependencies come from dpkg-shlibdeps (package dpkg-dev), which reads
 # them off the libraries the program links; dpkg-shlibdeps needs `file` too.

@@ -4,7 +4,9 @@
 #include "qt/qt_toolkit.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 
 namespace {
@@ -21,13 +23,25 @@ bool answered(const tavrolin::CommandLine& commandLine) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Help, version and a refused option are answered before Qt connects to the window system,
-    // which ends the program when there is no display.
+    // Help, version, a refused option and a batch job are answered before Qt connects to the
+    // window system, which ends the program when there is no display.
     const tavrolin::CommandLine early = tavrolin::parseCommandLine(
         tavrolin::withoutWindowSystemOptions(tavrolin::argumentsOf(argc, argv)),
         QDir::currentPath());
     if (answered(early))
         return *early.exitStatus;
+    if (early.batch) {
+        // No window and no window system: a batch job runs where there is no display.
+        QCoreApplication app(argc, argv);
+        QFile input;
+        QFile output;
+        QFile errors;
+        if (!input.open(0, QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+            !output.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            !errors.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return 1;
+        return tavrolin::runBatchJob(*early.batch, {input, output, errors});
+    }
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(tavrolin::kOrganisation);

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "batch/batch_arguments.h"
 #include "common/product.h"
 #include "common/text_encoding.h"
 
@@ -47,6 +48,8 @@ constexpr WindowSystemOption kWindowSystemOptions[] = {
 } // namespace
 
 QStringList withoutWindowSystemOptions(const QStringList& arguments) {
+    if (asksForBatchJob(arguments))
+        return arguments;
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
@@ -81,6 +84,15 @@ QStringList argumentsOf(int argc, const char* const* argv) {
 }
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
+    if (asksForBatchJob(arguments)) {
+        BatchArguments batch = parseBatchArguments(arguments, workingFolder);
+        CommandLine result;
+        if (!batch.job)
+            result.exitStatus = batch.exitStatus;
+        result.text = std::move(batch.text);
+        result.batch = std::move(batch.job);
+        return result;
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Joins a list of entries into one delimited list."));
@@ -101,14 +113,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
     CommandLine result;
     if (!parser.parse(arguments)) {
-        result.exitStatus = 1;
+        result.exitStatus = 2;
         result.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
                           .arg(program, parser.errorText());
         return result;
     }
     if (parser.isSet(help)) {
         result.exitStatus = 0;
-        result.text = parser.helpText();
+        result.text = parser.helpText() + u'\n' + batchHelpText();
         return result;
     }
     if (parser.isSet(version)) {

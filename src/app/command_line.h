@@ -1,5 +1,7 @@
 #pragma once
 
+#include "batch/batch_job.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,6 +18,8 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // The answer for standard output when the status is 0, for standard error otherwise.
     QString text;
+    // Set for `--join SEP ...`: the job to run instead of the window.
+    std::optional<BatchJob> batch;
 };
 
 // The program's arguments as the system hands them over (QApplication takes its own options out
@@ -27,12 +31,15 @@ QStringList argumentsOf(int argc, const char* const* argv);
 // paths resolve against the working folder. An option the program does not know is refused
 // rather than taken for a file name: a mistyped option must not turn into "File not found", and
 // a file whose name starts with a dash can still follow "--" (a desktop passes absolute paths).
+// An unknown option, like any usage error, ends the program with status 2. With --join the
+// arguments are a batch job's (see parseBatchArguments).
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
 
 // The arguments without the options that Qt takes for itself when it connects to the window
 // system (-platform NAME, -style=NAME, -reverse, ...), as it would take them out. Help, version
 // and a refused option are answered from these before that connection is made, so they need no
-// display.
+// display. A batch job makes no such connection: its arguments are kept whole, so that its
+// --reverse is the tool, not the window's layout.
 QStringList withoutWindowSystemOptions(const QStringList& arguments);
 
 } // namespace tavrolin

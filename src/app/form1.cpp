@@ -27,10 +27,6 @@ namespace {
 
 constexpr int kListColumnWidthTwips = 6000;
 
-// The caption of the results column: the hint, 59 spaces, then a closing ">".
-const QString kResultsCaption =
-    QStringLiteral("Results - Extend bar to show all >") + QString(59, u' ') + u'>';
-
 } // namespace
 
 Form1::Form1(Toolkit& ui) : m_ui(ui) {
@@ -49,7 +45,7 @@ void Form1::Form_Load() {
         trap(108, [&] { m_ui.pointer.loadCustomPointer(handPointer); });
     trap(128, [&] { m_ui.listView1.addColumn(QStringLiteral("List Entries")); });
     trap(130, [&] { m_ui.listView1.setColumnWidth(1, kListColumnWidthTwips); });
-    trap(132, [&] { m_ui.listView2.addColumn(kResultsCaption); });
+    trap(132, [&] { m_ui.listView2.addColumn(resultsCaption()); });
     trap(134, [&] { m_ui.listView2.setColumnWidth(1, kListColumnWidthTwips); });
     trap(136, [&] { m_ui.combo1.addItem(QStringLiteral("Comma-space")); });
     trap(138, [&] { m_ui.combo1.addItem(QStringLiteral("Comma")); });

@@ -83,37 +83,49 @@ void EntrySplitter::finish() {
     m_pendingCr = false;
 }
 
-void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs) {
+ListFileOpening openListFile(QFile& file, const QString& path) {
     const PathKind kind = kindOfPath(path);
-    if (kind == PathKind::Missing) {
+    if (kind == PathKind::Missing)
+        return ListFileOpening::Missing;
+    if (kind != PathKind::File)
+        return ListFileOpening::NotAFile;
+    return openForReading(file, path) ? ListFileOpening::Opened : ListFileOpening::Refused;
+}
+
+void readEntries(QIODevice& device, const EntrySplitter::Sink& sink) {
+    EntrySplitter splitter(sink);
+    ListFileDecoder decoder(splitter);
+    QByteArray chunk(kChunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = device.read(chunk.data(), kChunkSize);
+        if (read < 0)
+            throw RuntimeError::of(error::DeviceIo);
+        if (read == 0)
+            break;
+        decoder.feed(QByteArrayView(chunk.constData(), read));
+    }
+    decoder.finish();
+}
+
+void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs) {
+    QFile file;
+    switch (openListFile(file, path)) {
+    case ListFileOpening::Missing:
         dialogs.messageBox(QStringLiteral("File not found"), MessageStyle::OkOnly);
         return;
+    case ListFileOpening::NotAFile:
+    case ListFileOpening::Refused:
+        accessError();
+    case ListFileOpening::Opened:
+        break;
     }
-    // A folder, a pipe or a device is no list file; opening a pipe would also block.
-    if (kind != PathKind::File)
-        accessError();
-    QFile file;
-    if (!openForReading(file, path))
-        accessError();
     // The entries are gathered in a block of the file's size, which the list then takes in
     // one go (into an empty list without a copy): one allocation, and each page of it
     // touched once. What was read before a failure still comes into the list.
     PackedTexts entries;
     entries.reserve(0, file.size());
-    EntrySplitter splitter([&entries](QByteArrayView entry) { entries.append(entry); });
-    ListFileDecoder decoder(splitter);
     try {
-        QByteArray chunk;
-        for (;;) {
-            chunk.resize(kChunkSize);
-            const qint64 read = file.read(chunk.data(), kChunkSize);
-            if (read < 0)
-                throw RuntimeError::of(error::DeviceIo);
-            if (read == 0)
-                break;
-            decoder.feed(QByteArrayView(chunk.constData(), read));
-        }
-        decoder.finish();
+        readEntries(file, [&entries](QByteArrayView entry) { entries.append(entry); });
     } catch (const RuntimeError&) {
         // What was read before a read error comes in; after running out of memory, nothing
         // does (the load is undone).

@@ -2,7 +2,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <functional>
+
+class QFile;
+class QIODevice;
 
 namespace tavrolin {
 
@@ -28,6 +32,20 @@ private:
     QByteArray m_partial;
     bool m_pendingCr = false;
 };
+
+// Why a list file could not be opened, if it could not.
+enum class ListFileOpening { Opened, Missing, NotAFile, Refused };
+
+// Opens the file at path for reading as a list file. A folder, a pipe or a device is no list
+// file (opening a pipe would also block until a writer comes); the window and batch mode refuse
+// them alike.
+ListFileOpening openListFile(QFile& file, const QString& path);
+
+// Reads the device to its end and hands each entry to the sink, the bytes taken as
+// ListFileDecoder takes them and cut as EntrySplitter cuts them: the one reading of list files,
+// for the window's load and for batch mode. Raises RuntimeError(DeviceIo) when a read fails,
+// the entries before it already handed over.
+void readEntries(QIODevice& device, const EntrySplitter::Sink& sink);
 
 // Appends every line of a list file to the list as one entry each, its text taken as
 // ListFileDecoder takes it (a byte-order mark tells the encoding). Shows "File not found" for

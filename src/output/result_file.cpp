@@ -16,7 +16,42 @@ constexpr qsizetype kBlock = 256 * 1024;
 
 } // namespace
 
-ResultFile::ResultFile(QString fileName) : m_name(std::move(fileName)) {}
+void writePaddedLine(const PaddedLine& line, const ByteSink& write) {
+    static const QByteArray spaces(kBlock, ' ');
+    for (const PaddedCell& cell : line) {
+        write(cell.bytes);
+        for (qsizetype count = cell.padding; count > 0; count -= kBlock)
+            write(QByteArrayView(spaces).first(std::min(count, kBlock)));
+        write(QByteArrayView("\t", 1));
+    }
+    write(kLineEnd);
+}
+
+void writeAlignedTable(const QList<QByteArray>& captions, qsizetype rows,
+                       const std::function<QByteArray(qsizetype, qsizetype)>& cell,
+                       const ByteSink& write) {
+    const qsizetype columns = captions.size();
+    ColumnWidths widths;
+    for (qsizetype c = 0; c < columns; ++c) {
+        widths.fit(captions.at(c));
+        for (qsizetype r = 0; r < rows; ++r)
+            widths.fit(cell(r, c));
+        widths.endColumn();
+    }
+    PaddedLine line;
+    for (qsizetype c = 0; c < columns; ++c)
+        line.append(widths.padded(captions.at(c), int(c + 1)));
+    writePaddedLine(line, write);
+    for (qsizetype r = 0; r < rows; ++r) {
+        line.clear();
+        for (qsizetype c = 0; c < columns; ++c)
+            line.append(widths.padded(cell(r, c), int(c + 1)));
+        writePaddedLine(line, write);
+    }
+}
+
+ResultFile::ResultFile(QString fileName, InPlace inPlace)
+    : m_name(std::move(fileName)), m_inPlace(inPlace) {}
 
 void ResultFile::create() {
     // Unbuffered, so that a write the disk cuts short is seen at once and can be tried again
@@ -26,6 +61,8 @@ void ResultFile::create() {
         m_file = std::move(file);
         return;
     }
+    if (m_inPlace == InPlace::Refused)
+        fail(error::PathFileAccess, file->errorString());
     QFile inPlace(m_name); // opened without changing a byte, to learn it can be written
     if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly)) {
         // Where the file exists, why it cannot be written in place is the system's reason;
@@ -72,12 +109,7 @@ void ResultFile::fail(int number, const QString& reason) const {
 }
 
 void ResultFile::writeLine(const PaddedLine& line) {
-    for (const PaddedCell& cell : line) {
-        write(cell.bytes);
-        writeSpaces(cell.padding);
-        write(QByteArrayView("\t", 1));
-    }
-    write(QByteArrayView("\r\n", 2));
+    writePaddedLine(line, [this](QByteArrayView bytes) { write(bytes); });
 }
 
 void ResultFile::write(QByteArrayView bytes) {
@@ -93,12 +125,6 @@ void ResultFile::write(QByteArrayView bytes) {
             fail(error::DeviceIo, m_file->errorString());
         bytes = bytes.sliced(written);
     }
-}
-
-void ResultFile::writeSpaces(qsizetype count) {
-    static const QByteArray spaces(kBlock, ' ');
-    for (; count > 0; count -= kBlock)
-        write(QByteArrayView(spaces).first(std::min(count, kBlock)));
 }
 
 } // namespace tavrolin

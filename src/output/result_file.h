@@ -7,6 +7,7 @@
 #include <QFileDevice>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,20 @@ namespace tavrolin {
 // of bytes; each cell is written as the bytes it is kept in rather than copied into one buffer.
 using PaddedLine = QList<PaddedCell>;
 
+// Where the bytes of a file go: a file, standard output, or memory.
+using ByteSink = std::function<void(QByteArrayView)>;
+
+// Writes the line as the result file has it: each cell, its padding and a tab, then CR LF.
+void writePaddedLine(const PaddedLine& line, const ByteSink& write);
+
+// The result file's layout from data: a header line of the captions, then one line per row,
+// every column as wide as its longest text, captions included. cell(row, column) counts both
+// from 0. The window's save lays its lines out with the same ColumnWidths and
+// writePaddedLine, between the events it lets run.
+void writeAlignedTable(const QList<QByteArray>& captions, qsizetype rows,
+                       const std::function<QByteArray(qsizetype, qsizetype)>& cell,
+                       const ByteSink& write);
+
 // The result file while it is written: a temporary file beside the target that replaces the
 // target only when committed, so a failed or abandoned save leaves the old file as it was.
 // A folder the user cannot write to refuses that temporary file even when the file in it may
@@ -24,11 +39,17 @@ using PaddedLine = QList<PaddedCell>;
 // Each step that fails throws an error that names the file and the system's reason.
 class ResultFile {
 public:
-    explicit ResultFile(QString fileName);
+    // Refused: where the folder refuses the temporary file, creating fails instead of writing
+    // in place, so that a job that fails can never leave a partial file.
+    enum class InPlace { Allowed, Refused };
+
+    explicit ResultFile(QString fileName, InPlace inPlace = InPlace::Allowed);
 
     void create();
     void writeHeader(const PaddedLine& line);
     void writeRow(const PaddedLine& line);
+    // Bytes as they come, for a file that is not laid out in lines of cells.
+    void write(QByteArrayView bytes);
     void close();
     // Leaves the old file as it was, unless it has been emptied to be written in place.
     void cancel();
@@ -36,10 +57,9 @@ public:
 private:
     [[noreturn]] void fail(int number, const QString& reason) const;
     void writeLine(const PaddedLine& line);
-    void write(QByteArrayView bytes);
-    void writeSpaces(qsizetype count);
 
     QString m_name;
+    InPlace m_inPlace;
     std::unique_ptr<QFileDevice> m_file;
     // Writing in place: the bytes held back until the first row, and whether the old file has
     // been emptied since.

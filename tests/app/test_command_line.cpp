@@ -52,10 +52,14 @@ void TestCommandLine::parse_data() {
         << QStringList{u"a.txt"_s, u"-h"_s} << QStringList() << 0 << u"Usage: "_s;
     QTest::newRow("version") << QStringList{u"-v"_s} << QStringList() << 0 << u"Tavrolin "_s;
     QTest::newRow("unknown long option")
-        << QStringList{u"a.txt"_s, u"--bogus"_s} << QStringList() << 1
+        << QStringList{u"a.txt"_s, u"--bogus"_s} << QStringList() << 2
         << u"tavrolin: Unknown option 'bogus'.\nTry 'tavrolin --help'"_s;
     QTest::newRow("unknown short option")
-        << QStringList{u"-x"_s} << QStringList() << 1 << u"tavrolin: Unknown option 'x'."_s;
+        << QStringList{u"-x"_s} << QStringList() << 2 << u"tavrolin: Unknown option 'x'."_s;
+    QTest::newRow("batch job, no files to load")
+        << QStringList{u"a.txt"_s, u"--join"_s, u","_s} << QStringList() << -1 << noText;
+    QTest::newRow("batch usage error") << QStringList{u"--join=,"_s, u"--bogus"_s} << QStringList()
+                                       << 2 << u"tavrolin: unknown option '--bogus'"_s;
 }
 
 void TestCommandLine::parse() {
@@ -74,6 +78,7 @@ void TestCommandLine::parse() {
     const CommandLine line =
         parseCommandLine(argumentsOf(int(argv.size()), argv.data()), u"/work"_s);
     QCOMPARE(line.files, files);
+    QCOMPARE(line.batch.has_value(), arguments.contains(u"--join"_s));
     QCOMPARE(line.exitStatus.value_or(-1), exitStatus);
     QVERIFY2(line.text.startsWith(textStart), qPrintable(line.text));
     QCOMPARE(line.text.isEmpty(), textStart.isEmpty());
@@ -94,6 +99,9 @@ void TestCommandLine::windowSystemOptions_data() {
         << QStringList{u"--bogus"_s, u"-"_s, u"-h"_s} << QStringList{u"--bogus"_s, u"-"_s, u"-h"_s};
     QTest::newRow("names after --") << QStringList{u"--"_s, u"-platform"_s, u"x"_s}
                                     << QStringList{u"--"_s, u"-platform"_s, u"x"_s};
+    // A batch job opens no window: its --reverse is the tool.
+    QTest::newRow("batch job kept whole")
+        << QStringList{u"-reverse"_s, u"--join=,"_s} << QStringList{u"-reverse"_s, u"--join=,"_s};
 }
 
 void TestCommandLine::windowSystemOptions() {

@@ -17,7 +17,8 @@ execute_process(COMMAND dpkg-deb --contents ${OUT}/tavrolin.deb
 foreach(file usr/bin/tavrolin usr/share/man/man1/tavrolin.1.gz
              usr/share/doc/tavrolin/copyright usr/share/doc/tavrolin/changelog.gz
              usr/share/applications/${APP_ID}.desktop usr/share/metainfo/${APP_ID}.metainfo.xml
-             usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+             usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+             usr/share/bash-completion/completions/tavrolin)
     if(NOT contents MATCHES " \\./${file}\n")
         message(SEND_ERROR "not in the package: ${file}")
     endif()

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "common/toolkit/dialogs.h"
+#include "entries/entry_list_tools.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+namespace tavrolin {
+
+// One entry list tool of a batch job, as the window's menu offers them.
+struct BatchTool {
+    enum class Kind {
+        SortAscending,
+        SortDescending,
+        Reverse,
+        RemoveDuplicates,
+        TrimSpaces,
+        RemoveEmpty,
+        Wrap,
+        Split,
+    };
+    Kind kind;
+    WrapTexts wrap;    // Wrap's texts
+    QString separator; // Split's separator
+};
+
+// What `tavrolin --join SEP ...` asks for: the files read in order (standard input for "-"),
+// the tools applied in order to the entries they give, and the joined list written.
+struct BatchJob {
+    QByteArray separator;
+    QList<BatchTool> tools;
+    // These modify the tools of their kind wherever they stand on the command line.
+    DuplicateRules duplicates;
+    QuoteStyle quotes = QuoteStyle::None;
+    // Entries per line; 0 puts them all on one line.
+    qsizetype groupSize = 0;
+    QByteArray before;
+    QByteArray after;
+    // The window's saved-file layout instead of plain lines.
+    bool aligned = false;
+    // Empty for standard output.
+    QString output;
+    // Absolute paths, "-" for standard input; none reads standard input.
+    QStringList files;
+};
+
+// Where a job reads "-" from, writes its result to without --output, and tells what failed.
+struct BatchStreams {
+    QIODevice& input;
+    QIODevice& output;
+    QIODevice& errors;
+};
+
+// Runs the job and gives the program's exit status: 0 when the whole result was written, 1
+// when a file could not be read or the result not written. Every input file is opened before
+// anything is written; a result file is written through a temporary file beside it, so a job
+// that fails leaves no partial file and an old file as it was.
+int runBatchJob(const BatchJob& job, const BatchStreams& streams);
+
+} // namespace tavrolin
