@@ -39,10 +39,6 @@ CreationParts CreationParts::of(Toolkit& ui) {
     return {ui.dialogs, ui.pointer, ui.listView1, ui.listView2, ui.progressBar1, ui.events};
 }
 
-void createList(Toolkit& ui, Separator& separator) {
-    createList(CreationParts::of(ui), separator);
-}
-
 namespace {
 
 // The creation from statement 104 on; with a grouping, each group is a results row of its own.

@@ -29,7 +29,6 @@ struct CreationParts {
 // each two and makes the joined text the one row of ListView2. Window events run after every
 // entry; the caller refuses a second press meanwhile.
 void createList(const CreationParts& ui, Separator& separator);
-void createList(Toolkit& ui, Separator& separator);
 
 // "Create in Groups": asks how to group the entries, then creates as above, each group of
 // entries a results row of its own, ticked so that Copy and Save take them all.

@@ -3,12 +3,16 @@
 // ended by a line feed; the aligned layout is the window's saved file.
 
 #include "create/started_window.h"
+#include "qt/duplicates_dialog.h"
 #include "qt/report_view.h"
+#include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 
 #include <QAbstractItemModel>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,7 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kComma = 1;
 constexpr int kOther = 3;
 
 // Awkward on purpose: CR LF and a lone CR, kept bytes, a byte-order mark, spaces to trim,
@@ -31,8 +34,46 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }
 
+// The words that take a value, and those that only shape another tool or the output.
+const QStringList kValued{u"--wrap"_s,  u"--split"_s,  u"--keep"_s, u"--quotes"_s,
+                          u"--group"_s, u"--before"_s, u"--after"_s};
+const QStringList kShaping{u"--ignore-case"_s, u"--ignore-spaces"_s, u"--keep"_s, u"--quotes"_s,
+                           u"--group"_s,       u"--before"_s,        u"--after"_s};
+
+// What the shaping words ask of the window's dialogs, wherever they stand.
+struct Shaping {
+    DuplicateRules rules;
+    qt::SplitDialog::Quotes quotes = qt::SplitDialog::NoQuotes;
+    int groupSize = 0;
+    QString before;
+    QString after;
+
+    explicit Shaping(const QStringList& words) {
+        using Keep = DuplicateRules::Keep;
+        const QStringList keeps{u"first"_s, u"last"_s, u"once"_s, u"repeated"_s};
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const QString value = words.value(i + 1);
+            if (words.at(i) == u"--ignore-case")
+                rules.ignoreCase = true;
+            else if (words.at(i) == u"--ignore-spaces")
+                rules.ignoreSpaces = true;
+            else if (words.at(i) == u"--keep")
+                rules.keep = Keep(keeps.indexOf(value));
+            else if (words.at(i) == u"--quotes")
+                quotes =
+                    value == u"csv" ? qt::SplitDialog::DoubleQuotes : qt::SplitDialog::SingleQuotes;
+            else if (words.at(i) == u"--group")
+                groupSize = value.toInt();
+            else if (words.at(i) == u"--before")
+                before = value;
+            else if (words.at(i) == u"--after")
+                after = value;
+        }
+    }
+};
+
 // Runs a tool word of the command line in the window, as its menu item does.
-void runInWindow(Started& w, const QString& tool, const QString& value) {
+void runInWindow(Started& w, const QString& tool, const QString& value, const Shaping& shaping) {
     Form1& form = w.form;
     const auto run = [&](void (Form1::*handler)()) {
         w.window().dispatch([&] { (form.*handler)(); });
@@ -43,9 +84,13 @@ void runInWindow(Started& w, const QString& tool, const QString& value) {
         run(&Form1::ListView1_SortDescending);
     else if (tool == u"--reverse")
         run(&Form1::ListView1_Reverse);
-    else if (tool == u"--dedupe")
+    else if (tool == u"--dedupe") {
+        dialogs().answerDialog(u"Remove Duplicates"_s, [&shaping](QDialog* dialog) {
+            static_cast<qt::DuplicatesDialog*>(dialog)->setRules(shaping.rules);
+            dialog->accept();
+        });
         run(&Form1::ListView1_RemoveDuplicates);
-    else if (tool == u"--trim")
+    } else if (tool == u"--trim")
         run(&Form1::ListView1_TrimSpaces);
     else if (tool == u"--drop-empty")
         run(&Form1::ListView1_RemoveEmpty);
@@ -57,13 +102,29 @@ void runInWindow(Started& w, const QString& tool, const QString& value) {
         });
         run(&Form1::ListView1_Wrap);
     } else if (tool == u"--split") {
-        QVERIFY(value == u",");
-        w.pick(kComma);
+        dialogs().answerDialog(u"Split Entries"_s, [&](QDialog* dialog) {
+            static_cast<qt::SplitDialog*>(dialog)->setAnswer(value, shaping.quotes);
+            dialog->accept();
+        });
         run(&Form1::ListView1_Split);
-        w.pick(kOther);
     } else {
         QFAIL(qPrintable(u"no window action for "_s + tool));
     }
+}
+
+// Creates the list as "Start Creating List" does, or in groups when the job asks for them.
+void createInWindow(Started& w, const Shaping& shaping) {
+    if (shaping.groupSize == 0) {
+        w.press();
+        return;
+    }
+    dialogs().answerDialog(u"Create in Groups"_s, [&shaping](QDialog* dialog) {
+        dialog->findChild<QSpinBox*>(u"groupSize"_s)->setValue(shaping.groupSize);
+        dialog->findChild<QLineEdit*>(u"before"_s)->setText(shaping.before);
+        dialog->findChild<QLineEdit*>(u"after"_s)->setText(shaping.after);
+        dialog->accept();
+    });
+    w.window().dispatch([&] { w.form.ListView1_CreateInGroups(); });
 }
 
 } // namespace
@@ -90,6 +151,18 @@ void TestBatchParity::sameBytes_data() {
         << QStringList{u"--sort-desc"_s, u"--reverse"_s, u"--drop-empty"_s} << u" | "_s << true;
     QTest::newRow("split, trim, wrap sql")
         << QStringList{u"--split"_s, u","_s, u"--trim"_s, u"--wrap"_s, u"sql"_s} << u","_s << false;
+    QTest::newRow("dedupe by rules, keep last")
+        << QStringList{u"--ignore-case"_s, u"--dedupe"_s, u"--ignore-spaces"_s, u"--keep"_s,
+                       u"last"_s}
+        << u","_s << false;
+    QTest::newRow("split CSV quotes after a wrap")
+        << QStringList{u"--wrap"_s, u"csv"_s, u"--split"_s, u","_s, u"--quotes"_s, u"csv"_s}
+        << u";"_s << false;
+    QTest::newRow("groups of 3 in an IN list")
+        << QStringList{u"--group"_s, u"3"_s, u"--before"_s, u"IN ("_s,
+                       u"--after"_s, u")"_s, u"--wrap"_s,   u"sql"_s}
+        << u","_s << false;
+    QTest::newRow("groups of 4, aligned") << QStringList{u"--group"_s, u"4"_s} << u" "_s << true;
     QTest::newRow("wrap csv, aligned")
         << QStringList{u"--drop-empty"_s, u"--wrap"_s, u"csv"_s} << u"\u00e9"_s << true;
 }
@@ -114,14 +187,16 @@ void TestBatchParity::sameBytes() {
         dialogs().chooseFile(file);
         w.window().pushButton6->click();
     }
+    const Shaping shaping(tools);
     for (qsizetype i = 0; i < tools.size(); ++i) {
-        const bool valued = tools.at(i) == u"--wrap" || tools.at(i) == u"--split";
-        runInWindow(w, tools.at(i), valued ? tools.at(i + 1) : QString());
+        const bool valued = kValued.contains(tools.at(i));
+        if (!kShaping.contains(tools.at(i)))
+            runInWindow(w, tools.at(i), valued ? tools.at(i + 1) : QString(), shaping);
         i += valued ? 1 : 0;
     }
     dialogs().typeInput(separator);
     dialogs().closeMessage();
-    w.press();
+    createInWindow(w, shaping);
     QAbstractItemModel* results = w.window().listView2->model();
     QByteArray rows;
     for (int row = 0; row < results->rowCount(); ++row) {

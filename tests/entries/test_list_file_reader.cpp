@@ -195,7 +195,7 @@ void TestListFileReader::bytesKept() {
     Separator separator;
     separator.set(terminator);
     dialogs().closeMessageStarting(u"Done."_s);
-    createList(ui, separator);
+    createList(CreationParts::of(ui), separator);
     real.toolkit.listView2().setItemChecked(1, true);
     const QString saved = m_dir.filePath(u"result.csv"_s);
     QCOMPARE(SaveListviewProperlySpaced(ui.listView2, saved, nullptr, ui.events, ui.dialogs),
