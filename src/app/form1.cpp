@@ -95,7 +95,9 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::PushButton6_Click() {
-    runStoppable(true, [&] { loadListFiles(m_ui); });
+    runStoppable(true, [&] {
+        loadListFiles({m_ui.dialogs, m_ui.commonDialog1, m_ui.pointer, m_ui.listView1});
+    });
 }
 
 void Form1::PushButton8_Click() {
@@ -234,7 +236,10 @@ void Form1::PushButton4_Click() {
 }
 
 void Form1::PushButton1_Click() {
-    runStoppable(false, [&] { saveResults(m_ui); });
+    runStoppable(false, [&] {
+        saveResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer,
+                     m_ui.progressBar1, m_ui.events});
+    });
 }
 
 void Form1::PushButton3_Click() {
@@ -242,7 +247,9 @@ void Form1::PushButton3_Click() {
 }
 
 void Form1::PushButton7_Click() {
-    runStoppable(false, [&] { copyResults(m_ui); });
+    runStoppable(false, [&] {
+        copyResults({m_ui.dialogs, m_ui.listView2, m_ui.clipboard, m_ui.events});
+    });
 }
 
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/) {

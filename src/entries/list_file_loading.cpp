@@ -2,7 +2,10 @@
 
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/file_dialog.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/mouse_pointer.h"
 #include "list_file_reader.h"
 
 namespace tavrolin {
@@ -25,7 +28,7 @@ bool showOpenDialog(FileDialog& dialog) {
 
 } // namespace
 
-void loadListFiles(Toolkit& ui) {
+void loadListFiles(const ListFileLoadingParts& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton6_Click"));
     FileDialog& dialog = ui.commonDialog1;
     trap(100, [&] { dialog.setFileName(QString()); });

@@ -6,7 +6,10 @@
 #include "common/runtime_error.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/clipboard.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/event_pump.h"
+#include "common/toolkit/list_view.h"
 #include "copied_text.h"
 #include "nothing_to_output.h"
 
@@ -109,7 +112,7 @@ OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboa
     return placed ? OutputResult::Done : OutputResult::Failed;
 }
 
-void copyResults(Toolkit& ui) {
+void copyResults(const CopyParts& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton7_Click"));
     if (trap.test(102, [&] { return !anyRowChecked(ui.listView2); })) {
         trap(104, [&] { tellNothingOutput(ui.dialogs, ui.listView2, Output::Copy); });

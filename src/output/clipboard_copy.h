@@ -10,7 +10,6 @@ class Clipboard;
 class Dialogs;
 class EventPump;
 class ListView;
-struct Toolkit;
 
 // Puts the checked rows of a list on the clipboard: one line per row, cells padded to their
 // column's width and separated by tabs, each line without its last tab and trailing spaces and
@@ -28,6 +27,14 @@ bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int form
 
 // "Copy Results To Clipboard": copies the results list and tells how to paste it, or that
 // nothing was copied and why.
-void copyResults(Toolkit& ui);
+// What copying the results works on.
+struct CopyParts {
+    Dialogs& dialogs;
+    const ListView& listView2;
+    Clipboard& clipboard;
+    EventPump& events;
+};
+
+void copyResults(const CopyParts& ui);
 
 } // namespace tavrolin

@@ -6,7 +6,12 @@
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/toolkit.h"
+#include "common/toolkit/dialogs.h"
+#include "common/toolkit/event_pump.h"
+#include "common/toolkit/file_dialog.h"
+#include "common/toolkit/list_view.h"
+#include "common/toolkit/mouse_pointer.h"
+#include "common/toolkit/progress_bar.h"
 #include "nothing_to_output.h"
 #include "result_file.h"
 
@@ -150,7 +155,7 @@ OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fil
     return due > 0 ? OutputResult::Done : OutputResult::NothingDue;
 }
 
-void saveResults(Toolkit& ui) {
+void saveResults(const SaveParts& ui) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.PushButton1_Click"));
     // Saving no row would only replace the chosen file by the header line.
     if (trap.test(102, [&] { return !anyRowChecked(ui.listView2); })) {

@@ -10,7 +10,8 @@ class Dialogs;
 class EventPump;
 class ListView;
 class ProgressBar;
-struct Toolkit;
+class FileDialog;
+class MousePointer;
 
 // Writes a list as column-aligned 8-bit text: a header line of captions, then one line per
 // checked row; every cell padded with spaces to its column's width and followed by a tab;
@@ -26,6 +27,16 @@ OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fil
 
 // "Save Results To CSV/Text File": asks for a file name and writes the results list to it, or
 // tells that nothing was saved and why.
-void saveResults(Toolkit& ui);
+// What saving the results works on.
+struct SaveParts {
+    Dialogs& dialogs;
+    const ListView& listView2;
+    FileDialog& commonDialog1;
+    MousePointer& pointer;
+    ProgressBar& progressBar1;
+    EventPump& events;
+};
+
+void saveResults(const SaveParts& ui);
 
 } // namespace tavrolin
