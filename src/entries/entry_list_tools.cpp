@@ -203,12 +203,17 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
         qsizetype last;
         qsizetype count;
     };
+    // Keeping the first of each needs only whether an entry's key is new: no group for each
+    // entry, which would cost a long list of distinct entries 32 bytes apiece.
+    const bool firstOnly = rules.keep == DuplicateRules::Keep::First;
     QHash<QByteArrayView, qsizetype> groupOf;
     groupOf.reserve(entries.count);
-    std::vector<qsizetype> groupAt(size_t(entries.count));
+    std::vector<qsizetype> groupAt(firstOnly ? 0 : size_t(entries.count));
     std::vector<Group> groups;
     KeyStore store;
     QByteArray scratch;
+    PackedTexts kept;
+    kept.reserve(entries.count, entries.byteCount);
     for (qsizetype i = 0; i < entries.count; ++i) {
         QByteArrayView key = keyOf(entries.at(i), rules, scratch);
         // The entries outlive the comparison, so only a key made for it needs keeping.
@@ -216,6 +221,12 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
             key = store.kept(key);
         // One look-up for an entry's own bytes: a new key's slot is 0, a group's its index + 1.
         qsizetype& slot = groupOf[key];
+        if (firstOnly) {
+            if (slot == 0)
+                kept.append(entries.at(i));
+            slot = 1;
+            continue;
+        }
         if (slot == 0) {
             groups.push_back({i, i, 0});
             slot = qsizetype(groups.size());
@@ -238,9 +249,7 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
         }
         return group.count > 1 && i == group.first;
     };
-    PackedTexts kept;
-    kept.reserve(entries.count, entries.byteCount);
-    for (qsizetype i = 0; i < entries.count; ++i) {
+    for (qsizetype i = 0; !firstOnly && i < entries.count; ++i) {
         if (stays(groups[size_t(groupAt[size_t(i)])], i))
             kept.append(entries.at(i));
     }
