@@ -1,7 +1,9 @@
 #include "packed_texts.h"
 
+#include "common/large_block.h"
 #include "common/text_encoding.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tavrolin {
@@ -26,6 +28,7 @@ QString PackedTexts::text(qsizetype i) const {
 void PackedTexts::reserve(qsizetype texts, qsizetype bytes) {
     m_ends.reserve(texts);
     m_bytes.reserve(bytes);
+    adviseLargeBlock(m_bytes.data(), m_bytes.capacity());
 }
 
 void PackedTexts::fit() {
@@ -45,7 +48,15 @@ void PackedTexts::append(QByteArray&& bytes) {
 }
 
 void PackedTexts::append(QByteArrayView bytes) {
-    m_ends.append(m_bytes.size() + bytes.size());
+    const qsizetype start = m_bytes.size();
+    m_ends.append(start + bytes.size());
+    // Within room already taken the bytes are simply copied, nothing can fail, and the bytes
+    // cannot be moved from under a view into the block itself.
+    if (m_bytes.isDetached() && bytes.size() <= m_bytes.capacity() - start) {
+        m_bytes.resize(start + bytes.size());
+        std::copy(bytes.begin(), bytes.end(), m_bytes.begin() + start);
+        return;
+    }
     try {
         m_bytes.append(bytes);
     } catch (...) {

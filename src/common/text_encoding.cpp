@@ -115,17 +115,9 @@ QString decode8Bit(QByteArrayView bytes) {
 }
 
 qsizetype decodedLength(QByteArrayView bytes) {
-    // Valid UTF-8, checked a vector at a time, is one unit for each byte that starts a
-    // character and one more for each character of four bytes (a surrogate pair): a count
-    // the compiler vectorises as well.
-    if (bytes.isValidUtf8()) {
-        qsizetype units = 0;
-        for (const char c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            units += qsizetype(!isContinuation(byte)) + qsizetype(byte >= 0xF0);
-        }
-        return units;
-    }
+    // One pass that checks and counts together: ASCII a word at a time, and the common two- and
+    // three-byte characters without the full check. It is faster than checking the whole text
+    // first and counting after.
     const auto at = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
     const qsizetype size = bytes.size();
     qsizetype units = 0;

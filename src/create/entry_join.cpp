@@ -1,5 +1,7 @@
 #include "entry_join.h"
 
+#include "common/large_block.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -12,8 +14,10 @@ EntryJoin::EntryJoin(JoinShape shape, RowSink rowSink)
     : m_shape(std::move(shape)), m_rowSink(std::move(rowSink)) {}
 
 void EntryJoin::reserve(qsizetype bytes) {
-    if (m_used + bytes > m_bytes.size())
+    if (m_used + bytes > m_bytes.size()) {
         m_bytes.resize(m_used + bytes);
+        adviseLargeBlock(m_bytes.data() + m_used, bytes);
+    }
 }
 
 void EntryJoin::setSeparator(QByteArray separator) {

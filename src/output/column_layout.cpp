@@ -8,12 +8,15 @@
 namespace tavrolin {
 
 qsizetype ColumnWidths::measure(const QByteArray& bytes) {
-    if (bytes.isEmpty() || bytes.constData() != m_lastMeasured.constData() ||
-        bytes.size() != m_lastMeasured.size()) {
-        m_lastWidth = decodedLength(bytes);
-        m_lastMeasured = bytes;
+    if (!bytes.isEmpty() && bytes.constData() == m_longest.constData() &&
+        bytes.size() == m_longest.size())
+        return m_longestWidth;
+    const qsizetype width = decodedLength(bytes);
+    if (bytes.size() > m_longest.size()) {
+        m_longest = bytes;
+        m_longestWidth = width;
     }
-    return m_lastWidth;
+    return width;
 }
 
 void ColumnWidths::fit(const QByteArray& bytes) {

@@ -42,11 +42,12 @@ private:
     // A result can be longer than 2^31 UTF-16 units.
     QList<qsizetype> m_widths;
     qsizetype m_measuring = 0;
-    // The text measured last, shared, and its width: the single long result row, measured for
-    // its column's width, is not measured a second time for its padding. While it is held here
-    // no other text can have its address.
-    QByteArray m_lastMeasured;
-    qsizetype m_lastWidth = 0;
+    // The longest text measured, shared, and its width: the single long result row, measured
+    // for its column's width, is not measured a second time for its padding, whatever short
+    // texts (the caption) are measured in between. While it is held here no other text can
+    // have its address.
+    QByteArray m_longest;
+    qsizetype m_longestWidth = 0;
 };
 
 // Every line of either output ends so, the last line included.
