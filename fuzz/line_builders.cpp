@@ -39,6 +39,8 @@ struct Messages : Dialogs {
     std::optional<WrapTexts> wrapBox() override { return std::nullopt; }
     std::optional<SplitAnswer> splitBox(const QString&) override { return std::nullopt; }
     std::optional<DuplicateRules> duplicatesBox() override { return std::nullopt; }
+    std::optional<Grouping> groupsBox() override { return std::nullopt; }
+    void figuresBox(const QList<Figure>&) override {}
     QStringList shown;
 };
 
