@@ -107,7 +107,7 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
     qt::MainWindow& window = real.window();
     const ListView& entries = real.listView1();
     const int count = entries.itemCount();
-    const QString last = entries.itemText(count);
+    const QByteArray last = entries.itemBytes(count);
     bool right = true;
     for (const ToolRun& tool : kToolRuns) {
         if (tool.dialog)
@@ -120,7 +120,7 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
         print(tool.figure, msBetween(start, clock.nsecsElapsed()));
         right = right && real.undo().stack().index() == steps + 1 && real.undo().undo();
         QCoreApplication::processEvents();
-        right = right && entries.itemCount() == count && entries.itemText(count) == last;
+        right = right && entries.itemCount() == count && entries.itemBytesAt(count) == last;
     }
     return right;
 }

@@ -39,6 +39,8 @@ struct Messages : Dialogs {
     std::optional<WrapTexts> wrapBox() override { return std::nullopt; }
     std::optional<SplitAnswer> splitBox(const QString&) override { return std::nullopt; }
     std::optional<DuplicateRules> duplicatesBox() override { return std::nullopt; }
+    std::optional<Grouping> groupsBox() override { return std::nullopt; }
+    void figuresBox(const QList<Figure>&) override {}
     QStringList shown;
 };
 
@@ -94,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 results.addColumn(caption);
             continue;
         }
-        results.appendItem(row.first());
+        results.appendItem(encode8Bit(row.first()));
         const int item = results.itemCount();
         for (int c = 1; c < columns; ++c)
             results.setItemSubItem(item, c, row.at(c));

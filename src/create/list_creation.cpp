@@ -109,10 +109,14 @@ void create(const CreationParts& ui, Separator& separator, Trap& trap, const Gro
         trap(128, [&] { join->finish(); });
         // Grouped rows come ticked: they are meant to be taken all, row by row.
         trap(130, [&] {
-            if (grouping != nullptr)
-                ui.listView2.appendTickedItems(std::move(rows));
-            else
-                ui.listView2.appendItemBlock(std::move(result));
+            if (grouping != nullptr) {
+                ui.listView2.appendItems(std::move(rows), CheckMark::Set);
+            } else {
+                // The single row moves in as the block of the emptied list, uncopied.
+                PackedTexts row;
+                row.append(std::move(result));
+                ui.listView2.appendItems(std::move(row), CheckMark::Clear);
+            }
         });
         trap(132, [&] { ui.pointer.setPointer(pointer::Default); });
         trap(134, [&] { ui.progressBar1.setValue(0); });

@@ -22,13 +22,13 @@ void appendTextLines(ListView& list, QStringView text) {
         const char16_t c = text[i].unicode();
         if (c != u'\r' && c != u'\n')
             continue;
-        list.appendItem(text.sliced(start, i - start).toString());
+        list.appendItem(encode8Bit(text.sliced(start, i - start)));
         if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        list.appendItem(text.sliced(start).toString());
+        list.appendItem(encode8Bit(text.sliced(start)));
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "entry_list_editing.h"
 
 #include "common/statement_trap.h"
+#include "common/text_encoding.h"
 #include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_view.h"
 #include "common/toolkit/mouse_pointer.h"
@@ -13,7 +14,7 @@ void addOneItem(Dialogs& dialogs, ListView& entries) {
     trap(100, [&] { entry = dialogs.inputBox(QStringLiteral("Enter item to add: ")); });
     if (trap.test(102, [&] { return entry.isEmpty(); }))
         return;
-    trap(104, [&] { entries.appendItem(entry); });
+    trap(104, [&] { entries.appendItem(encode8Bit(entry)); });
 }
 
 void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating) {
@@ -24,10 +25,10 @@ void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries
 
 void loadSampleEntries(Dialogs& dialogs, ListView& entries) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton8_Click"));
-    trap(100, [&] { entries.appendItem(QStringLiteral("first")); });
-    trap(102, [&] { entries.appendItem(QStringLiteral("second")); });
-    trap(104, [&] { entries.appendItem(QStringLiteral("third")); });
-    trap(106, [&] { entries.appendItem(QStringLiteral("fourth")); });
+    trap(100, [&] { entries.appendItem("first"); });
+    trap(102, [&] { entries.appendItem("second"); });
+    trap(104, [&] { entries.appendItem("third"); });
+    trap(106, [&] { entries.appendItem("fourth"); });
 }
 
 namespace {
@@ -44,7 +45,8 @@ void editEntry(const EntryChange& change, int item, const QString& text) {
         return;
     ListView& entries = change.entries;
     if (trap.test(102, [&] {
-            return item < 1 || item > entries.itemCount() || entries.itemText(item) == text;
+            return item < 1 || item > entries.itemCount() ||
+                   decode8Bit(entries.itemBytesAt(item)) == text;
         }))
         return;
     trap(104, [&] { entries.setItemText(item, text); });

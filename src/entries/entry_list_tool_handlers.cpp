@@ -72,7 +72,7 @@ bool replaceEntries(Trap& trap, const EntryListToolParts& parts, const Transform
         // others still come.
         trap(114, [&] {
             appendAsBurstOrEach(list, std::move(*changed), [&](QByteArrayView entry) {
-                trap(114, [&] { list.appendItemBytes(entry); });
+                trap(114, [&] { list.appendItem(entry); });
             });
         });
     }

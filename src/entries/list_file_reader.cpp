@@ -142,12 +142,12 @@ void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialog
         // does (the load is undone).
         entries.fit();
         appendAsBurstOrEach(list, std::move(entries),
-                            [&list](QByteArrayView entry) { list.appendItemBytes(entry); });
+                            [&list](QByteArrayView entry) { list.appendItem(entry); });
         throw;
     }
     entries.fit();
     appendAsBurstOrEach(list, std::move(entries),
-                        [&list](QByteArrayView entry) { list.appendItemBytes(entry); });
+                        [&list](QByteArrayView entry) { list.appendItem(entry); });
 }
 
 } // namespace tavrolin

@@ -1,7 +1,6 @@
 #include "list_model.h"
 
 #include "common/runtime_error.h"
-#include "common/text_encoding.h"
 #include "shown_cell.h"
 
 #include <limits>
@@ -93,26 +92,15 @@ QString ListModel::columnCaption(int column) const {
     return m_captions[column - 1];
 }
 
-void ListModel::appendItem(QStringView text) {
-    appendItemBlock(encode8Bit(text));
-}
-
 void ListModel::checkAppendOf(QByteArrayView bytes) const {
     if (m_failingAppends.contains(bytes))
         throw std::bad_alloc();
 }
 
-void ListModel::appendItemBytes(QByteArrayView bytes) {
+void ListModel::appendItem(QByteArrayView bytes) {
     checkAppendOf(bytes);
     checkRoom(m_texts.size(), 1);
     m_texts.append(bytes);
-    appended(1);
-}
-
-void ListModel::appendItemBlock(QByteArray bytes) {
-    checkAppendOf(bytes);
-    checkRoom(m_texts.size(), 1);
-    m_texts.append(std::move(bytes));
     appended(1);
 }
 

@@ -35,11 +35,8 @@ public:
     void addColumn(const QString& caption);
     QString columnCaption(int column) const;
     int itemCount() const { return int(m_texts.size()); }
-    void appendItem(QStringView text);
-    // The bytes as they are, kept and shown as decode8Bit decodes them; a block is taken in
-    // uncopied when it is the only item.
-    void appendItemBytes(QByteArrayView bytes);
-    void appendItemBlock(QByteArray bytes);
+    // A copy of the bytes as they are, kept and shown as decode8Bit decodes them.
+    void appendItem(QByteArrayView bytes);
     // The texts as new items, announced as one burst; into an empty list the block moves in
     // without a copy. When it fails, the items and the texts are as they were.
     void appendItems(PackedTexts&& texts, bool checked = false);

@@ -52,34 +52,15 @@ void ModelledListView::recordAppendFrom(int firstRow) {
         m_history->record(std::make_unique<Appended>(m_model, firstRow, count));
 }
 
-void ModelledListView::appendItem(QString text) {
+void ModelledListView::appendItem(QByteArrayView bytes) {
     const int firstRow = m_model.itemCount();
-    m_model.appendItem(text);
+    m_model.appendItem(bytes);
     recordAppendFrom(firstRow);
 }
 
-void ModelledListView::appendItemBytes(QByteArrayView bytes) {
+void ModelledListView::appendItems(PackedTexts&& texts, CheckMark mark) {
     const int firstRow = m_model.itemCount();
-    m_model.appendItemBytes(bytes);
-    recordAppendFrom(firstRow);
-}
-
-void ModelledListView::appendItemBlock(QByteArray bytes) {
-    const int firstRow = m_model.itemCount();
-    m_model.appendItemBlock(std::move(bytes));
-    recordAppendFrom(firstRow);
-}
-
-void ModelledListView::appendItems(PackedTexts&& texts) {
-    const int firstRow = m_model.itemCount();
-    m_model.appendItems(std::move(texts));
-    if (m_model.itemCount() > firstRow)
-        recordAppendFrom(firstRow);
-}
-
-void ModelledListView::appendTickedItems(PackedTexts&& texts) {
-    const int firstRow = m_model.itemCount();
-    m_model.appendItems(std::move(texts), true);
+    m_model.appendItems(std::move(texts), mark == CheckMark::Set);
     if (m_model.itemCount() > firstRow)
         recordAppendFrom(firstRow);
 }

@@ -26,15 +26,11 @@ public:
     int columnWidth(int column) const;
 
     int itemCount() const override { return m_model.itemCount(); }
-    void appendItem(QString text) override;
-    QString itemText(int item) const override { return m_model.itemText(item); }
-    void appendItemBytes(QByteArrayView bytes) override;
-    void appendItemBlock(QByteArray bytes) override;
-    QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
+    void appendItem(QByteArrayView bytes) override;
+    void appendItems(PackedTexts&& texts, CheckMark mark) override;
     QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
+    QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
-    void appendItems(PackedTexts&& texts) override;
-    void appendTickedItems(PackedTexts&& texts) override;
     QString itemSubItem(int item, int subItem) const override;
     bool itemChecked(int item) const override { return m_model.itemChecked(item); }
     void removeItem(int item) override;

@@ -2,6 +2,7 @@
 
 #include "common/runtime_error.h"
 #include "qt/qt_list_view.h"
+#include "support/list_items.h"
 
 #include <QTest>
 #include <functional>
@@ -16,7 +17,7 @@ struct List : qt::QtListView {
     QStringList texts() const {
         QStringList result;
         for (int item = 1; item <= itemCount(); ++item)
-            result.append(itemText(item));
+            result.append(itemText(*this, item));
         return result;
     }
 };
@@ -36,10 +37,10 @@ private Q_SLOTS:
 void TestListViews::listViewIndexErrors() {
     List list;
     list.addColumn(QStringLiteral("List Entries"));
-    list.appendItem(QStringLiteral("a"));
+    appendText(list, QStringLiteral("a"));
     const QList<std::pair<const char*, std::function<void()>>> cases = {
-        {"itemText(0)", [&] { list.itemText(0); }},
-        {"itemText(2)", [&] { list.itemText(2); }},
+        {"itemBytesAt(0)", [&] { list.itemBytesAt(0); }},
+        {"itemBytes(2)", [&] { list.itemBytes(2); }},
         {"itemChecked(2)", [&] { list.itemChecked(2); }},
         {"itemSubItem(2, 1)", [&] { list.itemSubItem(2, 1); }},
         {"itemSubItem(1, 0)", [&] { list.itemSubItem(1, 0); }},
@@ -64,12 +65,12 @@ void TestListViews::listViewIndexErrors() {
 void TestListViews::listViewSubItemsAndCheckMarks() {
     List list;
     for (const char* text : {"a", "b", "c"})
-        list.appendItem(QString::fromLatin1(text));
+        appendText(list, QString::fromLatin1(text));
     QVERIFY(!list.itemChecked(1));
     QCOMPARE(list.itemSubItem(1, 3), QString());
     list.setItemSubItem(2, 2, QStringLiteral("b2"));
     list.setItemChecked(3, true);
-    list.appendItem(QStringLiteral("d"));
+    appendText(list, QStringLiteral("d"));
     QCOMPARE(list.itemSubItem(4, 1), QString());
     QVERIFY(!list.itemChecked(4));
     QCOMPARE(list.itemSubItem(2, 1), QString());
@@ -84,7 +85,7 @@ void TestListViews::listViewSubItemsAndCheckMarks() {
 
     list.removeAll();
     QCOMPARE(list.itemCount(), 0);
-    list.appendItem(QStringLiteral("e"));
+    appendText(list, QStringLiteral("e"));
     QVERIFY(!list.itemChecked(1));
     QCOMPARE(list.itemSubItem(1, 2), QString());
 }
@@ -116,12 +117,12 @@ void TestListViews::rowGeneration() {
     List list;
     if (change != 10) {
         for (const char* text : {"a", "b", "c"})
-            list.appendItem(QString::fromLatin1(text));
+            appendText(list, QString::fromLatin1(text));
     }
     const quint64 before = list.rowGeneration();
     switch (change) {
     case 0:
-        list.appendItem(QStringLiteral("d"));
+        appendText(list, QStringLiteral("d"));
         break;
     case 1:
         list.setItemChecked(2, true);

@@ -4,6 +4,7 @@
 
 #include "common/product.h"
 #include "qt/labelled_progress_bar.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QComboBox>
@@ -21,7 +22,7 @@ inline QStringList samples() {
 inline QStringList texts(const ListView& list) {
     QStringList result;
     for (int item = 1; item <= list.itemCount(); ++item)
-        result.append(list.itemText(item));
+        result.append(itemText(list, item));
     return result;
 }
 
@@ -45,7 +46,7 @@ struct Started : StoredChoice, RealWindow {
     explicit Started(int choice, const QStringList& entries = {}) : StoredChoice(choice) {
         window().dispatch([&] {
             for (const QString& entry : entries)
-                toolkit.listView1().appendItem(entry);
+                appendText(toolkit.listView1(), entry);
         });
     }
     qt::MainWindow& window() { return toolkit.window(); }

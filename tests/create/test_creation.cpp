@@ -3,6 +3,7 @@
 
 #include "common/error_report.h"
 #include "started_window.h"
+#include "support/list_items.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -114,7 +115,7 @@ void TestCreation::emptyEntryList() {
     QFETCH(int, choice);
     QFETCH(int, asked);
     Started w(choice);
-    w.window().dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("old result")); });
+    w.window().dispatch([&] { appendText(w.toolkit.listView2(), QStringLiteral("old result")); });
     int resultsAtQuestion = -1; // the results list is emptied before the question
     if (asked) {
         dialogs().typeInput(QStringLiteral(";"), [&](QInputDialog*) {

@@ -3,6 +3,7 @@
 
 #include "qt/report_view.h"
 #include "started_window.h"
+#include "support/list_items.h"
 #include "test_files.h"
 
 #include <QTemporaryDir>
@@ -95,7 +96,7 @@ void TestEventsDuringCreation::removalRefusedWhileBusy() {
             window.pushButton5->click();
             break;
         default:
-            window.dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("row")); });
+            window.dispatch([&] { appendText(w.toolkit.listView2(), QStringLiteral("row")); });
             selectFirst(window.listView2);
             QTest::keyClick(window.listView2, Qt::Key_Delete);
             QCOMPARE(w.toolkit.listView2().itemCount(), 1);
@@ -194,7 +195,7 @@ void TestEventsDuringCreation::separatorPickedMidway() {
 
 void TestEventsDuringCreation::clearResultsDuringCreation() {
     Started w(2, {QStringLiteral("a"), QStringLiteral("b")});
-    w.window().dispatch([&] { w.toolkit.listView2().appendItem(QStringLiteral("old")); });
+    w.window().dispatch([&] { appendText(w.toolkit.listView2(), QStringLiteral("old")); });
     w.events.at(1, [&] { w.window().pushButton3->click(); });
     dialogs().closeMessage();
     w.press();

@@ -4,6 +4,7 @@
 #include "create/list_figures.h"
 #include "qt/report_view.h"
 #include "started_window.h"
+#include "support/list_items.h"
 
 #include <QDialog>
 #include <QFormLayout>
@@ -82,7 +83,7 @@ void TestGroupsAndFigures::groups() {
     QFETCH(QStringList, rows);
 
     Started w(choice, entries);
-    w.window().dispatch([&] { w.toolkit.listView2().appendItem(u"old"_s); });
+    w.window().dispatch([&] { appendText(w.toolkit.listView2(), u"old"_s); });
     if (!entries.isEmpty())
         answerGroups(size ? std::optional(size) : std::nullopt, u"IN ("_s, u")"_s);
     // As a press would: the results are emptied before "Other" is asked.

@@ -4,6 +4,7 @@
 
 #include "common/error_report.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QMessageBox>
@@ -32,7 +33,7 @@ inline QString report(const QString& description, const QString& procedure, int 
 inline QStringList texts(const ListView& list) {
     QStringList items;
     for (int item = 1; item <= list.itemCount(); ++item)
-        items.append(list.itemText(item));
+        items.append(itemText(list, item));
     return items;
 }
 
@@ -45,7 +46,7 @@ template <class Code> void run(RealWindow& real, Code&& code) {
 inline void fill(RealWindow& real, const QStringList& entries) {
     run(real, [&] {
         for (const QString& entry : entries)
-            real.toolkit.listView1().appendItem(entry);
+            appendText(real.toolkit.listView1(), entry);
     });
     real.toolkit.listView1().model().announceAppended();
 }

@@ -2,6 +2,7 @@
 
 #include "entries/entry_list_editing.h"
 #include "entry_handlers.h"
+#include "support/list_items.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -172,7 +173,7 @@ void TestEntryEditing::clearList() {
 
     RealWindow real;
     fill(real, {u"a"_s, u"b"_s, u"c"_s});
-    run(real, [&] { real.toolkit.listView2().appendItem(u"a, b, c"_s); });
+    run(real, [&] { appendText(real.toolkit.listView2(), u"a, b, c"_s); });
     real.toolkit.window().setPointer(pointer);
     run(real, [&] { real.form.PushButton5_Click(); });
     QCOMPARE(real.toolkit.listView1().itemCount(), remaining);

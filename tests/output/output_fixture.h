@@ -5,6 +5,7 @@
 
 #include "common/error_report.h"
 #include "qt/labelled_progress_bar.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QByteArray>
@@ -48,7 +49,7 @@ inline QString asShown(QString text) {
 inline void fill(ModelledListView& list, const QStringList& rows) {
     for (const QString& row : rows) {
         const QStringList cells = row.mid(1).split(u'|');
-        list.appendItem(cells.first());
+        appendText(list, cells.first());
         const int item = list.itemCount();
         for (int c = 1; c < cells.size(); ++c)
             list.setItemSubItem(item, c, cells.at(c));

@@ -2,6 +2,7 @@
 
 #include "output_fixture.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -59,7 +60,7 @@ void TestResultsList::resultsList() {
     qt::MainWindow& window = w.toolkit.window();
     qt::QtListView& results = w.toolkit.listView2();
     for (int i = 0; i < count; ++i)
-        results.appendItem(QString(QChar(char16_t(u'a' + i))));
+        appendText(results, QString(QChar(char16_t(u'a' + i))));
     results.model().announceAppended();
     if (selected > 0)
         window.listView2->setCurrentIndex(results.model().index(selected - 1, 0));
@@ -72,7 +73,7 @@ void TestResultsList::resultsList() {
                         action == Action::ShiftDelete ? Qt::ShiftModifier : Qt::NoModifier);
     QStringList texts;
     for (int i = 1; i <= results.itemCount(); ++i)
-        texts.append(results.itemText(i));
+        texts.append(itemText(results, i));
     QCOMPARE(texts, expected);
     QVERIFY(dialogs().messages().isEmpty());
     QVERIFY(!window.ended());

@@ -4,6 +4,7 @@
 
 #include "common/text_encoding.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 #include "test_files.h"
 
@@ -46,7 +47,7 @@ QStringList entries(RealWindow& w) {
     ListView& list = w.toolkit.toolkit().listView1;
     QStringList texts;
     for (int i = 1; i <= list.itemCount(); ++i)
-        texts.append(list.itemText(i));
+        texts.append(itemText(list, i));
     return texts;
 }
 
@@ -198,7 +199,7 @@ void TestDropAndPaste::drop() {
     message.replace(u"{dir}"_s, m_dir.path());
 
     RealWindow w;
-    w.toolkit.toolkit().listView1.appendItem(u"kept"_s);
+    appendText(w.toolkit.toolkit().listView1, u"kept"_s);
     QMimeData data;
     QList<QUrl> list;
     for (const QString& url : urls)

@@ -5,6 +5,7 @@
 #include "common/text_encoding.h"
 #include "qt/entry_list_menu.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@ const QStringList kSamples = {u"first"_s, u"second"_s, u"third"_s, u"fourth"_s};
 QStringList entries(RealWindow& real) {
     QStringList texts;
     for (int item = 1; item <= real.toolkit.listView1().itemCount(); ++item)
-        texts.append(real.toolkit.listView1().itemText(item));
+        texts.append(itemText(real.toolkit.listView1(), item));
     return texts;
 }
 
@@ -35,7 +36,7 @@ void prepare(RealWindow& real, const QStringList& texts, int row) {
     auto& window = real.toolkit.window();
     window.dispatch([&] {
         for (const QString& text : texts)
-            real.toolkit.listView1().appendItem(text);
+            appendText(real.toolkit.listView1(), text);
     });
     QCoreApplication::processEvents();
     QApplication::setActiveWindow(&window);
@@ -285,7 +286,7 @@ void TestEntryListKeys::shortcutsPressTheirButtons() {
     QCOMPARE(clicks.count(), 1);
     QVERIFY(dialogs().allAnswered());
     if (dialog == u"Done.")
-        QCOMPARE(real.toolkit.listView2().itemText(1), u"first, second, third, fourth"_s);
+        QCOMPARE(itemText(real.toolkit.listView2(), 1), u"first, second, third, fourth"_s);
 }
 
 QTEST_MAIN(TestEntryListKeys)

@@ -7,6 +7,7 @@
 #include "qt/report_view.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QComboBox>
@@ -28,7 +29,7 @@ using Answer = std::function<void(QDialog*)>;
 QStringList texts(const QtListView& list) {
     QStringList items;
     for (int item = 1; item <= list.itemCount(); ++item)
-        items.append(list.itemText(item));
+        items.append(itemText(list, item));
     return items;
 }
 
@@ -147,7 +148,7 @@ void TestEntryTools::oneStepEach() {
     QtListView& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (const QByteArray& entry : before)
-            entries.appendItemBytes(entry);
+            entries.appendItem(entry);
     });
     if (!dialogTitle(handler).isEmpty()) // as it offers itself
         dialogs().answerDialog(dialogTitle(handler), [](QDialog* dialog) { dialog->accept(); });
@@ -174,16 +175,16 @@ void TestEntryTools::aMillionEntriesComeBackUncopied() {
     QtListView& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (int i = kCount; i > 0; --i)
-            entries.appendItem(u"item"_s + QString::number(i));
+            appendText(entries, u"item"_s + QString::number(i));
     });
     const char* first = entries.model().bytesAt(0).data();
     window.dispatch([&] { real.form.ListView1_SortAscending(); });
-    QCOMPARE(entries.itemText(1), u"item1"_s);
-    QCOMPARE(entries.itemText(kCount), u"item1000000"_s);
+    QCOMPARE(itemText(entries, 1), u"item1"_s);
+    QCOMPARE(itemText(entries, kCount), u"item1000000"_s);
     QVERIFY(real.toolkit.undo().undo());
     QCOMPARE(entries.itemCount(), kCount);
     QCOMPARE(entries.model().bytesAt(0).data(), first);
-    QCOMPARE(entries.itemText(kCount), u"item1"_s);
+    QCOMPARE(itemText(entries, kCount), u"item1"_s);
 }
 
 void TestEntryTools::wrapDialog_data() {
@@ -240,8 +241,8 @@ void TestEntryTools::wrapAnsweredInTheWindow() {
     auto& window = real.toolkit.window();
     QtListView& entries = real.toolkit.listView1();
     window.dispatch([&] {
-        entries.appendItem(u"O'Brien"_s);
-        entries.appendItem(QString());
+        appendText(entries, u"O'Brien"_s);
+        appendText(entries, QString());
     });
     QWidget* parent = nullptr;
     dialogs().answerDialog(u"Wrap Each Entry"_s, [&](QDialog* dialog) {
@@ -313,7 +314,7 @@ void TestEntryTools::toolDialogs() {
     QtListView& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (const QString& entry : before)
-            entries.appendItem(entry);
+            appendText(entries, entry);
     });
     QWidget* parent = &window;
     if (answer) {
@@ -334,7 +335,7 @@ void TestEntryTools::toolDialogs() {
 void TestEntryTools::splitFromTheKeyboard() {
     RealWindow real;
     auto& window = real.toolkit.window();
-    window.dispatch([&] { real.toolkit.listView1().appendItem(u"\"a;b\";c"_s); });
+    window.dispatch([&] { appendText(real.toolkit.listView1(), u"\"a;b\";c"_s); });
     window.listView1->setFocus();
     window.listView1->setCurrentIndex(window.listView1->model()->index(0, 0));
     dialogs().answerDialog(u"Split Entries"_s, [](QDialog* dialog) {

@@ -3,6 +3,7 @@
 
 #include "common/runtime_error.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QComboBox>
@@ -159,8 +160,8 @@ void TestHandlerWiring::everyEventIsDispatchedOnce() {
     RealWindow real;
     qt::MainWindow& window = real.toolkit.window();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    real.toolkit.listView1().appendItem(u"entry"_s);
-    real.toolkit.listView2().appendItem(u"result"_s);
+    appendText(real.toolkit.listView1(), u"entry"_s);
+    appendText(real.toolkit.listView2(), u"result"_s);
     QCoreApplication::processEvents();
     window.listView1->setCurrentIndex(window.listView1->model()->index(0, 0));
     window.listView2->setCurrentIndex(window.listView2->model()->index(0, 0));

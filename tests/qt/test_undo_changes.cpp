@@ -1,6 +1,7 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 #include "window_keys.h"
 
@@ -28,7 +29,7 @@ QStringList shown(const QtListView& list, qt::ReportView* view) {
         QString item = index.data().toString();
         if (index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked)
             item += QStringLiteral("[x]");
-        if (item.left(item.indexOf(u'[')) != list.itemText(row + 1))
+        if (item.left(item.indexOf(u'[')) != itemText(list, row + 1))
             return {QStringLiteral("view and list differ at row %1").arg(row)};
         items.append(item);
     }
@@ -156,14 +157,14 @@ void TestUndoChanges::itemsComeBackWhole() {
     };
     inOneStep([&] {
         for (const char* text : {"a", "b", "c"})
-            rows.appendItem(QString::fromLatin1(text));
+            appendText(rows, QString::fromLatin1(text));
     });
     rows.setItemChecked(2, true);
     rows.setItemSubItem(2, 2, QStringLiteral("b2"));
     const auto whole = [&] {
         QStringList items;
         for (int item = 1; item <= rows.itemCount(); ++item)
-            items.append(rows.itemText(item) + u'|' + rows.itemSubItem(item, 2) + u'|' +
+            items.append(itemText(rows, item) + u'|' + rows.itemSubItem(item, 2) + u'|' +
                          QString::number(rows.itemChecked(item)));
         return items;
     };
@@ -171,9 +172,9 @@ void TestUndoChanges::itemsComeBackWhole() {
     const QList<std::function<void()>> changes = {[&] { rows.removeItem(2); },
                                                   [&] { rows.removeAll(); },
                                                   [&] {
-                                                      rows.appendItem(QStringLiteral("d"));
+                                                      appendText(rows, QStringLiteral("d"));
                                                       rows.removeItem(1);
-                                                      rows.appendItem(QStringLiteral("e"));
+                                                      appendText(rows, QStringLiteral("e"));
                                                   }};
     for (const auto& change : changes) {
         inOneStep(change);

@@ -1,6 +1,7 @@
 // Where the history stops: while busy, at its cap, across nested steps and for huge lists.
 
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 #include "window_keys.h"
 
@@ -77,12 +78,12 @@ void TestUndoLimits::nestedStepsKeepTheirOwnParts() {
     QtListView& entries = real.toolkit.listView1();
     {
         ChangeHistory::Step outer(undo);
-        entries.appendItem(QStringLiteral("outer before"));
+        appendText(entries, QStringLiteral("outer before"));
         {
             ChangeHistory::Step inner(undo);
-            entries.appendItem(QStringLiteral("inner"));
+            appendText(entries, QStringLiteral("inner"));
         }
-        entries.appendItem(QStringLiteral("outer after"));
+        appendText(entries, QStringLiteral("outer after"));
     }
     QCOMPARE(undo.stack().count(), 3);
     for (int left = 2; left >= 0; --left) {
@@ -98,7 +99,7 @@ void TestUndoLimits::changesOutsideStepsKeepTheHistory() {
     auto& undo = real.toolkit.undo();
     QtListView& entries = real.toolkit.listView1();
     real.toolkit.window().dispatch([&] { real.form.PushButton8_Click(); });
-    entries.appendItem(QStringLiteral("outside"));
+    appendText(entries, QStringLiteral("outside"));
     entries.removeItem(1);
     QCOMPARE(undo.stack().count(), 3);
     for (const int left : {5, 4, 0}) {
@@ -114,7 +115,7 @@ void TestUndoLimits::undoingAClearMovesAMillionEntriesBack() {
     QtListView& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (int i = 0; i < kCount; ++i)
-            entries.appendItem(QString::number(i));
+            appendText(entries, QString::number(i));
     });
     QCOMPARE(real.toolkit.undo().stack().count(), 1);
     const char* first = entries.model().bytesAt(0).data();
@@ -126,7 +127,7 @@ void TestUndoLimits::undoingAClearMovesAMillionEntriesBack() {
     QCOMPARE(window.listView1->model()->rowCount(), kCount);
     // The very bytes come back, not copies of them.
     QCOMPARE(entries.model().bytesAt(0).data(), first);
-    QCOMPARE(entries.itemText(kCount), QString::number(kCount - 1));
+    QCOMPARE(itemText(entries, kCount), QString::number(kCount - 1));
     press(window, Qt::CTRL | Qt::Key_Y);
     QCOMPARE(window.listView1->model()->rowCount(), 0);
     press(window, Qt::CTRL | Qt::Key_Z);

@@ -3,6 +3,7 @@
 #include "common/text_encoding.h"
 #include "qt/labelled_progress_bar.h"
 #include "qt/report_view.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QClipboard>
@@ -255,10 +256,10 @@ void TestWindowLayout::listsShowEveryChange() {
             list == 1 ? real.toolkit.toolkit().listView1 : real.toolkit.toolkit().listView2;
         qt::ReportView* view =
             list == 1 ? real.toolkit.window().listView1 : real.toolkit.window().listView2;
-        for (QChar letter : QStringLiteral("abcde"))
+        for (const char* letter : {"a", "b", "c", "d", "e"})
             items.appendItem(letter);
         QCOMPARE(items.itemCount(), 5);
-        QCOMPARE(items.itemText(2), QStringLiteral("b"));
+        QCOMPARE(itemText(items, 2), QStringLiteral("b"));
         QVERIFY(!items.itemChecked(2));
         QCoreApplication::processEvents(); // appends reach the view from the event loop
         if (selected > 0)
@@ -279,7 +280,7 @@ void TestWindowLayout::listsShowEveryChange() {
         QString texts;
         QString shown;
         for (int row = 1; row <= items.itemCount(); ++row)
-            texts += items.itemText(row);
+            texts += itemText(items, row);
         for (int row = 0; row < view->model()->rowCount(); ++row)
             shown += view->model()->index(row, 0).data().toString();
         QCOMPARE(texts, left);
@@ -325,11 +326,11 @@ void TestWindowLayout::resultShowsReadably() {
     QFETCH(QString, copied);
     RealWindow real;
     auto& window = real.toolkit.window();
-    real.toolkit.listView2().appendItem(text);
+    appendText(real.toolkit.listView2(), text);
     real.toolkit.listView2().setItemChecked(1, true);
     real.toolkit.listView2().model().announceAppended();
     QCOMPARE(window.listView2->model()->index(0, 0).data().toString(), shown);
-    QCOMPARE(real.toolkit.listView2().itemText(1), text);
+    QCOMPARE(itemText(real.toolkit.listView2(), 1), text);
     // The bar shows no more of a text than a cell, given whole or as an entry's bytes.
     ProgressBar& bar = real.toolkit.toolkit().progressBar1;
     bar.setText(text);
@@ -344,7 +345,7 @@ void TestWindowLayout::resultShowsReadably() {
 void TestWindowLayout::wideColumnScrollsIntoView() {
     RealWindow real;
     qt::ReportView* view = real.toolkit.window().listView2;
-    real.toolkit.listView2().appendItem(QString(5000, u'x'));
+    appendText(real.toolkit.listView2(), QString(5000, u'x'));
     real.toolkit.listView2().model().announceAppended();
     view->header()->resizeSection(0, 3000);
     QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
@@ -366,7 +367,7 @@ void TestWindowLayout::progressBarHoldsItsScale() {
 void TestWindowLayout::rowsFitTheirFont() {
     RealWindow real;
     qt::ReportView* view = real.toolkit.window().listView1;
-    real.toolkit.listView1().appendItem(QStringLiteral("first"));
+    appendText(real.toolkit.listView1(), QStringLiteral("first"));
     real.toolkit.listView1().model().announceAppended();
     for (int pointSize : {9, 24}) {
         QFont font = view->font();

@@ -3,6 +3,7 @@
 
 #include "common/error_report.h"
 #include "qt/labelled_progress_bar.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 #include "test_files.h"
 
@@ -147,7 +148,7 @@ const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
 void fillResults(RealWindow& w, bool all = false) {
     qt::QtListView& results = w.toolkit.listView2();
     for (const QString& text : kRows) {
-        results.appendItem(text);
+        appendText(results, text);
         results.setItemChecked(results.itemCount(), all || text != u"two");
     }
 }
@@ -155,7 +156,7 @@ void fillResults(RealWindow& w, bool all = false) {
 QStringList texts(const ListView& list) {
     QStringList items;
     for (int item = 1; item <= list.itemCount(); ++item)
-        items.append(list.itemText(item));
+        items.append(itemText(list, item));
     return items;
 }
 
@@ -201,7 +202,7 @@ void TestFaults::listFileVanishes() {
     QVERIFY(testing::writeFile(dir.filePath(u"gone.txt"_s), "lost\r\n"));
     QVERIFY(testing::writeFile(dir.filePath(u"kept.txt"_s), "a\r\nb\r\n"));
     RealWindow w;
-    w.toolkit.listView1().appendItem(u"earlier"_s);
+    appendText(w.toolkit.listView1(), u"earlier"_s);
     QStringList picked{dir.filePath(u"gone.txt"_s)};
     if (several)
         picked.append(dir.filePath(u"kept.txt"_s));

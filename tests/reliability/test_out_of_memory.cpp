@@ -4,6 +4,7 @@
 
 #include "common/error_report.h"
 #include "qt/labelled_progress_bar.h"
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QFile>
@@ -21,7 +22,7 @@ using Action = std::function<void(Form1&, const QTemporaryDir&)>;
 QStringList texts(const ListView& list) {
     QStringList items;
     for (int item = 1; item <= list.itemCount(); ++item)
-        items.append(list.itemText(item));
+        items.append(itemText(list, item));
     return items;
 }
 
@@ -88,8 +89,8 @@ void TestOutOfMemory::operationStopsAndLeavesTheListsAsTheyWere() {
     qt::QtToolkit& toolkit = real.toolkit;
     toolkit.window().dispatch([&] {
         for (const QString& entry : {u"c"_s, u"b"_s, u"a"_s})
-            toolkit.listView1().appendItem(entry);
-        toolkit.listView2().appendItem(u"old"_s);
+            appendText(toolkit.listView1(), entry);
+        appendText(toolkit.listView2(), u"old"_s);
     });
     const int steps = toolkit.undo().stack().count();
     (inResults ? toolkit.listView2() : toolkit.listView1()).model().failAppendOf(failing);

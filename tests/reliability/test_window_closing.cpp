@@ -1,6 +1,7 @@
 // Closing the real window while an operation runs: the operation stops where it stands, leaves
 // alone what it has not finished, and the program is asked to end.
 
+#include "support/list_items.h"
 #include "support/window_test.h"
 
 #include <QClipboard>
@@ -21,7 +22,7 @@ enum class Operation { Load, Create, Save, Copy };
 QStringList texts(const ListView& list) {
     QStringList result;
     for (int i = 1; i <= list.itemCount(); ++i)
-        result.append(list.itemText(i));
+        result.append(itemText(list, i));
     return result;
 }
 
@@ -65,9 +66,9 @@ void TestWindowClosing::closedDuringOperation() {
     RealWindow real;
     qt::MainWindow& window = real.toolkit.window();
     for (int i = 1; i <= 1000; ++i)
-        real.toolkit.listView1().appendItem(QString::number(i));
+        appendText(real.toolkit.listView1(), QString::number(i));
     for (const QString& text : {u"one"_s, u"two"_s}) {
-        real.toolkit.listView2().appendItem(text);
+        appendText(real.toolkit.listView2(), text);
         real.toolkit.listView2().setItemChecked(real.toolkit.listView2().itemCount(), true);
     }
     QGuiApplication::clipboard()->setText(u"<untouched>"_s);

@@ -57,11 +57,10 @@ public:
     virtual std::optional<SplitAnswer> splitBox(const QString& separator) = 0;
     // Which entries count as duplicates and which stay; nothing when the user cancels.
     virtual std::optional<DuplicateRules> duplicatesBox() = 0;
-    // The grouping for "Create in Groups"; nothing when the user cancels. Dialogs that cannot
-    // ask (batch mode's) cancel, and show no figures.
-    virtual std::optional<Grouping> groupsBox() { return std::nullopt; }
+    // The grouping for "Create in Groups"; nothing when the user cancels.
+    virtual std::optional<Grouping> groupsBox() = 0;
     // Shows the figures of the entry list until the user closes them.
-    virtual void figuresBox(const QList<Figure>& /*figures*/) {}
+    virtual void figuresBox(const QList<Figure>& figures) = 0;
 };
 
 } // namespace tavrolin

@@ -16,7 +16,7 @@ namespace tavrolin {
 template <class AppendOne>
 void appendAsBurstOrEach(ListView& list, PackedTexts&& texts, AppendOne&& appendOne) {
     try {
-        list.appendItems(std::move(texts));
+        list.appendItems(std::move(texts), CheckMark::Clear);
         return;
     } catch (const RuntimeError&) {
     }

@@ -8,8 +8,13 @@
 
 namespace tavrolin {
 
+// The check mark new items come with.
+enum class CheckMark { Clear, Set };
+
 // A list view in report view. Columns and items are numbered from 1; sub-item k of an item
-// belongs to column k + 1. Numbers out of range raise RuntimeError(IndexOutOfBounds).
+// belongs to column k + 1. Numbers out of range raise RuntimeError(IndexOutOfBounds). Items
+// keep the 8-bit bytes they came in: decode8Bit gives an item's text, and a text goes in as
+// encode8Bit's bytes.
 class ListView {
 public:
     virtual ~ListView() = default;
@@ -20,25 +25,19 @@ public:
     virtual QString columnCaption(int column) const = 0;
 
     virtual int itemCount() const = 0;
-    // A new last item with the given text, empty sub-items and a clear check mark.
-    virtual void appendItem(QString text) = 0;
-    virtual QString itemText(int item) const = 0;
-    // The routes for bulk text, which keep an item as the 8-bit bytes it came in (decode8Bit
-    // gives its text): appending bytes copied into the list, appending a block of bytes that
-    // the list takes in uncopied when it is its only item, and an item's bytes, shared rather
-    // than copied when it is the only item.
-    virtual void appendItemBytes(QByteArrayView bytes) = 0;
-    virtual void appendItemBlock(QByteArray bytes) = 0;
-    virtual QByteArray itemBytes(int item) const = 0;
+    // A new last item of a copy of the bytes, with empty sub-items and a clear check mark.
+    virtual void appendItem(QByteArrayView bytes) = 0;
+    // Appends the texts as new items with the given check mark, the views hearing of them once;
+    // into an empty list their block moves in without a copy, so a single long text costs no
+    // second copy. When it fails, the list and the texts are as they were.
+    virtual void appendItems(PackedTexts&& texts, CheckMark mark) = 0;
     // An item's bytes without a copy, valid until the list next changes.
     virtual QByteArrayView itemBytesAt(int item) const = 0;
+    // An item's bytes to keep while the list may change, as the outputs keep cells while events
+    // run: shared rather than copied when it is the only item, as a created result is.
+    virtual QByteArray itemBytes(int item) const = 0;
     // The bytes of all items together.
     virtual qsizetype byteCount() const = 0;
-    // Appends the texts as new items, the views hearing of them once; into an empty list their
-    // block moves in without a copy. When it fails, the list and the texts are as they were.
-    virtual void appendItems(PackedTexts&& texts) = 0;
-    // The same, with the new items' check marks set.
-    virtual void appendTickedItems(PackedTexts&& texts) = 0;
     virtual QString itemSubItem(int item, int subItem) const = 0;
     virtual bool itemChecked(int item) const = 0;
     virtual void removeItem(int item) = 0;
