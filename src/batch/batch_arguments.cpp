@@ -94,7 +94,7 @@ private:
 };
 
 void Parser::option(const QString& name, BatchJob& job) {
-    using Kind = BatchTool::Kind;
+    using Kind = EntryListTool;
     using Keep = DuplicateRules::Keep;
     const auto tool = [&](Kind kind) { job.tools.append(BatchTool{kind, {}, {}}); };
     if (name == u"--join") {
@@ -210,13 +210,13 @@ BatchArguments Parser::parse() {
         }
         if (!m_separatorGiven)
             throw Refused{QStringLiteral("option '--join' needs a value")};
-        const auto has = [&](BatchTool::Kind kind) {
+        const auto has = [&](EntryListTool kind) {
             return std::any_of(job.tools.cbegin(), job.tools.cend(),
                                [kind](const BatchTool& tool) { return tool.kind == kind; });
         };
         for (const QString& modifier : std::as_const(m_modifiers)) {
             const bool split = modifier == u"--quotes";
-            if (!has(split ? BatchTool::Kind::Split : BatchTool::Kind::RemoveDuplicates))
+            if (!has(split ? EntryListTool::Split : EntryListTool::RemoveDuplicates))
                 throw Refused{QStringLiteral("option '%1' needs %2")
                                   .arg(modifier, split ? QStringLiteral("--split")
                                                        : QStringLiteral("--dedupe"))};

@@ -33,36 +33,20 @@ EntryBytes entryBytesOf(const PackedTexts& texts) {
 
 bool needsWholeList(const BatchTool& tool) {
     switch (tool.kind) {
-    case BatchTool::Kind::SortAscending:
-    case BatchTool::Kind::SortDescending:
-    case BatchTool::Kind::Reverse:
-    case BatchTool::Kind::RemoveDuplicates:
+    case EntryListTool::SortAscending:
+    case EntryListTool::SortDescending:
+    case EntryListTool::Reverse:
+    case EntryListTool::RemoveDuplicates:
         return true;
     default:
         return false;
     }
 }
 
+// The duplicate rules and the quotes modify every tool of their kind in the job.
 PackedTexts applied(const BatchJob& job, const BatchTool& tool, const EntryBytes& entries) {
-    switch (tool.kind) {
-    case BatchTool::Kind::SortAscending:
-    case BatchTool::Kind::SortDescending:
-        return sortedNaturally(entries, tool.kind == BatchTool::Kind::SortDescending,
-                               sortingLocale());
-    case BatchTool::Kind::Reverse:
-        return reversed(entries);
-    case BatchTool::Kind::RemoveDuplicates:
-        return withoutDuplicates(entries, job.duplicates);
-    case BatchTool::Kind::TrimSpaces:
-        return withSpacesTrimmed(entries);
-    case BatchTool::Kind::RemoveEmpty:
-        return withoutEmpty(entries);
-    case BatchTool::Kind::Wrap:
-        return wrapped(entries, tool.wrap);
-    case BatchTool::Kind::Split:
-        break;
-    }
-    return splitAt(entries, tool.separator, job.quotes);
+    return tavrolin::applied(tool.kind, entries,
+                             {job.duplicates, tool.wrap, tool.separator, job.quotes});
 }
 
 // A file or write error that ends the job; the message names the file.

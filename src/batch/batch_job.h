@@ -14,17 +14,7 @@ namespace tavrolin {
 
 // One entry list tool of a batch job, as the window's menu offers them.
 struct BatchTool {
-    enum class Kind {
-        SortAscending,
-        SortDescending,
-        Reverse,
-        RemoveDuplicates,
-        TrimSpaces,
-        RemoveEmpty,
-        Wrap,
-        Split,
-    };
-    Kind kind;
+    EntryListTool kind;
     WrapTexts wrap;    // Wrap's texts
     QString separator; // Split's separator
 };

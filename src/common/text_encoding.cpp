@@ -1,5 +1,6 @@
 #include "text_encoding.h"
 
+#include <QChar>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
@@ -45,6 +46,67 @@ qsizetype validSequenceLength(QByteArrayView bytes, qsizetype i) {
         return 4;
     }
     return 0;
+}
+
+// The character of the valid sequence of `length` bytes that starts at `at`.
+char32_t codePoint(const char* at, qsizetype length) {
+    const auto byte = [at](qsizetype k) { return char32_t(static_cast<unsigned char>(at[k])); };
+    switch (length) {
+    case 2:
+        return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
+    case 3:
+        return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    case 4:
+        return (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 |
+               (byte(3) & 0x3F);
+    default:
+        return byte(0);
+    }
+}
+
+// The character as UTF-8 from `out`; gives the bytes written.
+qsizetype writeUtf8(char32_t c, char* out) {
+    if (c < 0x80) {
+        out[0] = char(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = char(0xC0 | c >> 6);
+        out[1] = char(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = char(0xE0 | c >> 12);
+        out[1] = char(0x80 | (c >> 6 & 0x3F));
+        out[2] = char(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = char(0xF0 | c >> 18);
+    out[1] = char(0x80 | (c >> 12 & 0x3F));
+    out[2] = char(0x80 | (c >> 6 & 0x3F));
+    out[3] = char(0x80 | (c & 0x3F));
+    return 4;
+}
+
+// How many bytes of white space the bytes begin with: one character's, or none.
+qsizetype spaceAtStart(QByteArrayView bytes) {
+    const qsizetype length = validSequenceLength(bytes, 0);
+    return length > 0 && QChar::isSpace(codePoint(bytes.data(), length)) ? length : 0;
+}
+
+// How many bytes of white space the bytes end with: one character's, or none. A byte that
+// is no continuation begins a character wherever the decoder meets it, so the last character
+// is the sequence from the last such byte when that is valid and runs to the end; anything
+// else there is a kept byte.
+qsizetype spaceAtEnd(QByteArrayView bytes) {
+    qsizetype start = bytes.size() - 1;
+    while (start > 0 && bytes.size() - start < 4 &&
+           isContinuation(static_cast<unsigned char>(bytes[start])))
+        --start;
+    const qsizetype length = bytes.size() - start;
+    if (validSequenceLength(bytes, start) != length)
+        return 0;
+    return QChar::isSpace(codePoint(bytes.data() + start, length)) ? length : 0;
 }
 
 // Where the run of ASCII bytes from i ends, looked at a word at a time.
@@ -174,6 +236,47 @@ QByteArray encode8Bit(QStringView text) {
         return text.toUtf8();
     bytes.append(text.sliced(runStart).toUtf8());
     return bytes;
+}
+
+QByteArrayView trimmed8Bit(QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const qsizetype space = spaceAtStart(bytes);
+        if (space == 0)
+            break;
+        bytes = bytes.sliced(space);
+    }
+    while (!bytes.isEmpty()) {
+        const qsizetype space = spaceAtEnd(bytes);
+        if (space == 0)
+            break;
+        bytes.chop(space);
+    }
+    return bytes;
+}
+
+// QString::toCaseFolded would turn a kept byte into U+FFFD once a character before it has
+// changed, so two different bytes, or a byte and a real U+FFFD, would fold alike. Folding
+// each character on its own keeps the byte.
+qsizetype caseFold8Bit(QByteArrayView bytes, char* out) {
+    char* const start = out;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            *out++ = byte >= 'A' && byte <= 'Z' ? char(byte + ('a' - 'A')) : char(byte);
+            ++i;
+            continue;
+        }
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length == 0) {
+            *out++ = char(byte);
+            ++i;
+            continue;
+        }
+        out += writeUtf8(QChar::toCaseFolded(codePoint(bytes.data() + i, length)), out);
+        i += length;
+    }
+    return out - start;
 }
 
 QString shownText(QString text) {

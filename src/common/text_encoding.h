@@ -26,6 +26,22 @@ QByteArrayView decodablePrefix(QByteArrayView bytes, qsizetype units);
 // included, is unchanged, and a text without such bytes is returned as it is, uncopied.
 QString shownText(QString text);
 
+// The bytes of decode8Bit(bytes).trimmed() as encode8Bit gives them back, found without
+// decoding: the bytes without the white space at either end. A kept byte is never white space.
+QByteArrayView trimmed8Bit(QByteArrayView bytes);
+
+// The most bytes caseFold8Bit writes for the given number: a character of two to four bytes
+// folds to one of at most four, and ASCII stays ASCII.
+constexpr qsizetype caseFoldRoom(qsizetype size) {
+    return 2 * size;
+}
+
+// Each character of decode8Bit(bytes) replaced by its simple case fold, one character for one
+// (so "ß" and "ss" stay apart), and encoded as encode8Bit would: written from `out`, which has
+// room for caseFoldRoom(bytes.size()) bytes, made without decoding. Gives the bytes written. A
+// kept byte stays as itself, whatever comes before it.
+qsizetype caseFold8Bit(QByteArrayView bytes, char* out);
+
 // shownText(decode8Bit(bytes)) as UTF-8, made without decoding; bytes that are all valid UTF-8
 // are returned as they are, uncopied.
 QByteArray shownBytes(QByteArray bytes);

@@ -34,9 +34,11 @@ QString locationOf(EntryListTool tool) {
     case EntryListTool::RemoveEmpty:
         return QStringLiteral("Form1.ListView1_RemoveEmpty");
     case EntryListTool::Wrap:
+        return QStringLiteral("Form1.ListView1_Wrap");
+    case EntryListTool::Split:
         break;
     }
-    return QStringLiteral("Form1.ListView1_Wrap");
+    return QStringLiteral("Form1.ListView1_Split");
 }
 
 // The entry list as the tools read it, without a copy: the views stay valid while the list
@@ -85,32 +87,6 @@ bool refused(const EntryListToolParts& parts) {
            parts.entries.itemCount() == 0;
 }
 
-// The trim tool counts the entries it changed into `trimmed`.
-Transform transformOf(EntryListTool tool, const WrapTexts& wrap, const DuplicateRules& rules,
-                      qsizetype& trimmed) {
-    switch (tool) {
-    case EntryListTool::SortAscending:
-    case EntryListTool::SortDescending: {
-        const bool descending = tool == EntryListTool::SortDescending;
-        return [descending](const EntryBytes& entries) {
-            return sortedNaturally(entries, descending, sortingLocale());
-        };
-    }
-    case EntryListTool::Reverse:
-        return [](const EntryBytes& entries) { return reversed(entries); };
-    case EntryListTool::RemoveDuplicates:
-        return [rules](const EntryBytes& entries) { return withoutDuplicates(entries, rules); };
-    case EntryListTool::TrimSpaces:
-        return
-            [&trimmed](const EntryBytes& entries) { return withSpacesTrimmed(entries, &trimmed); };
-    case EntryListTool::RemoveEmpty:
-        return [](const EntryBytes& entries) { return withoutEmpty(entries); };
-    case EntryListTool::Wrap:
-        break;
-    }
-    return [wrap](const EntryBytes& entries) { return wrapped(entries, wrap); };
-}
-
 // The answer of a tool's dialog, or nothing when the user cancelled it.
 template <class Answer, class Ask> std::optional<Answer> asked(Trap& trap, Ask&& ask) {
     std::optional<Answer> answer;
@@ -135,27 +111,40 @@ QString trimmedText(qsizetype changed, qsizetype count) {
         .arg(count == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
 }
 
-void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool) {
+namespace {
+
+// The separator is offered as it would be typed, and the answer read the same way, so that a
+// tab or a line break can be given and an unchanged answer splits at the separator itself.
+void runTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
     Trap trap(parts.dialogs, locationOf(tool));
     if (trap.test(100, [&] { return refused(parts); }))
         return;
-    WrapTexts wrap;
-    DuplicateRules rules;
+    ToolChoices choices;
     if (tool == EntryListTool::Wrap) {
         const auto answer = asked<WrapTexts>(trap, [&] { return parts.dialogs.wrapBox(); });
         if (!answer)
             return;
-        wrap = *answer;
+        choices.wrap = *answer;
     } else if (tool == EntryListTool::RemoveDuplicates) {
         const auto answer =
             asked<DuplicateRules>(trap, [&] { return parts.dialogs.duplicatesBox(); });
         if (!answer)
             return;
-        rules = *answer;
+        choices.duplicates = *answer;
+    } else if (tool == EntryListTool::Split) {
+        const auto answer = asked<SplitAnswer>(
+            trap, [&] { return parts.dialogs.splitBox(withEscapesShown(offered)); });
+        if (!answer)
+            return;
+        choices.separator = withEscapesReplaced(answer->separator);
+        choices.quotes = answer->quotes;
     }
     const qsizetype before = parts.entries.itemCount();
     qsizetype trimmed = 0;
-    if (!replaceEntries(trap, parts, transformOf(tool, wrap, rules, trimmed)))
+    const auto transform = [&](const EntryBytes& entries) {
+        return applied(tool, entries, choices, &trimmed);
+    };
+    if (!replaceEntries(trap, parts, transform))
         return;
     const qsizetype after = parts.entries.itemCount();
     if (tool == EntryListTool::RemoveDuplicates || tool == EntryListTool::RemoveEmpty)
@@ -164,21 +153,14 @@ void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool) {
         trap(118, [&] { parts.progressBar1.setText(trimmedText(trimmed, before)); });
 }
 
-// The separator is offered as it would be typed, and the answer read the same way, so that a
-// tab or a line break can be given and an unchanged answer splits at the separator itself.
+} // namespace
+
+void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool) {
+    runTool(parts, tool, QString());
+}
+
 void splitEntries(const EntryListToolParts& parts, const QString& separator) {
-    Trap trap(parts.dialogs, QStringLiteral("Form1.ListView1_Split"));
-    if (trap.test(100, [&] { return refused(parts); }))
-        return;
-    const auto answer = asked<SplitAnswer>(
-        trap, [&] { return parts.dialogs.splitBox(withEscapesShown(separator)); });
-    if (!answer)
-        return;
-    const QString at = withEscapesReplaced(answer->separator);
-    const QuoteStyle quotes = answer->quotes;
-    replaceEntries(trap, parts, [&at, quotes](const EntryBytes& entries) {
-        return splitAt(entries, at, quotes);
-    });
+    runTool(parts, EntryListTool::Split, separator);
 }
 
 } // namespace tavrolin

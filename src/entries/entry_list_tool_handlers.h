@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry_list_tools.h"
+
 #include <QString>
 
 namespace tavrolin {
@@ -8,20 +10,6 @@ class Dialogs;
 class ListView;
 class MousePointer;
 class ProgressBar;
-
-// The entry list's tools. Each is refused while the busy pointer shows or a creation is joining
-// the entries, as removal is, and does nothing on an empty list. The new list replaces the old
-// one in a single change, so one undo step brings the old list back.
-enum class EntryListTool {
-    SortAscending,
-    SortDescending,
-    Reverse,
-    // Asks which entries count as duplicates and which stay.
-    RemoveDuplicates,
-    TrimSpaces,
-    RemoveEmpty,
-    Wrap,
-};
 
 // What a tool works on: the entry list, the pointer it shows while it works, the dialogs it
 // asks and reports through, and the bar where Remove Duplicates, Trim Spaces and Remove Empty
@@ -35,6 +23,11 @@ struct EntryListToolParts {
     bool creating;
 };
 
+// Runs a tool from the window. Each is refused while the busy pointer shows or a creation is
+// joining the entries, as removal is, and does nothing on an empty list. Remove Duplicates asks
+// which entries count as duplicates and which stay, Wrap what goes around them, Split where to
+// split (offering nothing; splitEntries offers a separator). The new list replaces the old one
+// in a single change, so one undo step brings the old list back.
 void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool);
 
 // "Split Entries…": asks where to split, offering the given separator, and with which quotes.

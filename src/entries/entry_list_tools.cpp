@@ -70,64 +70,24 @@ void appendDoubled(QByteArray& out, QByteArrayView entry, QChar mark, QByteArray
     out.append(encode8Bit(text.replace(mark, QString(2, mark))));
 }
 
-bool isAscii(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
-}
-
-// The bytes without the ASCII white space at either end: a byte below 0x80 is a character of
-// its own, so this trims the text as far as the ASCII white space goes.
-QByteArrayView withoutAsciiSpaceAtEnds(QByteArrayView bytes) {
-    while (!bytes.isEmpty() && isAsciiSpace(static_cast<unsigned char>(bytes.front())))
-        bytes = bytes.sliced(1);
-    while (!bytes.isEmpty() && isAsciiSpace(static_cast<unsigned char>(bytes.back())))
-        bytes.chop(1);
-    return bytes;
-}
-
-// What an entry is compared by under the rules, as bytes: the entry's own where nothing is
-// ignored or nothing it holds is affected, else the text trimmed and folded as the rules say,
-// made in `scratch`. The text is decoded only where a character beyond ASCII may be white
-// space at an end or may fold; a kept byte neither folds nor is white space, so it stays in
-// the key as itself.
-QByteArrayView keyOf(QByteArrayView entry, const DuplicateRules& rules, QByteArray& scratch) {
-    if (rules.ignoreSpaces)
-        entry = withoutAsciiSpaceAtEnds(entry);
-    if (!rules.ignoreCase && (!rules.ignoreSpaces || hasNothingToTrim(entry)))
-        return entry;
-    if (!rules.ignoreSpaces || hasNothingToTrim(entry)) {
-        if (isAscii(entry)) {
-            const auto upper = [](char byte) { return byte >= 'A' && byte <= 'Z'; };
-            if (std::none_of(entry.begin(), entry.end(), upper))
-                return entry;
-            scratch.resize(entry.size());
-            std::transform(entry.begin(), entry.end(), scratch.begin(),
-                           [&upper](char byte) { return upper(byte) ? char(byte + 32) : byte; });
-            return scratch;
-        }
-    }
-    QString text = decode8Bit(entry);
-    if (rules.ignoreSpaces)
-        text = std::move(text).trimmed();
-    if (rules.ignoreCase)
-        text = std::move(text).toCaseFolded();
-    scratch = encode8Bit(text);
-    return scratch;
-}
-
 // Keys that are not an entry's own bytes, in blocks that never move, so that a view of a key
-// stays valid as more come: one allocation per block rather than one per key.
+// stays valid as more come: one allocation per block rather than one per key. A key is made
+// in the room after the kept ones and kept only when it is new, so that a key seen before
+// costs neither a copy nor a second look-up.
 class KeyStore {
 public:
-    QByteArrayView kept(QByteArrayView key) {
-        if (m_blocks.empty() || m_blocks.back().size() - m_used < key.size()) {
-            m_blocks.emplace_back(std::max(key.size(), kBlockBytes), Qt::Uninitialized);
+    char* room(qsizetype most) {
+        if (m_blocks.empty() || m_blocks.back().size() - m_used < most) {
+            m_blocks.emplace_back(std::max(most, kBlockBytes), Qt::Uninitialized);
             m_used = 0;
         }
-        char* at = m_blocks.back().data() + m_used;
-        std::copy(key.begin(), key.end(), at);
-        m_used += key.size();
-        return {at, key.size()};
+        return m_blocks.back().data() + m_used;
+    }
+
+    // Keeps the key when it was made in the room.
+    void keep(QByteArrayView key) {
+        if (!m_blocks.empty() && key.data() == m_blocks.back().constData() + m_used)
+            m_used += key.size();
     }
 
 private:
@@ -135,6 +95,26 @@ private:
     std::vector<QByteArray> m_blocks;
     qsizetype m_used = 0;
 };
+
+// What an entry is compared by under the rules, as bytes: the entry's own where nothing is
+// ignored or nothing it holds is affected, else trimmed and folded as the rules say, made in
+// the store's room. Only an ASCII capital or a byte beyond ASCII may fold.
+QByteArrayView keyOf(QByteArrayView entry, const DuplicateRules& rules, KeyStore& store) {
+    if (rules.ignoreSpaces)
+        entry = trimmed8Bit(entry);
+    if (!rules.ignoreCase)
+        return entry;
+    const auto folds = [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z');
+    };
+    const auto first = std::find_if(entry.begin(), entry.end(), folds);
+    if (first == entry.end())
+        return entry;
+    const qsizetype same = first - entry.begin();
+    char* const key = store.room(caseFoldRoom(entry.size()));
+    std::copy(entry.begin(), first, key);
+    return {key, same + caseFold8Bit(entry.sliced(same), key + same)};
+}
 
 // Gives each part of the entry to `emit`, in order, as the comment on splitAt says; the quote
 // 0 stands for none. The same for bytes and for text: `field` is where a quoted part is
@@ -211,16 +191,15 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
     std::vector<qsizetype> groupAt(firstOnly ? 0 : size_t(entries.count));
     std::vector<Group> groups;
     KeyStore store;
-    QByteArray scratch;
     PackedTexts kept;
     kept.reserve(entries.count, entries.byteCount);
     for (qsizetype i = 0; i < entries.count; ++i) {
-        QByteArrayView key = keyOf(entries.at(i), rules, scratch);
-        // The entries outlive the comparison, so only a key made for it needs keeping.
-        if (key.data() == scratch.constData() && !groupOf.contains(key))
-            key = store.kept(key);
-        // One look-up for an entry's own bytes: a new key's slot is 0, a group's its index + 1.
+        const QByteArrayView key = keyOf(entries.at(i), rules, store);
+        // One look-up for each entry: a new key's slot is 0, a group's its index + 1. The
+        // entries outlive the comparison, so only a new key made for it needs keeping.
         qsizetype& slot = groupOf[key];
+        if (slot == 0)
+            store.keep(key);
         if (firstOnly) {
             if (slot == 0)
                 kept.append(entries.at(i));
@@ -346,6 +325,28 @@ PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteSt
     }
     parts.fit();
     return parts;
+}
+
+PackedTexts applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices,
+                    qsizetype* trimmed) {
+    switch (tool) {
+    case EntryListTool::SortAscending:
+    case EntryListTool::SortDescending:
+        return sortedNaturally(entries, tool == EntryListTool::SortDescending, sortingLocale());
+    case EntryListTool::Reverse:
+        return reversed(entries);
+    case EntryListTool::RemoveDuplicates:
+        return withoutDuplicates(entries, choices.duplicates);
+    case EntryListTool::TrimSpaces:
+        return withSpacesTrimmed(entries, trimmed);
+    case EntryListTool::RemoveEmpty:
+        return withoutEmpty(entries);
+    case EntryListTool::Wrap:
+        return wrapped(entries, choices.wrap);
+    case EntryListTool::Split:
+        break;
+    }
+    return splitAt(entries, choices.separator, choices.quotes);
 }
 
 } // namespace tavrolin

@@ -48,4 +48,31 @@ PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap);
 // of the entry as it stands, quote included.
 PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteStyle quotes);
 
+// The entry list's tools, as the window's menu and the command line offer them.
+enum class EntryListTool {
+    SortAscending,
+    SortDescending,
+    Reverse,
+    RemoveDuplicates,
+    TrimSpaces,
+    RemoveEmpty,
+    Wrap,
+    Split,
+};
+
+// What the tools take besides the entries, as a dialog or the command line gives it; each
+// tool reads only its own.
+struct ToolChoices {
+    DuplicateRules duplicates; // Remove Duplicates
+    WrapTexts wrap;
+    QString separator; // Split's, and its quotes
+    QuoteStyle quotes = QuoteStyle::None;
+};
+
+// The list the tool makes of the entries: the window and batch mode both apply a tool through
+// this. Sorting uses sortingLocale(); `trimmed`, when given, receives how many entries Trim
+// Spaces changed.
+PackedTexts applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices,
+                    qsizetype* trimmed = nullptr);
+
 } // namespace tavrolin

@@ -60,6 +60,10 @@ void TestTextEncoding::decode8Bit_data() {
     // The low half of U+10080 is U+DC80 itself: encoding must not take it for a byte.
     QTest::newRow("escape after a pair")
         << QByteArray("\xF0\x90\x82\x80\xFF") << u16(u"\xD800\xDC80\xDCFF"sv);
+    QTest::newRow("white space beyond ASCII at the ends") << QByteArray("\xE3\x80\x80\xC2\xA0"
+                                                                        "a \xE2\x80\xA8")
+                                                          << u16(u"\x3000\x00A0"
+                                                                 u"a \x2028"sv);
     QTest::newRow("byte-order mark kept") << QByteArray("\xEF\xBB\xBF"
                                                         "a")
                                           << u16(u"\xFEFF"
@@ -75,8 +79,9 @@ void TestTextEncoding::decode8Bit() {
     QFETCH(QString, text);
     QCOMPARE(tavrolin::decode8Bit(bytes), text);
     QCOMPARE(encode8Bit(text), bytes);
-    // Measured and cut without decoding, in agreement with the decoded text.
+    // Measured, trimmed and cut without decoding, in agreement with the decoded text.
     QCOMPARE(decodedLength(bytes), text.size());
+    QCOMPARE(trimmed8Bit(bytes).toByteArray(), encode8Bit(text.trimmed()));
     for (qsizetype units = 0; units <= text.size(); ++units) {
         const QString start = tavrolin::decode8Bit(decodablePrefix(bytes, units));
         QCOMPARE(start.first(std::min(units + 1, text.size())),

@@ -318,6 +318,24 @@ void TestEntryListTools::duplicates_data() {
         {u"\u00a0x\u3000"_s, u"x"_s, u" "_s + QChar(0xDCA0), QString(QChar(0xDCA0)), u"\u00a0"_s,
          u""_s},
         {u"\u00a0x\u3000"_s, u" "_s + QChar(0xDCA0), u"\u00a0"_s});
+    // A fold changes the length of some characters (U+1E9E, U+023A, U+017F), and one of four
+    // bytes folds to another.
+    row("folds of other lengths", true, false, Keep::First,
+        {u"\u1e9e"_s, u"\u00df"_s, u"ss"_s, u"\u023ax"_s, u"\u2c65X"_s, u"\U00010400"_s,
+         u"\U00010428"_s, u"\u017f"_s, u"s"_s},
+        {u"\u1e9e"_s, u"ss"_s, u"\u023ax"_s, u"\U00010400"_s, u"\u017f"_s});
+    // After a character that folds, a kept byte is still itself: not another byte, not U+FFFD.
+    row("kept bytes after a fold", true, false, Keep::First,
+        {u"\u00c9"_s + QChar(0xDCE9), u"\u00c9"_s + QChar(0xDCC9), u"\u00e9\ufffd"_s,
+         u"\u00e9"_s + QChar(0xDCE9)},
+        {u"\u00c9"_s + QChar(0xDCE9), u"\u00c9"_s + QChar(0xDCC9), u"\u00e9\ufffd"_s});
+    // White space at the end beyond ASCII, and bytes there that only look like part of it.
+    row("white space and kept bytes at the end", false, true, Keep::First,
+        {u"x\u3000\u2028"_s, u"x"_s + QChar(0xDCE2) + QChar(0xDC80),
+         u"x"_s + QString(4, QChar(0xDC80)), u"\u0085x\u00a0"_s, QChar(0xDC80) + u"\u2028"_s,
+         QString(QChar(0xDC80))},
+        {u"x\u3000\u2028"_s, u"x"_s + QChar(0xDCE2) + QChar(0xDC80),
+         u"x"_s + QString(4, QChar(0xDC80)), QChar(0xDC80) + u"\u2028"_s});
     row("empty list", true, true, Keep::Once, {}, {});
     // Keys made for the comparison fill more than one block of their store.
     QStringList longer, firsts;
