@@ -28,22 +28,6 @@ void appendText(PackedTexts& texts, QStringView text) {
     texts.append(QByteArrayView(bytes));
 }
 
-// White space as QChar::isSpace has it, below 0x80.
-bool isAsciiSpace(unsigned char byte) {
-    return byte == ' ' || (byte >= '\t' && byte <= '\r');
-}
-
-// A byte below 0x80 is always a character of its own: never part of a longer sequence, never
-// kept as a byte that is not UTF-8. So an entry that begins and ends with such a byte that is
-// not white space has nothing to trim, whatever lies between.
-bool hasNothingToTrim(QByteArrayView entry) {
-    if (entry.isEmpty())
-        return true;
-    const auto first = static_cast<unsigned char>(entry.front());
-    const auto last = static_cast<unsigned char>(entry.back());
-    return first < 0x80 && last < 0x80 && !isAsciiSpace(first) && !isAsciiSpace(last);
-}
-
 // The entry with each occurrence of the mark doubled, into `out`. An ASCII mark is a byte of
 // its own wherever it occurs (see above), so the bytes are doubled directly; any other mark is
 // looked for in the bytes first and doubled in the decoded text, which is exact for a mark
@@ -241,19 +225,12 @@ PackedTexts withSpacesTrimmed(const EntryBytes& entries, qsizetype* changed) {
     PackedTexts trimmed;
     trimmed.reserve(entries.count, entries.byteCount);
     for (qsizetype i = 0; i < entries.count; ++i) {
+        // Cut from the bytes, as the duplicate rules' keys are: a kept byte is never white
+        // space, and nothing is decoded.
         const QByteArrayView entry = entries.at(i);
-        if (hasNothingToTrim(entry)) {
-            trimmed.append(entry);
-            continue;
-        }
-        const QString text = decode8Bit(entry);
-        const QString result = text.trimmed();
-        if (result.size() == text.size()) {
-            trimmed.append(entry);
-        } else {
-            appendText(trimmed, result);
-            ++changes;
-        }
+        const QByteArrayView kept = trimmed8Bit(entry);
+        changes += kept.size() != entry.size();
+        trimmed.append(kept);
     }
     if (changed)
         *changed = changes;
