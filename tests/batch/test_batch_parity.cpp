@@ -142,29 +142,26 @@ void TestBatchParity::sameBytes_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<bool>("aligned");
 
-    QTest::newRow("join only") << QStringList() << u","_s << false;
-    QTest::newRow("join only, aligned") << QStringList() << u", "_s << true;
-    QTest::newRow("tab") << QStringList() << u"\t"_s << false;
-    QTest::newRow("sort, dedupe") << QStringList{u"--trim"_s, u"--sort"_s, u"--dedupe"_s} << u";"_s
-                                  << false;
-    QTest::newRow("sort Z to A, reverse, aligned")
-        << QStringList{u"--sort-desc"_s, u"--reverse"_s, u"--drop-empty"_s} << u" | "_s << true;
-    QTest::newRow("split, trim, wrap sql")
-        << QStringList{u"--split"_s, u","_s, u"--trim"_s, u"--wrap"_s, u"sql"_s} << u","_s << false;
-    QTest::newRow("dedupe by rules, keep last")
-        << QStringList{u"--ignore-case"_s, u"--dedupe"_s, u"--ignore-spaces"_s, u"--keep"_s,
-                       u"last"_s}
-        << u","_s << false;
-    QTest::newRow("split CSV quotes after a wrap")
-        << QStringList{u"--wrap"_s, u"csv"_s, u"--split"_s, u","_s, u"--quotes"_s, u"csv"_s}
-        << u";"_s << false;
+    // The words split at spaces; a value with a space in it needs a list of its own.
+    const auto row = [](const char* name, const QString& words, const QString& separator,
+                        bool aligned = false) {
+        QTest::newRow(name) << words.split(u' ', Qt::SkipEmptyParts) << separator << aligned;
+    };
+    row("join only", {}, u","_s);
+    row("join only, aligned", {}, u", "_s, true);
+    row("tab", {}, u"\t"_s);
+    row("sort, dedupe", u"--trim --sort --dedupe"_s, u";"_s);
+    row("sort Z to A, reverse, aligned", u"--sort-desc --reverse --drop-empty"_s, u" | "_s, true);
+    row("split, trim, wrap sql", u"--split , --trim --wrap sql"_s, u","_s);
+    row("dedupe by rules, keep last", u"--ignore-case --dedupe --ignore-spaces --keep last"_s,
+        u","_s);
+    row("split CSV quotes after a wrap", u"--wrap csv --split , --quotes csv"_s, u";"_s);
     QTest::newRow("groups of 3 in an IN list")
         << QStringList{u"--group"_s, u"3"_s, u"--before"_s, u"IN ("_s,
                        u"--after"_s, u")"_s, u"--wrap"_s,   u"sql"_s}
         << u","_s << false;
-    QTest::newRow("groups of 4, aligned") << QStringList{u"--group"_s, u"4"_s} << u" "_s << true;
-    QTest::newRow("wrap csv, aligned")
-        << QStringList{u"--drop-empty"_s, u"--wrap"_s, u"csv"_s} << u"\u00e9"_s << true;
+    row("groups of 4, aligned", u"--group 4"_s, u" "_s, true);
+    row("wrap csv, aligned", u"--drop-empty --wrap csv"_s, u"\u00e9"_s, true);
 }
 
 void TestBatchParity::sameBytes() {
@@ -174,12 +171,11 @@ void TestBatchParity::sameBytes() {
 
     QTemporaryDir dir;
     const QStringList files{dir.filePath(u"first.txt"_s), dir.filePath(u"second.txt"_s)};
-    QFile first(files.at(0));
-    QFile second(files.at(1));
-    QVERIFY(first.open(QIODevice::WriteOnly) && first.write(kFirst) == kFirst.size());
-    QVERIFY(second.open(QIODevice::WriteOnly) && second.write(kSecond) == kSecond.size());
-    first.close();
-    second.close();
+    for (const QString& name : files) {
+        const QByteArray& bytes = name == files.at(0) ? kFirst : kSecond;
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
 
     // The window: load each file, run the tools, create with "Other", tick every row, save.
     Started w(kOther);

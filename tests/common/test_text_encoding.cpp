@@ -134,21 +134,14 @@ void TestTextEncoding::escapesReplaced_data() {
     QTest::addColumn<QString>("text");
     // How withEscapesShown types the text: it must read back as the text.
     QTest::addColumn<QString>("shown");
-    QTest::newRow("tab, line break, backslash") << R"(a\tb\nc\\d)"
-                                                << "a\tb\nc\\d"
-                                                << R"(a\tb\nc\d)";
-    QTest::newRow("other backslashes kept") << R"(C:\x\)"
-                                            << R"(C:\x\)"
-                                            << R"(C:\x\)";
-    QTest::newRow("escaped backslash before t") << R"(\\t)"
-                                                << "\\t"
-                                                << R"(\\t)";
-    QTest::newRow("backslash before a tab") << R"(\\\t)"
-                                            << "\\\t"
-                                            << R"(\\\t)";
-    QTest::newRow("plain") << ", "
-                           << ", "
-                           << ", ";
+    const auto row = [](const char* name, const char* typed, const char* text, const char* shown) {
+        QTest::newRow(name) << typed << text << shown;
+    };
+    row("tab, line break, backslash", R"(a\tb\nc\\d)", "a\tb\nc\\d", R"(a\tb\nc\d)");
+    row("other backslashes kept", R"(C:\x\)", R"(C:\x\)", R"(C:\x\)");
+    row("escaped backslash before t", R"(\\t)", "\\t", R"(\\t)");
+    row("backslash before a tab", R"(\\\t)", "\\\t", R"(\\\t)");
+    row("plain", ", ", ", ", ", ");
 }
 
 void TestTextEncoding::escapesReplaced() {

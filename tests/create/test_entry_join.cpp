@@ -14,12 +14,7 @@ namespace {
 
 JoinShape shapeOf(const QByteArray& separator, qsizetype groupSize = 0,
                   const QByteArray& before = {}, const QByteArray& after = {}) {
-    JoinShape shape;
-    shape.separator = separator;
-    shape.groupSize = groupSize;
-    shape.before = before;
-    shape.after = after;
-    return shape;
+    return {separator, groupSize, before, after};
 }
 
 } // namespace
@@ -40,29 +35,25 @@ void TestEntryJoin::join_data() {
     QTest::addColumn<int>("changeAt");
     QTest::addColumn<QByteArrayList>("rows");
 
+    const auto row = [](const char* name, const JoinShape& shape, const QByteArrayList& entries,
+                        const QByteArrayList& rows, int changeAt = -1) {
+        QTest::newRow(name) << shape << entries << changeAt << rows;
+    };
+
     const QByteArrayList abcde = {"a", "b", "c", "d", "e"};
-    QTest::newRow("one group") << shapeOf(", ") << abcde << -1 << QByteArrayList{"a, b, c, d, e"};
-    QTest::newRow("no entries, no row")
-        << shapeOf(",") << QByteArrayList() << -1 << QByteArrayList();
-    QTest::newRow("empty entries keep their gaps")
-        << shapeOf(",") << QByteArrayList{"", "x", ""} << -1 << QByteArrayList{",x,"};
-    QTest::newRow("groups of two, last partial")
-        << shapeOf(",", 2, "IN (", ")") << abcde << -1
-        << QByteArrayList{"IN (a,b)", "IN (c,d)", "IN (e)"};
-    QTest::newRow("groups that fit exactly")
-        << shapeOf(";", 5, "<", ">") << abcde << -1 << QByteArrayList{"<a;b;c;d;e>"};
-    QTest::newRow("groups of one") << shapeOf(",", 1, "'", "'") << QByteArrayList{"a", "b"} << -1
-                                   << QByteArrayList{"'a'", "'b'"};
-    QTest::newRow("group larger than the list")
-        << shapeOf(",", 1000, "(", ")") << abcde << -1 << QByteArrayList{"(a,b,c,d,e)"};
-    QTest::newRow("separator changed from the next gap")
-        << shapeOf(",") << abcde << 2 << QByteArrayList{"a,b|c|d|e"};
-    QTest::newRow("separator changed at a group's start")
-        << shapeOf(",", 2) << abcde << 2 << QByteArrayList{"a,b", "c|d", "e"};
+    row("one group", shapeOf(", "), abcde, {"a, b, c, d, e"});
+    row("no entries, no row", shapeOf(","), {}, {});
+    row("empty entries keep their gaps", shapeOf(","), {"", "x", ""}, {",x,"});
+    row("groups of two, last partial", shapeOf(",", 2, "IN (", ")"), abcde,
+        {"IN (a,b)", "IN (c,d)", "IN (e)"});
+    row("groups that fit exactly", shapeOf(";", 5, "<", ">"), abcde, {"<a;b;c;d;e>"});
+    row("groups of one", shapeOf(",", 1, "'", "'"), {"a", "b"}, {"'a'", "'b'"});
+    row("group larger than the list", shapeOf(",", 1000, "(", ")"), abcde, {"(a,b,c,d,e)"});
+    row("separator changed from the next gap", shapeOf(","), abcde, {"a,b|c|d|e"}, 2);
+    row("separator changed at a group's start", shapeOf(",", 2), abcde, {"a,b", "c|d", "e"}, 2);
     // Bytes that are not UTF-8 and NULs pass as they are.
-    QTest::newRow("bytes kept") << shapeOf(QByteArray("\0", 1))
-                                << QByteArrayList{"\xe9", QByteArray("\0x", 2)} << -1
-                                << QByteArrayList{QByteArray("\xe9\0\0x", 4)};
+    row("bytes kept", shapeOf(QByteArray("\0", 1)), {"\xe9", QByteArray("\0x", 2)},
+        {QByteArray("\xe9\0\0x", 4)});
 }
 
 void TestEntryJoin::join() {

@@ -62,18 +62,17 @@ void TestGroupsAndFigures::groups_data() {
     QTest::addColumn<int>("size"); // 0: the dialog is cancelled
     QTest::addColumn<QStringList>("rows");
 
-    const QStringList five = samples() << u"fifth"_s;
-    QTest::newRow("groups of two, last partial")
-        << five << 1 << 2
-        << QStringList{u"IN (first,second)"_s, u"IN (third,fourth)"_s, u"IN (fifth)"_s};
-    QTest::newRow("one group of all")
-        << samples() << 0 << 1000 << QStringList{u"IN (first, second, third, fourth)"_s};
-    QTest::newRow("groups of one")
-        << QStringList{u"a"_s, u""_s} << 2 << 1 << QStringList{u"IN (a)"_s, u"IN ()"_s};
-    QTest::newRow("other is asked")
-        << samples() << 3 << 3 << QStringList{u"IN (first+second+third)"_s, u"IN (fourth)"_s};
-    QTest::newRow("cancelled: results kept") << samples() << 0 << 0 << QStringList{u"old"_s};
-    QTest::newRow("no entries: no dialog") << QStringList() << 0 << 0 << QStringList();
+    const auto row = [](const char* name, const QStringList& entries, int choice, int size,
+                        const QStringList& rows) {
+        QTest::newRow(name) << entries << choice << size << rows;
+    };
+    row("groups of two, last partial", samples() << u"fifth"_s, 1, 2,
+        {u"IN (first,second)"_s, u"IN (third,fourth)"_s, u"IN (fifth)"_s});
+    row("one group of all", samples(), 0, 1000, {u"IN (first, second, third, fourth)"_s});
+    row("groups of one", {u"a"_s, u""_s}, 2, 1, {u"IN (a)"_s, u"IN ()"_s});
+    row("other is asked", samples(), 3, 3, {u"IN (first+second+third)"_s, u"IN (fourth)"_s});
+    row("cancelled: results kept", samples(), 0, 0, {u"old"_s});
+    row("no entries: no dialog", {}, 0, 0, {});
 }
 
 void TestGroupsAndFigures::groups() {
@@ -121,13 +120,11 @@ void TestGroupsAndFigures::figures() {
     QStringList shown;
     dialogs().answerDialog(u"List Figures"_s, [&](QDialog* dialog) {
         auto* form = dialog->findChild<QFormLayout*>();
-        for (int row = 0; row + 1 < form->rowCount(); ++row) {
-            shown << qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())
-                             ->text() +
-                         u' ' +
-                         qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::FieldRole)->widget())
-                             ->text();
-        }
+        const auto text = [form](int row, QFormLayout::ItemRole role) {
+            return qobject_cast<QLabel*>(form->itemAt(row, role)->widget())->text();
+        };
+        for (int row = 0; row + 1 < form->rowCount(); ++row)
+            shown << text(row, QFormLayout::LabelRole) + u' ' + text(row, QFormLayout::FieldRole);
         QVERIFY(w.form.busy()); // removals are held off while the figures show
         dialog->reject();
     });

@@ -40,25 +40,20 @@ void TestListFigures::figures_data() {
     // Entries, distinct, empty, joined characters, joined bytes.
     QTest::addColumn<QList<qsizetype>>("expected");
 
-    QTest::newRow("no entries") << QByteArrayList() << ", "_ba << QList<qsizetype>{0, 0, 0, 0, 0};
-    QTest::newRow("duplicates and an empty entry")
-        << QByteArrayList{"a", "b", "a", "", ""} << ", "_ba << QList<qsizetype>{5, 3, 2, 11, 11};
+    const auto row = [](const char* name, const QByteArrayList& entries,
+                        const QByteArray& separator, const QList<qsizetype>& expected) {
+        QTest::newRow(name) << entries << separator << expected;
+    };
+    row("no entries", {}, ", ", {0, 0, 0, 0, 0});
+    row("duplicates and an empty entry", {"a", "b", "a", "", ""}, ", ", {5, 3, 2, 11, 11});
     // Exact bytes: case and trailing spaces make entries differ.
-    QTest::newRow("case and spaces differ")
-        << QByteArrayList{"A", "a", "a "} << ""_ba << QList<qsizetype>{3, 3, 0, 4, 4};
-    QTest::newRow("NULs differ by count")
-        << QByteArrayList{"\0"_ba, "\0\0"_ba, "\0"_ba} << ";"_ba << QList<qsizetype>{3, 2, 0, 6, 6};
-    QTest::newRow("four-byte character counts two")
-        << QByteArrayList{"\xF0\x9F\x98\x80", "\xC3\xA9"} << ","_ba
-        << QList<qsizetype>{2, 2, 0, 4, 7};
+    row("case and spaces differ", {"A", "a", "a "}, "", {3, 3, 0, 4, 4});
+    row("NULs differ by count", {"\0"_ba, "\0\0"_ba, "\0"_ba}, ";", {3, 2, 0, 6, 6});
+    row("four-byte character counts two", {"\xF0\x9F\x98\x80", "\xC3\xA9"}, ",", {2, 2, 0, 4, 7});
     // Kept bytes that the join makes one character: the result shows one, and so must this.
-    QTest::newRow("halves joined")
-        << QByteArrayList{"\xC3", "\xA9"} << ""_ba << QList<qsizetype>{2, 2, 0, 1, 2};
-    QTest::newRow("halves across empty entries")
-        << QByteArrayList{"\xF0\x9F", "", "\x98", "", "\x80"} << ""_ba
-        << QList<qsizetype>{5, 4, 2, 2, 4};
-    QTest::newRow("separator completes a character")
-        << QByteArrayList{"\xE2\x82", "x"} << "\xAC"_ba << QList<qsizetype>{2, 2, 0, 2, 4};
+    row("halves joined", {"\xC3", "\xA9"}, "", {2, 2, 0, 1, 2});
+    row("halves across empty entries", {"\xF0\x9F", "", "\x98", "", "\x80"}, "", {5, 4, 2, 2, 4});
+    row("separator completes a character", {"\xE2\x82", "x"}, "\xAC", {2, 2, 0, 2, 4});
 }
 
 void TestListFigures::figures() {
@@ -101,17 +96,16 @@ void TestListFigures::rows_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QStringList>("shown"); // the separator, the length, the cell
 
-    QTest::newRow("fits a cell exactly")
-        << qsizetype(32767) << u"\", \""_s << QStringList{u"\", \""_s, u"32,767"_s, u"fits"_s};
-    QTest::newRow("one too many") << qsizetype(32768) << u"\",\""_s
-                                  << QStringList{u"\",\""_s, u"32,768"_s,
-                                                 u"too long by 1 character"_s};
-    QTest::newRow("far too long") << qsizetype(1032767) << u"\"\""_s
-                                  << QStringList{u"\"\""_s, u"1,032,767"_s,
-                                                 u"too long by 1,000,000 characters"_s};
-    QTest::newRow("separator still to be asked")
-        << qsizetype(0) << QString()
-        << QStringList{u"none yet (\"Other\" asks at the next creation)"_s, u"0"_s, u"fits"_s};
+    const auto row = [](const char* name, qsizetype characters, const QString& separator,
+                        const QStringList& shown) {
+        QTest::newRow(name) << characters << separator << shown;
+    };
+    row("fits a cell exactly", 32767, u"\", \""_s, {u"\", \""_s, u"32,767"_s, u"fits"_s});
+    row("one too many", 32768, u"\",\""_s, {u"\",\""_s, u"32,768"_s, u"too long by 1 character"_s});
+    row("far too long", 1032767, u"\"\""_s,
+        {u"\"\""_s, u"1,032,767"_s, u"too long by 1,000,000 characters"_s});
+    row("separator still to be asked", 0, QString(),
+        {u"none yet (\"Other\" asks at the next creation)"_s, u"0"_s, u"fits"_s});
 }
 
 void TestListFigures::rows() {
