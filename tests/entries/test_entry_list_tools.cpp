@@ -305,6 +305,9 @@ void TestEntryListTools::duplicates_data() {
         {u"x\u3000\u2028"_s, u"x"_s + kept(0xE2) + kept(0x80), u"x"_s + kept(0x80).repeated(4),
          kept(0x80) + u"\u2028"_s});
     row("empty list", true, true, Keep::Once, {}, {});
+    // A key made for the comparison must outlive the next one made.
+    row("made keys kept", true, false, Keep::First, {u"AB"_s, u"CD"_s, u"ab"_s},
+        {u"AB"_s, u"CD"_s});
     // Keys made for the comparison fill more than one block of their store.
     QStringList longer, firsts;
     for (int i = 0; i < 600; ++i) {
