@@ -57,6 +57,7 @@ public:
 private:
     [[noreturn]] void fail(int number, const QString& reason) const;
     void writeLine(const PaddedLine& line);
+    void startWriteback();
 
     QString m_name;
     InPlace m_inPlace;
@@ -65,6 +66,9 @@ private:
     // been emptied since.
     std::optional<QByteArray> m_held;
     bool m_emptied = false;
+    // Bytes written to the file, and how many of them the disk has been asked to take.
+    qint64 m_written = 0;
+    qint64 m_handedToDisk = 0;
 };
 
 } // namespace tavrolin

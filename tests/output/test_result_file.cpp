@@ -110,6 +110,11 @@ void TestResultFile::writer_data() {
                        u'+' + decode8Bit("\xF0\x9F\x98\x80\xE9\x80")}
         << "Caption\t\r\n\xEF\xBB\xBF"
            "a\xFF    \t\r\n\xF0\x9F\x98\x80\xE9\x80   \t\r\n"_ba;
+    // Past the point where the disk is asked to start on what is written.
+    const QByteArray long9M(9 << 20, 'w');
+    QTest::newRow("a result of megabytes")
+        << cap << QStringList{u'+' + QString::fromLatin1(long9M)}
+        << "Cap" + QByteArray(long9M.size() - 3, ' ') + "\t\r\n" + long9M + "\t\r\n";
 }
 
 void TestResultFile::writer() {
