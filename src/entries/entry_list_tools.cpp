@@ -29,9 +29,10 @@ void appendText(PackedTexts& texts, QStringView text) {
 }
 
 // The entry with each occurrence of the mark doubled, into `out`. An ASCII mark is a byte of
-// its own wherever it occurs (see above), so the bytes are doubled directly; any other mark is
-// looked for in the bytes first and doubled in the decoded text, which is exact for a mark
-// that stands for a kept byte or half a surrogate pair too.
+// its own wherever it occurs (a byte below 0x80 is never part of a longer sequence, nor a kept
+// byte), so the bytes are doubled directly; any other mark is looked for in the bytes first
+// and doubled in the decoded text, which is exact for a mark that stands for a kept byte or
+// half a surrogate pair too.
 void appendDoubled(QByteArray& out, QByteArrayView entry, QChar mark, QByteArrayView markBytes) {
     if (mark.unicode() < 0x80 && !entry.contains(char(mark.unicode()))) {
         out.append(entry);
