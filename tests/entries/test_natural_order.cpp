@@ -139,8 +139,9 @@ void TestNaturalOrder::asTheCollatorSorts() {
         const QStringList expected = collatorOrder(entries, descending, locale);
         const testing::PackedEntries packed(entries);
         QCOMPARE(testing::textsOf(sortedNaturally(packed.bytes(), descending, locale)), expected);
-        // A store read into a new text for each entry gives the same order.
-        const auto copyOf = [&](qsizetype index) { return QString(entries[index]); };
+        // A store read into a new text for each entry gives the same order. The reader runs on
+        // several threads at once, so it reads with at(): operator[] would detach the list.
+        const auto copyOf = [&](qsizetype index) { return QString(entries.at(index)); };
         QStringList viaCopies;
         const auto order = parts == 0
                                ? naturalOrder(entries.size(), copyOf, descending, locale)
