@@ -1,6 +1,8 @@
 #include "batch_job.h"
 
+#include "common/path_routines.h"
 #include "common/runtime_error.h"
+#include "common/system_failure.h"
 #include "common/text_encoding.h"
 #include "compact_entries.h"
 #include "create/entry_join.h"
@@ -10,12 +12,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <new>
 #include <optional>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -26,6 +29,8 @@ namespace {
 // Without a tool that needs the whole list, the entries pass through in pieces of about this
 // many bytes: the memory a job takes does not grow with the list.
 constexpr qsizetype kPieceBytes = 4 * 1024 * 1024;
+// The output is written in blocks of this many bytes.
+constexpr qsizetype kOutputBuffer = 64 * 1024;
 
 EntryBytes entryBytesOf(const PackedTexts& texts) {
     return {texts.size(), texts.byteCount(), [&texts](qsizetype i) { return texts.at(i); }};
@@ -58,53 +63,102 @@ QString nameOf(const QString& path) {
     return path == u"-" ? QStringLiteral("standard input") : QDir::toNativeSeparators(path);
 }
 
-// The job's inputs, every file opened before a byte is written.
+// The job's inputs. Every one is opened before a byte is written, so that a missing or
+// unreadable file stops the job with nothing written. A file is then closed and opened again
+// when its turn comes, so that a job may read more files than the system lets a program hold
+// open; a pipe or a device stays open, since what it gives cannot be read twice.
 struct Input {
+    QString path;
     QString name;
-    QIODevice* device;
-    std::unique_ptr<QFile> file;
+    // A file's size, what the list will take of memory at most.
+    qint64 size = 0;
+    // Set from the check on for a stream: standard input, a pipe, a device.
+    QIODevice* device = nullptr;
+    std::unique_ptr<QFile> stream;
 };
+
+std::unique_ptr<QFile> opened(const Input& input) {
+    auto file = std::make_unique<QFile>();
+    if (const int code = openForReading(*file, input.path))
+        throw JobFailed{input.name + QStringLiteral(": ") + systemReason(code)};
+    return file;
+}
 
 std::vector<Input> openInputs(const BatchJob& job, QIODevice& standardInput) {
     std::vector<Input> inputs;
     const QStringList files = job.files.isEmpty() ? QStringList{QStringLiteral("-")} : job.files;
     for (const QString& path : files) {
+        Input input{path, nameOf(path), 0, nullptr, nullptr};
         if (path == u"-") {
-            inputs.push_back({nameOf(path), &standardInput, nullptr});
+            input.device = &standardInput;
+            inputs.push_back(std::move(input));
             continue;
         }
-        auto file = std::make_unique<QFile>();
-        switch (openListFile(*file, path)) {
-        case ListFileOpening::Missing:
-            throw JobFailed{nameOf(path) + QStringLiteral(": No such file")};
-        case ListFileOpening::NotAFile:
-            throw JobFailed{nameOf(path) + (QFileInfo(path).isDir()
-                                                ? QStringLiteral(": Is a folder")
-                                                : QStringLiteral(": Not a regular file"))};
-        case ListFileOpening::Refused:
-            throw JobFailed{nameOf(path) + QStringLiteral(": ") + file->errorString()};
-        case ListFileOpening::Opened:
-            break;
+        std::unique_ptr<QFile> file = opened(input);
+        struct stat status {};
+        if (::fstat(file->handle(), &status) != 0)
+            throw JobFailed{input.name + QStringLiteral(": ") + systemReason(errno)};
+        if (S_ISDIR(status.st_mode))
+            throw JobFailed{input.name + QStringLiteral(": Is a folder")};
+        if (S_ISREG(status.st_mode)) {
+            input.size = status.st_size;
+        } else {
+            input.device = file.get();
+            input.stream = std::move(file);
         }
-        QIODevice* device = file.get();
-        inputs.push_back({nameOf(path), device, std::move(file)});
+        inputs.push_back(std::move(input));
     }
     return inputs;
 }
 
-// Where the result goes: a file through a temporary file beside it, or standard output.
+// Where the result goes: a file (see ResultFile), or standard output.
 class Output {
 public:
     Output(const QString& path, QIODevice& standardOutput) : m_standard(standardOutput) {
+        m_buffer.reserve(kOutputBuffer);
         if (path.isEmpty())
             return;
-        m_file.emplace(path, ResultFile::InPlace::Refused);
-        m_file->create();
+        // A pipe is opened as a shell's ">" opens it, waiting for its reader.
+        m_file.emplace(path, ResultFile::InPlace::Refused, ResultFile::PipeReader::Awaited);
+        named([this] { m_file->create(); });
     }
 
+    // Entries and separators come a few bytes at a time (a group of one is an entry and a line
+    // break): the system is called once for each buffer full.
     void write(QByteArrayView bytes) {
+        if (m_buffer.size() + bytes.size() > kOutputBuffer)
+            flush();
+        if (bytes.size() >= kOutputBuffer)
+            put(bytes);
+        else
+            m_buffer.append(bytes);
+    }
+
+    // A result file not closed is dropped with its temporary file when the output goes.
+    void close() {
+        flush();
+        if (m_file)
+            named([this] { m_file->close(); });
+    }
+
+private:
+    // The result file's errors name the file: they are the job's, not the input's it reads.
+    template <class Step> static void named(Step step) {
+        try {
+            step();
+        } catch (const RuntimeError& error) {
+            throw JobFailed{error.description()};
+        }
+    }
+
+    void flush() {
+        put(m_buffer);
+        m_buffer.resize(0);
+    }
+
+    void put(QByteArrayView bytes) {
         if (m_file) {
-            m_file->write(bytes);
+            named([&] { m_file->write(bytes); });
             return;
         }
         while (!bytes.isEmpty()) {
@@ -115,15 +169,9 @@ public:
         }
     }
 
-    // A result file not closed is dropped with its temporary file when the output goes.
-    void close() {
-        if (m_file)
-            m_file->close();
-    }
-
-private:
     QIODevice& m_standard;
     std::optional<ResultFile> m_file;
+    QByteArray m_buffer;
 };
 
 void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
@@ -164,7 +212,7 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
         if (wholeList) {
             qint64 size = 0;
             for (const Input& input : inputs)
-                size += input.file ? input.file->size() : 0;
+                size += input.size;
             entries.reserve(size);
         }
         take = [&](QByteArrayView entry) {
@@ -174,11 +222,14 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
         };
     }
     for (Input& input : inputs) {
+        const std::unique_ptr<QFile> file = input.device ? nullptr : opened(input);
+        QIODevice& device = file ? *file : *input.device;
         try {
-            readEntries(*input.device, take);
+            readEntries(device, take);
         } catch (const RuntimeError&) {
-            throw JobFailed{input.name + QStringLiteral(": ") + input.device->errorString()};
+            throw JobFailed{input.name + QStringLiteral(": ") + device.errorString()};
         }
+        input.stream.reset();
     }
     if (!job.tools.isEmpty())
         passOn();

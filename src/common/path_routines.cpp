@@ -3,6 +3,7 @@
 #include "text_encoding.h"
 
 #include <QFile>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,13 +23,11 @@ QString reduceOnce(QStringView text, QChar separator) {
     return result;
 }
 
-// The path as the system takes it: its bytes, or none when a NUL in it would end it early and
-// name a shorter path.
+} // namespace
+
 QByteArray systemPath(const QString& path) {
     return path.contains(QChar(u'\0')) ? QByteArray() : encode8Bit(path);
 }
-
-} // namespace
 
 bool FileExists(const QString& path) {
     return kindOfPath(path) != PathKind::Missing;
@@ -43,14 +42,14 @@ PathKind kindOfPath(const QString& path) {
     return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::Other;
 }
 
-bool openForReading(QFile& file, const QString& path) {
+int openForReading(QFile& file, const QString& path) {
     const int descriptor = ::open(systemPath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0)
-        return false;
+        return errno;
     if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return true;
+        return 0;
     ::close(descriptor);
-    return false;
+    return EBADF;
 }
 
 QString FileNameFromPath(const QString& path, QChar separator) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 
@@ -18,6 +19,10 @@ constexpr QChar kPathSeparator = u'/';
 // it, as a lone surrogate; Qt's own file classes would turn it into U+FFFD and miss the file.
 // The routines below look paths up and open them by their bytes, as encode8Bit gives them back.
 
+// The path as the system takes it: its bytes, or none when a NUL in it would end it early and
+// name a shorter path.
+QByteArray systemPath(const QString& path);
+
 // True when the file system can tell the last-modified time of the path; never fails.
 bool FileExists(const QString& path);
 
@@ -25,8 +30,8 @@ bool FileExists(const QString& path);
 enum class PathKind { Missing, File, Folder, Other };
 PathKind kindOfPath(const QString& path);
 
-// Opens the file for reading; false when it cannot be opened.
-bool openForReading(QFile& file, const QString& path);
+// Opens the file for reading: 0, or the system's error number when it cannot be opened.
+int openForReading(QFile& file, const QString& path);
 
 // The text after the last separator; the whole path when it has none.
 QString FileNameFromPath(const QString& path, QChar separator);

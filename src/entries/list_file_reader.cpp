@@ -100,7 +100,7 @@ ListFileOpening openListFile(QFile& file, const QString& path) {
         return ListFileOpening::Missing;
     if (kind != PathKind::File)
         return ListFileOpening::NotAFile;
-    return openForReading(file, path) ? ListFileOpening::Opened : ListFileOpening::Refused;
+    return openForReading(file, path) == 0 ? ListFileOpening::Opened : ListFileOpening::Refused;
 }
 
 void readEntries(QIODevice& device, const EntrySplitter::Sink& sink) {

@@ -1,16 +1,16 @@
 #include "result_file.h"
 
+#include "common/path_routines.h"
 #include "common/runtime_error.h"
+#include "common/system_failure.h"
+#include "write_target.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
-#include <utility>
-
-#ifdef Q_OS_LINUX
+#include <cerrno>
 #include <fcntl.h>
-#endif
+#include <unistd.h>
+#include <utility>
 
 namespace tavrolin {
 
@@ -56,26 +56,59 @@ void writeAlignedTable(const QList<QByteArray>& captions, qsizetype rows,
     }
 }
 
-ResultFile::ResultFile(QString fileName, InPlace inPlace)
-    : m_name(std::move(fileName)), m_inPlace(inPlace) {}
+ResultFile::ResultFile(QString fileName, InPlace inPlace, PipeReader reader)
+    : m_name(std::move(fileName)), m_inPlace(inPlace), m_reader(reader) {}
+
+ResultFile::~ResultFile() {
+    cancel();
+}
 
 void ResultFile::create() {
-    // Unbuffered, so that a write the disk cuts short is seen at once and can be tried again
-    // for the system's reason (see write).
-    auto file = std::make_unique<QSaveFile>(m_name);
-    if (file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        m_file = std::move(file);
-        return;
+    WriteTarget target;
+    try {
+        target = findWriteTarget(systemPath(m_name));
+    } catch (const SystemFailure& failure) {
+        fail(error::PathFileAccess, failure.reason);
     }
-    if (m_inPlace == InPlace::Refused)
-        fail(error::PathFileAccess, file->errorString());
-    QFile inPlace(m_name); // opened without changing a byte, to learn it can be written
-    if (!inPlace.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly)) {
-        // Where the file exists, why it cannot be written in place is the system's reason;
-        // else why the temporary file could not be made.
-        fail(error::PathFileAccess, inPlace.exists() ? inPlace.errorString() : file->errorString());
+    m_path = target.path;
+    switch (target.kind) {
+    case WriteTarget::Kind::Stream:
+        m_descriptor = ::fcntl(target.descriptor, F_DUPFD_CLOEXEC, 0);
+        if (m_descriptor < 0)
+            failWithErrno(error::PathFileAccess);
+        return;
+    case WriteTarget::Kind::Device:
+    case WriteTarget::Kind::Pipe:
+        return openInPlace(target.kind == WriteTarget::Kind::Pipe);
+    case WriteTarget::Kind::File:
+        // A file the user may not write is not replaced, as a shell's ">" would not write it.
+        if (::faccessat(AT_FDCWD, m_path.constData(), W_OK, AT_EACCESS) != 0)
+            failWithErrno(error::PathFileAccess);
+        break;
+    case WriteTarget::Kind::Missing:
+        break;
+    }
+    try {
+        m_replacement.emplace(target);
+        m_descriptor = m_replacement->descriptor();
+        return;
+    } catch (const SystemFailure& failure) {
+        if (m_inPlace == InPlace::Refused || target.kind != WriteTarget::Kind::File)
+            fail(error::PathFileAccess, failure.reason);
     }
     m_held.emplace();
+}
+
+// Where the pipe's reader is required, opening waits for nothing: a pipe that no program reads
+// from is refused; what is then written waits as any write does.
+void ResultFile::openInPlace(bool pipe) {
+    const int waitless = m_reader == PipeReader::Required ? O_NONBLOCK : 0;
+    m_descriptor = ::open(m_path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | waitless);
+    if (m_descriptor < 0 && pipe && errno == ENXIO)
+        fail(error::PathFileAccess, QStringLiteral("No program is reading from this pipe"));
+    if (m_descriptor < 0)
+        failWithErrno(error::PathFileAccess);
+    ::fcntl(m_descriptor, F_SETFL, ::fcntl(m_descriptor, F_GETFL) & ~waitless);
 }
 
 void ResultFile::writeHeader(const PaddedLine& line) {
@@ -84,27 +117,38 @@ void ResultFile::writeHeader(const PaddedLine& line) {
 
 void ResultFile::writeRow(const PaddedLine& line) {
     if (m_held) {
-        auto file = std::make_unique<QFile>(m_name);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-            fail(error::PathFileAccess, file->errorString());
+        m_descriptor = ::open(m_path.constData(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+        if (m_descriptor < 0)
+            failWithErrno(error::PathFileAccess);
         m_emptied = true;
-        const QByteArray header = *std::exchange(m_held, std::nullopt);
-        m_file = std::move(file);
-        write(header);
+        write(*std::exchange(m_held, std::nullopt));
     }
     writeLine(line);
 }
 
 void ResultFile::close() {
-    const std::unique_ptr<QFileDevice> file = std::move(m_file);
-    auto* saveFile = qobject_cast<QSaveFile*>(file.get());
-    if (saveFile != nullptr ? !saveFile->commit() : !file->flush())
-        fail(error::DeviceIo, file->errorString());
+    if (m_replacement) {
+        m_descriptor = -1;
+        try {
+            m_replacement->commit();
+        } catch (const SystemFailure& failure) {
+            m_replacement.reset();
+            fail(error::DeviceIo, failure.reason);
+        }
+        m_replacement.reset();
+        return;
+    }
+    if (m_descriptor >= 0 && ::close(std::exchange(m_descriptor, -1)) != 0)
+        failWithErrno(error::DeviceIo);
 }
 
 void ResultFile::cancel() {
-    if (auto* saveFile = qobject_cast<QSaveFile*>(m_file.get()))
-        saveFile->cancelWriting();
+    if (m_replacement) {
+        m_descriptor = -1;
+        m_replacement.reset();
+    }
+    if (m_descriptor >= 0)
+        ::close(std::exchange(m_descriptor, -1));
 }
 
 void ResultFile::fail(int number, const QString& reason) const {
@@ -112,6 +156,10 @@ void ResultFile::fail(int number, const QString& reason) const {
     if (m_emptied)
         detail += QStringLiteral(". The file is now incomplete.");
     throw RuntimeError::of(number, detail);
+}
+
+void ResultFile::failWithErrno(int number) const {
+    fail(number, systemReason(errno));
 }
 
 void ResultFile::writeLine(const PaddedLine& line) {
@@ -126,9 +174,11 @@ void ResultFile::write(QByteArrayView bytes) {
     // A full disk first cuts a write short without a reason; the write of the rest then fails
     // and gives it.
     while (!bytes.isEmpty()) {
-        const qint64 written = m_file->write(bytes.data(), bytes.size());
+        const ssize_t written = ::write(m_descriptor, bytes.data(), size_t(bytes.size()));
+        if (written < 0 && errno == EINTR)
+            continue;
         if (written <= 0)
-            fail(error::DeviceIo, m_file->errorString());
+            failWithErrno(error::DeviceIo);
         bytes = bytes.sliced(written);
         m_written += written;
     }
@@ -139,10 +189,11 @@ void ResultFile::write(QByteArrayView bytes) {
 // The commit syncs the file to disk before it replaces the target; left to then, the disk
 // starts on tens of megabytes only once the last byte is written. Started on each few
 // megabytes as they are written, the disk works while the rest is laid out. It is only a
-// request: a system that refuses it loses nothing, and the commit still waits for every byte.
+// request: a system that refuses it (a pipe, a device) loses nothing, and the commit still
+// waits for every byte.
 void ResultFile::startWriteback() {
 #ifdef Q_OS_LINUX
-    sync_file_range(m_file->handle(), m_handedToDisk, m_written - m_handedToDisk,
+    sync_file_range(m_descriptor, m_handedToDisk, m_written - m_handedToDisk,
                     SYNC_FILE_RANGE_WRITE);
 #endif
     m_handedToDisk = m_written;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <new>
 
 namespace tavrolin::qt {
@@ -53,6 +54,9 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
                 m_skinFramework1,
                 seams.events != nullptr ? *seams.events : m_events,
                 m_undo} {
+    // A pipe saved into may lose its reader midway: the write then fails with a report, where
+    // the signal would end the window and every unsaved entry with it.
+    std::signal(SIGPIPE, SIG_IGN);
     m_listView1.setView(m_window.listView1);
     m_listView2.setView(m_window.listView2);
     m_listView1.model().setEditable(true);

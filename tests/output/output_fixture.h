@@ -93,8 +93,12 @@ inline QMap<QString, QByteArray> snapshot(const QString& folder) {
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
-        files.insert(QDir(folder).relativeFilePath(path),
-                     file.open(QIODevice::ReadOnly) ? file.readAll() : "<folder>"_ba);
+        // A pipe or a device is not opened: that could wait for ever.
+        const bool plain = it.fileInfo().isFile() || it.fileInfo().isDir();
+        files.insert(QDir(folder).relativeFilePath(path), !plain ? "<special>"_ba
+                                                          : file.open(QIODevice::ReadOnly)
+                                                              ? file.readAll()
+                                                              : "<folder>"_ba);
     }
     return files;
 }

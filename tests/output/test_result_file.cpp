@@ -15,6 +15,9 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
@@ -71,6 +74,8 @@ private Q_SLOTS:
     void saveHandler();
     void saveFaults_data();
     void saveFaults();
+    void systemTargets_data();
+    void systemTargets();
     void fullDisk();
 };
 
@@ -267,6 +272,13 @@ void TestResultFile::saveFaults_data() {
         << u"missing/out.txt"_s << u"No such file or directory"_s;
     QTest::newRow("file used as a folder") << u"old.txt/out.txt"_s << u"Not a directory"_s;
     QTest::newRow("target is a folder") << u"folder"_s << u"Is a directory"_s;
+    // Opening would wait for a reader, and the window with it.
+    QTest::newRow("pipe no program reads")
+        << u"fifo"_s << u"No program is reading from this pipe"_s;
+    QTest::newRow("another user's link in a shared folder")
+        << u"shared/theirs"_s
+        << u"Permission denied: a link that another user owns, in a folder every user may write "
+           "to, is not followed"_s;
 }
 
 void TestResultFile::saveFaults() {
@@ -277,6 +289,14 @@ void TestResultFile::saveFaults() {
     QVERIFY(testing::writeFile(dir.filePath(u"old.txt"_s), "previous\r\n"));
     QVERIFY(QDir(dir.path()).mkpath(u"folder/sub"_s));
     QVERIFY(testing::writeFile(dir.filePath(u"folder/inside.txt"_s), "inside\r\n"));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0644), 0);
+    if (target.startsWith(u"shared")) {
+        const QByteArray shared = QFile::encodeName(dir.filePath(u"shared"_s));
+        QVERIFY(::mkdir(shared.constData(), 01777) == 0 && ::chmod(shared.constData(), 01777) == 0);
+        QCOMPARE(::symlink("../old.txt", (shared + "/theirs").constData()), 0);
+        if (::lchown((shared + "/theirs").constData(), 65534, 65534) != 0)
+            QSKIP("needs root to give a link to another user");
+    }
     const QMap<QString, QByteArray> before = snapshot(dir.path());
 
     RealWindow w;
@@ -297,6 +317,62 @@ void TestResultFile::saveFaults() {
     QCOMPARE(snapshot(dir.path()), before);
     QCOMPARE(w.toolkit.window().pointer(), 0);
     QCOMPARE(barShown(w.toolkit.window()), u"0 Progress Bar"_s);
+}
+
+void TestResultFile::systemTargets_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("type"); // of the target afterwards
+
+    QTest::addColumn<QString>("reader"); // of the pipe
+    QTest::addColumn<QString>("reason"); // of the failure reported, if any
+
+    QTest::newRow("device node") << "null"_ba << int(S_IFCHR) << QString() << QString();
+    QTest::newRow("pipe with a reader")
+        << "fifo"_ba << int(S_IFIFO) << u"sh -c 'head -c 140006 | wc -c'"_s << QString();
+    // The window must not end with the reader.
+    QTest::newRow("pipe whose reader leaves")
+        << "fifo"_ba << int(S_IFIFO) << u"head -c 1 >/dev/null"_s << u"Broken pipe"_s;
+    QTest::newRow("name not UTF-8") << "out\xE9.csv"_ba << int(S_IFREG) << QString() << QString();
+}
+
+// Written into, never replaced, and found by the name's bytes.
+void TestResultFile::systemTargets() {
+    QFETCH(QByteArray, name);
+    QFETCH(int, type);
+    QFETCH(QString, reader);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    if (type == S_IFCHR && ::mknod(path.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+        QSKIP("needs root to make a device node");
+    // The reader opens the pipe for reading and writing, which waits for no writer and never
+    // reads an end, so it reads a known number of bytes; then it says it is ready.
+    QProcess pipeReader;
+    if (!reader.isEmpty()) {
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        pipeReader.start(u"bash"_s,
+                         {u"-c"_s, u"exec 3<> \"$0\"; echo; exec "_s + reader + u" <&3 3<&-"_s,
+                          QFile::decodeName(path)});
+        QVERIFY(pipeReader.waitForReadyRead(10000));
+    }
+    RealWindow w;
+    const auto result = SaveListviewProperlySpaced(
+        *unshownList({u"C"_s}, {u'+' + QString(70000, u'a')}), decode8Bit(path), nullptr, w.events,
+        w.toolkit.toolkit().dialogs);
+    QVERIFY2(dialogs().messages().size() < 2 && dialogs().messages().join(u"").contains(reason),
+             qPrintable(dialogs().messages().join(u"|")));
+    QCOMPARE(result, reason.isEmpty() ? OutputResult::Done : OutputResult::Failed);
+    QCOMPARE(dialogs().messages().size(), reason.isEmpty() ? 0 : 1);
+    QVERIFY(reason.isEmpty() || dialogs().messages().constFirst().contains(reason));
+    struct stat status {};
+    QCOMPARE(::stat(path.constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & S_IFMT), type);
+    if (reader.contains(u"wc")) {
+        QVERIFY(pipeReader.waitForFinished(10000));
+        QCOMPARE(pipeReader.readAllStandardOutput(), "\n140006\n"_ba);
+    }
+    QProcess::execute(u"rm"_s, {u"-rf"_s, dir.path()});
 }
 
 void TestResultFile::fullDisk() {
