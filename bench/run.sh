@@ -126,9 +126,14 @@ for n in $sizes; do
         echo "tavrolin --join , differs from paste -sd, for $n entries" >&2
         status=1
     fi
+    # Grouped lines are written as plain ones are, in blocks: a group of one is no slower.
+    read -r group1_ms _ < <(batch_run "$list.lf" "$work/group-$n" --join , --group 1)
+    read -r group1000_ms _ < <(batch_run "$list.lf" "$work/group-$n" --join , --group 1000)
     {
         echo "$n batch_join_ms $join_ms"
         echo "$n batch_join_memory_kib $join_kib"
+        echo "$n batch_group1_ms $group1_ms"
+        echo "$n batch_group1000_ms $group1000_ms"
     } >>"$results"
     if [ "$n" -le "$tools_up_to" ]; then
         # The whole-list tools on the window's own list file, for their memory against the window's.
@@ -141,7 +146,7 @@ for n in $sizes; do
             echo "$n batch_dedupe_memory_kib $dedupe_kib"
         } >>"$results"
     fi
-    rm -f "$work/batch-$n"
+    rm -f "$work/batch-$n" "$work/group-$n"
 
     figures=$work/figures-$n
     measured_tools=$tools
@@ -221,7 +226,7 @@ awk -v sizes="$sizes" -v tools="$tools" '
             v[s, "batch_sort_memory_mib"] = v[s, "batch_sort_memory_kib"] / 1024
             v[s, "batch_dedupe_memory_mib"] = v[s, "batch_dedupe_memory_kib"] / 1024
         }
-        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib batch_join_ms batch_join_memory_mib batch_sort_ms batch_sort_memory_mib batch_dedupe_ms batch_dedupe_memory_mib", keys, " ")
+        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib batch_join_ms batch_join_memory_mib batch_group1_ms batch_group1000_ms batch_sort_ms batch_sort_memory_mib batch_dedupe_ms batch_dedupe_memory_mib", keys, " ")
         label["paste_ms"] = "reference: paste -sd, (ms)"
         label["load_ms"] = "load list file (ms)"
         label["create_ms"] = "create list, Comma (ms)"
@@ -247,6 +252,8 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["figures_longest_event_gap_ms"] = "  longest stretch without events (ms)"
         label["batch_join_ms"] = "batch: --join , (ms)"
         label["batch_join_memory_mib"] = "batch: --join , peak memory (MiB)"
+        label["batch_group1_ms"] = "batch: --join , --group 1 (ms)"
+        label["batch_group1000_ms"] = "batch: --join , --group 1000 (ms)"
         label["batch_sort_ms"] = "batch: --join , --sort (ms)"
         label["batch_sort_memory_mib"] = "batch: --sort peak memory (MiB)"
         label["batch_dedupe_ms"] = "batch: --join , --dedupe (ms)"
