@@ -112,32 +112,26 @@ ReplacementFile::~ReplacementFile() {
 }
 
 void ReplacementFile::commit() {
-    try {
-        if (::fsync(m_descriptor) != 0)
-            throw SystemFailure::ofErrno();
-        if (m_named.isEmpty()) {
-            // An anonymous file gets a name through its entry in /proc, or, where /proc is not
-            // there, through the descriptor itself (which takes root).
-            const QByteArray proc = "/proc/self/fd/" + QByteArray::number(m_descriptor);
-            m_named = madeUnderFreshName(m_folder, [&](const QByteArray& named) {
-                if (::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, named.constData(),
-                             AT_SYMLINK_FOLLOW) == 0)
-                    return true;
-                return errno == ENOENT &&
-                       ::linkat(m_descriptor, "", AT_FDCWD, named.constData(), AT_EMPTY_PATH) == 0;
-            });
-            arm(m_named);
-        }
-        if (::rename(m_named.constData(), m_path.constData()) != 0)
-            throw SystemFailure::ofErrno();
-    } catch (const SystemFailure&) {
-        discard();
-        throw;
+    if (::fsync(m_descriptor) != 0)
+        throw SystemFailure::ofErrno();
+    if (m_named.isEmpty()) {
+        // An anonymous file gets a name through its entry in /proc, or, where /proc is not
+        // there, through the descriptor itself (which takes root).
+        const QByteArray proc = "/proc/self/fd/" + QByteArray::number(m_descriptor);
+        m_named = madeUnderFreshName(m_folder, [&](const QByteArray& named) {
+            if (::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, named.constData(),
+                         AT_SYMLINK_FOLLOW) == 0)
+                return true;
+            return errno == ENOENT &&
+                   ::linkat(m_descriptor, "", AT_FDCWD, named.constData(), AT_EMPTY_PATH) == 0;
+        });
+        arm(m_named);
     }
+    if (::rename(m_named.constData(), m_path.constData()) != 0)
+        throw SystemFailure::ofErrno();
     g_armed = 0;
     m_named.clear();
-    const int descriptor = std::exchange(m_descriptor, -1);
-    if (::close(descriptor) != 0)
+    if (::close(std::exchange(m_descriptor, -1)) != 0)
         throw SystemFailure::ofErrno();
 }
 

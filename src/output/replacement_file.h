@@ -21,7 +21,7 @@ public:
 
     int descriptor() const { return m_descriptor; }
     // Waits for the disk to hold every byte, then puts the file in the target's place.
-    // Raises SystemFailure; the file is then discarded.
+    // Raises SystemFailure; the file is discarded when this goes.
     void commit();
 
 private:

@@ -127,15 +127,14 @@ void ResultFile::writeRow(const PaddedLine& line) {
 }
 
 void ResultFile::close() {
+    // A replacement that fails to commit is discarded when the save is cancelled or ends.
     if (m_replacement) {
         m_descriptor = -1;
         try {
             m_replacement->commit();
         } catch (const SystemFailure& failure) {
-            m_replacement.reset();
             fail(error::DeviceIo, failure.reason);
         }
-        m_replacement.reset();
         return;
     }
     if (m_descriptor >= 0 && ::close(std::exchange(m_descriptor, -1)) != 0)

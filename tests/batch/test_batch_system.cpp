@@ -86,6 +86,11 @@ void TestBatchSystem::job_data() {
         "$T --join , -o out < in & for i in $(seq 200); do ls -A | grep -q '^[.]tavrolin-' && "
         "break; sleep 0.05; done; ls -A | grep -c '^[.]tavrolin-'; { kill -%1 $!; wait $!; } "
         "2>/dev/null; echo $?; ls -A"_s;
+    row("no anonymous file, folder refuses a named one", true,
+        u"chmod 755 .; runuser -u nobody -- env LD_PRELOAD=$SHIM "
+        "ASAN_OPTIONS=verify_asan_link_order=0 "_s +
+            job + u"-o out; echo $?; ls"_s,
+        "1\nabc.txt\n", "/out: Permission denied");
     row("SIGTERM leaves no temporary file", false, signalled.arg(u"TERM"_s),
         "1\n143\nabc.txt\nin\n");
     row("SIGINT leaves no temporary file", false, signalled.arg(u"INT"_s), "1\n130\nabc.txt\nin\n");
