@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <new>
 #include <optional>
@@ -216,6 +217,10 @@ int runBatchJob(const BatchJob& job, const BatchStreams& streams) {
         return fail(error.description());
     } catch (const std::bad_alloc&) {
         return fail(QStringLiteral("out of memory"));
+    } catch (const std::exception& error) {
+        // A fault of the program or its libraries ends the job as any failure does, not the
+        // program with an exception that nothing caught.
+        return fail(QString::fromLocal8Bit(error.what()));
     }
     return 0;
 }
