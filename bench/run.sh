@@ -97,6 +97,44 @@ batch_run() {
     echo "$ms $kib"
 }
 
+# The least limit on virtual memory (KiB) under which the batch job succeeds, to within 1/64,
+# found by halving from its peak resident memory up. Prints "kib".
+least_limit() {
+    local list=$1 low=$2
+    shift 2
+    local high=$((low * 4))
+    until (ulimit -v "$high" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        "$program" "$@" "$list") >/dev/null 2>&1; do
+        low=$high
+        high=$((high * 2))
+    done
+    while [ $((high - low)) -gt $((high / 64)) ]; do
+        local middle=$(((low + high) / 2))
+        if (ulimit -v "$middle" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+            "$program" "$@" "$list") >/dev/null 2>&1; then
+            high=$middle
+        else
+            low=$middle
+        fi
+    done
+    echo "$high"
+}
+
+# The time of the batch job under a limit too small for it, which must fail with status 1 and
+# say so. Prints "ms".
+failing_run() {
+    local list=$1 limit=$2
+    shift 2
+    local start=$EPOCHREALTIME status=0
+    (ulimit -v "$limit" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        "$program" "$@" "$list") >/dev/null 2>"$work/failing-stderr" || status=$?
+    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f\n", (b - a) * 1000 }'
+    if [ "$status" -ne 1 ] || ! grep -q "out of memory" "$work/failing-stderr"; then
+        echo "under $limit KiB, $* ended with status $status: $(cat "$work/failing-stderr")" >&2
+        return 1
+    fi
+}
+
 # The entry list tools, each run on the loaded entries and undone.
 tools="sort_ascending_ms sort_descending_ms reverse_ms remove_duplicates_ms \
 remove_duplicates_rules_ms trim_spaces_ms remove_empty_ms wrap_ms split_ms split_csv_ms groups_ms \
@@ -139,7 +177,14 @@ for n in $sizes; do
         # The whole-list tools on the window's own list file, for their memory against the window's.
         read -r sort_ms sort_kib < <(batch_run "$list" /dev/null --join , --sort)
         read -r dedupe_ms dedupe_kib < <(batch_run "$list" /dev/null --join , --dedupe)
+        # A sort that cannot have its memory: just below the least it needs, it must fail
+        # well within the time a sort that succeeds takes.
+        sort_limit=$(least_limit "$list" "$sort_kib" --join , --sort)
+        sort_fail_ms=$(failing_run "$list" $((sort_limit - sort_limit / 64)) --join , --sort) ||
+            status=1
         {
+            echo "$n batch_sort_limit_kib $sort_limit"
+            echo "$n batch_sort_fail_ms $sort_fail_ms"
             echo "$n batch_sort_ms $sort_ms"
             echo "$n batch_sort_memory_kib $sort_kib"
             echo "$n batch_dedupe_ms $dedupe_ms"
@@ -225,8 +270,9 @@ awk -v sizes="$sizes" -v tools="$tools" '
             v[s, "batch_join_memory_mib"] = v[s, "batch_join_memory_kib"] / 1024
             v[s, "batch_sort_memory_mib"] = v[s, "batch_sort_memory_kib"] / 1024
             v[s, "batch_dedupe_memory_mib"] = v[s, "batch_dedupe_memory_kib"] / 1024
+            v[s, "batch_sort_limit_memory_mib"] = v[s, "batch_sort_limit_kib"] / 1024
         }
-        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib batch_join_ms batch_join_memory_mib batch_group1_ms batch_group1000_ms batch_sort_ms batch_sort_memory_mib batch_dedupe_ms batch_dedupe_memory_mib", keys, " ")
+        nk = split("paste_ms load_ms create_ms save_ms lcs_ms copy_ms repaint_ms longest_event_gap_ms peak_memory_mib " tools " tools_memory_mib batch_join_ms batch_join_memory_mib batch_group1_ms batch_group1000_ms batch_sort_ms batch_sort_memory_mib batch_sort_limit_memory_mib batch_sort_fail_ms batch_dedupe_ms batch_dedupe_memory_mib", keys, " ")
         label["paste_ms"] = "reference: paste -sd, (ms)"
         label["load_ms"] = "load list file (ms)"
         label["create_ms"] = "create list, Comma (ms)"
@@ -256,6 +302,8 @@ awk -v sizes="$sizes" -v tools="$tools" '
         label["batch_group1000_ms"] = "batch: --join , --group 1000 (ms)"
         label["batch_sort_ms"] = "batch: --join , --sort (ms)"
         label["batch_sort_memory_mib"] = "batch: --sort peak memory (MiB)"
+        label["batch_sort_limit_memory_mib"] = "batch: --sort least ulimit -v (MiB)"
+        label["batch_sort_fail_ms"] = "  out of memory just below it (ms)"
         label["batch_dedupe_ms"] = "batch: --join , --dedupe (ms)"
         label["batch_dedupe_memory_mib"] = "batch: --dedupe peak memory (MiB)"
         printf "%-37s", "entries"
@@ -316,6 +364,9 @@ awk -v sizes="$sizes" -v tools="$tools" '
             if (i > 1)
                 goal("batch --join memory, " s " vs " base " <= 1.1 x",
                     v[s, "batch_join_memory_kib"] / v[base, "batch_join_memory_kib"], 1.1)
+            if (v[s, "batch_sort_fail_ms"] > 0)
+                goal("--sort failing below its memory vs succeeding (" s ") <= 1 x",
+                    v[s, "batch_sort_fail_ms"] / v[s, "batch_sort_ms"], 1)
             if (v[s, "peak_memory_after_tools_kib"] > 0) {
                 goal("batch --sort memory (" s ") <= 0.5 x the window",
                     v[s, "batch_sort_memory_kib"] / v[s, "peak_memory_after_tools_kib"], 0.5)

@@ -15,6 +15,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <cerrno>
+#include <exception>
 #include <memory>
 #include <new>
 #include <optional>
@@ -267,6 +268,10 @@ int runBatchJob(const BatchJob& job, const BatchStreams& streams) {
         return fail(error.description());
     } catch (const std::bad_alloc&) {
         return fail(QStringLiteral("out of memory"));
+    } catch (const std::exception& error) {
+        // A fault of the program or its libraries ends the job as any failure does, not the
+        // program with an exception that nothing caught.
+        return fail(QString::fromLocal8Bit(error.what()));
     }
     return 0;
 }

@@ -52,6 +52,8 @@ public:
 private:
     qsizetype startOf(qsizetype i) const { return i == 0 ? 0 : m_ends[i - 1]; }
     void shiftEnds(qsizetype from, qsizetype by);
+    // Makes the ends a list of this sequence's own, as a change in place needs.
+    void ownEnds();
 
     QByteArray m_bytes;
     QList<qsizetype> m_ends;

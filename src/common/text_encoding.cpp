@@ -176,6 +176,37 @@ QString decode8Bit(QByteArrayView bytes) {
     return text;
 }
 
+QStringView decode8Bit(QByteArrayView bytes, QString& room) {
+    // A byte gives at most one unit: a sequence of four bytes is two units.
+    if (room.size() < bytes.size())
+        room.resize(bytes.size());
+    char16_t* const out = reinterpret_cast<char16_t*>(room.data());
+    const qsizetype size = bytes.size();
+    qsizetype units = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype ascii = asciiRunEnd(bytes, i);
+        while (i < ascii)
+            out[units++] = char16_t(bytes[i++]);
+        if (i == size)
+            break;
+        const qsizetype length = validSequenceLength(bytes, i);
+        if (length == 0) {
+            out[units++] = char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i++]));
+            continue;
+        }
+        const char32_t c = codePoint(bytes.data() + i, length);
+        if (QChar::requiresSurrogates(c)) {
+            out[units++] = QChar::highSurrogate(c);
+            out[units++] = QChar::lowSurrogate(c);
+        } else {
+            out[units++] = char16_t(c);
+        }
+        i += length;
+    }
+    return QStringView(out, units);
+}
+
 qsizetype decodedLength(QByteArrayView bytes) {
     // One pass that checks and counts together: ASCII a word at a time, and the common two- and
     // three-byte characters without the full check. It is faster than checking the whole text

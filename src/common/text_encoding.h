@@ -11,6 +11,10 @@ namespace tavrolin {
 // valid UTF-8 becomes the lone surrogate U+DC80 + byte, and encoding turns it back into that
 // byte, so text loaded and written again keeps every byte.
 QString decode8Bit(QByteArrayView bytes);
+// The same text, written into `room`, which keeps its allocation from call to call: decoding
+// many texts one after another allocates only for a text longer than any before it. Valid
+// until `room` next changes.
+QStringView decode8Bit(QByteArrayView bytes, QString& room);
 QByteArray encode8Bit(QStringView text);
 
 // decode8Bit(bytes).size() without decoding: what a column counts as the width of the text.

@@ -3,9 +3,12 @@
 #include "common/text_encoding.h"
 #include "natural_order.h"
 
-#include <QHash>
+#include <QHashFunctions>
 #include <QStringView>
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <new>
 #include <numeric>
 #include <vector>
 
@@ -81,6 +84,55 @@ private:
     qsizetype m_used = 0;
 };
 
+// The distinct keys, numbered from 0 in the order they first come, in a table whose whole room
+// is taken before the first key: adding a key never allocates. (A QHash inserts in code that may
+// not throw, so memory running out while it grows would end the program.) Each slot holds the
+// key's number + 1 in its low bits and the top of the key's hash above them, so that a probe
+// reads the key itself only when the hashes agree; a slot of 0 is free.
+class DistinctKeys {
+public:
+    explicit DistinctKeys(qsizetype most) : m_slots(nullptr, std::free) {
+        // At most three quarters full, so that the probes stay short.
+        size_t size = 16;
+        while (size < size_t(most + most / 3))
+            size *= 2;
+        m_slots.reset(static_cast<quint64*>(std::calloc(size, sizeof(quint64))));
+        if (!m_slots)
+            throw std::bad_alloc();
+        m_mask = size - 1;
+        m_keys.reserve(size_t(most));
+    }
+
+    // The key's number; `isNew` tells whether it came now. The key must outlive the table.
+    qsizetype numberOf(QByteArrayView key, bool& isNew) {
+        const size_t hash = qHash(key, m_seed);
+        const quint64 tag = quint64(hash) >> kNumberBits << kNumberBits;
+        for (size_t slot = hash & m_mask;; slot = (slot + 1) & m_mask) {
+            const quint64 seen = m_slots[slot];
+            if (seen == 0) {
+                isNew = true;
+                m_keys.push_back(key);
+                m_slots[slot] = tag | quint64(m_keys.size());
+                return qsizetype(m_keys.size()) - 1;
+            }
+            const auto number = qsizetype(seen & kNumberMask) - 1;
+            if ((seen & ~kNumberMask) == tag && m_keys[size_t(number)] == key) {
+                isNew = false;
+                return number;
+            }
+        }
+    }
+
+private:
+    // Numbers up to 2^40 - 1: no list that fits in memory holds more entries.
+    static constexpr int kNumberBits = 40;
+    static constexpr quint64 kNumberMask = (quint64(1) << kNumberBits) - 1;
+    std::unique_ptr<quint64[], void (*)(void*)> m_slots;
+    size_t m_mask = 0;
+    std::vector<QByteArrayView> m_keys;
+    size_t m_seed = QHashSeed::globalSeed();
+};
+
 // What an entry is compared by under the rules, as bytes: the entry's own where nothing is
 // ignored or nothing it holds is affected, else trimmed and folded as the rules say, made in
 // the store's room. Only an ASCII capital or a byte beyond ASCII may fold.
@@ -148,7 +200,11 @@ QLocale sortingLocale() {
 }
 
 PackedTexts sortedNaturally(const EntryBytes& entries, bool descending, const QLocale& locale) {
-    const auto textAt = [&entries](qsizetype index) { return decode8Bit(entries.at(index)); };
+    // Decoded into each thread's own room: a text allocated per entry would, near the memory's
+    // limit, have a thread's every allocation wait on a page of its own.
+    const auto textAt = [&entries](qsizetype index, QString& room) {
+        return decode8Bit(entries.at(index), room);
+    };
     return gathered(entries, naturalOrder(entries.count, textAt, descending, locale));
 }
 
@@ -171,8 +227,7 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
     // Keeping the first of each needs only whether an entry's key is new: no group for each
     // entry, which would cost a long list of distinct entries 32 bytes apiece.
     const bool firstOnly = rules.keep == DuplicateRules::Keep::First;
-    QHash<QByteArrayView, qsizetype> groupOf;
-    groupOf.reserve(entries.count);
+    DistinctKeys groupOf(entries.count);
     std::vector<qsizetype> groupAt(firstOnly ? 0 : size_t(entries.count));
     std::vector<Group> groups;
     KeyStore store;
@@ -180,25 +235,23 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
     kept.reserve(entries.count, entries.byteCount);
     for (qsizetype i = 0; i < entries.count; ++i) {
         const QByteArrayView key = keyOf(entries.at(i), rules, store);
-        // One look-up for each entry: a new key's slot is 0, a group's its index + 1. The
-        // entries outlive the comparison, so only a new key made for it needs keeping.
-        qsizetype& slot = groupOf[key];
-        if (slot == 0)
+        // One look-up for each entry; a key's number is its group's. The entries outlive the
+        // comparison, so only a new key made for it needs keeping.
+        bool isNew = false;
+        const qsizetype number = groupOf.numberOf(key, isNew);
+        if (isNew)
             store.keep(key);
         if (firstOnly) {
-            if (slot == 0)
+            if (isNew)
                 kept.append(entries.at(i));
-            slot = 1;
             continue;
         }
-        if (slot == 0) {
+        if (isNew)
             groups.push_back({i, i, 0});
-            slot = qsizetype(groups.size());
-        }
-        Group& group = groups[size_t(slot - 1)];
+        Group& group = groups[size_t(number)];
         group.last = i;
         ++group.count;
-        groupAt[size_t(i)] = slot - 1;
+        groupAt[size_t(i)] = number;
     }
     const auto stays = [&rules](const Group& group, qsizetype i) {
         switch (rules.keep) {

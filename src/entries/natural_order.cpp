@@ -2,12 +2,13 @@
 
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <new>
 #include <stdexcept>
-#include <system_error>
 #include <thread>
 #include <unicode/ucol.h>
 
@@ -22,6 +23,9 @@ constexpr size_t kPrefixBytes = 8;
 
 constexpr size_t kKeyBlockBytes = size_t(1) << 20;
 
+// How many entries a part keys between looks at whether another part has failed.
+constexpr qsizetype kStopCheckEvery = 4096;
+
 using Collator = std::unique_ptr<UCollator, decltype(&ucol_close)>;
 
 // The collator QCollator makes for the locale with numeric mode and case-insensitivity, so
@@ -33,6 +37,8 @@ Collator naturalCollator(const QByteArray& localeName) {
     ucol_setAttribute(collator.get(), UCOL_STRENGTH, UCOL_SECONDARY, &status);
     ucol_setAttribute(collator.get(), UCOL_NUMERIC_COLLATION, UCOL_ON, &status);
     ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+    if (status == U_MEMORY_ALLOCATION_ERROR)
+        throw std::bad_alloc();
     if (U_FAILURE(status))
         throw std::runtime_error(std::string("No collator for the locale: ") + u_errorName(status));
     return collator;
@@ -57,14 +63,18 @@ uint64_t prefixOf(const uint8_t* key, size_t length) {
 using KeyBlocks = std::vector<std::unique_ptr<uint8_t[]>>;
 
 // Keys the entries from..to into `blocks`, puts where each key is at keyAt[index] and the
-// records at `records`.
+// records at `records`. Stops early, leaving the rest unkeyed, once `stop` is set: another part
+// has failed and the order will not be asked for.
 void keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteArray& localeName,
-            KeyBlocks& blocks, const uint8_t** keyAt, Record* records) {
+            KeyBlocks& blocks, const uint8_t** keyAt, Record* records,
+            const std::atomic<bool>& stop) {
     const Collator collator = naturalCollator(localeName);
     uint8_t* key = nullptr;
     size_t room = 0;
     QString scratch;
     for (qsizetype index = from; index < to; ++index) {
+        if ((index - from) % kStopCheckEvery == 0 && stop.load(std::memory_order_relaxed))
+            return;
         const QStringView text = texts(index, scratch);
         const auto units = reinterpret_cast<const UChar*>(text.utf16());
         const auto length = int32_t(text.size());
@@ -75,8 +85,9 @@ void keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteAr
             const auto fits = int32_t(std::min<size_t>(room, INT32_MAX));
             if (!text.isEmpty())
                 size = ucol_getSortKey(collator.get(), units, length, key, fits);
+            // The collator fails to key an entry only when its own memory runs short.
             if (size <= 0)
-                throw std::runtime_error("An entry could not be collated.");
+                throw std::bad_alloc();
             if (size <= fits)
                 break;
             room = std::max(kKeyBlockBytes, size_t(size));
@@ -91,24 +102,29 @@ void keysOf(const EntryTexts& texts, qsizetype from, qsizetype to, const QByteAr
     }
 }
 
-// Runs work(0) to work(tasks - 1) at once: work(0) here, each other on a thread of its own, or
-// here first when no thread is to be had. An exception of any reaches the caller once all are
-// done.
+// Runs work(0, stop) to work(tasks - 1, stop) at once: work(0, ...) here, each other on a
+// thread of its own, or here first when no thread is to be had. An exception of any reaches the
+// caller once all are done; `stop` is set as soon as one has failed, so that long work can give
+// up early. No exception leaves a thread: one that did would end the program.
 template <typename Work> void inParallel(size_t tasks, const Work& work) {
     std::vector<std::exception_ptr> failures(tasks);
+    std::atomic<bool> stop = false;
     const auto run = [&](size_t task) {
         try {
-            work(task);
+            work(task, stop);
         } catch (...) {
             failures[task] = std::current_exception();
+            stop.store(true, std::memory_order_relaxed);
         }
     };
     std::vector<std::thread> threads;
     threads.reserve(tasks);
     for (size_t task = 1; task < tasks; ++task) {
+        // A thread not had (no thread, or no memory for one) is no failure of the work; leaving
+        // here instead would leave the threads already started unjoined.
         try {
             threads.emplace_back(run, task);
-        } catch (const std::system_error&) {
+        } catch (const std::exception&) {
             run(task);
         }
     }
@@ -152,24 +168,22 @@ void mergeFromOneEnd(const Record* a, size_t aSize, const Record* b, size_t bSiz
     }
 }
 
-// The indices of the records in order, the records given as sorted runs of `run` records each
-// (the last may be shorter). Neighbouring runs are merged in rounds, every pair of a round at
-// once and each from both ends, until one run is left.
+// The indices of the records in order into `order`, the records given as sorted runs of `run`
+// records each (the last may be shorter). Neighbouring runs are merged in rounds, every pair of a
+// round at once and each from both ends, until one run is left; `next`, as long as the records
+// when there is more than one round, takes every round but the last.
 template <typename Before>
-std::vector<qsizetype> merged(std::vector<Record> records, size_t run, const Before& before) {
+void merge(std::vector<Record>& records, std::vector<Record>& next, std::vector<qsizetype>& order,
+           size_t run, const Before& before) {
     const size_t count = records.size();
-    std::vector<qsizetype> order(count);
     if (run >= count) {
         std::transform(records.begin(), records.end(), order.begin(),
                        [](const Record& record) { return record.index; });
-        return order;
+        return;
     }
-    std::vector<Record> next;
     for (;; run *= 2) {
         const size_t pairs = (count + 2 * run - 1) / (2 * run);
-        if (pairs > 1)
-            next.resize(count);
-        inParallel(pairs * 2, [&](size_t task) {
+        inParallel(pairs * 2, [&](size_t task, const std::atomic<bool>&) {
             const size_t first = task / 2 * 2 * run;
             const size_t middle = std::min(count, first + run);
             const size_t end = std::min(count, first + 2 * run);
@@ -183,7 +197,7 @@ std::vector<qsizetype> merged(std::vector<Record> records, size_t run, const Bef
                 mergeFromOneEnd(a, middle - first, b, end - middle, order.data(), back, before);
         });
         if (pairs == 1)
-            return order;
+            return;
         records.swap(next);
     }
 }
@@ -208,6 +222,10 @@ std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool desc
     std::vector<KeyBlocks> keyBlocks(partCount);
     std::vector<const uint8_t*> keyAt(total);
     std::vector<Record> records(total);
+    // Taken before the keying, which takes the rest: a list whose merge cannot have its room
+    // fails here, not after the keying has worked through it.
+    std::vector<Record> next(total > partSize * 2 ? total : 0);
+    std::vector<qsizetype> sorted(total);
     const auto keyOf = [&](const Record& record) { return keyAt[size_t(record.index)]; };
     // Equal keys, which only the index tells apart, keep their order in both directions.
     const auto before = [&](const Record& a, const Record& b) {
@@ -221,14 +239,16 @@ std::vector<qsizetype> naturalOrder(qsizetype count, EntryTexts texts, bool desc
             return a.index < b.index;
         return descending ? order > 0 : order < 0;
     };
-    inParallel(partCount, [&](size_t part) {
+    inParallel(partCount, [&](size_t part, const std::atomic<bool>& stop) {
         const size_t from = part * partSize;
         const size_t to = std::min(total, from + partSize);
         keysOf(texts, qsizetype(from), qsizetype(to), localeName, keyBlocks[part], keyAt.data(),
-               records.data() + from);
-        std::sort(records.begin() + qsizetype(from), records.begin() + qsizetype(to), before);
+               records.data() + from, stop);
+        if (!stop.load(std::memory_order_relaxed))
+            std::sort(records.begin() + qsizetype(from), records.begin() + qsizetype(to), before);
     });
-    return merged(std::move(records), partSize, before);
+    merge(records, next, sorted, partSize, before);
+    return sorted;
 }
 
 } // namespace tavrolin

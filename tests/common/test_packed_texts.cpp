@@ -29,7 +29,8 @@ private Q_SLOTS:
 void TestPackedTexts::editsMatchAPlainList_data() {
     // Edits: "+text" appends, "<i>text" inserts at i, "-i" removes row i, "/i" takes the rows
     // from i on and appends them again, "~i" takes them and drops them, "^i,n,j" takes n rows
-    // from row i and inserts them at row j of what is left.
+    // from row i and inserts them at row j of what is left, "=" copies the texts, and the copy
+    // must stay as it was through the edits that follow.
     QTest::addColumn<QStringList>("edits");
     QTest::newRow("appends, empty texts among them")
         << QStringList{u"+a"_s, u"+"_s, u"+ccc"_s, u"+"_s};
@@ -50,6 +51,9 @@ void TestPackedTexts::editsMatchAPlainList_data() {
     QTest::newRow("kept bytes") << QStringList{
         u"+"_s + QChar(0xDCFF), u"+x\U0001F600"_s + QChar(0xDC80),
         u"<1>"_s + QChar(0xDCC3) + u"\uFEFF"_s, u"/1"_s, u"-0"_s};
+    QTest::newRow("edits after a copy")
+        << QStringList{u"+a"_s, u"+bb"_s,  u"+c"_s, u"="_s,      u"-1"_s, u"="_s, u"/1"_s,
+                       u"="_s,  u"<0>x"_s, u"="_s,  u"^0,2,1"_s, u"="_s,  u"~1"_s};
     QTest::newRow("runs taken from the middle, inserted elsewhere")
         << QStringList{u"+a"_s,     u"+bb"_s,    u"+"_s,      u"+ccc"_s,   u"+d"_s,
                        u"^1,2,2"_s, u"^0,3,0"_s, u"^2,0,1"_s, u"^1,3,0"_s, u"^0,5,0"_s};
@@ -59,9 +63,15 @@ void TestPackedTexts::editsMatchAPlainList() {
     QFETCH(QStringList, edits);
     PackedTexts texts;
     QStringList expected;
+    PackedTexts copy;
+    QStringList copied;
     for (const QString& edit : edits) {
         const QString arg = edit.mid(1);
         switch (edit.at(0).unicode()) {
+        case u'=':
+            copy = texts;
+            copied = expected;
+            break;
         case u'+':
             texts.append(arg);
             expected.append(arg);
@@ -107,6 +117,7 @@ void TestPackedTexts::editsMatchAPlainList() {
         }
         QCOMPARE(contents(texts), expected);
         QCOMPARE(texts.size(), expected.size());
+        QCOMPARE(contents(copy), copied);
     }
 }
 

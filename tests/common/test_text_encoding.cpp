@@ -78,6 +78,9 @@ void TestTextEncoding::decode8Bit() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(tavrolin::decode8Bit(bytes), text);
+    // Into a room that holds a longer text from before, and into an empty one.
+    for (QString room : {QString(40, u'x'), QString()})
+        QCOMPARE(tavrolin::decode8Bit(bytes, room).toString(), text);
     QCOMPARE(encode8Bit(text), bytes);
     // Measured, trimmed and cut without decoding, in agreement with the decoded text.
     QCOMPARE(decodedLength(bytes), text.size());

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
+#include <new>
 
 using namespace tavrolin;
 using namespace Qt::StringLiterals;
@@ -83,6 +84,7 @@ class TestNaturalOrder : public QObject {
 private Q_SLOTS:
     void asTheCollatorSorts_data();
     void asTheCollatorSorts();
+    void aFailureOnAnyPartReachesTheCaller();
 };
 
 void TestNaturalOrder::asTheCollatorSorts_data() {
@@ -149,6 +151,23 @@ void TestNaturalOrder::asTheCollatorSorts() {
         for (const qsizetype index : order)
             viaCopies.append(entries[index]);
         QCOMPARE(viaCopies, expected);
+    }
+}
+
+// Memory that runs out on any part's thread is std::bad_alloc on the calling thread, not the
+// end of the program; so in one part, and when there are more parts than cores.
+void TestNaturalOrder::aFailureOnAnyPartReachesTheCaller() {
+    const QLocale english(QLocale::English);
+    for (const int parts : {1, 2, 4, 16}) {
+        for (const qsizetype failing : {0, 999, 4'000}) {
+            const auto reader = [failing](qsizetype index) {
+                if (index == failing)
+                    throw std::bad_alloc();
+                return QString::number(index);
+            };
+            QVERIFY_THROWS_EXCEPTION(std::bad_alloc,
+                                     naturalOrder(4'001, reader, false, english, parts));
+        }
     }
 }
 
