@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <iterator>
 
+using namespace Qt::StringLiterals;
+
 namespace tavrolin {
 
 namespace {
@@ -76,14 +78,10 @@ QStringList withoutWindowSystemOptions(const QStringList& arguments) {
     return kept;
 }
 
-QStringList argumentsOf(int argc, const char* const* argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(decode8Bit(argv[i]));
-    return arguments;
-}
+namespace {
 
-CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
+CommandLine parsed(const QStringList& arguments, const QString& workingFolder,
+                   const QString& program) {
     if (asksForBatchJob(arguments)) {
         BatchArguments batch = parseBatchArguments(arguments, workingFolder);
         CommandLine result;
@@ -94,33 +92,30 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         return result;
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Joins a list of entries into one delimited list."));
     // Own options instead of addHelpOption(): that one also offers --help-all, whose text
     // QCommandLineParser only prints by ending the process itself.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("Text files whose lines are added to the entry list, in order."),
-        QStringLiteral("[FILE...]"));
 
-    const QString program =
-        arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
     CommandLine result;
     if (!parser.parse(arguments)) {
+        // QCommandLineParser names an option without its dashes, one for a single letter.
+        const QString unknown = parser.unknownOptionNames().value(0);
+        const QString option = (unknown.size() == 1 ? u"-"_s : u"--"_s) + unknown;
+        const QString reason =
+            isBatchOption(option)
+                ? QStringLiteral("'%1' is a batch option: use it with --join SEP").arg(option)
+                : parser.errorText();
         result.exitStatus = 2;
-        result.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(program, parser.errorText());
+        result.text =
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, reason);
         return result;
     }
     if (parser.isSet(help)) {
         result.exitStatus = 0;
-        result.text = parser.helpText() + u'\n' + batchHelpText();
+        result.text = helpText();
         return result;
     }
     if (parser.isSet(version)) {
@@ -131,6 +126,32 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     const QDir folder(workingFolder);
     for (const QString& path : parser.positionalArguments())
         result.files.append(path.isEmpty() ? path : folder.absoluteFilePath(path));
+    return result;
+}
+
+} // namespace
+
+QStringList argumentsOf(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(decode8Bit(argv[i]));
+    return arguments;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder,
+                             ClosedStreams closed) {
+    const QString program =
+        arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
+    CommandLine result = parsed(arguments, workingFolder, program);
+    const BatchJob* job = result.batch ? &*result.batch : nullptr;
+    const bool reads = job && (job->files.isEmpty() || job->files.contains(u"-"_s));
+    const bool writes = job ? job->output.isEmpty() : result.exitStatus == 0;
+    if ((reads && closed.input) || (writes && closed.output)) {
+        result.batch.reset();
+        result.exitStatus = 1;
+        result.text = QStringLiteral("%1: standard %2 is closed\n")
+                          .arg(program, reads && closed.input ? u"input"_s : u"output"_s);
+    }
     return result;
 }
 

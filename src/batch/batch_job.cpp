@@ -1,6 +1,7 @@
 #include "batch_job.h"
 
 #include "common/runtime_error.h"
+#include "common/shown_path.h"
 #include "common/text_encoding.h"
 #include "compact_entries.h"
 #include "create/entry_join.h"
@@ -55,7 +56,7 @@ struct JobFailed {
 };
 
 QString nameOf(const QString& path) {
-    return path == u"-" ? QStringLiteral("standard input") : QDir::toNativeSeparators(path);
+    return path == u"-" ? QStringLiteral("standard input") : shownPath(path);
 }
 
 // The job's inputs, every file opened before a byte is written.
