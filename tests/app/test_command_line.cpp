@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace tavrolin;
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void windowSystemOptions();
     void streams_data();
     void streams();
+    void closedInputReopened();
 };
 
 void TestCommandLine::parse_data() {
@@ -171,6 +174,20 @@ void TestCommandLine::streams() {
     QCOMPARE(program.readAllStandardOutput(), output);
     const QByteArray told = program.readAllStandardError();
     QVERIFY2(told.startsWith(message) && told.isEmpty() == message.isEmpty(), told.constData());
+}
+
+// A closed descriptor is noted and taken by /dev/null the wrong way round: reading it fails
+// rather than giving an empty input.
+void TestCommandLine::closedInputReopened() {
+    const int saved = ::dup(0);
+    QVERIFY(saved >= 0 && ::close(0) == 0);
+    const ClosedStreams closed = reopenClosedStreams();
+    char byte = 0;
+    const bool taken = ::fcntl(0, F_GETFD) != -1;
+    const bool readFails = ::read(0, &byte, 1) == -1;
+    QVERIFY(::dup2(saved, 0) == 0 && ::close(saved) == 0);
+    QVERIFY(closed.input && !closed.output && !closed.errors);
+    QVERIFY(taken && readFails);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

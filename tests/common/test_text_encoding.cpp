@@ -165,7 +165,7 @@ void TestTextEncoding::shownPath_data() {
     row("plain", "/d/caf\xC3\xA9 x.txt", "/d/caf\xC3\xA9 x.txt");
     row("empty", "", "''");
     row("tab, line break, return", "a\tb\nc\r", R"(a\tb\nc\r)");
-    row("other controls by number", "\x01\x1B[\x7F\xC2\x9B", R"(\x01\x1B[\x7F\x9B)");
+    row("other controls by number", "\x01\x1B[\x7F\xC2\x9F", R"(\x01\x1B[\x7F\x9F)");
     row("kept bytes as the lists show them", "\xE9 \x80\x81", "\xC3\xA9 \xE2\x82\xAC\\x81");
     row("backslash alone kept", R"(a\b\)", R"(a\b\)");
     row("backslash that would start an escape", "\\t\\x\\\\\\\n", R"(\\t\\x\\\\\\\n)");
