@@ -129,6 +129,34 @@ CommandLine parsed(const QStringList& arguments, const QString& workingFolder,
     return result;
 }
 
+struct Stream {
+    QString name;
+    QString file; // in /dev
+};
+
+const Stream kStreams[] = {
+    {u"input"_s, u"stdin"_s}, {u"output"_s, u"stdout"_s}, {u"error"_s, u"stderr"_s}};
+
+// Whether the answer or the job uses standard input (0), output (1) or error (2) other than for
+// its messages: no file or "-" reads standard input, no -o writes standard output, and each is
+// also reached by the names the system gives it. A closed one is open on /dev/null by then, so
+// that a name for it must not be taken for a file.
+bool uses(const CommandLine& line, int descriptor) {
+    if (!line.batch)
+        return descriptor == 1 && line.exitStatus == 0;
+    const BatchJob& job = *line.batch;
+    const QString number = QString::number(descriptor);
+    const QStringList names{u"/dev/"_s + kStreams[descriptor].file, u"/dev/fd/"_s + number,
+                            u"/proc/self/fd/"_s + number};
+    const auto named = [&names](const QString& path) {
+        return names.contains(QDir::cleanPath(path));
+    };
+    if (descriptor == 0)
+        return job.files.isEmpty() || job.files.contains(u"-"_s) ||
+               std::any_of(job.files.cbegin(), job.files.cend(), named);
+    return (descriptor == 1 && job.output.isEmpty()) || named(job.output);
+}
+
 } // namespace
 
 QStringList argumentsOf(int argc, const char* const* argv) {
@@ -143,14 +171,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     const QString program =
         arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
     CommandLine result = parsed(arguments, workingFolder, program);
-    const BatchJob* job = result.batch ? &*result.batch : nullptr;
-    const bool reads = job && (job->files.isEmpty() || job->files.contains(u"-"_s));
-    const bool writes = job ? job->output.isEmpty() : result.exitStatus == 0;
-    if ((reads && closed.input) || (writes && closed.output)) {
+    const bool closedStreams[] = {closed.input, closed.output, closed.errors};
+    for (int descriptor = 0; descriptor < 3; ++descriptor) {
+        if (!closedStreams[descriptor] || !uses(result, descriptor))
+            continue;
         result.batch.reset();
         result.exitStatus = 1;
-        result.text = QStringLiteral("%1: standard %2 is closed\n")
-                          .arg(program, reads && closed.input ? u"input"_s : u"output"_s);
+        result.text =
+            QStringLiteral("%1: standard %2 is closed\n").arg(program, kStreams[descriptor].name);
+        break;
     }
     return result;
 }

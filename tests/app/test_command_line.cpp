@@ -146,8 +146,12 @@ void TestCommandLine::streams_data() {
     row("job reads closed input", "--join ,", "<&-", 1, {}, "tavrolin: standard input is closed\n");
     row("job reads closed input as -", "--join , @ -", "<&-", 1, {},
         "tavrolin: standard input is closed\n");
+    row("job reads closed input by name", "--join , /dev/./stdin", "<&-", 1, {},
+        "tavrolin: standard input is closed\n");
     row("job leaves closed input alone", "--join , @ @", "<&-", 0, "x,x\n", {});
     row("job writes closed output", "--join , @", ">&-", 1, {},
+        "tavrolin: standard output is closed\n");
+    row("job writes closed output by name", "--join , -o /dev/fd/1 @", ">&-", 1, {},
         "tavrolin: standard output is closed\n");
     row("job writes a file instead", "--join , -o @.out @", ">&-", 0, {}, {});
     row("help, output closed", "-h", ">&-", 1, {}, "tavrolin: standard output is closed\n");
