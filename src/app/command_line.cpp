@@ -175,7 +175,6 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     for (int descriptor = 0; descriptor < 3; ++descriptor) {
         if (!closedStreams[descriptor] || !uses(result, descriptor))
             continue;
-        result.batch.reset();
         result.exitStatus = 1;
         result.text =
             QStringLiteral("%1: standard %2 is closed\n").arg(program, kStreams[descriptor].name);

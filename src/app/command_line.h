@@ -19,7 +19,8 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // The answer for standard output when the status is 0, for standard error otherwise.
     QString text;
-    // Set for `--join SEP ...`: the job to run instead of the window.
+    // Set for `--join SEP ...`: the job to run instead of the window, unless exitStatus is set
+    // too (a standard stream the job uses is closed).
     std::optional<BatchJob> batch;
 };
 
