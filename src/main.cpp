@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/form1.h"
+#include "common/closed_streams.h"
 #include "common/product.h"
 #include "qt/qt_toolkit.h"
 
@@ -7,29 +8,40 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace {
 
-// Prints the answer the command line asks for instead of the window, if it asks for one.
-bool answered(const tavrolin::CommandLine& commandLine) {
+// Prints the answer the command line asks for instead of the window, if it asks for one, and
+// gives the exit status: the answer's, or 1 when standard output did not take it (a full disk).
+// A message that standard error does not take has nowhere left to go.
+std::optional<int> answered(const tavrolin::CommandLine& commandLine) {
     if (!commandLine.exitStatus)
-        return false;
-    std::fputs(commandLine.text.toLocal8Bit().constData(),
-               *commandLine.exitStatus == 0 ? stdout : stderr);
-    return true;
+        return std::nullopt;
+    std::FILE* const stream = *commandLine.exitStatus == 0 ? stdout : stderr;
+    if ((std::fputs(commandLine.text.toLocal8Bit().constData(), stream) >= 0 &&
+         std::fflush(stream) == 0) ||
+        stream == stderr)
+        return *commandLine.exitStatus;
+    std::fprintf(stderr, "tavrolin: standard output: %s\n", std::strerror(errno));
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a descriptor that could take a closed stream's number.
+    const tavrolin::ClosedStreams closed = tavrolin::reopenClosedStreams();
     // Help, version, a refused option and a batch job are answered before Qt connects to the
     // window system, which ends the program when there is no display.
     const tavrolin::CommandLine early = tavrolin::parseCommandLine(
         tavrolin::withoutWindowSystemOptions(tavrolin::argumentsOf(argc, argv)),
-        QDir::currentPath());
-    if (answered(early))
-        return *early.exitStatus;
+        QDir::currentPath(), closed);
+    if (const std::optional<int> status = answered(early))
+        return *status;
     if (early.batch) {
         // No window and no window system: a batch job runs where there is no display.
         QCoreApplication app(argc, argv);
@@ -52,8 +64,8 @@ int main(int argc, char* argv[]) {
     // Parsed again after QApplication, which has taken out exactly the options it reads.
     const tavrolin::CommandLine commandLine =
         tavrolin::parseCommandLine(tavrolin::argumentsOf(argc, argv), QDir::currentPath());
-    if (answered(commandLine))
-        return *commandLine.exitStatus;
+    if (const std::optional<int> status = answered(commandLine))
+        return *status;
 
     tavrolin::qt::QtToolkit toolkit(QCoreApplication::applicationDirPath());
     tavrolin::Form1 form(toolkit.toolkit());

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <iterator>
 
+using namespace Qt::StringLiterals;
+
 namespace tavrolin {
 
 namespace {
@@ -76,14 +78,10 @@ QStringList withoutWindowSystemOptions(const QStringList& arguments) {
     return kept;
 }
 
-QStringList argumentsOf(int argc, const char* const* argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(decode8Bit(argv[i]));
-    return arguments;
-}
+namespace {
 
-CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
+CommandLine parsed(const QStringList& arguments, const QString& workingFolder,
+                   const QString& program) {
     if (asksForBatchJob(arguments)) {
         BatchArguments batch = parseBatchArguments(arguments, workingFolder);
         CommandLine result;
@@ -94,33 +92,30 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         return result;
     }
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Joins a list of entries into one delimited list."));
     // Own options instead of addHelpOption(): that one also offers --help-all, whose text
     // QCommandLineParser only prints by ending the process itself.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("Text files whose lines are added to the entry list, in order."),
-        QStringLiteral("[FILE...]"));
 
-    const QString program =
-        arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
     CommandLine result;
     if (!parser.parse(arguments)) {
+        // QCommandLineParser names an option without its dashes, one for a single letter.
+        const QString unknown = parser.unknownOptionNames().value(0);
+        const QString option = (unknown.size() == 1 ? u"-"_s : u"--"_s) + unknown;
+        const QString reason =
+            isBatchOption(option)
+                ? QStringLiteral("'%1' is a batch option: use it with --join SEP").arg(option)
+                : parser.errorText();
         result.exitStatus = 2;
-        result.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(program, parser.errorText());
+        result.text =
+            QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, reason);
         return result;
     }
     if (parser.isSet(help)) {
         result.exitStatus = 0;
-        result.text = parser.helpText() + u'\n' + batchHelpText();
+        result.text = helpText();
         return result;
     }
     if (parser.isSet(version)) {
@@ -131,6 +126,60 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     const QDir folder(workingFolder);
     for (const QString& path : parser.positionalArguments())
         result.files.append(path.isEmpty() ? path : folder.absoluteFilePath(path));
+    return result;
+}
+
+struct Stream {
+    QString name;
+    QString file; // in /dev
+};
+
+const Stream kStreams[] = {
+    {u"input"_s, u"stdin"_s}, {u"output"_s, u"stdout"_s}, {u"error"_s, u"stderr"_s}};
+
+// Whether the answer or the job uses standard input (0), output (1) or error (2) other than for
+// its messages: no file or "-" reads standard input, no -o writes standard output, and each is
+// also reached by the names the system gives it. A closed one is open on /dev/null by then, so
+// that a name for it must not be taken for a file.
+bool uses(const CommandLine& line, int descriptor) {
+    if (!line.batch)
+        return descriptor == 1 && line.exitStatus == 0;
+    const BatchJob& job = *line.batch;
+    const QString number = QString::number(descriptor);
+    const QStringList names{u"/dev/"_s + kStreams[descriptor].file, u"/dev/fd/"_s + number,
+                            u"/proc/self/fd/"_s + number};
+    const auto named = [&names](const QString& path) {
+        return names.contains(QDir::cleanPath(path));
+    };
+    if (descriptor == 0)
+        return job.files.isEmpty() || job.files.contains(u"-"_s) ||
+               std::any_of(job.files.cbegin(), job.files.cend(), named);
+    return (descriptor == 1 && job.output.isEmpty()) || named(job.output);
+}
+
+} // namespace
+
+QStringList argumentsOf(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(decode8Bit(argv[i]));
+    return arguments;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder,
+                             ClosedStreams closed) {
+    const QString program =
+        arguments.isEmpty() ? kProductName.toLower() : QFileInfo(arguments.first()).fileName();
+    CommandLine result = parsed(arguments, workingFolder, program);
+    const bool closedStreams[] = {closed.input, closed.output, closed.errors};
+    for (int descriptor = 0; descriptor < 3; ++descriptor) {
+        if (!closedStreams[descriptor] || !uses(result, descriptor))
+            continue;
+        result.exitStatus = 1;
+        result.text =
+            QStringLiteral("%1: standard %2 is closed\n").arg(program, kStreams[descriptor].name);
+        break;
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/batch_job.h"
+#include "common/closed_streams.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +19,8 @@ struct CommandLine {
     std::optional<int> exitStatus;
     // The answer for standard output when the status is 0, for standard error otherwise.
     QString text;
-    // Set for `--join SEP ...`: the job to run instead of the window.
+    // Set for `--join SEP ...`: the job to run instead of the window, unless exitStatus is set
+    // too (a standard stream the job uses is closed).
     std::optional<BatchJob> batch;
 };
 
@@ -31,9 +33,13 @@ QStringList argumentsOf(int argc, const char* const* argv);
 // paths resolve against the working folder. An option the program does not know is refused
 // rather than taken for a file name: a mistyped option must not turn into "File not found", and
 // a file whose name starts with a dash can still follow "--" (a desktop passes absolute paths).
-// An unknown option, like any usage error, ends the program with status 2. With --join the
-// arguments are a batch job's (see parseBatchArguments).
-CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
+// An unknown option, like any usage error, ends the program with status 2; a batch option
+// without --join is refused as such. With --join the arguments are a batch job's (see
+// parseBatchArguments). An answer for standard output, or a job that reads standard input or
+// writes standard output, ends with status 1 and says so when that stream is closed; a job
+// that does not use the closed stream runs.
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder,
+                             ClosedStreams closed = {});
 
 // The arguments without the options that Qt takes for itself when it connects to the window
 // system (-platform NAME, -style=NAME, -reverse, ...), as it would take them out. Help, version

@@ -150,10 +150,12 @@ void Parser::option(const QString& name, BatchJob& job) {
         job.quotes = choice(name, kQuotes);
         m_modifiers.append(name);
     } else if (name == u"--group") {
+        // Digits only: toLongLong() would also take a sign and white space after them.
         const QString value = next(name);
         bool number = false;
         job.groupSize = value.toLongLong(&number);
-        if (!number || job.groupSize < 0 || !value.at(0).isDigit())
+        if (!number || !std::all_of(value.cbegin(), value.cend(),
+                                    [](QChar c) { return c >= u'0' && c <= u'9'; }))
             throw Refused{
                 QStringLiteral("option '--group' takes a whole number, not '%1'").arg(value)};
     } else if (name == u"--before") {
@@ -204,7 +206,7 @@ BatchArguments Parser::parse() {
             option(name, job);
         }
         if (m_help || m_version) {
-            result.text = m_help ? batchHelpText()
+            result.text = m_help ? helpText()
                                  : kProductName + u' ' + QStringLiteral(TAVROLIN_VERSION) + u'\n';
             return result;
         }
@@ -248,20 +250,33 @@ BatchArguments parseBatchArguments(const QStringList& arguments, const QString& 
     return Parser(arguments, workingFolder).parse();
 }
 
-QString batchHelpText() {
+bool isBatchOption(QStringView option) {
+    return option != u"--help" && option != u"-h" && option != u"--version" && option != u"-v" &&
+           (among(kValued, option) || among(kFlags, option));
+}
+
+QString helpText() {
     return QStringLiteral(
-        "Usage: tavrolin --join SEP [options] [FILE...]\n"
-        "Joins the lines of the files (standard input when none is named, or for -) with SEP\n"
-        "and writes the result and a line feed, without opening the window. In SEP and the\n"
-        "other texts, \\t stands for a tab, \\n for a line break and \\\\ for a backslash.\n"
+        "Usage: tavrolin [FILE...]\n"
+        "  or:  tavrolin --join SEP [options] [FILE...]\n"
+        "Joins a list of entries into one delimited list.\n"
         "\n"
-        "Entry list tools, applied in the order given:\n"
+        "Without --join, opens the window and adds the lines of each FILE to the entry list, in\n"
+        "order. With --join, joins the lines of the files (standard input when none is named,\n"
+        "or for -) with SEP and writes the result and a line feed, without opening the window.\n"
+        "In SEP and the other texts, \\t stands for a tab, \\n for a line break and \\\\ for\n"
+        "a backslash.\n"
+        "\n"
+        "  -h, --help             Display this help and exit.\n"
+        "  -v, --version          Display version information and exit.\n"
+        "\n"
+        "Entry list tools, with --join, applied in the order given:\n"
         "  --sort                 Sort A to Z (natural order, case ignored).\n"
         "  --sort-desc            Sort Z to A.\n"
         "  --reverse              Reverse the order.\n"
         "  --dedupe               Remove duplicates; modified by the three options below.\n"
         "  --ignore-case          Duplicates may differ in case.\n"
-        "  --ignore-spaces        Duplicates may differ in white space.\n"
+        "  --ignore-spaces        Duplicates may differ in white space at either end.\n"
         "  --keep WHICH           first (default), last, once (only entries that occur once)\n"
         "                         or repeated (one of each entry that occurs more than once).\n"
         "  --trim                 Remove white space at both ends of each entry.\n"
@@ -273,7 +288,7 @@ QString batchHelpText() {
         "  --split SEP            Split each entry at SEP.\n"
         "  --quotes csv|sql|none  Split does not split inside double or single quotes.\n"
         "\n"
-        "Output:\n"
+        "Output, with --join:\n"
         "  --group N              N entries per line (0, the default: all on one line).\n"
         "  --before TEXT          Text at the start of each line.\n"
         "  --after TEXT           Text at the end of each line.\n"

@@ -24,7 +24,12 @@ bool asksForBatchJob(const QStringList& arguments);
 // line break and a backslash, as a typed separator does.
 BatchArguments parseBatchArguments(const QStringList& arguments, const QString& workingFolder);
 
-// The batch options as --help lists them.
-QString batchHelpText();
+// Whether the option (with its dashes) is one of batch mode's own, as opposed to help and
+// version, which the program takes without --join too.
+bool isBatchOption(QStringView option);
+
+// The program's --help, with --join or without: one usage section for the window and batch
+// mode, then the options of each.
+QString helpText();
 
 } // namespace tavrolin

@@ -2,6 +2,7 @@
 
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
+#include "common/shown_path.h"
 #include "common/system_failure.h"
 #include "common/text_encoding.h"
 #include "compact_entries.h"
@@ -61,7 +62,7 @@ struct JobFailed {
 };
 
 QString nameOf(const QString& path) {
-    return path == u"-" ? QStringLiteral("standard input") : QDir::toNativeSeparators(path);
+    return path == u"-" ? QStringLiteral("standard input") : shownPath(path);
 }
 
 // The job's inputs. Every one is opened before a byte is written, so that a missing or

@@ -2,10 +2,10 @@
 
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
+#include "common/shown_path.h"
 #include "common/system_failure.h"
 #include "write_target.h"
 
-#include <QDir>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -151,7 +151,7 @@ void ResultFile::cancel() {
 }
 
 void ResultFile::fail(int number, const QString& reason) const {
-    QString detail = QDir::toNativeSeparators(m_name) + QStringLiteral(": ") + reason;
+    QString detail = shownPath(m_name) + QStringLiteral(": ") + reason;
     if (m_emptied)
         detail += QStringLiteral(". The file is now incomplete.");
     throw RuntimeError::of(number, detail);

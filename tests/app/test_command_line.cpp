@@ -4,7 +4,11 @@
 #include "app/command_line.h"
 #include "common/text_encoding.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace tavrolin;
@@ -18,6 +22,9 @@ private Q_SLOTS:
     void parse();
     void windowSystemOptions_data();
     void windowSystemOptions();
+    void streams_data();
+    void streams();
+    void closedInputReopened();
 };
 
 void TestCommandLine::parse_data() {
@@ -47,7 +54,8 @@ void TestCommandLine::parse_data() {
         << noText;
     QTest::newRow("URI is no path") << QStringList{u"file:///data/a.txt"_s}
                                     << QStringList{u"/work/file:///data/a.txt"_s} << -1 << noText;
-    QTest::newRow("help") << QStringList{u"--help"_s} << QStringList() << 0 << u"Usage: "_s;
+    QTest::newRow("help") << QStringList{u"--help"_s} << QStringList() << 0
+                          << u"Usage: tavrolin [FILE...]\n  or:  tavrolin --join SEP [options]"_s;
     QTest::newRow("help wins over files")
         << QStringList{u"a.txt"_s, u"-h"_s} << QStringList() << 0 << u"Usage: "_s;
     QTest::newRow("version") << QStringList{u"-v"_s} << QStringList() << 0 << u"Tavrolin "_s;
@@ -56,6 +64,11 @@ void TestCommandLine::parse_data() {
         << u"tavrolin: Unknown option 'bogus'.\nTry 'tavrolin --help'"_s;
     QTest::newRow("unknown short option")
         << QStringList{u"-x"_s} << QStringList() << 2 << u"tavrolin: Unknown option 'x'."_s;
+    QTest::newRow("batch tool without --join")
+        << QStringList{u"--sort"_s, u"names.txt"_s} << QStringList() << 2
+        << u"tavrolin: '--sort' is a batch option: use it with --join SEP\nTry"_s;
+    QTest::newRow("batch output without --join")
+        << QStringList{u"-o"_s, u"x"_s} << QStringList() << 2 << u"tavrolin: '-o' is a batch"_s;
     QTest::newRow("batch job, no files to load")
         << QStringList{u"a.txt"_s, u"--join"_s, u","_s} << QStringList() << -1 << noText;
     QTest::newRow("batch usage error") << QStringList{u"--join=,"_s, u"--bogus"_s} << QStringList()
@@ -109,6 +122,76 @@ void TestCommandLine::windowSystemOptions() {
     QFETCH(QStringList, kept);
     QCOMPARE(withoutWindowSystemOptions(QStringList{u"/usr/bin/tavrolin"_s} + arguments),
              QStringList{u"/usr/bin/tavrolin"_s} + kept);
+}
+
+// The program run by a shell whose redirection leaves a standard stream full or closed, as a
+// script may run it; QProcess can neither close a descriptor nor give a full device.
+void TestCommandLine::streams_data() {
+    QTest::addColumn<QString>("arguments"); // @ is a file holding "x"
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("message");
+
+    const QByteArray full = "tavrolin: standard output: No space left on device\n";
+    const auto row = [](const char* name, const char* arguments, const char* redirection,
+                        int status, const QByteArray& output, const QByteArray& message) {
+        QTest::newRow(name) << QString::fromUtf8(arguments) << QString::fromUtf8(redirection)
+                            << status << output << message;
+    };
+    row("help, disk full", "--help", ">/dev/full", 1, {}, full);
+    row("version, disk full", "--version", ">/dev/full", 1, {}, full);
+    row("batch help, disk full", "--join , --help", ">/dev/full", 1, {}, full);
+    row("refusal, disk full", "--bogus", ">/dev/full", 2, {}, "tavrolin: Unknown option");
+    row("job reads closed input", "--join ,", "<&-", 1, {}, "tavrolin: standard input is closed\n");
+    row("job reads closed input as -", "--join , @ -", "<&-", 1, {},
+        "tavrolin: standard input is closed\n");
+    row("job reads closed input by name", "--join , /dev/./stdin", "<&-", 1, {},
+        "tavrolin: standard input is closed\n");
+    row("job leaves closed input alone", "--join , @ @", "<&-", 0, "x,x\n", {});
+    row("job writes closed output", "--join , @", ">&-", 1, {},
+        "tavrolin: standard output is closed\n");
+    row("job writes closed output by name", "--join , -o /dev/fd/1 @", ">&-", 1, {},
+        "tavrolin: standard output is closed\n");
+    row("job writes a file instead", "--join , -o @.out @", ">&-", 0, {}, {});
+    row("help, output closed", "-h", ">&-", 1, {}, "tavrolin: standard output is closed\n");
+}
+
+void TestCommandLine::streams() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, redirection);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, message);
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"in"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x\n") == 2);
+    file.close();
+    arguments.replace(u'@', file.fileName());
+    QProcess program;
+    program.start(u"sh"_s, {u"-c"_s, u"exec \"$0\" "_s + arguments + u' ' + redirection,
+                            QStringLiteral(TAVROLIN_PROGRAM)});
+    program.closeWriteChannel();
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), status);
+    QCOMPARE(program.readAllStandardOutput(), output);
+    const QByteArray told = program.readAllStandardError();
+    QVERIFY2(told.startsWith(message) && told.isEmpty() == message.isEmpty(), told.constData());
+}
+
+// A closed descriptor is noted and taken by /dev/null the wrong way round: reading it fails
+// rather than giving an empty input.
+void TestCommandLine::closedInputReopened() {
+    const int saved = ::dup(0);
+    QVERIFY(saved >= 0 && ::close(0) == 0);
+    const ClosedStreams closed = reopenClosedStreams();
+    char byte = 0;
+    const bool taken = ::fcntl(0, F_GETFD) != -1;
+    const bool readFails = ::read(0, &byte, 1) == -1;
+    QVERIFY(::dup2(saved, 0) == 0 && ::close(saved) == 0);
+    QVERIFY(closed.input && !closed.output && !closed.errors);
+    QVERIFY(taken && readFails);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -3,6 +3,7 @@
 
 #include "batch/batch_arguments.h"
 #include "batch/compact_entries.h"
+#include "common/text_encoding.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -147,9 +148,14 @@ void TestBatch::job_data() {
     // Nothing is written, not even for the file before the missing one.
     failing("missing file", u"--join , @lf.txt @nope.txt"_s, u"tavrolin: @nope.txt: No such"_s);
     failing("folder", u"--join , @folder"_s, u"tavrolin: @folder: Is a folder"_s);
+    // A name in a message shows what the lists would show, and no raw control character.
+    failing("empty name", u"--join , "_s, u"tavrolin: '': No such file"_s);
+    failing("name with a line break", u"--join , @a\nb\\n"_s, u"tavrolin: @a\\nb\\\\n: No"_s);
+    failing("name not UTF-8", u"--join , @"_s + decode8Bit("caf\xE9\x1B"),
+            u"tavrolin: @caf\u00E9\\x1B: No such file"_s);
 
     QTest::newRow("help") << QStringList{u"--join"_s, u","_s, u"-h"_s} << QByteArray() << 0
-                          << QByteArray() << u"Usage: tavrolin --join SEP"_s;
+                          << QByteArray() << u"Usage: tavrolin [FILE...]\n  or:  tavrolin"_s;
     QTest::newRow("version") << QStringList{u"--version"_s, u"--join=,"_s} << QByteArray() << 0
                              << QByteArray() << u"Tavrolin "_s;
 
@@ -161,6 +167,11 @@ void TestBatch::job_data() {
     usage("no separator", u"@lf.txt --join"_s, u"option '--join' needs a value"_s);
     usage("group not a number", u"--join , --group x"_s, u"option '--group' takes a whole"_s);
     usage("group negative", u"--join , --group -1"_s, u"option '--group' takes a whole"_s);
+    for (const char* group : {"5 ", " 5", "+5"})
+        QTest::newRow(group) << QStringList{u"--join"_s, u","_s, u"--group"_s,
+                                            QString::fromUtf8(group)}
+                             << QByteArray() << 2 << QByteArray()
+                             << u"tavrolin: option '--group' takes a whole number"_s;
     usage("unknown wrap", u"--join , --wrap xml"_s, u"option '--wrap' takes csv|sql|none"_s);
     usage("keep without dedupe", u"--join , --keep last"_s, u"option '--keep' needs --dedupe"_s);
     usage("quotes without split", u"--join , --quotes csv"_s, u"option '--quotes' needs --split"_s);

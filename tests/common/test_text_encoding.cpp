@@ -1,6 +1,7 @@
 // Text read as bytes: every byte kept through decoding and encoding, and the text shown for it.
 
 #include "common/escaped_text.h"
+#include "common/shown_path.h"
 #include "common/text_encoding.h"
 
 #include <QTest>
@@ -29,6 +30,8 @@ private Q_SLOTS:
     void shownText();
     void escapesReplaced_data();
     void escapesReplaced();
+    void shownPath_data();
+    void shownPath();
 };
 
 void TestTextEncoding::decode8Bit_data() {
@@ -154,6 +157,27 @@ void TestTextEncoding::escapesReplaced() {
     QCOMPARE(withEscapesReplaced(typed), text);
     QCOMPARE(withEscapesShown(text), shown);
     QCOMPARE(withEscapesReplaced(shown), text);
+}
+
+void TestTextEncoding::shownPath_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* name, const QByteArray& path, const char* shown) {
+        QTest::newRow(name) << path << QString::fromUtf8(shown);
+    };
+    row("plain", "/d/caf\xC3\xA9 x.txt", "/d/caf\xC3\xA9 x.txt");
+    row("empty", "", "''");
+    row("tab, line break, return", "a\tb\nc\r", R"(a\tb\nc\r)");
+    row("other controls by number", "\x01\x1B[\x7F\xC2\x9F", R"(\x01\x1B[\x7F\x9F)");
+    row("kept bytes as the lists show them", "\xE9 \x80\x81", "\xC3\xA9 \xE2\x82\xAC\\x81");
+    row("backslash alone kept", R"(a\b\)", R"(a\b\)");
+    row("backslash that would start an escape", "\\t\\x\\\\\\\n", R"(\\t\\x\\\\\\\n)");
+}
+
+void TestTextEncoding::shownPath() {
+    QFETCH(QByteArray, path);
+    QFETCH(QString, shown);
+    QCOMPARE(tavrolin::shownPath(tavrolin::decode8Bit(path)), shown);
 }
 
 QTEST_GUILESS_MAIN(TestTextEncoding)
