@@ -25,8 +25,6 @@ OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboa
 bool ClipboardClear(Clipboard& clipboard);
 bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int format);
 
-// "Copy Results To Clipboard": copies the results list and tells how to paste it, or that
-// nothing was copied and why.
 // What copying the results works on.
 struct CopyParts {
     Dialogs& dialogs;
@@ -35,6 +33,8 @@ struct CopyParts {
     EventPump& events;
 };
 
+// "Copy Results To Clipboard": copies the results list and tells how to paste it, or that
+// nothing was copied and why.
 void copyResults(const CopyParts& ui);
 
 } // namespace tavrolin

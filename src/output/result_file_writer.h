@@ -25,8 +25,6 @@ OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fil
                                         ProgressBar* progressBar, EventPump& events,
                                         Dialogs& dialogs);
 
-// "Save Results To CSV/Text File": asks for a file name and writes the results list to it, or
-// tells that nothing was saved and why.
 // What saving the results works on.
 struct SaveParts {
     Dialogs& dialogs;
@@ -37,6 +35,8 @@ struct SaveParts {
     EventPump& events;
 };
 
+// "Save Results To CSV/Text File": asks for a file name and writes the results list to it, or
+// tells that nothing was saved and why.
 void saveResults(const SaveParts& ui);
 
 } // namespace tavrolin

@@ -63,11 +63,12 @@ public:
     int exitStatus() const { return m_window.exitStatus(); }
 
 private:
+    // Runs `then` once the shown window has been painted, trying again a number of times.
+    void afterFirstPaint(const std::function<void()>& then, int triesLeft);
+
     // The one way a control reaches a handler of the form: the handler runs inside a dispatch
     // (see handler_dispatch.h), so the program can end while it runs and no exception of it
     // crosses Qt's event loop.
-    void afterFirstPaint(const std::function<void()>& then, int triesLeft);
-
     template <class Sender, class Signal, class Handler>
     void connectHandler(Sender* sender, Signal signal, Handler handler) {
         QObject::connect(sender, signal, m_handlers,
