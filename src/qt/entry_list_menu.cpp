@@ -7,28 +7,14 @@ namespace tavrolin::qt {
 
 namespace {
 
-// The window's handler of each tool.
-EntryListMenu::Handler handlerOf(EntryListTool tool) {
-    switch (tool) {
-    case EntryListTool::SortAscending:
-        return &Form1::ListView1_SortAscending;
-    case EntryListTool::SortDescending:
-        return &Form1::ListView1_SortDescending;
-    case EntryListTool::Reverse:
-        return &Form1::ListView1_Reverse;
-    case EntryListTool::RemoveDuplicates:
-        return &Form1::ListView1_RemoveDuplicates;
-    case EntryListTool::TrimSpaces:
-        return &Form1::ListView1_TrimSpaces;
-    case EntryListTool::RemoveEmpty:
-        return &Form1::ListView1_RemoveEmpty;
-    case EntryListTool::Wrap:
-        return &Form1::ListView1_Wrap;
-    case EntryListTool::Split:
-        break;
-    }
-    return &Form1::ListView1_Split;
-}
+// The window's handler of each tool, in the table's order. Each tool's menu item is checked
+// against batch mode by the parity test.
+const EntryListMenu::Handler kToolHandlers[] = {
+    &Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
+    &Form1::ListView1_Reverse,       &Form1::ListView1_RemoveDuplicates,
+    &Form1::ListView1_TrimSpaces,    &Form1::ListView1_RemoveEmpty,
+    &Form1::ListView1_Wrap,          &Form1::ListView1_Split};
+static_assert(std::size(kToolHandlers) == std::size(kToolTable));
 
 // The items after the tools'.
 const std::pair<const char16_t*, EntryListMenu::Handler> kOthers[] = {
@@ -41,7 +27,8 @@ const std::pair<const char16_t*, EntryListMenu::Handler> kOthers[] = {
 EntryListMenu::EntryListMenu(QWidget* list) : QMenu(list) {
     setObjectName(QStringLiteral("ListView1Menu"));
     for (const ToolRow& row : kToolTable)
-        m_tools.append({addAction(QString::fromUtf16(row.menuText)), handlerOf(row.tool)});
+        m_tools.append(
+            {addAction(QString::fromUtf16(row.menuText)), kToolHandlers[std::size_t(row.tool)]});
     for (const auto& [caption, handler] : kOthers)
         m_tools.append({addAction(QString::fromUtf16(caption)), handler});
 }
