@@ -3,6 +3,7 @@
 #include "common/escaped_text.h"
 #include "common/product.h"
 #include "common/text_encoding.h"
+#include "entries/tool_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,29 +14,19 @@ namespace tavrolin {
 
 namespace {
 
-// The options that take a value, and those that do not; anything else that starts with a dash
-// (but "-" alone) is refused.
-constexpr const char16_t* kValued[] = {u"--join",   u"--keep",  u"--wrap",   u"--split",
-                                       u"--quotes", u"--group", u"--before", u"--after",
-                                       u"--output", u"-o"};
-constexpr const char16_t* kFlags[] = {u"--sort",
-                                      u"--sort-desc",
-                                      u"--reverse",
-                                      u"--dedupe",
-                                      u"--trim",
-                                      u"--drop-empty",
-                                      u"--ignore-case",
-                                      u"--ignore-spaces",
-                                      u"--aligned",
-                                      u"--help",
-                                      u"-h",
-                                      u"--version",
-                                      u"-v",
-                                      u"--wrap-with"};
+// The options that take a value, and those that do not, besides the tools'; anything else that
+// starts with a dash (but "-" alone) is refused.
+constexpr const char16_t* kValued[] = {u"--join",  u"--group",  u"--before",
+                                       u"--after", u"--output", u"-o"};
+constexpr const char16_t* kFlags[] = {u"--aligned", u"--help", u"-h", u"--version", u"-v"};
 
 template <std::size_t N> bool among(const char16_t* const (&names)[N], QStringView name) {
     return std::any_of(std::begin(names), std::end(names),
                        [&](const char16_t* known) { return name == QStringView(known); });
+}
+
+bool known(QStringView name) {
+    return among(kValued, name) || among(kFlags, name) || toolOptionNamed(name).option;
 }
 
 QByteArray escaped(const QString& typed) {
@@ -66,21 +57,20 @@ private:
         return m_arguments.at(m_at++);
     }
 
+    // The meaning of the option's value: the meaning of its word, in the order of its words.
     template <class Choice, std::size_t N>
-    Choice choice(const QString& option, const std::pair<const char16_t*, Choice> (&choices)[N]) {
+    Choice choice(const QString& option, const ToolOption& known, const Choice (&meanings)[N]) {
         const QString value = next(option);
-        for (const auto& [name, meaning] : choices) {
-            if (value == QStringView(name))
-                return meaning;
-        }
-        QStringList names;
-        for (const auto& known : choices)
-            names.append(QString::fromUtf16(known.first));
-        throw Refused{
-            QStringLiteral("option '%1' takes %2, not '%3'").arg(option, names.join(u'|'), value)};
+        const QString words = QString::fromUtf16(known.words);
+        const qsizetype index = words.split(u'|').indexOf(value);
+        if (index >= 0 && std::size_t(index) < N)
+            return meanings[index];
+        throw Refused{QStringLiteral("option '%1' takes %2, not '%3'").arg(option, words, value)};
     }
 
     void option(const QString& name, BatchJob& job);
+    void toolOption(const QString& name, const ToolRow& row, const ToolOption& option,
+                    BatchJob& job);
 
     const QStringList& m_arguments;
     QDir m_folder;
@@ -90,65 +80,16 @@ private:
     bool m_separatorGiven = false;
     bool m_help = false;
     bool m_version = false;
-    QStringList m_modifiers; // --keep, --ignore-*, --quotes: each needs its tool
+    // The options given that shape a tool, each of which needs that tool in the job.
+    QList<std::pair<QString, const ToolRow*>> m_modifiers;
 };
 
 void Parser::option(const QString& name, BatchJob& job) {
-    using Kind = EntryListTool;
-    using Keep = DuplicateRules::Keep;
-    const auto tool = [&](Kind kind) { job.tools.append(BatchTool{kind, {}, {}}); };
-    if (name == u"--join") {
+    if (const auto [row, option] = toolOptionNamed(name); option) {
+        toolOption(name, *row, *option, job);
+    } else if (name == u"--join") {
         job.separator = escaped(next(name));
         m_separatorGiven = true;
-    } else if (name == u"--sort") {
-        tool(Kind::SortAscending);
-    } else if (name == u"--sort-desc") {
-        tool(Kind::SortDescending);
-    } else if (name == u"--reverse") {
-        tool(Kind::Reverse);
-    } else if (name == u"--dedupe") {
-        tool(Kind::RemoveDuplicates);
-    } else if (name == u"--trim") {
-        tool(Kind::TrimSpaces);
-    } else if (name == u"--drop-empty") {
-        tool(Kind::RemoveEmpty);
-    } else if (name == u"--ignore-case") {
-        job.duplicates.ignoreCase = true;
-        m_modifiers.append(name);
-    } else if (name == u"--ignore-spaces") {
-        job.duplicates.ignoreSpaces = true;
-        m_modifiers.append(name);
-    } else if (name == u"--keep") {
-        static constexpr std::pair<const char16_t*, Keep> kKeep[] = {{u"first", Keep::First},
-                                                                     {u"last", Keep::Last},
-                                                                     {u"once", Keep::Once},
-                                                                     {u"repeated", Keep::Repeated}};
-        job.duplicates.keep = choice(name, kKeep);
-        m_modifiers.append(name);
-    } else if (name == u"--wrap") {
-        static constexpr std::pair<const char16_t*, char16_t> kWrap[] = {
-            {u"csv", u'"'}, {u"sql", u'\''}, {u"none", 0}};
-        const char16_t mark = choice(name, kWrap);
-        const QString text = mark == 0 ? QString() : QString(QChar(mark));
-        job.tools.append(BatchTool{Kind::Wrap, WrapTexts{text, text}, {}});
-    } else if (name == u"--wrap-with") {
-        if (m_inlineValue)
-            throw Refused{QStringLiteral("option '--wrap-with' takes two values: BEFORE AFTER")};
-        const QString before = withEscapesReplaced(next(name));
-        const QString after = withEscapesReplaced(next(name));
-        job.tools.append(BatchTool{Kind::Wrap, WrapTexts{before, after}, {}});
-    } else if (name == u"--split") {
-        const QString separator = withEscapesReplaced(next(name));
-        if (separator.isEmpty())
-            throw Refused{QStringLiteral("option '--split' needs a separator that is not empty")};
-        job.tools.append(BatchTool{Kind::Split, {}, separator});
-    } else if (name == u"--quotes") {
-        static constexpr std::pair<const char16_t*, QuoteStyle> kQuotes[] = {
-            {u"csv", QuoteStyle::Double},
-            {u"sql", QuoteStyle::Single},
-            {u"none", QuoteStyle::None}};
-        job.quotes = choice(name, kQuotes);
-        m_modifiers.append(name);
     } else if (name == u"--group") {
         // Digits only: toLongLong() would also take a sign and white space after them.
         const QString value = next(name);
@@ -176,6 +117,42 @@ void Parser::option(const QString& name, BatchJob& job) {
     }
 }
 
+void Parser::toolOption(const QString& name, const ToolRow& row, const ToolOption& option,
+                        BatchJob& job) {
+    using Keep = DuplicateRules::Keep;
+    BatchTool tool{row.tool, {}, {}};
+    if (name == u"--ignore-case") {
+        job.duplicates.ignoreCase = true;
+    } else if (name == u"--ignore-spaces") {
+        job.duplicates.ignoreSpaces = true;
+    } else if (name == u"--keep") {
+        static constexpr Keep kKeep[] = {Keep::First, Keep::Last, Keep::Once, Keep::Repeated};
+        job.duplicates.keep = choice(name, option, kKeep);
+    } else if (name == u"--quotes") {
+        static constexpr QuoteStyle kQuotes[] = {QuoteStyle::Double, QuoteStyle::Single,
+                                                 QuoteStyle::None};
+        job.quotes = choice(name, option, kQuotes);
+    } else if (name == u"--wrap") {
+        static constexpr char16_t kMarks[] = {u'"', u'\'', 0};
+        const char16_t mark = choice(name, option, kMarks);
+        const QString text = mark == 0 ? QString() : QString(QChar(mark));
+        tool.wrap = WrapTexts{text, text};
+    } else if (name == u"--wrap-with") {
+        if (m_inlineValue)
+            throw Refused{QStringLiteral("option '--wrap-with' takes two values: BEFORE AFTER")};
+        const QString before = withEscapesReplaced(next(name));
+        tool.wrap = WrapTexts{before, withEscapesReplaced(next(name))};
+    } else if (name == u"--split") {
+        tool.separator = withEscapesReplaced(next(name));
+        if (tool.separator.isEmpty())
+            throw Refused{QStringLiteral("option '--split' needs a separator that is not empty")};
+    }
+    if (option.shapes)
+        m_modifiers.append({name, &row});
+    else
+        job.tools.append(tool);
+}
+
 BatchArguments Parser::parse() {
     BatchJob job;
     BatchArguments result;
@@ -199,9 +176,10 @@ BatchArguments Parser::parse() {
                 name = argument.first(equals);
                 m_inlineValue = argument.sliced(equals + 1);
             }
-            if (!among(kValued, name) && !among(kFlags, name))
+            if (!known(name))
                 throw Refused{QStringLiteral("unknown option '%1'").arg(name)};
-            if (m_inlineValue && among(kFlags, name) && name != u"--wrap-with")
+            const ToolOption* tool = toolOptionNamed(name).option;
+            if (m_inlineValue && (among(kFlags, name) || (tool && !tool->takesValue())))
                 throw Refused{QStringLiteral("option '%1' takes no value").arg(name)};
             option(name, job);
         }
@@ -212,16 +190,12 @@ BatchArguments Parser::parse() {
         }
         if (!m_separatorGiven)
             throw Refused{QStringLiteral("option '--join' needs a value")};
-        const auto has = [&](EntryListTool kind) {
-            return std::any_of(job.tools.cbegin(), job.tools.cend(),
-                               [kind](const BatchTool& tool) { return tool.kind == kind; });
-        };
-        for (const QString& modifier : std::as_const(m_modifiers)) {
-            const bool split = modifier == u"--quotes";
-            if (!has(split ? EntryListTool::Split : EntryListTool::RemoveDuplicates))
+        for (const auto& [modifier, row] : std::as_const(m_modifiers)) {
+            const EntryListTool kind = row->tool;
+            if (std::none_of(job.tools.cbegin(), job.tools.cend(),
+                             [kind](const BatchTool& tool) { return tool.kind == kind; }))
                 throw Refused{QStringLiteral("option '%1' needs %2")
-                                  .arg(modifier, split ? QStringLiteral("--split")
-                                                       : QStringLiteral("--dedupe"))};
+                                  .arg(modifier, QString::fromUtf16(row->options.begin()->name))};
         }
     } catch (const Refused& refused) {
         result.exitStatus = 2;
@@ -231,6 +205,17 @@ BatchArguments Parser::parse() {
     }
     result.job = std::move(job);
     return result;
+}
+
+// An option's lines in --help: its name and value, then its text from the 26th column, below
+// them when they leave no room.
+QString helpLines(const ToolOption& option) {
+    const QString indent(25, u' ');
+    QString head = QStringLiteral("  ") + QString::fromUtf16(option.name);
+    if (option.takesValue())
+        head += u' ' + QString::fromUtf16(*option.value ? option.value : option.words);
+    head = head.size() > 23 ? head + u'\n' + indent : head.leftJustified(25);
+    return head + QString::fromUtf16(option.help).replace(u'\n', u'\n' + indent) + u'\n';
 }
 
 } // namespace
@@ -252,11 +237,11 @@ BatchArguments parseBatchArguments(const QStringList& arguments, const QString& 
 
 bool isBatchOption(QStringView option) {
     return option != u"--help" && option != u"-h" && option != u"--version" && option != u"-v" &&
-           (among(kValued, option) || among(kFlags, option));
+           known(option);
 }
 
 QString helpText() {
-    return QStringLiteral(
+    QString help = QStringLiteral(
         "Usage: tavrolin [FILE...]\n"
         "  or:  tavrolin --join SEP [options] [FILE...]\n"
         "Joins a list of entries into one delimited list.\n"
@@ -270,23 +255,12 @@ QString helpText() {
         "  -h, --help             Display this help and exit.\n"
         "  -v, --version          Display version information and exit.\n"
         "\n"
-        "Entry list tools, with --join, applied in the order given:\n"
-        "  --sort                 Sort A to Z (natural order, case ignored).\n"
-        "  --sort-desc            Sort Z to A.\n"
-        "  --reverse              Reverse the order.\n"
-        "  --dedupe               Remove duplicates; modified by the three options below.\n"
-        "  --ignore-case          Duplicates may differ in case.\n"
-        "  --ignore-spaces        Duplicates may differ in white space at either end.\n"
-        "  --keep WHICH           first (default), last, once (only entries that occur once)\n"
-        "                         or repeated (one of each entry that occurs more than once).\n"
-        "  --trim                 Remove white space at both ends of each entry.\n"
-        "  --drop-empty           Remove empty entries.\n"
-        "  --wrap csv|sql|none    Wrap each entry in double or single quotes, doubling them\n"
-        "                         inside.\n"
-        "  --wrap-with BEFORE AFTER\n"
-        "                         Put BEFORE and AFTER around each entry.\n"
-        "  --split SEP            Split each entry at SEP.\n"
-        "  --quotes csv|sql|none  Split does not split inside double or single quotes.\n"
+        "Entry list tools, with --join, applied in the order given:\n");
+    for (const ToolRow& row : kToolTable) {
+        for (const ToolOption& option : row.options)
+            help += helpLines(option);
+    }
+    help += QStringLiteral(
         "\n"
         "Output, with --join:\n"
         "  --group N              N entries per line (0, the default: all on one line).\n"
@@ -297,6 +271,7 @@ QString helpText() {
         "                         output.\n"
         "\n"
         "Exit status: 0 on success, 1 on a file or write error, 2 on a usage error.\n");
+    return help;
 }
 
 } // namespace tavrolin

@@ -8,6 +8,7 @@
 #include "compact_entries.h"
 #include "create/entry_join.h"
 #include "entries/list_file_reader.h"
+#include "entries/tool_table.h"
 #include "output/result_file.h"
 #include "output/results_list.h"
 
@@ -39,15 +40,7 @@ EntryBytes entryBytesOf(const PackedTexts& texts) {
 }
 
 bool needsWholeList(const BatchTool& tool) {
-    switch (tool.kind) {
-    case EntryListTool::SortAscending:
-    case EntryListTool::SortDescending:
-    case EntryListTool::Reverse:
-    case EntryListTool::RemoveDuplicates:
-        return true;
-    default:
-        return false;
-    }
+    return toolRow(tool.kind).needsWholeList;
 }
 
 // The duplicate rules and the quotes modify every tool of their kind in the job.

@@ -8,6 +8,7 @@
 #include "common/toolkit/mouse_pointer.h"
 #include "common/toolkit/progress_bar.h"
 #include "entry_list_tools.h"
+#include "tool_table.h"
 
 #include <functional>
 #include <optional>
@@ -18,28 +19,6 @@ namespace tavrolin {
 namespace {
 
 using Transform = std::function<PackedTexts(const EntryBytes&)>;
-
-QString locationOf(EntryListTool tool) {
-    switch (tool) {
-    case EntryListTool::SortAscending:
-        return QStringLiteral("Form1.ListView1_SortAscending");
-    case EntryListTool::SortDescending:
-        return QStringLiteral("Form1.ListView1_SortDescending");
-    case EntryListTool::Reverse:
-        return QStringLiteral("Form1.ListView1_Reverse");
-    case EntryListTool::RemoveDuplicates:
-        return QStringLiteral("Form1.ListView1_RemoveDuplicates");
-    case EntryListTool::TrimSpaces:
-        return QStringLiteral("Form1.ListView1_TrimSpaces");
-    case EntryListTool::RemoveEmpty:
-        return QStringLiteral("Form1.ListView1_RemoveEmpty");
-    case EntryListTool::Wrap:
-        return QStringLiteral("Form1.ListView1_Wrap");
-    case EntryListTool::Split:
-        break;
-    }
-    return QStringLiteral("Form1.ListView1_Split");
-}
 
 // The entry list as the tools read it, without a copy: the views stay valid while the list
 // does not change, which it does not until the tool has built the new list.
@@ -116,7 +95,7 @@ namespace {
 // The separator is offered as it would be typed, and the answer read the same way, so that a
 // tab or a line break can be given and an unchanged answer splits at the separator itself.
 void runTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
-    Trap trap(parts.dialogs, locationOf(tool));
+    Trap trap(parts.dialogs, QString::fromUtf16(toolRow(tool).location));
     if (trap.test(100, [&] { return refused(parts); }))
         return;
     ToolChoices choices;

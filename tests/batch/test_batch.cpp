@@ -56,10 +56,12 @@ int runOn(const BatchJob& job, QByteArray input, QByteArray& written, QByteArray
     return runBatchJob(job, {in, out, errors});
 }
 
-QByteArray bigJoined(bool reversed = false) {
+// The entries of big.txt trimmed, each `times` times in a row.
+QByteArray bigJoined(bool reversed = false, int times = 1) {
     QByteArray joined;
-    for (int i = 0; i < kBig; ++i)
-        joined += (i == 0 ? "" : ",") + QByteArray::number(reversed ? kBig - 1 - i : i);
+    for (int i = 0; i < kBig * times; ++i)
+        joined +=
+            (i == 0 ? "" : ",") + QByteArray::number(reversed ? kBig - 1 - i / times : i / times);
     return joined + '\n';
 }
 
@@ -136,6 +138,9 @@ void TestBatch::job_data() {
     row("group 0 is one line", u"--join , --group 0 --before < @lf.txt"_s, "<b,a,,c\n");
     row("streamed in pieces, trimmed", u"--join , --trim @big.txt"_s, bigJoined());
     row("whole list over many pieces", u"--join , --trim --reverse @big.txt"_s, bigJoined(true));
+    row("sorted whole", u"--join , --trim --sort @big.txt @big.txt"_s, bigJoined(false, 2));
+    row("sorted Z to A whole", u"--join , --trim --sort-desc @big.txt"_s, bigJoined(true));
+    row("deduplicated whole", u"--join , --trim --dedupe @big.txt @big.txt"_s, bigJoined());
     row("aligned", u"--join , --aligned @utf16.txt"_s,
         "Results - Extend bar to show all >" + QByteArray(59, ' ') + ">\t\r\nx,y" +
             QByteArray(91, ' ') + "\t\r\n");

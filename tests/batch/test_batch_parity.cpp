@@ -3,7 +3,9 @@
 // ended by a line feed; the aligned layout is the window's saved file.
 
 #include "create/started_window.h"
+#include "entries/tool_table.h"
 #include "qt/duplicates_dialog.h"
+#include "qt/entry_list_menu.h"
 #include "qt/report_view.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
@@ -33,12 +35,6 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
 }
-
-// The words that take a value, and those that only shape another tool or the output.
-const QStringList kValued{u"--wrap"_s,  u"--split"_s,  u"--keep"_s, u"--quotes"_s,
-                          u"--group"_s, u"--before"_s, u"--after"_s};
-const QStringList kShaping{u"--ignore-case"_s, u"--ignore-spaces"_s, u"--keep"_s, u"--quotes"_s,
-                           u"--group"_s,       u"--before"_s,        u"--after"_s};
 
 // What the shaping words ask of the window's dialogs, wherever they stand.
 struct Shaping {
@@ -72,43 +68,32 @@ struct Shaping {
     }
 };
 
-// Runs a tool word of the command line in the window, as its menu item does.
-void runInWindow(Started& w, const QString& tool, const QString& value, const Shaping& shaping) {
-    Form1& form = w.form;
-    const auto run = [&](void (Form1::*handler)()) {
-        w.window().dispatch([&] { (form.*handler)(); });
-    };
-    if (tool == u"--sort")
-        run(&Form1::ListView1_SortAscending);
-    else if (tool == u"--sort-desc")
-        run(&Form1::ListView1_SortDescending);
-    else if (tool == u"--reverse")
-        run(&Form1::ListView1_Reverse);
-    else if (tool == u"--dedupe") {
-        dialogs().answerDialog(u"Remove Duplicates"_s, [&shaping](QDialog* dialog) {
+// Runs a tool of the command line in the window from its menu item, answering its dialog as
+// the words ask.
+void runInWindow(Started& w, const ToolRow& row, const QString& value, const Shaping& shaping) {
+    const QString menuText = QString::fromUtf16(row.menuText);
+    const QString title = QString(menuText).remove(u'\u2026');
+    if (row.tool == EntryListTool::RemoveDuplicates) {
+        dialogs().answerDialog(title, [&shaping](QDialog* dialog) {
             static_cast<qt::DuplicatesDialog*>(dialog)->setRules(shaping.rules);
             dialog->accept();
         });
-        run(&Form1::ListView1_RemoveDuplicates);
-    } else if (tool == u"--trim")
-        run(&Form1::ListView1_TrimSpaces);
-    else if (tool == u"--drop-empty")
-        run(&Form1::ListView1_RemoveEmpty);
-    else if (tool == u"--wrap") {
-        dialogs().answerDialog(u"Wrap Each Entry"_s, [value](QDialog* dialog) {
+    } else if (row.tool == EntryListTool::Wrap) {
+        dialogs().answerDialog(title, [value](QDialog* dialog) {
             static_cast<qt::WrapDialog*>(dialog)->choosePreset(
                 value == u"sql" ? qt::WrapDialog::SingleQuotes : qt::WrapDialog::DoubleQuotes);
             dialog->accept();
         });
-        run(&Form1::ListView1_Wrap);
-    } else if (tool == u"--split") {
-        dialogs().answerDialog(u"Split Entries"_s, [&](QDialog* dialog) {
+    } else if (row.tool == EntryListTool::Split) {
+        dialogs().answerDialog(title, [&](QDialog* dialog) {
             static_cast<qt::SplitDialog*>(dialog)->setAnswer(value, shaping.quotes);
             dialog->accept();
         });
-        run(&Form1::ListView1_Split);
-    } else {
-        QFAIL(qPrintable(u"no window action for "_s + tool));
+    }
+    const auto* menu = w.window().listView1->findChild<qt::EntryListMenu*>(u"ListView1Menu"_s);
+    for (QAction* action : menu->actions()) {
+        if (action->text() == menuText)
+            action->trigger();
     }
 }
 
@@ -184,11 +169,12 @@ void TestBatchParity::sameBytes() {
         w.window().pushButton6->click();
     }
     const Shaping shaping(tools);
+    // A word the tools do not know shapes the creation, with a value.
     for (qsizetype i = 0; i < tools.size(); ++i) {
-        const bool valued = kValued.contains(tools.at(i));
-        if (!kShaping.contains(tools.at(i)))
-            runInWindow(w, tools.at(i), valued ? tools.at(i + 1) : QString(), shaping);
-        i += valued ? 1 : 0;
+        const auto [row, option] = toolOptionNamed(tools.at(i));
+        if (option && !option->shapes)
+            runInWindow(w, *row, tools.value(i + 1), shaping);
+        i += !option || option->takesValue() ? 1 : 0;
     }
     dialogs().typeInput(separator);
     dialogs().closeMessage();
