@@ -70,15 +70,16 @@ QByteArray linkText(const QByteArray& link, qsizetype size) {
 WriteTarget findWriteTarget(const QByteArray& path) {
     WriteTarget target;
     target.path = path;
-    target.descriptor = streamNamed(path);
-    if (target.descriptor >= 0) {
-        const int flags = ::fcntl(target.descriptor, F_GETFL);
-        if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
-            throw SystemFailure{systemReason(EBADF)};
-        target.kind = WriteTarget::Kind::Stream;
-        return target;
-    }
     for (int links = 0;; ++links) {
+        // Checked at every link, as /dev/stdout is itself a link to /proc/self/fd/1.
+        target.descriptor = streamNamed(target.path);
+        if (target.descriptor >= 0) {
+            const int flags = ::fcntl(target.descriptor, F_GETFL);
+            if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
+                throw SystemFailure{systemReason(EBADF)};
+            target.kind = WriteTarget::Kind::Stream;
+            return target;
+        }
         struct stat status {};
         if (::lstat(target.path.constData(), &status) != 0) {
             // A name that leads nowhere, even through a link, is where a shell makes the file.

@@ -44,6 +44,8 @@ void TestBatchSystem::job_data() {
     row("standard output named, appended", false,
         u"echo old > o; "_s + job + u"-o /dev/stdout >> o; cat o"_s, "old\na,b,c\n");
     row("standard error named", false, job + u"-o /dev/fd/2 2>&1"_s, "a,b,c\n");
+    row("link to standard output", false,
+        u"echo old > o; ln -s /dev/stdout l; "_s + job + u"-o l >> o; cat o"_s, "old\na,b,c\n");
     row("pipe with a reader", false,
         u"mkfifo f; cat f > got & "_s + job + u"-o f; echo $?; wait; cat got; stat -c %F f"_s,
         "0\na,b,c\nfifo\n");
