@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "batch/batch_arguments.h"
+#include "common/path_routines.h"
 #include "common/product.h"
 #include "common/text_encoding.h"
 
@@ -129,27 +130,14 @@ CommandLine parsed(const QStringList& arguments, const QString& workingFolder,
     return result;
 }
 
-struct Stream {
-    QString name;
-    QString file; // in /dev
-};
+const QString kStreamNames[] = {u"input"_s, u"output"_s, u"error"_s};
 
-const Stream kStreams[] = {
-    {u"input"_s, u"stdin"_s}, {u"output"_s, u"stdout"_s}, {u"error"_s, u"stderr"_s}};
-
-// Whether the answer or the job uses standard input (0), output (1) or error (2) other than for
-// its messages: no file or "-" reads standard input, no -o writes standard output, and each is
-// also reached by the names the system gives it. A closed one is open on /dev/null by then, so
-// that a name for it must not be taken for a file.
 bool uses(const CommandLine& line, int descriptor) {
     if (!line.batch)
         return descriptor == 1 && line.exitStatus == 0;
     const BatchJob& job = *line.batch;
-    const QString number = QString::number(descriptor);
-    const QStringList names{u"/dev/"_s + kStreams[descriptor].file, u"/dev/fd/"_s + number,
-                            u"/proc/self/fd/"_s + number};
-    const auto named = [&names](const QString& path) {
-        return names.contains(QDir::cleanPath(path));
+    const auto named = [descriptor](const QString& path) {
+        return descriptorNamed(encode8Bit(QDir::cleanPath(path))) == descriptor;
     };
     if (descriptor == 0)
         return job.files.isEmpty() || job.files.contains(u"-"_s) ||
@@ -177,7 +165,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
             continue;
         result.exitStatus = 1;
         result.text =
-            QStringLiteral("%1: standard %2 is closed\n").arg(program, kStreams[descriptor].name);
+            QStringLiteral("%1: standard %2 is closed\n").arg(program, kStreamNames[descriptor]);
         break;
     }
     return result;

@@ -29,6 +29,23 @@ QByteArray systemPath(const QString& path) {
     return path.contains(QChar(u'\0')) ? QByteArray() : encode8Bit(path);
 }
 
+int descriptorNamed(QByteArrayView path) {
+    const QByteArrayView streams[] = {"/dev/stdin", "/dev/stdout", "/dev/stderr"};
+    for (int descriptor = 0; descriptor < 3; ++descriptor) {
+        if (path == streams[descriptor])
+            return descriptor;
+    }
+    for (const QByteArrayView prefix :
+         {QByteArrayView("/dev/fd/"), QByteArrayView("/proc/self/fd/")}) {
+        if (!path.startsWith(prefix))
+            continue;
+        bool number = false;
+        const int descriptor = path.sliced(prefix.size()).toInt(&number);
+        return number && descriptor >= 0 ? descriptor : -1;
+    }
+    return -1;
+}
+
 bool FileExists(const QString& path) {
     return kindOfPath(path) != PathKind::Missing;
 }

@@ -23,6 +23,10 @@ constexpr QChar kPathSeparator = u'/';
 // name a shorter path.
 QByteArray systemPath(const QString& path);
 
+// The descriptor a path names without a file of its own: 0, 1 and 2 for /dev/stdin,
+// /dev/stdout and /dev/stderr, N for /dev/fd/N and /proc/self/fd/N; -1 for any other path.
+int descriptorNamed(QByteArrayView path);
+
 // True when the file system can tell the last-modified time of the path; never fails.
 bool FileExists(const QString& path);
 

@@ -1,5 +1,6 @@
 #include "write_target.h"
 
+#include "common/path_routines.h"
 #include "common/system_failure.h"
 
 #include <cerrno>
@@ -14,24 +15,6 @@ namespace {
 
 // As many links as the kernel follows in one name before it gives up with ELOOP.
 constexpr int kMostLinks = 40;
-
-// The descriptor a name stands for: /dev/stdout, /dev/stderr, /dev/fd/N, /proc/self/fd/N.
-// Opened again by name, such a descriptor would be replaced as a file or truncated under a
-// shell's ">>"; written through, it is the stream the program was given.
-int streamNamed(const QByteArray& path) {
-    if (path == "/dev/stdout")
-        return STDOUT_FILENO;
-    if (path == "/dev/stderr")
-        return STDERR_FILENO;
-    for (const char* prefix : {"/dev/fd/", "/proc/self/fd/"}) {
-        if (!path.startsWith(prefix))
-            continue;
-        bool number = false;
-        const int descriptor = path.mid(qstrlen(prefix)).toInt(&number);
-        return number && descriptor >= 0 ? descriptor : -1;
-    }
-    return -1;
-}
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -71,8 +54,10 @@ WriteTarget findWriteTarget(const QByteArray& path) {
     WriteTarget target;
     target.path = path;
     for (int links = 0;; ++links) {
+        // Opened again by name, such a descriptor would be replaced as a file or truncated
+        // under a shell's ">>"; written through, it is the stream the program was given.
         // Checked at every link, as /dev/stdout is itself a link to /proc/self/fd/1.
-        target.descriptor = streamNamed(target.path);
+        target.descriptor = descriptorNamed(target.path);
         if (target.descriptor >= 0) {
             const int flags = ::fcntl(target.descriptor, F_GETFL);
             if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY)
