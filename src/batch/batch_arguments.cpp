@@ -1,5 +1,6 @@
 #include "batch_arguments.h"
 
+#include "batch_options.h"
 #include "common/escaped_text.h"
 #include "common/product.h"
 #include "common/text_encoding.h"
@@ -14,19 +15,10 @@ namespace tavrolin {
 
 namespace {
 
-// The options that take a value, and those that do not, besides the tools'; anything else that
-// starts with a dash (but "-" alone) is refused.
-constexpr const char16_t* kValued[] = {u"--join",  u"--group",  u"--before",
-                                       u"--after", u"--output", u"-o"};
-constexpr const char16_t* kFlags[] = {u"--aligned", u"--help", u"-h", u"--version", u"-v"};
-
-template <std::size_t N> bool among(const char16_t* const (&names)[N], QStringView name) {
-    return std::any_of(std::begin(names), std::end(names),
-                       [&](const char16_t* known) { return name == QStringView(known); });
-}
-
+// Batch mode's own options and the tools'; anything else that starts with a dash (but "-"
+// alone) is refused.
 bool known(QStringView name) {
-    return among(kValued, name) || among(kFlags, name) || toolOptionNamed(name).option;
+    return batchOptionNamed(name) || toolOptionNamed(name).option;
 }
 
 QByteArray escaped(const QString& typed) {
@@ -179,7 +171,8 @@ BatchArguments Parser::parse() {
             if (!known(name))
                 throw Refused{QStringLiteral("unknown option '%1'").arg(name)};
             const ToolOption* tool = toolOptionNamed(name).option;
-            if (m_inlineValue && (among(kFlags, name) || (tool && !tool->takesValue())))
+            const BatchOption* own = batchOptionNamed(name);
+            if (m_inlineValue && ((own && !own->takesValue()) || (tool && !tool->takesValue())))
                 throw Refused{QStringLiteral("option '%1' takes no value").arg(name)};
             option(name, job);
         }
@@ -207,15 +200,28 @@ BatchArguments Parser::parse() {
     return result;
 }
 
-// An option's lines in --help: its name and value, then its text from the 26th column, below
+// An option's lines in --help: its names and value, then its text from the 26th column, below
 // them when they leave no room.
-QString helpLines(const ToolOption& option) {
+QString helpLines(const ListedOption& option) {
     const QString indent(25, u' ');
-    QString head = QStringLiteral("  ") + QString::fromUtf16(option.name);
-    if (option.takesValue())
-        head += u' ' + QString::fromUtf16(*option.value ? option.value : option.words);
+    QString head = QStringLiteral("  ");
+    if (!option.shortName.isEmpty())
+        head += option.shortName + QStringLiteral(", ");
+    head += option.name;
+    if (!option.value.isEmpty())
+        head += u' ' + option.value;
     head = head.size() > 23 ? head + u'\n' + indent : head.leftJustified(25);
-    return head + QString::fromUtf16(option.help).replace(u'\n', u'\n' + indent) + u'\n';
+    return head + QString(option.help).replace(u'\n', u'\n' + indent) + u'\n';
+}
+
+// The lines of a section's options; those without a help text are named in the usage lines.
+QString helpLines(OptionSection section) {
+    QString lines;
+    for (const ListedOption& option : listedOptions(section)) {
+        if (!option.help.isEmpty())
+            lines += helpLines(option);
+    }
+    return lines;
 }
 
 } // namespace
@@ -251,24 +257,15 @@ QString helpText() {
         "or for -) with SEP and writes the result and a line feed, without opening the window.\n"
         "In SEP and the other texts, \\t stands for a tab, \\n for a line break and \\\\ for\n"
         "a backslash.\n"
-        "\n"
-        "  -h, --help             Display this help and exit.\n"
-        "  -v, --version          Display version information and exit.\n"
-        "\n"
-        "Entry list tools, with --join, applied in the order given:\n");
-    for (const ToolRow& row : kToolTable) {
-        for (const ToolOption& option : row.options)
-            help += helpLines(option);
-    }
+        "\n");
+    help += helpLines(OptionSection::Program);
+    help += QStringLiteral("\n"
+                           "Entry list tools, with --join, applied in the order given:\n");
+    help += helpLines(OptionSection::Tools);
+    help += QStringLiteral("\n"
+                           "Output, with --join:\n");
+    help += helpLines(OptionSection::Output);
     help += QStringLiteral(
-        "\n"
-        "Output, with --join:\n"
-        "  --group N              N entries per line (0, the default: all on one line).\n"
-        "  --before TEXT          Text at the start of each line.\n"
-        "  --after TEXT           Text at the end of each line.\n"
-        "  --aligned              Write the window's saved-file layout.\n"
-        "  -o, --output FILE      Write to FILE (replaced only when complete), not standard\n"
-        "                         output.\n"
         "\n"
         "Exit status: 0 on success, 1 on a file or write error, 2 on a usage error.\n");
     return help;
