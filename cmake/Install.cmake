@@ -50,7 +50,23 @@ endif()
 set(TAVROLIN_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 set(TAVROLIN_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tavrolin)
 find_program(TAVROLIN_GZIP gzip REQUIRED)
-configure_file(${TAVROLIN_PACKAGING}/tavrolin.1.in ${CMAKE_BINARY_DIR}/packaging/tavrolin.1 @ONLY)
+# Its option lists and the bash completion are written from the tables that the parser and
+# --help read (src/batch/batch_options.h, src/entries/tool_table.h), so none of them can drift.
+configure_file(${TAVROLIN_PACKAGING}/tavrolin.1.in ${CMAKE_BINARY_DIR}/packaging/tavrolin.1.in
+               @ONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/tavrolin.1
+    COMMAND tavrolin_option_documents manual ${CMAKE_BINARY_DIR}/packaging/tavrolin.1.in
+            ${TAVROLIN_PACKAGING}/tavrolin.1.notes ${CMAKE_BINARY_DIR}/packaging/tavrolin.1
+    DEPENDS tavrolin_option_documents ${CMAKE_BINARY_DIR}/packaging/tavrolin.1.in
+            ${TAVROLIN_PACKAGING}/tavrolin.1.notes
+    COMMENT "Writing the manual page's options"
+    VERBATIM)
+set(TAVROLIN_COMPLETION ${CMAKE_BINARY_DIR}/packaging/tavrolin.bash-completion)
+add_custom_command(OUTPUT ${TAVROLIN_COMPLETION}
+    COMMAND tavrolin_option_documents completion ${TAVROLIN_COMPLETION}
+    DEPENDS tavrolin_option_documents
+    COMMENT "Writing the bash completion"
+    VERBATIM)
 set(compressed_docs)
 foreach(doc tavrolin.1 changelog)
     set(plain ${CMAKE_BINARY_DIR}/packaging/gz/${doc})
@@ -67,12 +83,12 @@ foreach(doc tavrolin.1 changelog)
         VERBATIM)
     list(APPEND compressed_docs ${plain}.gz)
 endforeach()
-add_custom_target(tavrolin_docs ALL DEPENDS ${compressed_docs})
+add_custom_target(tavrolin_docs ALL DEPENDS ${compressed_docs} ${TAVROLIN_COMPLETION})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/tavrolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/gz/changelog.gz ${TAVROLIN_PACKAGING}/copyright
         DESTINATION ${TAVROLIN_DOC_DIR})
 # bash completes the options of batch mode and their values.
-install(FILES ${TAVROLIN_PACKAGING}/tavrolin.bash-completion
+install(FILES ${TAVROLIN_COMPLETION}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME tavrolin)
 

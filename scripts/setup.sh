@@ -12,6 +12,8 @@ packages+=(libqt6svg6 librsvg2-bin desktop-file-utils appstream)
 # The Debian package: cpack reads the program's libraries with `file` and dpkg-shlibdeps
 # (dpkg-dev, which brings binutils' strip and readelf); lintian checks the package.
 packages+=(file dpkg-dev lintian)
+# The completion test runs the bash completion with bash-completion's own helpers.
+packages+=(bash-completion)
 # The real-window test: a virtual X server, a window manager, real input, the clipboard as
 # another program reads it, window properties, and a screenshot when it fails.
 packages+=(xvfb openbox xdotool xclip x11-utils imagemagick)
