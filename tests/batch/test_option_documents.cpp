@@ -57,6 +57,27 @@ QSet<QString> helpOptions() {
     return names;
 }
 
+// The keys a part of a text names, from its heading to the next of the same level.
+QSet<QString> keysUnder(const QString& text, const QString& heading, const QString& next) {
+    static const QRegularExpression kKeys(
+        uR"(\b(?:(?:Ctrl|Alt|Shift)\+)+(?:F\d+|[A-Z][a-z]*)\b|\bF\d+\b|\b(?:Delete|Tab|Menu)\b)"_s);
+    const qsizetype start = text.indexOf(heading);
+    const QString part = text.mid(start, text.indexOf(next, start + 1) - start);
+    QSet<QString> keys;
+    for (const QRegularExpressionMatch& match : kKeys.globalMatch(part))
+        keys.insert(match.captured());
+    return keys;
+}
+
+QSet<QString> readmeKeys() {
+    return keysUnder(readText(QStringLiteral(TAVROLIN_README)), u"\n## Shortcuts\n"_s, u"\n## "_s);
+}
+
+QSet<QString> manualKeys() {
+    return keysUnder(readText(QStringLiteral(TAVROLIN_MANUAL)), u"\n.SH KEYBOARD SHORTCUTS\n"_s,
+                     u"\n.SH "_s);
+}
+
 QSet<QString> tableOptions() {
     QSet<QString> names;
     for (const BatchOption& option : kBatchOptions) {
@@ -115,6 +136,8 @@ private Q_SLOTS:
     void manualTemplate();
     void completion_data();
     void completion();
+    void manualShortcuts_data();
+    void manualShortcuts();
 };
 
 void TestOptionDocuments::manualListsEveryOption_data() {
@@ -265,6 +288,21 @@ void TestOptionDocuments::completion() {
     got.sort();
     offered.sort();
     QCOMPARE(got, offered);
+}
+
+void TestOptionDocuments::manualShortcuts_data() {
+    QTest::addColumn<QString>("key");
+    const QSet<QString> all = readmeKeys() + manualKeys();
+    QVERIFY(all.size() > 15);
+    for (const QString& key : all)
+        QTest::newRow(qPrintable(key)) << key;
+}
+
+// The page's shortcuts are the README's.
+void TestOptionDocuments::manualShortcuts() {
+    QFETCH(QString, key);
+    QVERIFY2(readmeKeys().contains(key), "not in the README");
+    QVERIFY2(manualKeys().contains(key), "not in the manual page");
 }
 
 QTEST_GUILESS_MAIN(TestOptionDocuments)
