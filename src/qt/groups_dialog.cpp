@@ -32,7 +32,6 @@ void fitWidthTo(QLineEdit* field, const QString& text) {
     QStyleOptionFrame option;
     option.initFrom(field);
     option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-    option.state |= QStyle::State_Sunken;
     const QSize size(width, metrics.height());
     field->setMinimumWidth(
         field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, size, field).width());
@@ -86,12 +85,8 @@ void GroupsDialog::fitFieldWidths() {
 }
 
 int GroupsDialog::typedSize() const {
-    const QString text = m_size->text().trimmed();
-    const QLocale locale;
     bool number = false;
-    int size = locale.toInt(text, &number);
-    if (!number)
-        size = text.toInt(&number);
+    const int size = QLocale().toInt(m_size->text().trimmed(), &number);
     // A group holds at least one entry: a group of none would never end.
     return number && size >= 1 ? size : 0;
 }

@@ -136,7 +136,7 @@ void TestGroupsAndFigures::groupSizeTyped_data() {
     QTest::newRow("beyond an int") << u"3000000000"_s << refused;
     QTest::newRow("two") << u" 2 "_s << QStringList{u"(first,second)"_s, u"(third,fourth)"_s};
     QTest::newRow("with its group separator")
-        << QLocale().toString(3) << QStringList{u"(first,second,third)"_s, u"(fourth)"_s};
+        << u"1,000"_s << QStringList{u"(first,second,third,fourth)"_s};
 }
 
 // A size typed that is not a whole number of at least 1 is refused in the dialog with a note,
@@ -145,6 +145,9 @@ void TestGroupsAndFigures::groupSizeTyped() {
     QFETCH(QString, typed);
     QFETCH(QStringList, rows);
 
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(locale); });
     Started w(1, samples());
     w.window().dispatch([&] { appendText(w.toolkit.listView2(), u"old"_s); });
     const bool refused = rows == QStringList{u"old"_s};
