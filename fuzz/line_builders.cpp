@@ -25,6 +25,7 @@ namespace {
 struct Results : ModelledListView {
     Results() : ModelledListView(true, ListModel::Announce::WhenAsked) {}
     int selectedItem() const override { return 0; }
+    void selectItem(int) override {}
 };
 
 struct NoEvents : EventPump {

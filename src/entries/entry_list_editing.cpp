@@ -15,6 +15,8 @@ void addOneItem(Dialogs& dialogs, ListView& entries) {
     if (trap.test(102, [&] { return entry.isEmpty(); }))
         return;
     trap(104, [&] { entries.appendItem(encode8Bit(entry)); });
+    // The new entry is the one Delete and F2 then act on, so it is shown and selected.
+    trap(106, [&] { entries.selectItem(entries.itemCount()); });
 }
 
 void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating) {

@@ -1,10 +1,11 @@
 #include "duplicates_dialog.h"
 
+#include "tool_dialog_buttons.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -47,16 +48,14 @@ DuplicatesDialog::DuplicatesDialog(QWidget* parent)
         keepLayout->addWidget(button);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->addButton(QStringLiteral("&Remove"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const ToolDialogButtons buttons =
+        makeToolDialogButtons(this, QStringLiteral("&Remove"), QStringLiteral("remove"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_ignoreCase);
     layout->addWidget(m_ignoreSpaces);
     layout->addWidget(keepBox);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     setRules({});
 }
 

@@ -4,8 +4,9 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
-class QSpinBox;
+class QPushButton;
 
 namespace tavrolin::qt {
 
@@ -21,10 +22,20 @@ public:
 
     Grouping grouping() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    QSpinBox* m_size;
+    void fitFieldWidths();
+    // The group size typed, or 0 when it is not a whole number of at least 1.
+    int typedSize() const;
+    void checkSize();
+
+    QLineEdit* m_size;
     QLineEdit* m_before;
     QLineEdit* m_after;
+    QLabel* m_note;
+    QPushButton* m_create;
 };
 
 } // namespace tavrolin::qt

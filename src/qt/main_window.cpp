@@ -139,6 +139,7 @@ MainWindow::MainWindow(QString programFolder)
     // described by its caption or tool tip.
     listView1->setAccessibleName(QStringLiteral("List Entries"));
     listView2->setAccessibleName(QStringLiteral("Results"));
+    progressBar1->setAccessibleName(QStringLiteral("Progress"));
     frame1->setAccessibleDescription(frame1->title());
     combo1->setAccessibleDescription(frame1->title());
     progressBar1->setAccessibleDescription(QStringLiteral("Progress Bar"));

@@ -1,5 +1,6 @@
 #include "qt_list_view.h"
 
+#include "common/runtime_error.h"
 #include "common/twips.h"
 #include "report_view.h"
 
@@ -20,6 +21,18 @@ int QtListView::selectedItem() const {
         return 0;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void QtListView::selectItem(int item) {
+    if (item < 1 || item > itemCount())
+        throw RuntimeError::of(error::IndexOutOfBounds);
+    if (m_view == nullptr)
+        return;
+    // The view must know of the row before it can select it.
+    model().announceAppended();
+    const QModelIndex index = model().index(item - 1, 0);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
 }
 
 void QtListView::setColumnWidth(int column, int twips) {

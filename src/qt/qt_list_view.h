@@ -16,6 +16,7 @@ public:
     void setView(ReportView* view);
 
     int selectedItem() const override;
+    void selectItem(int item) override;
     void setColumnWidth(int column, int twips) override;
 
 private:

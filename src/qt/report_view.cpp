@@ -45,6 +45,14 @@ void ReportView::changeEvent(QEvent* event) {
         fitRowHeight();
 }
 
+// The rows are the items: Home and End go to the first and last, as Ctrl+Home and Ctrl+End do,
+// rather than to the first and last column of the row.
+QModelIndex ReportView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 // Every row as high as a line of the list's font or a check box, whichever is higher.
 void ReportView::fitRowHeight() {
     const int height =

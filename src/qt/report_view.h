@@ -17,6 +17,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void fitRowHeight();

@@ -1,5 +1,7 @@
 #include "split_dialog.h"
 
+#include "tool_dialog_buttons.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,11 +25,9 @@ SplitDialog::SplitDialog(QWidget* parent, const QString& separator)
         QStringLiteral("Type \\t for a tab, \\n for a line break, \\\\ for a backslash."), this);
     hint->setEnabled(false);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_split = buttons->addButton(QStringLiteral("&Split"), QDialogButtonBox::AcceptRole);
-    m_split->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const ToolDialogButtons buttons =
+        makeToolDialogButtons(this, QStringLiteral("&Split"), QStringLiteral("split"));
+    m_split = buttons.accept;
     // There is nothing to split at in an empty separator.
     const auto allowSplit = [this] { m_split->setEnabled(!m_separator->text().isEmpty()); };
     connect(m_separator, &QLineEdit::textChanged, this, allowSplit);
@@ -37,7 +37,7 @@ SplitDialog::SplitDialog(QWidget* parent, const QString& separator)
     layout->addRow(QStringLiteral("S&eparator:"), m_separator);
     layout->addRow(QString(), hint);
     layout->addRow(QStringLiteral("&Quotes:"), m_quotes);
-    layout->addRow(buttons);
+    layout->addRow(buttons.box);
     m_separator->selectAll();
 }
 

@@ -1,10 +1,11 @@
 #include "wrap_dialog.h"
 
+#include "tool_dialog_buttons.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace tavrolin::qt {
 
@@ -35,16 +36,14 @@ WrapDialog::WrapDialog(QWidget* parent)
     m_preset->addItems({QStringLiteral("Double quotes (CSV)"),
                         QStringLiteral("Single quotes (SQL)"), QStringLiteral("None")});
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->addButton(QStringLiteral("Wrap"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const ToolDialogButtons buttons =
+        makeToolDialogButtons(this, QStringLiteral("&Wrap"), QStringLiteral("wrap"));
 
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Preset:"), m_preset);
-    layout->addRow(QStringLiteral("Before:"), m_before);
-    layout->addRow(QStringLiteral("After:"), m_after);
-    layout->addRow(buttons);
+    layout->addRow(QStringLiteral("&Preset:"), m_preset);
+    layout->addRow(QStringLiteral("&Before:"), m_before);
+    layout->addRow(QStringLiteral("&After:"), m_after);
+    layout->addRow(buttons.box);
 
     // A preset fills both texts; the user may still edit them afterwards.
     connect(m_preset, &QComboBox::activated, this, [this](int preset) {

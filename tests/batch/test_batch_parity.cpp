@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -104,7 +103,7 @@ void createInWindow(Started& w, const Shaping& shaping) {
         return;
     }
     dialogs().answerDialog(u"Create in Groups"_s, [&shaping](QDialog* dialog) {
-        dialog->findChild<QSpinBox*>(u"groupSize"_s)->setValue(shaping.groupSize);
+        dialog->findChild<QLineEdit*>(u"groupSize"_s)->setText(QString::number(shaping.groupSize));
         dialog->findChild<QLineEdit*>(u"before"_s)->setText(shaping.before);
         dialog->findChild<QLineEdit*>(u"after"_s)->setText(shaping.after);
         dialog->accept();

@@ -2,6 +2,7 @@
 // same creation, the figures shown, and both refused while a creation runs.
 
 #include "create/list_figures.h"
+#include "qt/groups_dialog.h"
 #include "qt/report_view.h"
 #include "started_window.h"
 #include "support/list_items.h"
@@ -10,8 +11,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
-#include <QSpinBox>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 
 using namespace tavrolin;
@@ -30,13 +34,13 @@ void trigger(Started& w, int item) {
 // Answers the groups dialog; no size cancels it. The dialog must open with 1,000 entries.
 void answerGroups(std::optional<int> size, const QString& before = {}, const QString& after = {}) {
     dialogs().answerDialog(u"Create in Groups"_s, [=](QDialog* dialog) {
-        auto* spin = dialog->findChild<QSpinBox*>(u"groupSize"_s);
-        QCOMPARE(spin->value(), 1000);
+        auto* sizeField = dialog->findChild<QLineEdit*>(u"groupSize"_s);
+        QCOMPARE(sizeField->text(), QLocale().toString(1000));
         if (!size) {
             dialog->reject();
             return;
         }
-        spin->setValue(*size);
+        sizeField->setText(QString::number(*size));
         dialog->findChild<QLineEdit*>(u"before"_s)->setText(before);
         dialog->findChild<QLineEdit*>(u"after"_s)->setText(after);
         dialog->accept();
@@ -51,6 +55,10 @@ class TestGroupsAndFigures : public WindowTest {
 private Q_SLOTS:
     void groups_data();
     void groups();
+    void groupSizeTyped_data();
+    void groupSizeTyped();
+    void fieldsShowAQuery_data();
+    void fieldsShowAQuery();
     void figures();
     void refusedWhileCreating_data();
     void refusedWhileCreating();
@@ -113,6 +121,92 @@ void TestGroupsAndFigures::groups() {
     QVERIFY(w.toolkit.undo().redo());
     QCOMPARE(texts(w.toolkit.listView2()), rows);
     QVERIFY(w.toolkit.listView2().itemChecked(rows.size()));
+}
+
+void TestGroupsAndFigures::groupSizeTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("rows"); // the old result: the size is refused
+
+    const QStringList refused{u"old"_s};
+    QTest::newRow("zero") << u"0"_s << refused;
+    QTest::newRow("letters") << u"abc"_s << refused;
+    QTest::newRow("nothing") << u""_s << refused;
+    QTest::newRow("negative") << u"-3"_s << refused;
+    QTest::newRow("fraction") << u"1.5"_s << refused;
+    QTest::newRow("beyond an int") << u"3000000000"_s << refused;
+    QTest::newRow("two") << u" 2 "_s << QStringList{u"(first,second)"_s, u"(third,fourth)"_s};
+    QTest::newRow("with its group separator")
+        << u"1,000"_s << QStringList{u"(first,second,third,fourth)"_s};
+}
+
+// A size typed that is not a whole number of at least 1 is refused in the dialog with a note,
+// Enter and the disabled button creating nothing, rather than replaced by another.
+void TestGroupsAndFigures::groupSizeTyped() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, rows);
+
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(locale); });
+    Started w(1, samples());
+    w.window().dispatch([&] { appendText(w.toolkit.listView2(), u"old"_s); });
+    const bool refused = rows == QStringList{u"old"_s};
+    dialogs().answerDialog(u"Create in Groups"_s, [&](QDialog* dialog) {
+        auto* sizeField = dialog->findChild<QLineEdit*>(u"groupSize"_s);
+        dialog->findChild<QLineEdit*>(u"before"_s)->setText(u"("_s);
+        dialog->findChild<QLineEdit*>(u"after"_s)->setText(u")"_s);
+        sizeField->setFocus();
+        sizeField->selectAll();
+        QTest::keyClicks(sizeField, typed);
+        if (typed.isEmpty())
+            QTest::keyClick(sizeField, Qt::Key_Backspace);
+        QCOMPARE(dialog->findChild<QPushButton*>(u"create"_s)->isEnabled(), !refused);
+        QCOMPARE(dialog->findChild<QLabel*>(u"sizeNote"_s)->text().isEmpty(), !refused);
+        QTest::keyClick(sizeField, Qt::Key_Return);
+        QCOMPARE(dialog->isVisible(), refused);
+        if (refused)
+            dialog->reject();
+    });
+    if (!refused)
+        dialogs().closeMessage();
+    trigger(w, kGroupsItem);
+    QCOMPARE(texts(w.toolkit.listView2()), rows);
+}
+
+void TestGroupsAndFigures::fieldsShowAQuery_data() {
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("changedLater"); // the font changed while the dialog is open
+    for (const bool later : {false, true}) {
+        for (const qreal points : {7.0, 10.0, 16.0, 28.0})
+            QTest::addRow("%g points%s", points, later ? ", changed later" : "") << points << later;
+    }
+}
+
+// The texts before and after a group show whole for the head of a query, at any font size.
+void TestGroupsAndFigures::fieldsShowAQuery() {
+    QFETCH(qreal, points);
+    QFETCH(bool, changedLater);
+    const QFont appFont = QApplication::font();
+    QFont font = appFont;
+    font.setPointSizeF(points);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(appFont); });
+    if (!changedLater)
+        QApplication::setFont(font);
+    qt::GroupsDialog dialog(nullptr);
+    if (changedLater)
+        QApplication::setFont(font);
+    dialogs().answerDialog(u"Create in Groups"_s, [](QDialog* shown) {
+        for (const char* name : {"before", "after"}) {
+            auto* field = shown->findChild<QLineEdit*>(QLatin1String(name));
+            const QStyle* style = field->style();
+            const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+            const int room = field->width() - 2 * frame - 4; // a line edit's own margins
+            const QString query = u"SELECT * FROM t WHERE id IN ("_s;
+            QVERIFY2(room >= field->fontMetrics().horizontalAdvance(query), name);
+        }
+        shown->reject();
+    });
+    dialog.exec();
 }
 
 void TestGroupsAndFigures::figures() {

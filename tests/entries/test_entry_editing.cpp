@@ -37,26 +37,40 @@ private Q_SLOTS:
     void editAndMove();
 };
 
-// Each answer is typed into one input box and accepted, or cancels it.
+// Each answer is typed into one input box and accepted, or cancels it; the entry added last is
+// then selected and in view, below as many entries as the list had, so Delete and F2 reach it.
 void TestEntryEditing::addOneItem_data() {
+    QTest::addColumn<int>("filled");
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("selected"); // 0: none
 
     const QString cancel = u"<Cancel>"_s;
-    QTest::newRow("typed") << QStringList{u"x"_s} << QStringList{u"x"_s};
-    QTest::newRow("cancel") << QStringList{cancel} << QStringList();
-    QTest::newRow("empty OK") << QStringList{u""_s} << QStringList();
-    QTest::newRow("spaces kept") << QStringList{u"  a b\t "_s} << QStringList{u"  a b\t "_s};
-    QTest::newRow("duplicate kept") << QStringList{u"a"_s, u"a"_s} << QStringList{u"a"_s, u"a"_s};
-    QTest::newRow("cancel between")
-        << QStringList{u"a"_s, cancel, u"b"_s} << QStringList{u"a"_s, u"b"_s};
+    const auto row = [](const char* name, int filled, const QStringList& answers,
+                        const QStringList& expected, int selected) {
+        QTest::newRow(name) << filled << answers << expected << selected;
+    };
+    row("typed", 0, {u"x"_s}, {u"x"_s}, 1);
+    row("cancel", 0, {cancel}, {}, 0);
+    row("empty OK", 0, {u""_s}, {}, 0);
+    row("spaces kept", 0, {u"  a b\t "_s}, {u"  a b\t "_s}, 1);
+    row("duplicate kept", 0, {u"a"_s, u"a"_s}, {u"a"_s, u"a"_s}, 2);
+    row("cancel between", 0, {u"a"_s, cancel, u"b"_s}, {u"a"_s, u"b"_s}, 2);
+    row("below the rows in view", 300, {u"x"_s}, {u"x"_s}, 301);
+    row("cancelled below them", 300, {cancel}, {}, 0);
 }
 
 void TestEntryEditing::addOneItem() {
+    QFETCH(int, filled);
     QFETCH(QStringList, answers);
     QFETCH(QStringList, expected);
+    QFETCH(int, selected);
 
     RealWindow real;
+    QStringList entries;
+    for (int i = 1; i <= filled; ++i)
+        entries.append(QString::number(i));
+    fill(real, entries);
     for (const QString& answer : answers) {
         dialogs().answerInput([answer](QInputDialog* box) {
             QCOMPARE(box->labelText(), u"Enter item to add: "_s);
@@ -69,8 +83,15 @@ void TestEntryEditing::addOneItem() {
         });
         run(real, [&] { real.form.PushButton2_Click(); });
     }
-    QCOMPARE(texts(real.toolkit.listView1()), expected);
+    QCOMPARE(texts(real.toolkit.listView1()), entries + expected);
     QCOMPARE(dialogs().messages(), QStringList());
+    QCOMPARE(real.toolkit.listView1().selectedItem(), selected);
+    if (selected > 0) {
+        const qt::ReportView* list = real.toolkit.window().listView1;
+        QCOMPARE(list->currentIndex().row(), selected - 1);
+        const QRect cell = list->visualRect(list->currentIndex());
+        QVERIFY(list->viewport()->rect().contains(cell));
+    }
 }
 
 void TestEntryEditing::sampleEntries_data() {

@@ -251,7 +251,7 @@ void TestEntryTools::wrapDialog() {
 
     QPushButton* wrap = nullptr;
     for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
-        if (button->text() == u"Wrap"_s)
+        if (button->text() == u"&Wrap"_s)
             wrap = qobject_cast<QPushButton*>(button);
     QVERIFY(wrap != nullptr);
     QTest::mouseClick(wrap, Qt::LeftButton);

@@ -48,6 +48,8 @@ public:
     virtual void moveItem(int item, int places) = 0;
     // The number of the selected item, 0 when none is selected.
     virtual int selectedItem() const = 0;
+    // Selects the item, makes it the one the keys act on and scrolls it into view.
+    virtual void selectItem(int item) = 0;
     // Rises with every change that removes or moves items (not with an append at the end, nor
     // with a check mark): while it stays the same, item k is still the item that was item k.
     virtual quint64 rowGeneration() const = 0;
