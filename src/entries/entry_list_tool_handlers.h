@@ -33,8 +33,4 @@ void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool);
 // "Split Entries…": asks where to split, offering the given separator, and with which quotes.
 void splitEntries(const EntryListToolParts& parts, const QString& separator);
 
-// The bar's texts after a removal and after a trim.
-QString removedText(qsizetype removed, qsizetype remaining);
-QString trimmedText(qsizetype changed, qsizetype count);
-
 } // namespace tavrolin

@@ -69,10 +69,15 @@ struct ToolChoices {
     QuoteStyle quotes = QuoteStyle::None;
 };
 
-// The list the tool makes of the entries: the window and batch mode both apply a tool through
-// this. Sorting uses sortingLocale(); `trimmed`, when given, receives how many entries Trim
-// Spaces changed.
-PackedTexts applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices,
-                    qsizetype* trimmed = nullptr);
+// What a tool made of the entries: the new list, and how many entries it changed in place
+// (Trim Spaces counts them; the other tools leave 0).
+struct ToolResult {
+    PackedTexts entries;
+    qsizetype changed = 0;
+};
+
+// What the tool makes of the entries, as its row in the tool table says: the window and batch
+// mode both apply a tool through this. Sorting uses sortingLocale().
+ToolResult applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices);
 
 } // namespace tavrolin
