@@ -143,38 +143,9 @@ void Form1::ListView1_MoveItem(int item, int places) {
     runStoppable(true, [&] { moveEntry(entryChange(), item, places); });
 }
 
-void Form1::ListView1_SortAscending() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortAscending); });
-}
-
-void Form1::ListView1_SortDescending() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortDescending); });
-}
-
-void Form1::ListView1_Reverse() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Reverse); });
-}
-
-void Form1::ListView1_RemoveDuplicates() {
-    runStoppable(true,
-                 [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveDuplicates); });
-}
-
-void Form1::ListView1_TrimSpaces() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::TrimSpaces); });
-}
-
-void Form1::ListView1_RemoveEmpty() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveEmpty); });
-}
-
-void Form1::ListView1_Wrap() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Wrap); });
-}
-
-void Form1::ListView1_Split() {
+void Form1::ListView1_Tool(EntryListTool tool) {
     const QString offered = m_separator.isOtherMarker() ? m_lastTypedSeparator : m_separator.text();
-    runStoppable(true, [&] { splitEntries(entryListTools(), offered); });
+    runStoppable(true, [&] { runEntryListTool(entryListTools(), tool, offered); });
 }
 
 EntryListToolParts Form1::entryListTools() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "create/separator.h"
+#include "entries/entry_list_tools.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,15 +50,9 @@ public:
     void ListView1_Paste();
     void ListView1_EditItem(int item, const QString& text);
     void ListView1_MoveItem(int item, int places);
-    void ListView1_SortAscending();
-    void ListView1_SortDescending();
-    void ListView1_Reverse();
-    void ListView1_RemoveDuplicates();
-    void ListView1_TrimSpaces();
-    void ListView1_RemoveEmpty();
-    void ListView1_Wrap();
-    // Offers the chosen separator; under "Other", the one last typed, or none.
-    void ListView1_Split();
+    // Every tool of the entry list's menu. Split offers the chosen separator; under "Other",
+    // the one last typed, or none.
+    void ListView1_Tool(EntryListTool tool);
     // "Create in Groups" and "List Figures". Both are refused while a creation runs or the busy
     // pointer shows, and hold off removals while they let events run.
     void ListView1_CreateInGroups();

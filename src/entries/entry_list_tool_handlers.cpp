@@ -106,9 +106,7 @@ bool askSplit(Dialogs& dialogs, const QString& offered, ToolChoices& choices) {
     return true;
 }
 
-namespace {
-
-void runTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
+void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
     const ToolRow& row = toolRow(tool);
     Trap trap(parts.dialogs, QString::fromUtf16(row.location));
     if (trap.test(100, [&] { return refused(parts); }))
@@ -127,16 +125,6 @@ void runTool(const EntryListToolParts& parts, EntryListTool tool, const QString&
     const qsizetype after = parts.entries.itemCount();
     if (row.barText)
         trap(118, [&] { parts.progressBar1.setText(row.barText({before, after, *changed})); });
-}
-
-} // namespace
-
-void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool) {
-    runTool(parts, tool, QString());
-}
-
-void splitEntries(const EntryListToolParts& parts, const QString& separator) {
-    runTool(parts, EntryListTool::Split, separator);
 }
 
 } // namespace tavrolin

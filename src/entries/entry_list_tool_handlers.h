@@ -24,13 +24,10 @@ struct EntryListToolParts {
 };
 
 // Runs a tool from the window. Each is refused while the busy pointer shows or a creation is
-// joining the entries, as removal is, and does nothing on an empty list. Remove Duplicates asks
-// which entries count as duplicates and which stay, Wrap what goes around them, Split where to
-// split (offering nothing; splitEntries offers a separator). The new list replaces the old one
-// in a single change, so one undo step brings the old list back.
-void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool);
-
-// "Split Entries…": asks where to split, offering the given separator, and with which quotes.
-void splitEntries(const EntryListToolParts& parts, const QString& separator);
+// joining the entries, as removal is, and does nothing on an empty list. A tool that asks asks
+// first (Split offering the given separator); a cancelled question changes nothing. The new
+// list replaces the old one in a single change, so one undo step brings the old list back.
+void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool,
+                      const QString& offered = {});
 
 } // namespace tavrolin

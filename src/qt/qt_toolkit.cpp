@@ -130,7 +130,7 @@ void QtToolkit::connect(Form1& form) {
 
     auto* menu = new EntryListMenu(w.listView1);
     for (const auto& [action, handler] : menu->tools())
-        connectHandler(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
+        connectHandler(action, &QAction::triggered, [&form, handler] { handler(form); });
     auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), menu, m_handlers);
     connectHandler(keys, &EntryListKeys::editCommitted,
                    [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });

@@ -48,11 +48,11 @@ void TestEntryListToolHandlers::refused() {
     RealWindow real; // separator ", "
     fill(real, entries);
     real.toolkit.window().setPointer(pointer);
-    for (auto handler : {&Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
-                         &Form1::ListView1_Reverse, &Form1::ListView1_RemoveDuplicates,
-                         &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
-                         &Form1::ListView1_Wrap, &Form1::ListView1_Split})
-        run(real, [&] { (real.form.*handler)(); });
+    for (auto handler :
+         {EntryListTool::SortAscending, EntryListTool::SortDescending, EntryListTool::Reverse,
+          EntryListTool::RemoveDuplicates, EntryListTool::TrimSpaces, EntryListTool::RemoveEmpty,
+          EntryListTool::Wrap, EntryListTool::Split})
+        run(real, [&] { real.form.ListView1_Tool(handler); });
     QCOMPARE(texts(real.toolkit.listView1()), entries);
     QCOMPARE(real.toolkit.window().pointer(), pointer);
     QCOMPARE(dialogs().messages(), QStringList());
@@ -65,8 +65,8 @@ void TestEntryListToolHandlers::refusedWhileCreating() {
     fill(real, entries);
     real.events.at(1, [&] {
         real.toolkit.window().setPointer(0);
-        real.form.ListView1_SortAscending();
-        real.form.ListView1_RemoveDuplicates();
+        real.form.ListView1_Tool(EntryListTool::SortAscending);
+        real.form.ListView1_Tool(EntryListTool::RemoveDuplicates);
     });
     dialogs().closeMessageStarting(u"Done."_s);
     run(real, [&] { real.form.PushButton4_Click(); });
@@ -80,16 +80,16 @@ void TestEntryListToolHandlers::handlersReplaceTheList() {
     for (const QString& title : {u"Split Entries"_s, u"Remove Duplicates"_s})
         dialogs().answerDialog(title, [](QDialog* dialog) { dialog->accept(); });
     for (auto handler :
-         {&Form1::ListView1_Split, &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
-          &Form1::ListView1_RemoveDuplicates, &Form1::ListView1_SortDescending})
-        run(real, [&] { (real.form.*handler)(); });
+         {EntryListTool::Split, EntryListTool::TrimSpaces, EntryListTool::RemoveEmpty,
+          EntryListTool::RemoveDuplicates, EntryListTool::SortDescending})
+        run(real, [&] { real.form.ListView1_Tool(handler); });
     dialogs().answerDialog(kWrapTitle, [](QDialog* dialog) {
         static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
         dialog->accept();
     });
-    run(real, [&] { real.form.ListView1_Wrap(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Wrap); });
     QCOMPARE(texts(real.toolkit.listView1()), (QStringList{u"'O''Brien'"_s, u"'b'"_s, u"'a'"_s}));
-    run(real, [&] { real.form.ListView1_Reverse(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Reverse); });
     QCOMPARE(texts(real.toolkit.listView1()), (QStringList{u"'a'"_s, u"'b'"_s, u"'O''Brien'"_s}));
     QCOMPARE(real.toolkit.window().pointer(), 0);
     QCOMPARE(dialogs().messages(), QStringList());
@@ -99,7 +99,7 @@ void TestEntryListToolHandlers::wrapCancelled() {
     RealWindow real;
     fill(real, {u"a"_s});
     dialogs().answerDialog(kWrapTitle, [](QDialog* dialog) { dialog->reject(); });
-    run(real, [&] { real.form.ListView1_Wrap(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Wrap); });
     QCOMPARE(texts(real.toolkit.listView1()), QStringList{u"a"_s});
     QCOMPARE(real.toolkit.window().pointer(), 0);
 }
@@ -144,7 +144,7 @@ void TestEntryListToolHandlers::splitOffers() {
         QCOMPARE(static_cast<qt::SplitDialog*>(dialog)->answer().separator, offered);
         dialog->accept();
     });
-    run(real, [&] { real.form.ListView1_Split(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Split); });
     QCOMPARE(texts(real.toolkit.listView1()), expected);
 }
 

@@ -22,7 +22,7 @@ using tavrolin::qt::QtListView;
 
 namespace {
 
-using Handler = void (Form1::*)();
+using Handler = EntryListTool;
 // How the test answers a tool's dialog.
 using Answer = std::function<void(QDialog*)>;
 
@@ -47,11 +47,11 @@ const QByteArrayList kAwkward{"caf\xE9\xFF ", "\xC2\xA0\xF0\x9F\x98\x80, x", "",
 
 // The dialog a tool asks through, if any.
 QString dialogTitle(Handler handler) {
-    if (handler == &Form1::ListView1_Split)
+    if (handler == EntryListTool::Split)
         return u"Split Entries"_s;
-    if (handler == &Form1::ListView1_RemoveDuplicates)
+    if (handler == EntryListTool::RemoveDuplicates)
         return u"Remove Duplicates"_s;
-    if (handler == &Form1::ListView1_Wrap)
+    if (handler == EntryListTool::Wrap)
         return u"Wrap Each Entry"_s;
     return {};
 }
@@ -95,31 +95,30 @@ void TestEntryTools::oneStepEach_data() {
     const QString removed2 = u"Removed 2 entries, 3 remain"_s;
 
     const QByteArrayList plain{"c ", " a, b", "", "c ", ""};
-    row("sort A to Z", &Form1::ListView1_SortAscending, plain, {"", "", " a, b", "c ", "c "}, idle);
-    row("sort Z to A", &Form1::ListView1_SortDescending, plain, {"c ", "c ", " a, b", "", ""},
-        idle);
-    row("reverse", &Form1::ListView1_Reverse, plain, {"", "c ", "", " a, b", "c "}, idle);
-    row("duplicates", &Form1::ListView1_RemoveDuplicates, plain, {"c ", " a, b", ""}, removed2);
-    row("trim", &Form1::ListView1_TrimSpaces, plain, {"c", "a, b", "", "c", ""},
+    row("sort A to Z", EntryListTool::SortAscending, plain, {"", "", " a, b", "c ", "c "}, idle);
+    row("sort Z to A", EntryListTool::SortDescending, plain, {"c ", "c ", " a, b", "", ""}, idle);
+    row("reverse", EntryListTool::Reverse, plain, {"", "c ", "", " a, b", "c "}, idle);
+    row("duplicates", EntryListTool::RemoveDuplicates, plain, {"c ", " a, b", ""}, removed2);
+    row("trim", EntryListTool::TrimSpaces, plain, {"c", "a, b", "", "c", ""},
         u"Trimmed 3 of 5 entries"_s);
-    row("empty", &Form1::ListView1_RemoveEmpty, plain, {"c ", " a, b", "c "}, removed2);
-    row("split", &Form1::ListView1_Split, plain, {"c ", " a", "b", "", "c ", ""}, idle);
+    row("empty", EntryListTool::RemoveEmpty, plain, {"c ", " a, b", "c "}, removed2);
+    row("split", EntryListTool::Split, plain, {"c ", " a", "b", "", "c ", ""}, idle);
 
     // Undo brings back the very bytes, those that are not UTF-8 included.
     const QByteArray kept = "caf\xE9\xFF";
     const QByteArray grin = "\xC2\xA0\xF0\x9F\x98\x80";
-    row("awkward bytes reversed", &Form1::ListView1_Reverse, kAwkward,
+    row("awkward bytes reversed", EntryListTool::Reverse, kAwkward,
         {"\xE3\x80\x80" + kept + ' ', "\xA0x", "", grin + ", x", kept + ' '}, idle);
-    row("awkward bytes trimmed", &Form1::ListView1_TrimSpaces, kAwkward,
+    row("awkward bytes trimmed", EntryListTool::TrimSpaces, kAwkward,
         {kept, "\xF0\x9F\x98\x80, x", "", "\xA0x", kept}, u"Trimmed 3 of 5 entries"_s);
-    row("awkward bytes split", &Form1::ListView1_Split, kAwkward,
+    row("awkward bytes split", EntryListTool::Split, kAwkward,
         {kept + ' ', grin, "x", "", "\xA0x", "\xE3\x80\x80" + kept + ' '}, idle);
 
     // A tool that changes nothing leaves the list and the history alone.
     const QByteArrayList trimmed{"b", "a", "\xA0"};
-    row("nothing to trim", &Form1::ListView1_TrimSpaces, trimmed, trimmed,
+    row("nothing to trim", EntryListTool::TrimSpaces, trimmed, trimmed,
         u"Trimmed 0 of 3 entries"_s);
-    row("no duplicates", &Form1::ListView1_RemoveDuplicates, trimmed, trimmed,
+    row("no duplicates", EntryListTool::RemoveDuplicates, trimmed, trimmed,
         u"Removed 0 entries, 3 remain"_s);
 
     // Answered in the dialog; a cancelled dialog changes nothing.
@@ -144,22 +143,21 @@ void TestEntryTools::oneStepEach_data() {
     const Answer cancel = [](QDialog* dialog) { dialog->reject(); };
     using Keep = DuplicateRules::Keep;
     const QByteArrayList csv{"\"a\tb\"\t\"c\"\"d\"", "x"};
-    row("split CSV at a typed tab", &Form1::ListView1_Split, csv, {"a\tb", "c\"d", "x"}, idle,
+    row("split CSV at a typed tab", EntryListTool::Split, csv, {"a\tb", "c\"d", "x"}, idle,
         split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
-    row("split cancelled", &Form1::ListView1_Split, csv, csv, idle, cancel);
+    row("split cancelled", EntryListTool::Split, csv, csv, idle, cancel);
     const QByteArrayList names{"Ann", "ann ", "Bob", "ANN", "bob", "Cy"};
-    row("duplicates by case and spaces, last kept", &Form1::ListView1_RemoveDuplicates, names,
+    row("duplicates by case and spaces, last kept", EntryListTool::RemoveDuplicates, names,
         {"ANN", "bob", "Cy"}, u"Removed 3 entries, 3 remain"_s, unique({true, true, Keep::Last}));
-    row("only the entries that occur once", &Form1::ListView1_RemoveDuplicates, names,
-        {"ann ", "Cy"}, u"Removed 4 entries, 2 remain"_s, unique({true, false, Keep::Once}));
-    row("one of each repeated", &Form1::ListView1_RemoveDuplicates, names, {"Ann", "Bob"},
+    row("only the entries that occur once", EntryListTool::RemoveDuplicates, names, {"ann ", "Cy"},
+        u"Removed 4 entries, 2 remain"_s, unique({true, false, Keep::Once}));
+    row("one of each repeated", EntryListTool::RemoveDuplicates, names, {"Ann", "Bob"},
         u"Removed 4 entries, 2 remain"_s, unique({true, false, Keep::Repeated}));
-    row("duplicates cancelled", &Form1::ListView1_RemoveDuplicates, names, names, idle, cancel);
-    row("one removed, one remains", &Form1::ListView1_RemoveEmpty, {"", "a"}, {"a"},
+    row("duplicates cancelled", EntryListTool::RemoveDuplicates, names, names, idle, cancel);
+    row("one removed, one remains", EntryListTool::RemoveEmpty, {"", "a"}, {"a"},
         u"Removed 1 entry, 1 remains"_s);
-    row("wrap", &Form1::ListView1_Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, idle, wrap(true));
-    row("wrap cancelled", &Form1::ListView1_Wrap, {"O'Brien", ""}, {"O'Brien", ""}, idle,
-        wrap(false));
+    row("wrap", EntryListTool::Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, idle, wrap(true));
+    row("wrap cancelled", EntryListTool::Wrap, {"O'Brien", ""}, {"O'Brien", ""}, idle, wrap(false));
 }
 
 // The tool's dialog opens over the window; its answer changes the entries in one undo step,
@@ -185,7 +183,7 @@ void TestEntryTools::oneStepEach() {
             answer ? answer(dialog) : dialog->accept();
         });
     }
-    window.dispatch([&] { (real.form.*handler)(); });
+    window.dispatch([&] { real.form.ListView1_Tool(handler); });
     QCOMPARE(parent, &window);
     QCOMPARE(bytesOf(entries), expected);
     QCOMPARE(barText(window), bar);
@@ -212,7 +210,7 @@ void TestEntryTools::aMillionEntriesComeBackUncopied() {
             appendText(entries, u"item"_s + QString::number(i));
     });
     const char* first = entries.model().bytesAt(0).data();
-    window.dispatch([&] { real.form.ListView1_SortAscending(); });
+    window.dispatch([&] { real.form.ListView1_Tool(EntryListTool::SortAscending); });
     QCOMPARE(itemText(entries, 1), u"item1"_s);
     QCOMPARE(itemText(entries, kCount), u"item1000000"_s);
     QVERIFY(real.toolkit.undo().undo());
