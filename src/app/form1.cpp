@@ -149,7 +149,8 @@ void Form1::ListView1_Tool(EntryListTool tool) {
 }
 
 EntryListToolParts Form1::entryListTools() const {
-    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.progressBar1, m_busy};
+    return {m_ui.dialogs,   m_ui.toolDialogs,  m_ui.pointer,
+            m_ui.listView1, m_ui.progressBar1, m_busy};
 }
 
 void Form1::ListView1_CreateInGroups() {
@@ -166,7 +167,8 @@ void Form1::ListView1_Figures() {
         return;
     m_busy = true;
     runStoppable(false, [&] {
-        showListFigures({m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.events}, m_separator);
+        showListFigures({m_ui.dialogs, m_ui.toolDialogs, m_ui.pointer, m_ui.listView1, m_ui.events},
+                        m_separator);
     });
     m_busy = false;
 }

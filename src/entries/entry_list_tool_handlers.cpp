@@ -2,11 +2,12 @@
 
 #include "common/escaped_text.h"
 #include "common/statement_trap.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_appending.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
 #include "common/toolkit/progress_bar.h"
+#include "common/toolkit/tool_dialogs.h"
 #include "entry_list_tools.h"
 #include "tool_table.h"
 
@@ -81,14 +82,14 @@ QString trimmedText(const ToolOutcome& outcome) {
         .arg(outcome.before == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
 }
 
-bool askDuplicates(Dialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
+bool askDuplicates(ToolDialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
     const auto answer = dialogs.duplicatesBox();
     if (answer)
         choices.duplicates = *answer;
     return answer.has_value();
 }
 
-bool askWrap(Dialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
+bool askWrap(ToolDialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
     const auto answer = dialogs.wrapBox();
     if (answer)
         choices.wrap = *answer;
@@ -97,7 +98,7 @@ bool askWrap(Dialogs& dialogs, const QString& /*offered*/, ToolChoices& choices)
 
 // The separator is offered as it would be typed, and the answer read the same way, so that a
 // tab or a line break can be given and an unchanged answer splits at the separator itself.
-bool askSplit(Dialogs& dialogs, const QString& offered, ToolChoices& choices) {
+bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices) {
     const auto answer = dialogs.splitBox(withEscapesShown(offered));
     if (!answer)
         return false;
@@ -115,7 +116,7 @@ void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, const
     // A question that fails counts as cancelled.
     bool answered = row.ask == nullptr;
     if (row.ask)
-        trap(102, [&] { answered = row.ask(parts.dialogs, offered, choices); });
+        trap(102, [&] { answered = row.ask(parts.toolDialogs, offered, choices); });
     if (!answered)
         return;
     const qsizetype before = parts.entries.itemCount();

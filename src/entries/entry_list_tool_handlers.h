@@ -6,7 +6,8 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
+class ToolDialogs;
 class ListView;
 class MousePointer;
 class ProgressBar;
@@ -15,7 +16,8 @@ class ProgressBar;
 // asks and reports through, and the bar where Remove Duplicates, Trim Spaces and Remove Empty
 // Entries tell what they did (the text stays until the next operation sets its own).
 struct EntryListToolParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
+    ToolDialogs& toolDialogs;
     MousePointer& pointer;
     ListView& entries;
     ProgressBar& progressBar1;

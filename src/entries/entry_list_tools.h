@@ -2,7 +2,6 @@
 
 #include "common/entry_tool_options.h"
 #include "common/packed_texts.h"
-#include "common/toolkit/dialogs.h"
 
 #include <QByteArrayView>
 #include <QLocale>

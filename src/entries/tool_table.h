@@ -10,7 +10,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class ToolDialogs;
 
 // The value a tool option was given: the index of its word, or its texts, escapes replaced.
 struct OptionValue {
@@ -61,16 +61,16 @@ struct ToolRow {
     ToolOptions options;
     // The window's question before the tool runs, offered the given separator: puts the answer
     // into the choices, false when the user cancels. Null when the tool asks nothing.
-    bool (*ask)(Dialogs& dialogs, const QString& offered, ToolChoices& choices);
+    bool (*ask)(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
     ToolResult (*transform)(const EntryBytes& entries, const ToolChoices& choices);
     // The bar's text once the tool has run; null leaves the bar as it is.
     QString (*barText)(const ToolOutcome& outcome);
 };
 
 // The window's questions and bar texts (entry_list_tool_handlers.cpp).
-bool askDuplicates(Dialogs& dialogs, const QString& offered, ToolChoices& choices);
-bool askWrap(Dialogs& dialogs, const QString& offered, ToolChoices& choices);
-bool askSplit(Dialogs& dialogs, const QString& offered, ToolChoices& choices);
+bool askDuplicates(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
+bool askWrap(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
+bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
 QString removedText(const ToolOutcome& outcome);
 QString trimmedText(const ToolOutcome& outcome);
 
