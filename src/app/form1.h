@@ -12,7 +12,7 @@ struct EntryChange;
 struct EntryListToolParts;
 struct Toolkit;
 
-// The main window: owns the window-wide state (the separator and the busy flag) and answers
+// The main window: owns the window-wide state (the separator) and answers
 // every event of the window and its controls. The controls, from the top of the window down:
 //   ListView1     the entry list, column "List Entries"
 //   PushButton2   "Add One Item To List"
@@ -83,13 +83,18 @@ public:
     void PushButton8_MouseMove();
 
     const Separator& separator() const { return m_separator; }
-    bool busy() const { return m_busy; }
+    bool busy() const;
 
 private:
-    // Runs an operation that a trap may stop (memory ran out; it has said so already). What a
-    // stopped operation changed in the lists is undone when rollBack is set, and the window
-    // comes back to rest.
-    template <class Operation> void runStoppable(bool rollBack, Operation&& operation);
+    // What a stopped operation's changes to the lists become.
+    enum class Stopped {
+        RollBack,
+        Keep,
+    };
+    // Runs an operation that a trap may stop (memory ran out; it has said so already): the
+    // window comes back to rest, and the operation's changes are undone or kept as `stopped`
+    // says.
+    template <class Operation> void runStoppable(Stopped stopped, Operation&& operation);
     // What an edit or a move of an entry works on.
     EntryChange entryChange() const;
     // What the entry list's tools work on.
@@ -100,7 +105,6 @@ private:
 
     Toolkit& m_ui;
     Separator m_separator;
-    bool m_busy = false;
     // The separator typed under "Other" at the last creation that asked for one.
     QString m_lastTypedSeparator;
     bool m_shown = false;

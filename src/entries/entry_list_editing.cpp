@@ -1,5 +1,6 @@
 #include "entry_list_editing.h"
 
+#include "common/operation_state.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/list_view.h"
@@ -18,9 +19,10 @@ void addOneItem(MessageBoxes& dialogs, ListView& entries) {
 }
 
 void clearEntries(MessageBoxes& dialogs, const MousePointer& shown, ListView& entries,
-                  bool creating) {
+                  const OperationState& operation) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100, [&] { return !creating && shown.pointer() != pointer::Hourglass; }))
+    if (trap.test(100,
+                  [&] { return !operation.running() && shown.pointer() != pointer::Hourglass; }))
         trap(100, [&] { entries.removeAll(); });
 }
 
@@ -35,7 +37,7 @@ void loadSampleEntries(MessageBoxes& dialogs, ListView& entries) {
 namespace {
 
 bool busy(const EntryChange& change) {
-    return change.creating || change.shown.pointer() == pointer::Hourglass;
+    return change.operation.running() || change.shown.pointer() == pointer::Hourglass;
 }
 
 } // namespace

@@ -7,6 +7,7 @@ namespace tavrolin {
 class MessageBoxes;
 class ListView;
 class MousePointer;
+class OperationState;
 
 // "Add One Item To List": asks for one entry and appends it unless the answer is empty.
 void addOneItem(MessageBoxes& dialogs, ListView& entries);
@@ -14,7 +15,7 @@ void addOneItem(MessageBoxes& dialogs, ListView& entries);
 // "Clear List": empties the entry list unless the busy pointer shows or a creation is joining
 // it (a load that ends during a creation has already restored the default pointer).
 void clearEntries(MessageBoxes& dialogs, const MousePointer& shown, ListView& entries,
-                  bool creating);
+                  const OperationState& operation);
 
 // "Load Sample/Example Data": appends four sample entries after the existing ones.
 void loadSampleEntries(MessageBoxes& dialogs, ListView& entries);
@@ -24,8 +25,8 @@ struct EntryChange {
     MessageBoxes& dialogs;
     const MousePointer& shown;
     ListView& entries;
-    // Whether a creation is joining the entries.
-    bool creating;
+    // Running while a creation joins the entries.
+    const OperationState& operation;
 };
 
 // F2 in the entry list: gives the item the text typed over it. Refused, like removal, while

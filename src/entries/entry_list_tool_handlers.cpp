@@ -1,6 +1,7 @@
 #include "entry_list_tool_handlers.h"
 
 #include "common/escaped_text.h"
+#include "common/operation_state.h"
 #include "common/statement_trap.h"
 #include "common/toolkit/list_appending.h"
 #include "common/toolkit/list_view.h"
@@ -60,7 +61,7 @@ std::optional<qsizetype> replaceEntries(Trap& trap, const EntryListToolParts& pa
 }
 
 bool refused(const EntryListToolParts& parts) {
-    return parts.creating || parts.pointer.pointer() == pointer::Hourglass ||
+    return parts.operation.running() || parts.pointer.pointer() == pointer::Hourglass ||
            parts.entries.itemCount() == 0;
 }
 

@@ -10,6 +10,7 @@ class MessageBoxes;
 class ToolDialogs;
 class ListView;
 class MousePointer;
+class OperationState;
 class ProgressBar;
 
 // What a tool works on: the entry list, the pointer it shows while it works, the dialogs it
@@ -21,8 +22,8 @@ struct EntryListToolParts {
     MousePointer& pointer;
     ListView& entries;
     ProgressBar& progressBar1;
-    // Whether a creation is joining the entries.
-    bool creating;
+    // Running while a creation joins the entries.
+    const OperationState& operation;
 };
 
 // Runs a tool from the window. Each is refused while the busy pointer shows or a creation is

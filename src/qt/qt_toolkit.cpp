@@ -38,14 +38,14 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
     , m_commonDialog1(&m_window)
     , m_skinFramework1(&m_window, m_window.handle())
     , m_events(m_window.handlers())
-    , m_undo(m_window)
+    , m_undo(m_window, m_operation)
     , m_toolkit{
           m_window,   m_window,         m_window,
           m_window,   m_listView1,      m_listView2,
           m_combo1,   m_progressBar1,   m_dialogs,
           m_dialogs,  m_commonDialog1,  seams.clipboard != nullptr ? *seams.clipboard : m_clipboard,
           m_settings, m_skinFramework1, seams.events != nullptr ? *seams.events : m_events,
-          m_undo} {
+          m_undo,     m_operation} {
     // A pipe saved into may lose its reader midway: the write then fails with a report, where
     // the signal would end the window and every unsaved entry with it.
     std::signal(SIGPIPE, SIG_IGN);

@@ -3,6 +3,7 @@
 #include "change_history.h"
 #include "clipboard.h"
 #include "combo_box.h"
+#include "common/operation_state.h"
 #include "event_pump.h"
 #include "file_dialog.h"
 #include "list_view.h"
@@ -36,6 +37,7 @@ struct Toolkit {
     SkinEngine& skinFramework1;
     EventPump& events;
     ChangeHistory& history;
+    OperationState& operation;
 };
 
 } // namespace tavrolin
