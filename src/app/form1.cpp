@@ -19,6 +19,7 @@
 #include "selected_item_removal.h"
 #include "startup.h"
 
+#include <QScopedValueRollback>
 #include <utility>
 
 namespace tavrolin {
@@ -58,7 +59,7 @@ void Form1::Form_Load() {
 }
 
 bool Form1::busy() const {
-    return m_ui.operation.running();
+    return m_ui.operation.running;
 }
 
 template <class Operation> void Form1::runStoppable(Stopped stopped, Operation&& operation) {
@@ -111,7 +112,7 @@ void Form1::PushButton8_Click() {
 void Form1::ListView1_DblClick() {
     // A running creation reads the entries by position, so the list must not shrink under it,
     // also after a load in the same turn has restored the default pointer.
-    if (m_ui.operation.running())
+    if (m_ui.operation.running)
         return;
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView1_DblClick"),
                  [&] { removeSelectedItem(m_ui.pointer, m_ui.listView1); });
@@ -159,17 +160,17 @@ EntryListToolParts Form1::entryListTools() const {
 }
 
 void Form1::ListView1_CreateInGroups() {
-    if (m_ui.operation.running() || m_ui.pointer.pointer() == pointer::Hourglass)
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
-    const OperationState::Running running(m_ui.operation);
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     // As for a press of "Start Creating List": a stopped creation leaves the results empty.
     runStoppable(Stopped::Keep, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
 }
 
 void Form1::ListView1_Figures() {
-    if (m_ui.operation.running() || m_ui.pointer.pointer() == pointer::Hourglass)
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
-    const OperationState::Running running(m_ui.operation);
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     runStoppable(Stopped::Keep, [&] {
         showListFigures({m_ui.dialogs, m_ui.toolDialogs, m_ui.pointer, m_ui.listView1, m_ui.events},
                         m_separator);
@@ -199,9 +200,9 @@ void Form1::tellChoiceNotRemembered(const QString& why) {
 void Form1::PushButton4_Click() {
     // A press while a creation runs is refused; the entry list's tools refuse to change the
     // entries under it too.
-    if (m_ui.operation.running())
+    if (m_ui.operation.running)
         return;
-    const OperationState::Running running(m_ui.operation);
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
     const bool typing = m_separator.isOtherMarker();

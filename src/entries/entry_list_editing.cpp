@@ -21,8 +21,7 @@ void addOneItem(MessageBoxes& dialogs, ListView& entries) {
 void clearEntries(MessageBoxes& dialogs, const MousePointer& shown, ListView& entries,
                   const OperationState& operation) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100,
-                  [&] { return !operation.running() && shown.pointer() != pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !operation.running && shown.pointer() != pointer::Hourglass; }))
         trap(100, [&] { entries.removeAll(); });
 }
 
@@ -37,7 +36,7 @@ void loadSampleEntries(MessageBoxes& dialogs, ListView& entries) {
 namespace {
 
 bool busy(const EntryChange& change) {
-    return change.operation.running() || change.shown.pointer() == pointer::Hourglass;
+    return change.operation.running || change.shown.pointer() == pointer::Hourglass;
 }
 
 } // namespace

@@ -7,7 +7,7 @@ namespace tavrolin {
 class MessageBoxes;
 class ListView;
 class MousePointer;
-class OperationState;
+struct OperationState;
 
 // "Add One Item To List": asks for one entry and appends it unless the answer is empty.
 void addOneItem(MessageBoxes& dialogs, ListView& entries);

@@ -61,44 +61,27 @@ std::optional<qsizetype> replaceEntries(Trap& trap, const EntryListToolParts& pa
 }
 
 bool refused(const EntryListToolParts& parts) {
-    return parts.operation.running() || parts.pointer.pointer() == pointer::Hourglass ||
+    return parts.operation.running || parts.pointer.pointer() == pointer::Hourglass ||
            parts.entries.itemCount() == 0;
 }
 
 } // namespace
 
-QString removedText(const ToolOutcome& outcome) {
-    const qsizetype removed = outcome.before - outcome.after;
+QString removedText(qsizetype before, qsizetype after, qsizetype /*changed*/) {
     return QStringLiteral("Removed %1 %2, %3 %4")
-        .arg(removed)
-        .arg(removed == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
-        .arg(outcome.after)
-        .arg(outcome.after == 1 ? QStringLiteral("remains") : QStringLiteral("remain"));
+        .arg(before - after)
+        .arg(before - after == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+        .arg(after)
+        .arg(after == 1 ? QStringLiteral("remains") : QStringLiteral("remain"));
 }
 
-QString trimmedText(const ToolOutcome& outcome) {
+QString trimmedText(qsizetype before, qsizetype /*after*/, qsizetype changed) {
     return QStringLiteral("Trimmed %1 of %2 %3")
-        .arg(outcome.changed)
-        .arg(outcome.before)
-        .arg(outcome.before == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+        .arg(changed)
+        .arg(before)
+        .arg(before == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
 }
 
-bool askDuplicates(ToolDialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
-    const auto answer = dialogs.duplicatesBox();
-    if (answer)
-        choices.duplicates = *answer;
-    return answer.has_value();
-}
-
-bool askWrap(ToolDialogs& dialogs, const QString& /*offered*/, ToolChoices& choices) {
-    const auto answer = dialogs.wrapBox();
-    if (answer)
-        choices.wrap = *answer;
-    return answer.has_value();
-}
-
-// The separator is offered as it would be typed, and the answer read the same way, so that a
-// tab or a line break can be given and an unchanged answer splits at the separator itself.
 bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices) {
     const auto answer = dialogs.splitBox(withEscapesShown(offered));
     if (!answer)
@@ -126,7 +109,7 @@ void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, const
         return;
     const qsizetype after = parts.entries.itemCount();
     if (row.barText)
-        trap(118, [&] { parts.progressBar1.setText(row.barText({before, after, *changed})); });
+        trap(118, [&] { parts.progressBar1.setText(row.barText(before, after, *changed)); });
 }
 
 } // namespace tavrolin

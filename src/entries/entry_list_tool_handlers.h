@@ -10,7 +10,7 @@ class MessageBoxes;
 class ToolDialogs;
 class ListView;
 class MousePointer;
-class OperationState;
+struct OperationState;
 class ProgressBar;
 
 // What a tool works on: the entry list, the pointer it shows while it works, the dialogs it

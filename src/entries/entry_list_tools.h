@@ -28,7 +28,8 @@ QLocale sortingLocale();
 
 // Natural order: case-insensitive, numbers by value, accents as the locale sorts them. Equal
 // entries keep their order in both directions.
-PackedTexts sortedNaturally(const EntryBytes& entries, bool descending, const QLocale& locale);
+PackedTexts sortedNaturally(const EntryBytes& entries, bool descending,
+                            const QLocale& locale = sortingLocale());
 PackedTexts reversed(const EntryBytes& entries);
 // The entries that stay are kept as they were, in their order; the rules only decide which.
 PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& rules = {});

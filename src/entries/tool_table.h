@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/toolkit/tool_dialogs.h"
 #include "entry_list_tools.h"
 
 #include <QString>
@@ -9,8 +10,6 @@
 #include <iterator>
 
 namespace tavrolin {
-
-class ToolDialogs;
 
 // The value a tool option was given: the index of its word, or its texts, escapes replaced.
 struct OptionValue {
@@ -43,14 +42,6 @@ struct ToolOption {
 // long as the program runs.
 using ToolOptions = std::initializer_list<ToolOption>;
 
-// What the bar is told once a tool has run: the entries before and after, and how many it
-// changed in place.
-struct ToolOutcome {
-    qsizetype before = 0;
-    qsizetype after = 0;
-    qsizetype changed = 0;
-};
-
 // What a tool is, wherever it is offered.
 struct ToolRow {
     EntryListTool tool;
@@ -63,16 +54,24 @@ struct ToolRow {
     // into the choices, false when the user cancels. Null when the tool asks nothing.
     bool (*ask)(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
     ToolResult (*transform)(const EntryBytes& entries, const ToolChoices& choices);
-    // The bar's text once the tool has run; null leaves the bar as it is.
-    QString (*barText)(const ToolOutcome& outcome);
+    // The bar's text once the tool has run, from the entries before and after and how many it
+    // changed in place; null leaves the bar as it is.
+    QString (*barText)(qsizetype before, qsizetype after, qsizetype changed);
 };
 
-// The window's questions and bar texts (entry_list_tool_handlers.cpp).
-bool askDuplicates(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
-bool askWrap(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
+// The window's side of the rows (entry_list_tool_handlers.cpp). Split's question offers the
+// separator as it would be typed and reads the answer the same way, so that a tab or a line
+// break can be given and an unchanged answer splits at the separator itself.
 bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
-QString removedText(const ToolOutcome& outcome);
-QString trimmedText(const ToolOutcome& outcome);
+QString removedText(qsizetype before, qsizetype after, qsizetype changed);
+QString trimmedText(qsizetype before, qsizetype after, qsizetype changed);
+
+// Puts a question's answer into the choice; false when the user cancelled.
+template <class Answer> bool answered(const std::optional<Answer>& answer, Answer& choice) {
+    if (answer)
+        choice = *answer;
+    return answer.has_value();
+}
 
 // How batch mode reads the values of Wrap and Split.
 inline QString takeWrap(const OptionValue& value, ToolChoices& choices) {
@@ -94,20 +93,15 @@ inline QString takeSplit(const OptionValue& value, ToolChoices& choices) {
 inline constexpr ToolRow kToolTable[] = {
     {EntryListTool::SortAscending, true, u"Sort A to Z", u"Form1.ListView1_SortAscending",
      ToolOptions{{u"--sort", u"Sort A to Z (natural order, case ignored)."}}, nullptr,
-     [](const EntryBytes& entries, const ToolChoices&) {
-         return ToolResult{sortedNaturally(entries, false, sortingLocale())};
-     },
+     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{sortedNaturally(e, false)}; },
      nullptr},
     {EntryListTool::SortDescending, true, u"Sort Z to A", u"Form1.ListView1_SortDescending",
      ToolOptions{{u"--sort-desc", u"Sort Z to A."}}, nullptr,
-     [](const EntryBytes& entries, const ToolChoices&) {
-         return ToolResult{sortedNaturally(entries, true, sortingLocale())};
-     },
+     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{sortedNaturally(e, true)}; },
      nullptr},
     {EntryListTool::Reverse, true, u"Reverse Order", u"Form1.ListView1_Reverse",
      ToolOptions{{u"--reverse", u"Reverse the order."}}, nullptr,
-     [](const EntryBytes& entries, const ToolChoices&) { return ToolResult{reversed(entries)}; },
-     nullptr},
+     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{reversed(e)}; }, nullptr},
     {EntryListTool::RemoveDuplicates, true, u"Remove Duplicates\u2026",
      u"Form1.ListView1_RemoveDuplicates",
      ToolOptions{{u"--dedupe", u"Remove duplicates; modified by the three options below."},
@@ -130,34 +124,32 @@ inline constexpr ToolRow kToolTable[] = {
                       choices.duplicates.keep = DuplicateRules::Keep(value.word);
                       return QString();
                   }}},
-     askDuplicates,
-     [](const EntryBytes& entries, const ToolChoices& choices) {
-         return ToolResult{withoutDuplicates(entries, choices.duplicates)};
+     [](ToolDialogs& d, const QString&, ToolChoices& c) {
+         return answered(d.duplicatesBox(), c.duplicates);
+     },
+     [](const EntryBytes& e, const ToolChoices& c) {
+         return ToolResult{withoutDuplicates(e, c.duplicates)};
      },
      removedText},
     {EntryListTool::TrimSpaces, false, u"Trim Spaces", u"Form1.ListView1_TrimSpaces",
      ToolOptions{{u"--trim", u"Remove white space at both ends of each entry."}}, nullptr,
-     [](const EntryBytes& entries, const ToolChoices&) {
+     [](const EntryBytes& e, const ToolChoices&) {
          ToolResult result;
-         result.entries = withSpacesTrimmed(entries, &result.changed);
+         result.entries = withSpacesTrimmed(e, &result.changed);
          return result;
      },
      trimmedText},
     {EntryListTool::RemoveEmpty, false, u"Remove Empty Entries", u"Form1.ListView1_RemoveEmpty",
      ToolOptions{{u"--drop-empty", u"Remove empty entries."}}, nullptr,
-     [](const EntryBytes& entries, const ToolChoices&) {
-         return ToolResult{withoutEmpty(entries)};
-     },
+     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{withoutEmpty(e)}; },
      removedText},
     {EntryListTool::Wrap, false, u"Wrap Each Entry\u2026", u"Form1.ListView1_Wrap",
      ToolOptions{{u"--wrap", u"Wrap each entry in double or single quotes, doubling them\ninside.",
                   false, u"", u"csv|sql|none", takeWrap},
                  {u"--wrap-with", u"Put BEFORE and AFTER around each entry.", false,
                   u"BEFORE AFTER", u"", takeWrap}},
-     askWrap,
-     [](const EntryBytes& entries, const ToolChoices& choices) {
-         return ToolResult{wrapped(entries, choices.wrap)};
-     },
+     [](ToolDialogs& d, const QString&, ToolChoices& c) { return answered(d.wrapBox(), c.wrap); },
+     [](const EntryBytes& e, const ToolChoices& c) { return ToolResult{wrapped(e, c.wrap)}; },
      nullptr},
     {EntryListTool::Split, false, u"Split Entries\u2026", u"Form1.ListView1_Split",
      ToolOptions{{u"--split", u"Split each entry at SEP.", false, u"SEP", u"", takeSplit},
@@ -170,8 +162,8 @@ inline constexpr ToolRow kToolTable[] = {
                       return QString();
                   }}},
      askSplit,
-     [](const EntryBytes& entries, const ToolChoices& choices) {
-         return ToolResult{splitAt(entries, choices.separator, choices.quotes)};
+     [](const EntryBytes& e, const ToolChoices& c) {
+         return ToolResult{splitAt(e, c.separator, c.quotes)};
      },
      nullptr},
 };

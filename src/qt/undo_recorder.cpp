@@ -54,7 +54,7 @@ UndoRecorder::UndoRecorder(MainWindow& window, const OperationState& operation)
 }
 
 bool UndoRecorder::allowed() const {
-    return m_window.pointer() != pointer::Hourglass && !m_operation.running() &&
+    return m_window.pointer() != pointer::Hourglass && !m_operation.running &&
            m_window.currentDispatch() == 0 && m_openSteps.isEmpty();
 }
 

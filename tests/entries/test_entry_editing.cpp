@@ -6,6 +6,7 @@
 
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTest>
 #include <optional>
 
@@ -224,9 +225,9 @@ void TestEntryEditing::editAndMove() {
     const int item = edit.mid(1).section(u',', 0, 0).toInt();
     const QString arg = edit.section(u',', 1);
     // A creation marks the operation running only while it runs, so the test marks it itself.
-    std::optional<OperationState::Running> creation;
+    std::optional<QScopedValueRollback<bool>> creation;
     if (creating)
-        creation.emplace(real.toolkit.toolkit().operation);
+        creation.emplace(real.toolkit.toolkit().operation.running, true);
     run(real, [&] {
         if (edit.startsWith(u't'))
             real.form.ListView1_EditItem(item, arg);
