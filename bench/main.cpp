@@ -60,7 +60,7 @@ void print(const char* name, long long value) {
 
 struct ToolRun {
     const char* figure;
-    void (Form1::*handler)();
+    EntryListTool tool;
     // The title of the tool's dialog and its answer; none for a tool that asks nothing.
     const char* dialog = nullptr;
     std::function<void(QDialog*)> answer = {};
@@ -71,27 +71,27 @@ void accept(QDialog* dialog) {
 }
 
 const ToolRun kToolRuns[] = {
-    {"sort_ascending_ms", &Form1::ListView1_SortAscending},
-    {"sort_descending_ms", &Form1::ListView1_SortDescending},
-    {"reverse_ms", &Form1::ListView1_Reverse},
-    {"remove_duplicates_ms", &Form1::ListView1_RemoveDuplicates, "Remove Duplicates", accept},
+    {"sort_ascending_ms", EntryListTool::SortAscending},
+    {"sort_descending_ms", EntryListTool::SortDescending},
+    {"reverse_ms", EntryListTool::Reverse},
+    {"remove_duplicates_ms", EntryListTool::RemoveDuplicates, "Remove Duplicates", accept},
     // Every entry that is not ASCII is decoded and folded.
-    {"remove_duplicates_rules_ms", &Form1::ListView1_RemoveDuplicates, "Remove Duplicates",
+    {"remove_duplicates_rules_ms", EntryListTool::RemoveDuplicates, "Remove Duplicates",
      [](QDialog* dialog) {
          static_cast<qt::DuplicatesDialog*>(dialog)->setRules(
              {true, true, DuplicateRules::Keep::Once});
          dialog->accept();
      }},
-    {"trim_spaces_ms", &Form1::ListView1_TrimSpaces},
-    {"remove_empty_ms", &Form1::ListView1_RemoveEmpty},
-    {"wrap_ms", &Form1::ListView1_Wrap, "Wrap Each Entry",
+    {"trim_spaces_ms", EntryListTool::TrimSpaces},
+    {"remove_empty_ms", EntryListTool::RemoveEmpty},
+    {"wrap_ms", EntryListTool::Wrap, "Wrap Each Entry",
      [](QDialog* dialog) {
          static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
          dialog->accept();
      }},
     // As offered: the separator the list was created with, Comma.
-    {"split_ms", &Form1::ListView1_Split, "Split Entries", accept},
-    {"split_csv_ms", &Form1::ListView1_Split, "Split Entries",
+    {"split_ms", EntryListTool::Split, "Split Entries", accept},
+    {"split_csv_ms", EntryListTool::Split, "Split Entries",
      [](QDialog* dialog) {
          static_cast<qt::SplitDialog*>(dialog)->setAnswer(QStringLiteral(","),
                                                           qt::SplitDialog::DoubleQuotes);
@@ -114,7 +114,7 @@ bool timeTools(qt::QtToolkit& real, Form1& form, ModalScript& script, const qint
             script.answerDialog(QString::fromLatin1(tool.dialog), tool.answer);
         const int steps = real.undo().stack().index();
         const qint64 pressedAt = clock.nsecsElapsed();
-        window.dispatch([&] { (form.*tool.handler)(); });
+        window.dispatch([&] { form.ListView1_Tool(tool.tool); });
         QCoreApplication::processEvents();
         const qint64 start = tool.dialog ? answeredAt : pressedAt;
         print(tool.figure, msBetween(start, clock.nsecsElapsed()));

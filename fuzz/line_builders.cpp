@@ -3,8 +3,8 @@
 
 #include "common/text_encoding.h"
 #include "common/toolkit/clipboard.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/event_pump.h"
+#include "common/toolkit/message_boxes.h"
 #include "fuzz_check.h"
 #include "lists/modelled_list_view.h"
 #include "output/clipboard_copy.h"
@@ -32,16 +32,11 @@ struct NoEvents : EventPump {
     void processEvents() override {}
 };
 
-struct Messages : Dialogs {
+struct Messages : MessageBoxes {
     void messageBox(const QString& text, MessageStyle, const QString&) override {
         shown.append(text);
     }
     QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<WrapTexts> wrapBox() override { return std::nullopt; }
-    std::optional<SplitAnswer> splitBox(const QString&) override { return std::nullopt; }
-    std::optional<DuplicateRules> duplicatesBox() override { return std::nullopt; }
-    std::optional<Grouping> groupsBox() override { return std::nullopt; }
-    void figuresBox(const QList<Figure>&) override {}
     QStringList shown;
 };
 

@@ -19,6 +19,7 @@
 #include "selected_item_removal.h"
 #include "startup.h"
 
+#include <QScopedValueRollback>
 #include <utility>
 
 namespace tavrolin {
@@ -57,15 +58,17 @@ void Form1::Form_Load() {
     });
 }
 
-template <class Operation> void Form1::runStoppable(bool rollBack, Operation&& operation) {
-    const bool wasBusy = m_busy;
+bool Form1::busy() const {
+    return m_ui.operation.running;
+}
+
+template <class Operation> void Form1::runStoppable(Stopped stopped, Operation&& operation) {
     ChangeHistory::Step step(m_ui.history);
     try {
         std::forward<Operation>(operation)();
     } catch (const OperationStopped&) {
-        if (rollBack)
+        if (stopped == Stopped::RollBack)
             step.rollBack();
-        m_busy = wasBusy;
         m_ui.pointer.setPointer(pointer::Default);
         m_ui.progressBar1.setValue(0);
         m_ui.progressBar1.setText(QStringLiteral("Progress Bar"));
@@ -83,31 +86,33 @@ void Form1::Form_Unload() {
 }
 
 void Form1::Form_OpenFiles(const QStringList& paths) {
-    runStoppable(true, [&] { loadOpenedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
+    runStoppable(Stopped::RollBack,
+                 [&] { loadOpenedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::PushButton2_Click() {
-    runStoppable(true, [&] { addOneItem(m_ui.dialogs, m_ui.listView1); });
+    runStoppable(Stopped::RollBack, [&] { addOneItem(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::PushButton5_Click() {
-    runStoppable(true, [&] { clearEntries(m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_busy); });
+    runStoppable(Stopped::RollBack,
+                 [&] { clearEntries(m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.operation); });
 }
 
 void Form1::PushButton6_Click() {
-    runStoppable(true, [&] {
+    runStoppable(Stopped::RollBack, [&] {
         loadListFiles({m_ui.dialogs, m_ui.commonDialog1, m_ui.pointer, m_ui.listView1});
     });
 }
 
 void Form1::PushButton8_Click() {
-    runStoppable(true, [&] { loadSampleEntries(m_ui.dialogs, m_ui.listView1); });
+    runStoppable(Stopped::RollBack, [&] { loadSampleEntries(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::ListView1_DblClick() {
     // A running creation reads the entries by position, so the list must not shrink under it,
     // also after a load in the same turn has restored the default pointer.
-    if (m_busy)
+    if (m_ui.operation.running)
         return;
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView1_DblClick"),
                  [&] { removeSelectedItem(m_ui.pointer, m_ui.listView1); });
@@ -119,85 +124,57 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void Form1::ListView1_FilesDropped(const QStringList& paths) {
-    runStoppable(true,
+    runStoppable(Stopped::RollBack,
                  [&] { loadDroppedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::ListView1_TextDropped(const QString& text) {
-    runStoppable(true, [&] { appendDroppedText(m_ui.listView1, m_ui.dialogs, text); });
+    runStoppable(Stopped::RollBack, [&] { appendDroppedText(m_ui.listView1, m_ui.dialogs, text); });
 }
 
 void Form1::ListView1_Paste() {
-    runStoppable(true, [&] { pasteClipboardText(m_ui.listView1, m_ui.clipboard, m_ui.dialogs); });
+    runStoppable(Stopped::RollBack,
+                 [&] { pasteClipboardText(m_ui.listView1, m_ui.clipboard, m_ui.dialogs); });
 }
 
 void Form1::ListView1_EditItem(int item, const QString& text) {
-    runStoppable(true, [&] { editEntry(entryChange(), item, text); });
+    runStoppable(Stopped::RollBack, [&] { editEntry(entryChange(), item, text); });
 }
 
 EntryChange Form1::entryChange() const {
-    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_busy};
+    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.operation};
 }
 
 void Form1::ListView1_MoveItem(int item, int places) {
-    runStoppable(true, [&] { moveEntry(entryChange(), item, places); });
+    runStoppable(Stopped::RollBack, [&] { moveEntry(entryChange(), item, places); });
 }
 
-void Form1::ListView1_SortAscending() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortAscending); });
-}
-
-void Form1::ListView1_SortDescending() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::SortDescending); });
-}
-
-void Form1::ListView1_Reverse() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Reverse); });
-}
-
-void Form1::ListView1_RemoveDuplicates() {
-    runStoppable(true,
-                 [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveDuplicates); });
-}
-
-void Form1::ListView1_TrimSpaces() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::TrimSpaces); });
-}
-
-void Form1::ListView1_RemoveEmpty() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::RemoveEmpty); });
-}
-
-void Form1::ListView1_Wrap() {
-    runStoppable(true, [&] { runEntryListTool(entryListTools(), EntryListTool::Wrap); });
-}
-
-void Form1::ListView1_Split() {
+void Form1::ListView1_Tool(EntryListTool tool) {
     const QString offered = m_separator.isOtherMarker() ? m_lastTypedSeparator : m_separator.text();
-    runStoppable(true, [&] { splitEntries(entryListTools(), offered); });
+    runStoppable(Stopped::RollBack, [&] { runEntryListTool(entryListTools(), tool, offered); });
 }
 
 EntryListToolParts Form1::entryListTools() const {
-    return {m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.progressBar1, m_busy};
+    return {m_ui.dialogs,   m_ui.toolDialogs,  m_ui.pointer,
+            m_ui.listView1, m_ui.progressBar1, m_ui.operation};
 }
 
 void Form1::ListView1_CreateInGroups() {
-    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
-    m_busy = true;
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     // As for a press of "Start Creating List": a stopped creation leaves the results empty.
-    runStoppable(false, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
-    m_busy = false;
+    runStoppable(Stopped::Keep, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
 }
 
 void Form1::ListView1_Figures() {
-    if (m_busy || m_ui.pointer.pointer() == pointer::Hourglass)
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
-    m_busy = true;
-    runStoppable(false, [&] {
-        showListFigures({m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.events}, m_separator);
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
+    runStoppable(Stopped::Keep, [&] {
+        showListFigures({m_ui.dialogs, m_ui.toolDialogs, m_ui.pointer, m_ui.listView1, m_ui.events},
+                        m_separator);
     });
-    m_busy = false;
 }
 
 void Form1::Combo1_Click() {
@@ -223,31 +200,30 @@ void Form1::tellChoiceNotRemembered(const QString& why) {
 void Form1::PushButton4_Click() {
     // A press while a creation runs is refused; the entry list's tools refuse to change the
     // entries under it too.
-    if (m_busy)
+    if (m_ui.operation.running)
         return;
-    m_busy = true;
+    const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
     const bool typing = m_separator.isOtherMarker();
-    runStoppable(false, [&] { createList(CreationParts::of(m_ui), m_separator); });
+    runStoppable(Stopped::Keep, [&] { createList(CreationParts::of(m_ui), m_separator); });
     if (typing && !m_separator.isOtherMarker())
         m_lastTypedSeparator = m_separator.text();
-    m_busy = false;
 }
 
 void Form1::PushButton1_Click() {
-    runStoppable(false, [&] {
+    runStoppable(Stopped::Keep, [&] {
         saveResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer,
                      m_ui.progressBar1, m_ui.events});
     });
 }
 
 void Form1::PushButton3_Click() {
-    runStoppable(true, [&] { clearResults(m_ui.dialogs, m_ui.listView2); });
+    runStoppable(Stopped::RollBack, [&] { clearResults(m_ui.dialogs, m_ui.listView2); });
 }
 
 void Form1::PushButton7_Click() {
-    runStoppable(false, [&] {
+    runStoppable(Stopped::Keep, [&] {
         copyResults({m_ui.dialogs, m_ui.listView2, m_ui.clipboard, m_ui.events});
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "create/separator.h"
+#include "entries/entry_list_tools.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,7 @@ struct EntryChange;
 struct EntryListToolParts;
 struct Toolkit;
 
-// The main window: owns the window-wide state (the separator and the busy flag) and answers
+// The main window: owns the window-wide state (the separator) and answers
 // every event of the window and its controls. The controls, from the top of the window down:
 //   ListView1     the entry list, column "List Entries"
 //   PushButton2   "Add One Item To List"
@@ -49,15 +50,9 @@ public:
     void ListView1_Paste();
     void ListView1_EditItem(int item, const QString& text);
     void ListView1_MoveItem(int item, int places);
-    void ListView1_SortAscending();
-    void ListView1_SortDescending();
-    void ListView1_Reverse();
-    void ListView1_RemoveDuplicates();
-    void ListView1_TrimSpaces();
-    void ListView1_RemoveEmpty();
-    void ListView1_Wrap();
-    // Offers the chosen separator; under "Other", the one last typed, or none.
-    void ListView1_Split();
+    // Every tool of the entry list's menu. Split offers the chosen separator; under "Other",
+    // the one last typed, or none.
+    void ListView1_Tool(EntryListTool tool);
     // "Create in Groups" and "List Figures". Both are refused while a creation runs or the busy
     // pointer shows, and hold off removals while they let events run.
     void ListView1_CreateInGroups();
@@ -88,13 +83,18 @@ public:
     void PushButton8_MouseMove();
 
     const Separator& separator() const { return m_separator; }
-    bool busy() const { return m_busy; }
+    bool busy() const;
 
 private:
-    // Runs an operation that a trap may stop (memory ran out; it has said so already). What a
-    // stopped operation changed in the lists is undone when rollBack is set, and the window
-    // comes back to rest.
-    template <class Operation> void runStoppable(bool rollBack, Operation&& operation);
+    // What a stopped operation's changes to the lists become.
+    enum class Stopped {
+        RollBack,
+        Keep,
+    };
+    // Runs an operation that a trap may stop (memory ran out; it has said so already): the
+    // window comes back to rest, and the operation's changes are undone or kept as `stopped`
+    // says.
+    template <class Operation> void runStoppable(Stopped stopped, Operation&& operation);
     // What an edit or a move of an entry works on.
     EntryChange entryChange() const;
     // What the entry list's tools work on.
@@ -105,7 +105,6 @@ private:
 
     Toolkit& m_ui;
     Separator m_separator;
-    bool m_busy = false;
     // The separator typed under "Other" at the last creation that asked for one.
     QString m_lastTypedSeparator;
     bool m_shown = false;

@@ -49,14 +49,13 @@ private:
         return m_arguments.at(m_at++);
     }
 
-    // The meaning of the option's value: the meaning of its word, in the order of its words.
-    template <class Choice, std::size_t N>
-    Choice choice(const QString& option, const ToolOption& known, const Choice (&meanings)[N]) {
+    // The index of the option's word.
+    qsizetype word(const QString& option, const ToolOption& known) {
         const QString value = next(option);
         const QString words = QString::fromUtf16(known.words);
         const qsizetype index = words.split(u'|').indexOf(value);
-        if (index >= 0 && std::size_t(index) < N)
-            return meanings[index];
+        if (index >= 0)
+            return index;
         throw Refused{QStringLiteral("option '%1' takes %2, not '%3'").arg(option, words, value)};
     }
 
@@ -73,7 +72,13 @@ private:
     bool m_help = false;
     bool m_version = false;
     // The options given that shape a tool, each of which needs that tool in the job.
-    QList<std::pair<QString, const ToolRow*>> m_modifiers;
+    struct Modifier {
+        QString name;
+        const ToolRow* row;
+        const ToolOption* option;
+        OptionValue value;
+    };
+    QList<Modifier> m_modifiers;
 };
 
 void Parser::option(const QString& name, BatchJob& job) {
@@ -111,38 +116,24 @@ void Parser::option(const QString& name, BatchJob& job) {
 
 void Parser::toolOption(const QString& name, const ToolRow& row, const ToolOption& option,
                         BatchJob& job) {
-    using Keep = DuplicateRules::Keep;
-    BatchTool tool{row.tool, {}, {}};
-    if (name == u"--ignore-case") {
-        job.duplicates.ignoreCase = true;
-    } else if (name == u"--ignore-spaces") {
-        job.duplicates.ignoreSpaces = true;
-    } else if (name == u"--keep") {
-        static constexpr Keep kKeep[] = {Keep::First, Keep::Last, Keep::Once, Keep::Repeated};
-        job.duplicates.keep = choice(name, option, kKeep);
-    } else if (name == u"--quotes") {
-        static constexpr QuoteStyle kQuotes[] = {QuoteStyle::Double, QuoteStyle::Single,
-                                                 QuoteStyle::None};
-        job.quotes = choice(name, option, kQuotes);
-    } else if (name == u"--wrap") {
-        static constexpr char16_t kMarks[] = {u'"', u'\'', 0};
-        const char16_t mark = choice(name, option, kMarks);
-        const QString text = mark == 0 ? QString() : QString(QChar(mark));
-        tool.wrap = WrapTexts{text, text};
-    } else if (name == u"--wrap-with") {
-        if (m_inlineValue)
-            throw Refused{QStringLiteral("option '--wrap-with' takes two values: BEFORE AFTER")};
-        const QString before = withEscapesReplaced(next(name));
-        tool.wrap = WrapTexts{before, withEscapesReplaced(next(name))};
-    } else if (name == u"--split") {
-        tool.separator = withEscapesReplaced(next(name));
-        if (tool.separator.isEmpty())
-            throw Refused{QStringLiteral("option '--split' needs a separator that is not empty")};
+    OptionValue value;
+    if (*option.words != 0)
+        value.word = word(name, option);
+    else if (option.textCount() > 1 && m_inlineValue)
+        throw Refused{QStringLiteral("option '%1' takes two values: %2")
+                          .arg(name, QString::fromUtf16(option.value))};
+    for (qsizetype i = 0; i < option.textCount(); ++i)
+        value.texts.append(withEscapesReplaced(next(name)));
+    if (option.shapes) {
+        m_modifiers.append({name, &row, &option, value});
+        return;
     }
-    if (option.shapes)
-        m_modifiers.append({name, &row});
-    else
-        job.tools.append(tool);
+    BatchTool tool{row.tool, {}};
+    if (option.take) {
+        if (const QString refused = option.take(value, tool.choices); !refused.isEmpty())
+            throw Refused{refused};
+    }
+    job.tools.append(tool);
 }
 
 BatchArguments Parser::parse() {
@@ -183,12 +174,16 @@ BatchArguments Parser::parse() {
         }
         if (!m_separatorGiven)
             throw Refused{QStringLiteral("option '--join' needs a value")};
-        for (const auto& [modifier, row] : std::as_const(m_modifiers)) {
-            const EntryListTool kind = row->tool;
-            if (std::none_of(job.tools.cbegin(), job.tools.cend(),
-                             [kind](const BatchTool& tool) { return tool.kind == kind; }))
+        for (const Modifier& modifier : std::as_const(m_modifiers)) {
+            bool shaped = false;
+            for (BatchTool& tool : job.tools) {
+                if (tool.kind == modifier.row->tool)
+                    shaped = modifier.option->take(modifier.value, tool.choices).isEmpty();
+            }
+            if (!shaped)
                 throw Refused{QStringLiteral("option '%1' needs %2")
-                                  .arg(modifier, QString::fromUtf16(row->options.begin()->name))};
+                                  .arg(modifier.name,
+                                       QString::fromUtf16(modifier.row->options.begin()->name))};
         }
     } catch (const Refused& refused) {
         result.exitStatus = 2;

@@ -43,10 +43,8 @@ bool needsWholeList(const BatchTool& tool) {
     return toolRow(tool.kind).needsWholeList;
 }
 
-// The duplicate rules and the quotes modify every tool of their kind in the job.
-PackedTexts applied(const BatchJob& job, const BatchTool& tool, const EntryBytes& entries) {
-    return tavrolin::applied(tool.kind, entries,
-                             {job.duplicates, tool.wrap, tool.separator, job.quotes});
+PackedTexts applied(const BatchTool& tool, const EntryBytes& entries) {
+    return tavrolin::applied(tool.kind, entries, tool.choices).entries;
 }
 
 // A file or write error that ends the job; the message names the file.
@@ -193,10 +191,10 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
     // Each tool reads the list the one before built; the gathered entries go once the first
     // has read them.
     const auto passOn = [&] {
-        PackedTexts texts = applied(job, job.tools.first(), entries.view());
+        PackedTexts texts = applied(job.tools.first(), entries.view());
         entries.clear();
         for (qsizetype t = 1; t < job.tools.size(); ++t)
-            texts = applied(job, job.tools.at(t), entryBytesOf(texts));
+            texts = applied(job.tools.at(t), entryBytesOf(texts));
         for (qsizetype i = 0; i < texts.size(); ++i)
             join.add(texts.at(i));
     };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/toolkit/dialogs.h"
 #include "entries/entry_list_tools.h"
 
 #include <QByteArray>
@@ -12,11 +11,11 @@ class QIODevice;
 
 namespace tavrolin {
 
-// One entry list tool of a batch job, as the window's menu offers them.
+// One entry list tool of a batch job, as the window's menu offers them, with what its options
+// chose: those that shape a tool shape every tool of its kind, wherever they stand.
 struct BatchTool {
     EntryListTool kind;
-    WrapTexts wrap;    // Wrap's texts
-    QString separator; // Split's separator
+    ToolChoices choices;
 };
 
 // What `tavrolin --join SEP ...` asks for: the files read in order (standard input for "-"),
@@ -24,9 +23,6 @@ struct BatchTool {
 struct BatchJob {
     QByteArray separator;
     QList<BatchTool> tools;
-    // These modify the tools of their kind wherever they stand on the command line.
-    DuplicateRules duplicates;
-    QuoteStyle quotes = QuoteStyle::None;
     // Entries per line; 0 puts them all on one line.
     qsizetype groupSize = 0;
     QByteArray before;

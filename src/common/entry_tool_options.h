@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace tavrolin {
 
 // The choices the entry list's tools take, as the dialogs ask for them and the tools apply them.
@@ -22,6 +24,33 @@ struct DuplicateRules {
     bool ignoreCase = false;   // Unicode case folding
     bool ignoreSpaces = false; // white space at either end, as Trim Spaces removes it
     Keep keep = Keep::First;
+};
+
+// The texts put before and after each entry by "Wrap Each Entry".
+struct WrapTexts {
+    QString before;
+    QString after;
+};
+
+// What "Split Entries" splits at: the separator as typed (escapes not yet replaced) and the
+// quotes a part may stand in.
+struct SplitAnswer {
+    QString separator;
+    QuoteStyle quotes = QuoteStyle::None;
+};
+
+// "Create in Groups": how many entries each results row joins, and the texts put before and
+// after each group.
+struct Grouping {
+    qsizetype size = 0;
+    QString before;
+    QString after;
+};
+
+// A figure as "List Figures" shows it: what it counts and its value.
+struct Figure {
+    QString label;
+    QString value;
 };
 
 } // namespace tavrolin

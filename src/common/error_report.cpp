@@ -1,7 +1,7 @@
 #include "error_report.h"
 
 #include "runtime_error.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/message_boxes.h"
 
 namespace tavrolin {
 
@@ -13,7 +13,7 @@ QString errorReportText(const QString& description, const QString& procedure, in
            u'.';
 }
 
-void showErrorReport(Dialogs& dialogs, const QString& description, const QString& procedure,
+void showErrorReport(MessageBoxes& dialogs, const QString& description, const QString& procedure,
                      int line) {
     dialogs.messageBox(errorReportText(description, procedure, line), MessageStyle::OkExclamation,
                        kErrorReportTitle);

@@ -5,7 +5,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class RuntimeError;
 
 inline const QString kErrorReportTitle = QStringLiteral("Application Error");
@@ -19,7 +19,7 @@ constexpr int kNoLine = 0;
 QString errorReportText(const QString& description, const QString& procedure, int line);
 
 // Shows the error report: OK only, the warning icon, the title "Application Error".
-void showErrorReport(Dialogs& dialogs, const QString& description, const QString& procedure,
+void showErrorReport(MessageBoxes& dialogs, const QString& description, const QString& procedure,
                      int line);
 
 // The platform's own message for an error that no procedure traps.

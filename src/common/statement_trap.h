@@ -10,7 +10,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 
 // Runs the numbered statements of a procedure that traps its errors: a statement that fails is
 // reported with the procedure's location and the statement's number, and execution goes on
@@ -23,7 +23,7 @@ class Dialogs;
 // whole operation up to its handler.
 class Trap {
 public:
-    Trap(Dialogs& dialogs, QString procedure)
+    Trap(MessageBoxes& dialogs, QString procedure)
         : m_dialogs(dialogs), m_procedure(std::move(procedure)) {}
 
     template <class Statement> void operator()(int line, Statement&& statement) {
@@ -58,7 +58,7 @@ private:
         showErrorReport(m_dialogs, description, m_procedure, line);
     }
 
-    Dialogs& m_dialogs;
+    MessageBoxes& m_dialogs;
     QString m_procedure;
 };
 

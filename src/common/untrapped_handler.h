@@ -2,7 +2,7 @@
 
 #include "error_report.h"
 #include "runtime_error.h"
-#include "toolkit/dialogs.h"
+#include "toolkit/message_boxes.h"
 #include "toolkit/process.h"
 
 #include <exception>
@@ -19,7 +19,8 @@ constexpr int kEndedByErrorStatus = 1;
 // of the program) shows the error report instead and the window goes on: the handler changed
 // nothing it could not finish, and ending would cost the user the lists.
 template <class Handler>
-void runUntrapped(Dialogs& dialogs, Process& process, const QString& procedure, Handler&& handler) {
+void runUntrapped(MessageBoxes& dialogs, Process& process, const QString& procedure,
+                  Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (const RuntimeError& e) {

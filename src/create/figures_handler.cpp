@@ -2,10 +2,11 @@
 
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/event_pump.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
+#include "common/toolkit/tool_dialogs.h"
 #include "list_figures.h"
 #include "separator.h"
 
@@ -61,7 +62,7 @@ void showListFigures(const FiguresParts& ui, const Separator& separator) {
     trap(108, [&] { ui.pointer.setPointer(pointer::Default); });
     if (counted) {
         trap(110, [&] {
-            ui.dialogs.figuresBox(figureRows(counter->figures(), shownSeparator(separator)));
+            ui.toolDialogs.figuresBox(figureRows(counter->figures(), shownSeparator(separator)));
         });
     }
 }

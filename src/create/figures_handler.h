@@ -2,7 +2,8 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
+class ToolDialogs;
 class EventPump;
 class ListView;
 class MousePointer;
@@ -10,7 +11,8 @@ class Separator;
 
 // What "List Figures" works on: it reads the entries and shows the busy pointer while it counts.
 struct FiguresParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
+    ToolDialogs& toolDialogs;
     MousePointer& pointer;
     const ListView& listView1;
     EventPump& events;

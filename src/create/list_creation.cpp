@@ -36,7 +36,8 @@ double share(int done, int count) {
 } // namespace
 
 CreationParts CreationParts::of(Toolkit& ui) {
-    return {ui.dialogs, ui.pointer, ui.listView1, ui.listView2, ui.progressBar1, ui.events};
+    return {ui.dialogs,   ui.toolDialogs,  ui.pointer, ui.listView1,
+            ui.listView2, ui.progressBar1, ui.events};
 }
 
 namespace {
@@ -141,7 +142,7 @@ void createListInGroups(const CreationParts& ui, Separator& separator) {
     // With no entries there is nothing to group: the creation says so as a press would.
     std::optional<Grouping> grouping;
     if (!trap.test(100, [&] { return ui.listView1.itemCount() == 0; })) {
-        trap(102, [&] { grouping = ui.dialogs.groupsBox(); });
+        trap(102, [&] { grouping = ui.toolDialogs.groupsBox(); });
         // A group of no entries would never end; the dialog offers none, and none is taken.
         if (!grouping || grouping->size < 1)
             return;

@@ -5,7 +5,8 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
+class ToolDialogs;
 class EventPump;
 class ListView;
 class MousePointer;
@@ -15,7 +16,8 @@ struct Toolkit;
 
 // What a creation works on: it reads the entries, fills the results and shows its progress.
 struct CreationParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
+    ToolDialogs& toolDialogs;
     MousePointer& pointer;
     ListView& listView1;
     ListView& listView2;

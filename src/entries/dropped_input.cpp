@@ -4,8 +4,8 @@
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/clipboard.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
 #include "list_file_reader.h"
 
@@ -35,7 +35,7 @@ namespace {
 
 // Files named outside the open dialog: several may come at once, so a message names the file it
 // is about, and a folder or a device named by mistake is no fault of the program to report.
-void loadNamedFile(ListView& list, Dialogs& dialogs, const QString& path) {
+void loadNamedFile(ListView& list, MessageBoxes& dialogs, const QString& path) {
     QString problem;
     switch (kindOfPath(path)) {
     case PathKind::File:
@@ -55,7 +55,7 @@ void loadNamedFile(ListView& list, Dialogs& dialogs, const QString& path) {
 }
 
 // Dropped files and files given at start load alike; only the location in a report differs.
-void loadFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs, const QStringList& paths,
+void loadFiles(ListView& list, MousePointer& mouse, MessageBoxes& dialogs, const QStringList& paths,
                const QString& location) {
     if (paths.isEmpty())
         return;
@@ -68,22 +68,22 @@ void loadFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs, const QStr
 
 } // namespace
 
-void loadDroppedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+void loadDroppedFiles(ListView& list, MousePointer& mouse, MessageBoxes& dialogs,
                       const QStringList& paths) {
     loadFiles(list, mouse, dialogs, paths, QStringLiteral("Form1.ListView1_FilesDropped"));
 }
 
-void loadOpenedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+void loadOpenedFiles(ListView& list, MousePointer& mouse, MessageBoxes& dialogs,
                      const QStringList& paths) {
     loadFiles(list, mouse, dialogs, paths, QStringLiteral("Form1.Form_OpenFiles"));
 }
 
-void appendDroppedText(ListView& list, Dialogs& dialogs, const QString& text) {
+void appendDroppedText(ListView& list, MessageBoxes& dialogs, const QString& text) {
     Trap trap(dialogs, QStringLiteral("Form1.ListView1_TextDropped"));
     trap(100, [&] { appendTextLines(list, text); });
 }
 
-void pasteClipboardText(ListView& list, Clipboard& clipboard, Dialogs& dialogs) {
+void pasteClipboardText(ListView& list, Clipboard& clipboard, MessageBoxes& dialogs) {
     Trap trap(dialogs, QStringLiteral("Form1.ListView1_Paste"));
     std::optional<QString> text;
     trap(100, [&] { text = clipboard.text(); });

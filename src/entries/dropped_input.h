@@ -6,7 +6,7 @@
 namespace tavrolin {
 
 class Clipboard;
-class Dialogs;
+class MessageBoxes;
 class ListView;
 class MousePointer;
 
@@ -18,16 +18,16 @@ void appendTextLines(ListView& list, QStringView text);
 // Files dropped on the entry list: each is loaded as "Load List From Text File" loads it, in
 // the order dropped, under the busy pointer. A path that is missing, a folder or a device gets a
 // message that names it.
-void loadDroppedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+void loadDroppedFiles(ListView& list, MousePointer& mouse, MessageBoxes& dialogs,
                       const QStringList& paths);
 
 // Files given to the program at start (its command line, "Open With" on a desktop): loaded as
 // dropped files are.
-void loadOpenedFiles(ListView& list, MousePointer& mouse, Dialogs& dialogs,
+void loadOpenedFiles(ListView& list, MousePointer& mouse, MessageBoxes& dialogs,
                      const QStringList& paths);
 
 // Text dropped on the entry list, and the clipboard's text pasted into it: one entry per line.
-void appendDroppedText(ListView& list, Dialogs& dialogs, const QString& text);
-void pasteClipboardText(ListView& list, Clipboard& clipboard, Dialogs& dialogs);
+void appendDroppedText(ListView& list, MessageBoxes& dialogs, const QString& text);
+void pasteClipboardText(ListView& list, Clipboard& clipboard, MessageBoxes& dialogs);
 
 } // namespace tavrolin

@@ -1,14 +1,15 @@
 #include "entry_list_editing.h"
 
+#include "common/operation_state.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
 
 namespace tavrolin {
 
-void addOneItem(Dialogs& dialogs, ListView& entries) {
+void addOneItem(MessageBoxes& dialogs, ListView& entries) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton2_Click"));
     QString entry;
     trap(100, [&] { entry = dialogs.inputBox(QStringLiteral("Enter item to add: ")); });
@@ -19,13 +20,14 @@ void addOneItem(Dialogs& dialogs, ListView& entries) {
     trap(106, [&] { entries.selectItem(entries.itemCount()); });
 }
 
-void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating) {
+void clearEntries(MessageBoxes& dialogs, const MousePointer& shown, ListView& entries,
+                  const OperationState& operation) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton5_Click"));
-    if (trap.test(100, [&] { return !creating && shown.pointer() != pointer::Hourglass; }))
+    if (trap.test(100, [&] { return !operation.running && shown.pointer() != pointer::Hourglass; }))
         trap(100, [&] { entries.removeAll(); });
 }
 
-void loadSampleEntries(Dialogs& dialogs, ListView& entries) {
+void loadSampleEntries(MessageBoxes& dialogs, ListView& entries) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton8_Click"));
     trap(100, [&] { entries.appendItem("first"); });
     trap(102, [&] { entries.appendItem("second"); });
@@ -36,7 +38,7 @@ void loadSampleEntries(Dialogs& dialogs, ListView& entries) {
 namespace {
 
 bool busy(const EntryChange& change) {
-    return change.creating || change.shown.pointer() == pointer::Hourglass;
+    return change.operation.running || change.shown.pointer() == pointer::Hourglass;
 }
 
 } // namespace

@@ -4,27 +4,29 @@ class QString;
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class ListView;
 class MousePointer;
+struct OperationState;
 
 // "Add One Item To List": asks for one entry and appends it unless the answer is empty.
-void addOneItem(Dialogs& dialogs, ListView& entries);
+void addOneItem(MessageBoxes& dialogs, ListView& entries);
 
 // "Clear List": empties the entry list unless the busy pointer shows or a creation is joining
 // it (a load that ends during a creation has already restored the default pointer).
-void clearEntries(Dialogs& dialogs, const MousePointer& shown, ListView& entries, bool creating);
+void clearEntries(MessageBoxes& dialogs, const MousePointer& shown, ListView& entries,
+                  const OperationState& operation);
 
 // "Load Sample/Example Data": appends four sample entries after the existing ones.
-void loadSampleEntries(Dialogs& dialogs, ListView& entries);
+void loadSampleEntries(MessageBoxes& dialogs, ListView& entries);
 
 // An edit or a move of one entry, as the user asked for it in the entry list.
 struct EntryChange {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
     const MousePointer& shown;
     ListView& entries;
-    // Whether a creation is joining the entries.
-    bool creating;
+    // Running while a creation joins the entries.
+    const OperationState& operation;
 };
 
 // F2 in the entry list: gives the item the text typed over it. Refused, like removal, while

@@ -2,6 +2,7 @@
 
 #include "common/text_encoding.h"
 #include "natural_order.h"
+#include "tool_table.h"
 
 #include <QHashFunctions>
 #include <QStringView>
@@ -358,26 +359,8 @@ PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteSt
     return parts;
 }
 
-PackedTexts applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices,
-                    qsizetype* trimmed) {
-    switch (tool) {
-    case EntryListTool::SortAscending:
-    case EntryListTool::SortDescending:
-        return sortedNaturally(entries, tool == EntryListTool::SortDescending, sortingLocale());
-    case EntryListTool::Reverse:
-        return reversed(entries);
-    case EntryListTool::RemoveDuplicates:
-        return withoutDuplicates(entries, choices.duplicates);
-    case EntryListTool::TrimSpaces:
-        return withSpacesTrimmed(entries, trimmed);
-    case EntryListTool::RemoveEmpty:
-        return withoutEmpty(entries);
-    case EntryListTool::Wrap:
-        return wrapped(entries, choices.wrap);
-    case EntryListTool::Split:
-        break;
-    }
-    return splitAt(entries, choices.separator, choices.quotes);
+ToolResult applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices) {
+    return toolRow(tool).transform(entries, choices);
 }
 
 } // namespace tavrolin

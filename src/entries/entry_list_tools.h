@@ -2,7 +2,6 @@
 
 #include "common/entry_tool_options.h"
 #include "common/packed_texts.h"
-#include "common/toolkit/dialogs.h"
 
 #include <QByteArrayView>
 #include <QLocale>
@@ -29,7 +28,8 @@ QLocale sortingLocale();
 
 // Natural order: case-insensitive, numbers by value, accents as the locale sorts them. Equal
 // entries keep their order in both directions.
-PackedTexts sortedNaturally(const EntryBytes& entries, bool descending, const QLocale& locale);
+PackedTexts sortedNaturally(const EntryBytes& entries, bool descending,
+                            const QLocale& locale = sortingLocale());
 PackedTexts reversed(const EntryBytes& entries);
 // The entries that stay are kept as they were, in their order; the rules only decide which.
 PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& rules = {});
@@ -69,10 +69,15 @@ struct ToolChoices {
     QuoteStyle quotes = QuoteStyle::None;
 };
 
-// The list the tool makes of the entries: the window and batch mode both apply a tool through
-// this. Sorting uses sortingLocale(); `trimmed`, when given, receives how many entries Trim
-// Spaces changed.
-PackedTexts applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices,
-                    qsizetype* trimmed = nullptr);
+// What a tool made of the entries: the new list, and how many entries it changed in place
+// (Trim Spaces counts them; the other tools leave 0).
+struct ToolResult {
+    PackedTexts entries;
+    qsizetype changed = 0;
+};
+
+// What the tool makes of the entries, as its row in the tool table says: the window and batch
+// mode both apply a tool through this. Sorting uses sortingLocale().
+ToolResult applied(EntryListTool tool, const EntryBytes& entries, const ToolChoices& choices);
 
 } // namespace tavrolin

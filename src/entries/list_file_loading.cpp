@@ -2,9 +2,9 @@
 
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/file_dialog.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
 #include "list_file_reader.h"
 

@@ -2,14 +2,14 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class FileDialog;
 class ListView;
 class MousePointer;
 
 // What loading list files works on.
 struct ListFileLoadingParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
     FileDialog& commonDialog1;
     MousePointer& pointer;
     ListView& listView1;

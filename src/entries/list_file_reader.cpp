@@ -3,8 +3,8 @@
 #include "common/packed_texts.h"
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_appending.h"
+#include "common/toolkit/message_boxes.h"
 #include "list_file_decoder.h"
 
 #include <QFile>
@@ -118,7 +118,7 @@ void readEntries(QIODevice& device, const EntrySplitter::Sink& sink) {
     decoder.finish();
 }
 
-void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs) {
+void LoadTextFileToListView(ListView& list, const QString& path, MessageBoxes& dialogs) {
     QFile file;
     switch (openListFile(file, path)) {
     case ListFileOpening::Missing:

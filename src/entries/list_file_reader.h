@@ -10,7 +10,7 @@ class QIODevice;
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class ListView;
 
 // Cuts 8-bit text into entries as it arrives: CR, CR LF and a lone LF each end an entry, so an
@@ -51,6 +51,6 @@ void readEntries(QIODevice& device, const EntrySplitter::Sink& sink);
 // ListFileDecoder takes it (a byte-order mark tells the encoding). Shows "File not found" for
 // a missing path; raises RuntimeError when the file cannot be opened or read (the entries read
 // until then stay).
-void LoadTextFileToListView(ListView& list, const QString& path, Dialogs& dialogs);
+void LoadTextFileToListView(ListView& list, const QString& path, MessageBoxes& dialogs);
 
 } // namespace tavrolin

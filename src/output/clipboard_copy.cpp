@@ -7,9 +7,9 @@
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
 #include "common/toolkit/clipboard.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/event_pump.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "copied_text.h"
 #include "nothing_to_output.h"
 
@@ -43,7 +43,7 @@ bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int form
 }
 
 OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard,
-                                        EventPump& events, Dialogs& dialogs) {
+                                        EventPump& events, MessageBoxes& dialogs) {
     Trap trap(dialogs, QStringLiteral("Main.CopyListViewToClipboardTab"));
     if (trap.test(100, [&] { return list.itemCount() == 0; }))
         return OutputResult::NothingDue;

@@ -7,7 +7,7 @@
 namespace tavrolin {
 
 class Clipboard;
-class Dialogs;
+class MessageBoxes;
 class EventPump;
 class ListView;
 
@@ -17,7 +17,7 @@ class ListView;
 // removed while events ran) the clipboard is left untouched. A clipboard that stays busy is
 // reported, and the copy has failed.
 OutputResult CopyListViewToClipboardTab(const ListView& list, Clipboard& clipboard,
-                                        EventPump& events, Dialogs& dialogs);
+                                        EventPump& events, MessageBoxes& dialogs);
 
 // Each tries its clipboard operation up to 1000 times in all, at once and without letting
 // events run, while another program holds the clipboard; true when an attempt succeeded. The
@@ -27,7 +27,7 @@ bool ClipboardSetText(Clipboard& clipboard, const QByteArrayList& text, int form
 
 // What copying the results works on.
 struct CopyParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
     const ListView& listView2;
     Clipboard& clipboard;
     EventPump& events;

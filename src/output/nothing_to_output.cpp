@@ -1,7 +1,7 @@
 #include "nothing_to_output.h"
 
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 
 namespace tavrolin {
 
@@ -14,7 +14,7 @@ bool anyRowChecked(const ListView& list) {
     return false;
 }
 
-void tellNothingOutput(Dialogs& dialogs, const ListView& list, Output output) {
+void tellNothingOutput(MessageBoxes& dialogs, const ListView& list, Output output) {
     const bool copy = output == Output::Copy;
     const QString nothing =
         copy ? QStringLiteral("Nothing was copied") : QStringLiteral("Nothing was saved");

@@ -2,7 +2,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class ListView;
 
 enum class Output { Copy, Save };
@@ -16,6 +16,6 @@ bool anyRowChecked(const ListView& list);
 
 // Tells the user that nothing was copied or saved and what to do about it: create the list
 // first when the list is empty, else tick the result's check box.
-void tellNothingOutput(Dialogs& dialogs, const ListView& list, Output output);
+void tellNothingOutput(MessageBoxes& dialogs, const ListView& list, Output output);
 
 } // namespace tavrolin

@@ -6,10 +6,10 @@
 #include "common/path_routines.h"
 #include "common/statement_trap.h"
 #include "common/text_encoding.h"
-#include "common/toolkit/dialogs.h"
 #include "common/toolkit/event_pump.h"
 #include "common/toolkit/file_dialog.h"
 #include "common/toolkit/list_view.h"
+#include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
 #include "common/toolkit/progress_bar.h"
 #include "nothing_to_output.h"
@@ -41,7 +41,7 @@ constexpr MeasuringLines kMeasuring{110, 114, 118, 122, 126, 136};
 
 OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
                                         ProgressBar* progressBar, EventPump& events,
-                                        Dialogs& dialogs) {
+                                        MessageBoxes& dialogs) {
     Trap trap(dialogs, QStringLiteral("Save.SaveListviewProperlySpaced"));
     const QString name = FileNameFromPath(fileName, kPathSeparator);
     const QString writing = QStringLiteral("Writing file: ") + name;

@@ -6,7 +6,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class EventPump;
 class ListView;
 class ProgressBar;
@@ -23,11 +23,11 @@ class MousePointer;
 // (nullptr) no progress is shown.
 OutputResult SaveListviewProperlySpaced(const ListView& list, const QString& fileName,
                                         ProgressBar* progressBar, EventPump& events,
-                                        Dialogs& dialogs);
+                                        MessageBoxes& dialogs);
 
 // What saving the results works on.
 struct SaveParts {
-    Dialogs& dialogs;
+    MessageBoxes& dialogs;
     const ListView& listView2;
     FileDialog& commonDialog1;
     MousePointer& pointer;

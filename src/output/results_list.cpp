@@ -9,7 +9,7 @@ QString resultsCaption() {
     return QStringLiteral("Results - Extend bar to show all >") + QString(59, u' ') + u'>';
 }
 
-void clearResults(Dialogs& dialogs, ListView& results) {
+void clearResults(MessageBoxes& dialogs, ListView& results) {
     Trap trap(dialogs, QStringLiteral("Form1.PushButton3_Click"));
     trap(100, [&] { results.removeAll(); });
 }

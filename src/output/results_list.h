@@ -4,7 +4,7 @@
 
 namespace tavrolin {
 
-class Dialogs;
+class MessageBoxes;
 class ListView;
 
 // The caption of the results column: the hint, 59 spaces, then a closing ">". It heads the
@@ -12,6 +12,6 @@ class ListView;
 QString resultsCaption();
 
 // "Clear Results": removes every row of the results list, also while an operation runs.
-void clearResults(Dialogs& dialogs, ListView& results);
+void clearResults(MessageBoxes& dialogs, ListView& results);
 
 } // namespace tavrolin

@@ -7,17 +7,8 @@ namespace tavrolin::qt {
 
 namespace {
 
-// The window's handler of each tool, in the table's order. Each tool's menu item is checked
-// against batch mode by the parity test.
-const EntryListMenu::Handler kToolHandlers[] = {
-    &Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
-    &Form1::ListView1_Reverse,       &Form1::ListView1_RemoveDuplicates,
-    &Form1::ListView1_TrimSpaces,    &Form1::ListView1_RemoveEmpty,
-    &Form1::ListView1_Wrap,          &Form1::ListView1_Split};
-static_assert(std::size(kToolHandlers) == std::size(kToolTable));
-
 // The items after the tools'.
-const std::pair<const char16_t*, EntryListMenu::Handler> kOthers[] = {
+const std::pair<const char16_t*, void (Form1::*)()> kOthers[] = {
     {u"Create in Groups\u2026", &Form1::ListView1_CreateInGroups},
     {u"List Figures\u2026", &Form1::ListView1_Figures},
 };
@@ -26,11 +17,12 @@ const std::pair<const char16_t*, EntryListMenu::Handler> kOthers[] = {
 
 EntryListMenu::EntryListMenu(QWidget* list) : QMenu(list) {
     setObjectName(QStringLiteral("ListView1Menu"));
-    for (const ToolRow& row : kToolTable)
-        m_tools.append(
-            {addAction(QString::fromUtf16(row.menuText)), kToolHandlers[std::size_t(row.tool)]});
+    for (const ToolRow& row : kToolTable) {
+        m_tools.append({addAction(QString::fromUtf16(row.menuText)),
+                        [tool = row.tool](Form1& form) { form.ListView1_Tool(tool); }});
+    }
     for (const auto& [caption, handler] : kOthers)
-        m_tools.append({addAction(QString::fromUtf16(caption)), handler});
+        m_tools.append({addAction(QString::fromUtf16(caption)), std::mem_fn(handler)});
 }
 
 } // namespace tavrolin::qt

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMenu>
+#include <functional>
 #include <utility>
 
 namespace tavrolin {
@@ -16,7 +17,7 @@ class EntryListMenu : public QMenu {
     Q_OBJECT
 
 public:
-    using Handler = void (Form1::*)();
+    using Handler = std::function<void(Form1&)>;
 
     explicit EntryListMenu(QWidget* list);
 

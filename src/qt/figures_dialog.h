@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/toolkit/dialogs.h"
+#include "common/entry_tool_options.h"
 
 #include <QDialog>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "common/toolkit/dialogs.h"
+#include "common/toolkit/message_boxes.h"
+#include "common/toolkit/tool_dialogs.h"
 
 class QWidget;
 
@@ -8,9 +9,9 @@ namespace tavrolin::qt {
 
 class MainWindow;
 
-// Message and input boxes over the main window, or in the middle of the screen while the
-// window is not shown.
-class QtDialogs : public Dialogs {
+// Message and input boxes and the tools' dialogs over the main window, or in the middle of
+// the screen while the window is not shown.
+class QtDialogs : public MessageBoxes, public ToolDialogs {
 public:
     explicit QtDialogs(MainWindow& window);
 

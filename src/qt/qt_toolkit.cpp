@@ -38,22 +38,14 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
     , m_commonDialog1(&m_window)
     , m_skinFramework1(&m_window, m_window.handle())
     , m_events(m_window.handlers())
-    , m_undo(m_window)
-    , m_toolkit{m_window,
-                m_window,
-                m_window,
-                m_window,
-                m_listView1,
-                m_listView2,
-                m_combo1,
-                m_progressBar1,
-                m_dialogs,
-                m_commonDialog1,
-                seams.clipboard != nullptr ? *seams.clipboard : m_clipboard,
-                m_settings,
-                m_skinFramework1,
-                seams.events != nullptr ? *seams.events : m_events,
-                m_undo} {
+    , m_undo(m_window, m_operation)
+    , m_toolkit{
+          m_window,   m_window,         m_window,
+          m_window,   m_listView1,      m_listView2,
+          m_combo1,   m_progressBar1,   m_dialogs,
+          m_dialogs,  m_commonDialog1,  seams.clipboard != nullptr ? *seams.clipboard : m_clipboard,
+          m_settings, m_skinFramework1, seams.events != nullptr ? *seams.events : m_events,
+          m_undo,     m_operation} {
     // A pipe saved into may lose its reader midway: the write then fails with a report, where
     // the signal would end the window and every unsaved entry with it.
     std::signal(SIGPIPE, SIG_IGN);
@@ -130,7 +122,7 @@ void QtToolkit::connect(Form1& form) {
 
     auto* menu = new EntryListMenu(w.listView1);
     for (const auto& [action, handler] : menu->tools())
-        connectHandler(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
+        connectHandler(action, &QAction::triggered, [&form, handler] { handler(form); });
     auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), menu, m_handlers);
     connectHandler(keys, &EntryListKeys::editCommitted,
                    [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });

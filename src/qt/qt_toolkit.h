@@ -86,6 +86,7 @@ private:
     QtSettingsStore m_settings;
     QtSkinEngine m_skinFramework1;
     QtEventPump m_events;
+    OperationState m_operation;
     UndoRecorder m_undo;
     Toolkit m_toolkit;
     // Holds every connection to the form's handlers, and the watchers behind them.

@@ -39,7 +39,8 @@ private:
     bool m_discarded = false;
 };
 
-UndoRecorder::UndoRecorder(MainWindow& window) : m_window(window) {
+UndoRecorder::UndoRecorder(MainWindow& window, const OperationState& operation)
+    : m_window(window), m_operation(operation) {
     m_stack.setUndoLimit(kUndoLimit);
     m_undoAction.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction.setShortcuts(
@@ -53,8 +54,8 @@ UndoRecorder::UndoRecorder(MainWindow& window) : m_window(window) {
 }
 
 bool UndoRecorder::allowed() const {
-    return m_window.pointer() != pointer::Hourglass && m_window.currentDispatch() == 0 &&
-           m_openSteps.isEmpty();
+    return m_window.pointer() != pointer::Hourglass && !m_operation.running &&
+           m_window.currentDispatch() == 0 && m_openSteps.isEmpty();
 }
 
 bool UndoRecorder::undo() {

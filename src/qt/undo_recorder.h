@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/operation_state.h"
 #include "common/toolkit/change_history.h"
 
 #include <QAction>
@@ -13,13 +14,14 @@ class MainWindow;
 // The undo history of the lists: the changes the program records as it makes them, a step for
 // each operation (a typed entry, a removal, a clear, a file load of any length, an edit, a move,
 // a creation that replaces the results). Undo and redo are refused while the busy pointer shows,
-// a handler runs or a step is open, so a running operation never sees a list change under it.
+// an operation or a handler runs or a step is open, so a running operation never sees a list
+// change under it.
 class UndoRecorder : public ChangeHistory {
 public:
     // Steps kept; older ones are dropped, so the history holds at most this many changes.
     static constexpr int kUndoLimit = 100;
 
-    explicit UndoRecorder(MainWindow& window);
+    UndoRecorder(MainWindow& window, const OperationState& operation);
     UndoRecorder(const UndoRecorder&) = delete;
     UndoRecorder& operator=(const UndoRecorder&) = delete;
 
@@ -47,6 +49,7 @@ private:
     int innermostStep() const { return m_openSteps.isEmpty() ? 0 : m_openSteps.last(); }
 
     MainWindow& m_window;
+    const OperationState& m_operation;
     QUndoStack m_stack;
     QAction m_undoAction;
     QAction m_redoAction;

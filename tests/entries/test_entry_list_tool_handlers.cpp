@@ -1,23 +1,61 @@
-// The handlers of the entry list's tools: when they refuse, the pointer, the dialog, and what
-// a failing append loses.
+// The entry list's tools in the real window, row by row of the tool table: when they refuse,
+// what the dialog offers and answers, the bar's text, and one undo step that brings back the
+// very list.
 
 #include "common/product.h"
+#include "entries/tool_table.h"
 #include "entry_handlers.h"
+#include "qt/duplicates_dialog.h"
+#include "qt/entry_list_menu.h"
+#include "qt/labelled_progress_bar.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
+using tavrolin::qt::QtListView;
 
 namespace {
 
-const QString kWrapTitle = u"Wrap Each Entry"_s;
+using Handler = EntryListTool;
+// How the test answers a tool's dialog.
+using Answer = std::function<void(QDialog*)>;
+
+QByteArrayList bytesOf(const QtListView& list) {
+    QByteArrayList items;
+    for (int item = 1; item <= list.itemCount(); ++item)
+        items.append(list.itemBytes(item));
+    return items;
+}
+
+// Bytes that are not UTF-8 (E9 and FF), a four-byte character and white space beyond ASCII.
+const QByteArrayList kAwkward{"caf\xE9\xFF ", "\xC2\xA0\xF0\x9F\x98\x80, x", "", "\xA0x",
+                              "\xE3\x80\x80"
+                              "caf\xE9\xFF "};
+
+// The title of the dialog a tool asks through, its menu text without the ellipsis; none when
+// it asks nothing.
+QString dialogTitle(EntryListTool tool) {
+    const ToolRow& row = toolRow(tool);
+    return row.ask ? QString::fromUtf16(row.menuText).remove(u'\u2026') : QString();
+}
+
+// The text the bar shows once its pending update has run.
+QString barText(qt::MainWindow& window) {
+    QCoreApplication::sendPostedEvents(window.progressBar1, QEvent::MetaCall);
+    return window.progressBar1->text();
+}
 
 } // namespace
+
+Q_DECLARE_METATYPE(Answer)
 
 class TestEntryListToolHandlers : public WindowTest {
     Q_OBJECT
@@ -27,7 +65,12 @@ private Q_SLOTS:
     void refused();
     void refusedWhileCreating();
     void handlersReplaceTheList();
-    void wrapCancelled();
+    void oneStepEach_data();
+    void oneStepEach();
+    void aMillionEntriesComeBackUncopied();
+    void wrapDialog_data();
+    void wrapDialog();
+    void splitFromTheKeyboard();
     void splitOffers_data();
     void splitOffers();
 };
@@ -40,7 +83,7 @@ void TestEntryListToolHandlers::refused_data() {
     QTest::newRow("empty list") << QStringList() << 0;
 }
 
-// No dialog is scripted: a wrap dialog would fail the test.
+// No dialog is scripted: a tool's dialog would fail the test.
 void TestEntryListToolHandlers::refused() {
     QFETCH(QStringList, entries);
     QFETCH(int, pointer);
@@ -48,11 +91,8 @@ void TestEntryListToolHandlers::refused() {
     RealWindow real; // separator ", "
     fill(real, entries);
     real.toolkit.window().setPointer(pointer);
-    for (auto handler : {&Form1::ListView1_SortAscending, &Form1::ListView1_SortDescending,
-                         &Form1::ListView1_Reverse, &Form1::ListView1_RemoveDuplicates,
-                         &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
-                         &Form1::ListView1_Wrap, &Form1::ListView1_Split})
-        run(real, [&] { (real.form.*handler)(); });
+    for (const ToolRow& row : kToolTable)
+        run(real, [&] { real.form.ListView1_Tool(row.tool); });
     QCOMPARE(texts(real.toolkit.listView1()), entries);
     QCOMPARE(real.toolkit.window().pointer(), pointer);
     QCOMPARE(dialogs().messages(), QStringList());
@@ -65,8 +105,8 @@ void TestEntryListToolHandlers::refusedWhileCreating() {
     fill(real, entries);
     real.events.at(1, [&] {
         real.toolkit.window().setPointer(0);
-        real.form.ListView1_SortAscending();
-        real.form.ListView1_RemoveDuplicates();
+        real.form.ListView1_Tool(EntryListTool::SortAscending);
+        real.form.ListView1_Tool(EntryListTool::RemoveDuplicates);
     });
     dialogs().closeMessageStarting(u"Done."_s);
     run(real, [&] { real.form.PushButton4_Click(); });
@@ -80,28 +120,225 @@ void TestEntryListToolHandlers::handlersReplaceTheList() {
     for (const QString& title : {u"Split Entries"_s, u"Remove Duplicates"_s})
         dialogs().answerDialog(title, [](QDialog* dialog) { dialog->accept(); });
     for (auto handler :
-         {&Form1::ListView1_Split, &Form1::ListView1_TrimSpaces, &Form1::ListView1_RemoveEmpty,
-          &Form1::ListView1_RemoveDuplicates, &Form1::ListView1_SortDescending})
-        run(real, [&] { (real.form.*handler)(); });
-    dialogs().answerDialog(kWrapTitle, [](QDialog* dialog) {
+         {EntryListTool::Split, EntryListTool::TrimSpaces, EntryListTool::RemoveEmpty,
+          EntryListTool::RemoveDuplicates, EntryListTool::SortDescending})
+        run(real, [&] { real.form.ListView1_Tool(handler); });
+    dialogs().answerDialog(dialogTitle(EntryListTool::Wrap), [](QDialog* dialog) {
         static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
         dialog->accept();
     });
-    run(real, [&] { real.form.ListView1_Wrap(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Wrap); });
     QCOMPARE(texts(real.toolkit.listView1()), (QStringList{u"'O''Brien'"_s, u"'b'"_s, u"'a'"_s}));
-    run(real, [&] { real.form.ListView1_Reverse(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Reverse); });
     QCOMPARE(texts(real.toolkit.listView1()), (QStringList{u"'a'"_s, u"'b'"_s, u"'O''Brien'"_s}));
     QCOMPARE(real.toolkit.window().pointer(), 0);
     QCOMPARE(dialogs().messages(), QStringList());
 }
 
-void TestEntryListToolHandlers::wrapCancelled() {
+void TestEntryListToolHandlers::oneStepEach_data() {
+    QTest::addColumn<Handler>("handler");
+    QTest::addColumn<QByteArrayList>("before");
+    QTest::addColumn<QByteArrayList>("expected");
+    // The bar's text afterwards.
+    QTest::addColumn<QString>("bar");
+    // How the tool's dialog is answered; none: accepted as it offers itself.
+    QTest::addColumn<Answer>("answer");
+    const auto row = [](const char* name, Handler handler, const QByteArrayList& before,
+                        const QByteArrayList& expected, const QString& bar,
+                        const Answer& answer = {}) {
+        QTest::newRow(name) << handler << before << expected << bar << answer;
+    };
+    const QString idle = u"Progress Bar"_s;
+    const QString removed2 = u"Removed 2 entries, 3 remain"_s;
+
+    const QByteArrayList plain{"c ", " a, b", "", "c ", ""};
+    row("sort A to Z", EntryListTool::SortAscending, plain, {"", "", " a, b", "c ", "c "}, idle);
+    row("sort Z to A", EntryListTool::SortDescending, plain, {"c ", "c ", " a, b", "", ""}, idle);
+    row("reverse", EntryListTool::Reverse, plain, {"", "c ", "", " a, b", "c "}, idle);
+    row("duplicates", EntryListTool::RemoveDuplicates, plain, {"c ", " a, b", ""}, removed2);
+    row("trim", EntryListTool::TrimSpaces, plain, {"c", "a, b", "", "c", ""},
+        u"Trimmed 3 of 5 entries"_s);
+    row("empty", EntryListTool::RemoveEmpty, plain, {"c ", " a, b", "c "}, removed2);
+    row("split", EntryListTool::Split, plain, {"c ", " a", "b", "", "c ", ""}, idle);
+
+    // Undo brings back the very bytes, those that are not UTF-8 included.
+    const QByteArray kept = "caf\xE9\xFF";
+    const QByteArray grin = "\xC2\xA0\xF0\x9F\x98\x80";
+    row("awkward bytes reversed", EntryListTool::Reverse, kAwkward,
+        {"\xE3\x80\x80" + kept + ' ', "\xA0x", "", grin + ", x", kept + ' '}, idle);
+    row("awkward bytes trimmed", EntryListTool::TrimSpaces, kAwkward,
+        {kept, "\xF0\x9F\x98\x80, x", "", "\xA0x", kept}, u"Trimmed 3 of 5 entries"_s);
+    row("awkward bytes split", EntryListTool::Split, kAwkward,
+        {kept + ' ', grin, "x", "", "\xA0x", "\xE3\x80\x80" + kept + ' '}, idle);
+
+    // A tool that changes nothing leaves the list and the history alone.
+    const QByteArrayList trimmed{"b", "a", "\xA0"};
+    row("nothing to trim", EntryListTool::TrimSpaces, trimmed, trimmed,
+        u"Trimmed 0 of 3 entries"_s);
+    row("no duplicates", EntryListTool::RemoveDuplicates, trimmed, trimmed,
+        u"Removed 0 entries, 3 remain"_s);
+
+    // Answered in the dialog; a cancelled dialog changes nothing.
+    const auto split = [](const QString& separator, qt::SplitDialog::Quotes quotes) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::SplitDialog*>(dialog)->setAnswer(separator, quotes);
+            dialog->accept();
+        });
+    };
+    const auto unique = [](const DuplicateRules& rules) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::DuplicatesDialog*>(dialog)->setRules(rules);
+            dialog->accept();
+        });
+    };
+    const auto wrap = [](bool accepted) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::WrapDialog*>(dialog)->choosePreset(qt::WrapDialog::SingleQuotes);
+            accepted ? dialog->accept() : dialog->reject();
+        });
+    };
+    const Answer cancel = [](QDialog* dialog) { dialog->reject(); };
+    using Keep = DuplicateRules::Keep;
+    const QByteArrayList csv{"\"a\tb\"\t\"c\"\"d\"", "x"};
+    row("split CSV at a typed tab", EntryListTool::Split, csv, {"a\tb", "c\"d", "x"}, idle,
+        split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
+    row("split cancelled", EntryListTool::Split, csv, csv, idle, cancel);
+    const QByteArrayList names{"Ann", "ann ", "Bob", "ANN", "bob", "Cy"};
+    row("duplicates by case and spaces, last kept", EntryListTool::RemoveDuplicates, names,
+        {"ANN", "bob", "Cy"}, u"Removed 3 entries, 3 remain"_s, unique({true, true, Keep::Last}));
+    row("only the entries that occur once", EntryListTool::RemoveDuplicates, names, {"ann ", "Cy"},
+        u"Removed 4 entries, 2 remain"_s, unique({true, false, Keep::Once}));
+    row("one of each repeated", EntryListTool::RemoveDuplicates, names, {"Ann", "Bob"},
+        u"Removed 4 entries, 2 remain"_s, unique({true, false, Keep::Repeated}));
+    row("duplicates cancelled", EntryListTool::RemoveDuplicates, names, names, idle, cancel);
+    row("one removed, one remains", EntryListTool::RemoveEmpty, {"", "a"}, {"a"},
+        u"Removed 1 entry, 1 remains"_s);
+    row("wrap", EntryListTool::Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, idle, wrap(true));
+    row("wrap cancelled", EntryListTool::Wrap, {"O'Brien", ""}, {"O'Brien", ""}, idle, wrap(false));
+}
+
+// The tool's dialog opens over the window; its answer changes the entries in one undo step,
+// and the bar tells what a removal or a trim did.
+void TestEntryListToolHandlers::oneStepEach() {
+    QFETCH(Handler, handler);
+    QFETCH(QByteArrayList, before);
+    QFETCH(QByteArrayList, expected);
+    QFETCH(QString, bar);
+    QFETCH(Answer, answer);
+
     RealWindow real;
-    fill(real, {u"a"_s});
-    dialogs().answerDialog(kWrapTitle, [](QDialog* dialog) { dialog->reject(); });
-    run(real, [&] { real.form.ListView1_Wrap(); });
-    QCOMPARE(texts(real.toolkit.listView1()), QStringList{u"a"_s});
-    QCOMPARE(real.toolkit.window().pointer(), 0);
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (const QByteArray& entry : before)
+            entries.appendItem(entry);
+    });
+    QWidget* parent = &window;
+    if (!dialogTitle(handler).isEmpty()) {
+        dialogs().answerDialog(dialogTitle(handler), [&](QDialog* dialog) {
+            parent = dialog->parentWidget();
+            answer ? answer(dialog) : dialog->accept();
+        });
+    }
+    window.dispatch([&] { real.form.ListView1_Tool(handler); });
+    QCOMPARE(parent, &window);
+    QCOMPARE(window.pointer(), 0);
+    QCOMPARE(bytesOf(entries), expected);
+    QCOMPARE(barText(window), bar);
+    const bool changed = bytesOf(entries) != before;
+    QCOMPARE(real.toolkit.undo().stack().count(), changed ? 2 : 1);
+    QVERIFY(real.toolkit.undo().undo());
+    if (changed) {
+        QCOMPARE(bytesOf(entries), before);
+        QVERIFY(real.toolkit.undo().redo());
+        QCOMPARE(bytesOf(entries), expected);
+    } else {
+        QCOMPARE(entries.itemCount(), 0);
+    }
+}
+
+// Undo hands the old list back without a copy: the same block of characters returns.
+void TestEntryListToolHandlers::aMillionEntriesComeBackUncopied() {
+    constexpr int kCount = 1'000'000;
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    QtListView& entries = real.toolkit.listView1();
+    window.dispatch([&] {
+        for (int i = kCount; i > 0; --i)
+            appendText(entries, u"item"_s + QString::number(i));
+    });
+    const char* first = entries.model().bytesAt(0).data();
+    window.dispatch([&] { real.form.ListView1_Tool(EntryListTool::SortAscending); });
+    QCOMPARE(itemText(entries, 1), u"item1"_s);
+    QCOMPARE(itemText(entries, kCount), u"item1000000"_s);
+    QVERIFY(real.toolkit.undo().undo());
+    QCOMPARE(entries.itemCount(), kCount);
+    QCOMPARE(entries.model().bytesAt(0).data(), first);
+    QCOMPARE(itemText(entries, kCount), u"item1"_s);
+}
+
+void TestEntryListToolHandlers::wrapDialog_data() {
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QString>("mark");
+
+    QTest::newRow("double quotes") << int(qt::WrapDialog::DoubleQuotes) << u"\""_s;
+    QTest::newRow("single quotes") << int(qt::WrapDialog::SingleQuotes) << u"'"_s;
+    QTest::newRow("none") << int(qt::WrapDialog::NoQuotes) << QString();
+}
+
+// Picking a preset fills both texts, which stay editable; "Wrap" accepts them.
+void TestEntryListToolHandlers::wrapDialog() {
+    QFETCH(int, preset);
+    QFETCH(QString, mark);
+
+    RealWindow real;
+    qt::WrapDialog dialog(&real.toolkit.window());
+    QCOMPARE(dialog.windowTitle(), u"Wrap Each Entry"_s);
+    auto* choice = dialog.findChild<QComboBox*>(u"preset"_s);
+    QVERIFY(choice != nullptr);
+    QCOMPARE(choice->itemText(preset),
+             (QStringList{u"Double quotes (CSV)"_s, u"Single quotes (SQL)"_s, u"None"_s}[preset]));
+    choice->setCurrentIndex(preset);
+    Q_EMIT choice->activated(preset);
+    QCOMPARE(dialog.texts().before, mark);
+    QCOMPARE(dialog.texts().after, mark);
+    dialog.findChild<QLineEdit*>(u"after"_s)->setText(u"]"_s);
+    QCOMPARE(dialog.texts().after, u"]"_s);
+
+    QPushButton* wrap = nullptr;
+    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+        if (button->text() == u"Wrap"_s)
+            wrap = qobject_cast<QPushButton*>(button);
+    QVERIFY(wrap != nullptr);
+    QTest::mouseClick(wrap, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+// From the menu to the answer without the mouse: Shift+F10, Up past the last two items to Split,
+// Return; in the dialog, a typed separator, Tab and Down to the CSV quotes, Return.
+void TestEntryListToolHandlers::splitFromTheKeyboard() {
+    RealWindow real;
+    auto& window = real.toolkit.window();
+    window.dispatch([&] { appendText(real.toolkit.listView1(), u"\"a;b\";c"_s); });
+    window.listView1->setFocus();
+    window.listView1->setCurrentIndex(window.listView1->model()->index(0, 0));
+    dialogs().answerDialog(u"Split Entries"_s, [](QDialog* dialog) {
+        // Offscreen, the window system activates nothing by itself.
+        QApplication::setActiveWindow(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClicks(dialog->focusWidget(), u";"_s);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(window.listView1, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = window.listView1->findChild<qt::EntryListMenu*>(u"ListView1Menu"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 5000);
+    for (int up = 0; up < 3; ++up)
+        QTest::keyClick(menu, Qt::Key_Up);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(texts(real.toolkit.listView1()), (QStringList{u"a;b"_s, u"c"_s}),
+                              5000);
 }
 
 void TestEntryListToolHandlers::splitOffers_data() {
@@ -144,7 +381,7 @@ void TestEntryListToolHandlers::splitOffers() {
         QCOMPARE(static_cast<qt::SplitDialog*>(dialog)->answer().separator, offered);
         dialog->accept();
     });
-    run(real, [&] { real.form.ListView1_Split(); });
+    run(real, [&] { real.form.ListView1_Tool(EntryListTool::Split); });
     QCOMPARE(texts(real.toolkit.listView1()), expected);
 }
 

@@ -65,8 +65,10 @@ void TestOutOfMemory::operationStopsAndLeavesTheListsAsTheyWere_data() {
         form.ListView1_FilesDropped({dir.filePath(u"x.txt"_s), dir.filePath(u"y.txt"_s)});
     }) << false << "3"_ba << u"Form1.ListView1_FilesDropped"_s
                                            << 102 << old << 11;
-    QTest::newRow("tool") << Action([](Form1& form, auto&) { form.ListView1_Reverse(); }) << false
-                          << "b"_ba << u"Form1.ListView1_Reverse"_s << 114 << old << 11;
+    QTest::newRow("tool") << Action([](Form1& form, auto&) {
+        form.ListView1_Tool(EntryListTool::Reverse);
+    }) << false << "b"_ba << u"Form1.ListView1_Reverse"_s
+                          << 114 << old << 11;
     QTest::newRow("dropped text") << Action([](Form1& form, auto&) {
         form.ListView1_TextDropped(u"x\ny"_s);
     }) << false << "y"_ba << u"Form1.ListView1_TextDropped"_s
