@@ -29,9 +29,7 @@ constexpr int kListColumnWidthTwips = 6000;
 
 } // namespace
 
-Form1::Form1(Toolkit& ui) : m_ui(ui) {
-    m_ui.combo1.onClick([this] { Combo1_Click(); });
-}
+Form1::Form1(Toolkit& ui) : m_ui(ui) {}
 
 void Form1::Form_Load() {
     Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));
