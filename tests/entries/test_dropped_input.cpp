@@ -2,7 +2,7 @@
 // handlers.
 
 #include "common/text_encoding.h"
-#include "entries/list_file_reader.h"
+#include "entries/entry_splitter.h"
 #include "entry_handlers.h"
 #include "test_files.h"
 
