@@ -13,6 +13,7 @@
 #include "entries/entry_list_editing.h"
 #include "entries/entry_list_tool_handlers.h"
 #include "entries/list_file_loading.h"
+#include "integer_conversion.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 #include "output/results_list.h"
