@@ -31,7 +31,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Rows and columns are counted from 0, as views count them. A row's text is its cell in
-    // column 0; its sub-items are the cells after it, the sub-item of column k counted from 1.
+    // column 0 and its sub-items are the cells after it, so a sub-item's column is at least 1.
     // Numbers out of range raise RuntimeError(IndexOutOfBounds).
     void addColumn(const QString& caption);
     QString columnCaption(int column) const;
@@ -48,10 +48,9 @@ public:
     // Without a copy, valid until the rows next change.
     QByteArrayView bytesAt(int row) const;
     qsizetype byteCount() const { return m_texts.byteCount(); }
-    // The cell in a column after the text's (column >= 1).
     QString subItem(int row, int column) const;
     bool isChecked(int row) const;
-    // The removed rows, which the caller may keep: moving them out costs no copy.
+    // Every row, removed for the caller to keep: moving them out costs no copy.
     ListContents removeAll();
     // The text the row had before.
     QString setText(int row, QStringView text);
