@@ -1,9 +1,8 @@
 // Arbitrary bytes as a list file. The entries, encoded again, must be exactly the bytes between
 // the terminators of the file's text, however the bytes arrive in pieces.
 
-#include "entries/list_file_reader.h"
-
 #include "common/text_encoding.h"
+#include "entries/entry_splitter.h"
 #include "entries/list_file_decoder.h"
 #include "fuzz_check.h"
 

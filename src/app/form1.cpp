@@ -13,6 +13,7 @@
 #include "entries/entry_list_editing.h"
 #include "entries/entry_list_tool_handlers.h"
 #include "entries/list_file_loading.h"
+#include "integer_conversion.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 #include "output/results_list.h"
@@ -30,9 +31,7 @@ constexpr int kListColumnWidthTwips = 6000;
 
 } // namespace
 
-Form1::Form1(Toolkit& ui) : m_ui(ui) {
-    m_ui.combo1.onClick([this] { Combo1_Click(); });
-}
+Form1::Form1(Toolkit& ui) : m_ui(ui) {}
 
 void Form1::Form_Load() {
     Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));

@@ -9,6 +9,7 @@
 #include "create/entry_join.h"
 #include "entries/list_file_reader.h"
 #include "entries/tool_table.h"
+#include "output/aligned_table.h"
 #include "output/result_file.h"
 #include "output/results_list.h"
 

@@ -1,6 +1,6 @@
 #include "list_file_decoder.h"
 
-#include "list_file_reader.h"
+#include "entry_splitter.h"
 
 #include <algorithm>
 #include <utility>

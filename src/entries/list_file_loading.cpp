@@ -6,7 +6,7 @@
 #include "common/toolkit/list_view.h"
 #include "common/toolkit/message_boxes.h"
 #include "common/toolkit/mouse_pointer.h"
-#include "list_file_reader.h"
+#include "text_file_to_list_view.h"
 
 namespace tavrolin {
 

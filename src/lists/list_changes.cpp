@@ -39,19 +39,19 @@ Edited::Edited(ListModel& list, int row, QString oldText, QString newText)
     : m_list(list), m_row(row), m_oldText(std::move(oldText)), m_newText(std::move(newText)) {}
 
 void Edited::undo() {
-    m_list.setItemText(m_row + 1, m_oldText);
+    m_list.setText(m_row, m_oldText);
 }
 
 void Edited::redo() {
-    m_list.setItemText(m_row + 1, m_newText);
+    m_list.setText(m_row, m_newText);
 }
 
 void Moved::undo() {
-    m_list.moveItem(m_toRow + 1, m_fromRow - m_toRow);
+    m_list.move(m_toRow, m_fromRow - m_toRow);
 }
 
 void Moved::redo() {
-    m_list.moveItem(m_fromRow + 1, m_toRow - m_fromRow);
+    m_list.move(m_fromRow, m_toRow - m_fromRow);
 }
 
 } // namespace tavrolin

@@ -9,8 +9,7 @@ namespace tavrolin {
 
 class ListModel;
 
-// The changes the program makes to a list, each able to go back and forth. Rows are counted
-// from 0.
+// The changes the program makes to a list, each able to go back and forth, in the model's rows.
 
 // Items appended at the end; appends that go on from it grow it.
 class Appended final : public ListChange {

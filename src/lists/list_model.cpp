@@ -36,7 +36,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         if (index.column() == 0)
             return shownCell(m_texts.at(index.row()));
-        return shownCell(itemSubItem(index.row() + 1, index.column()));
+        return shownCell(subItem(index.row(), index.column()));
     }
     if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
         return m_checked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
@@ -46,7 +46,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
 bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!m_checkable || role != Qt::CheckStateRole || index.column() != 0 || !isAnnounced(index))
         return false;
-    setItemChecked(index.row() + 1, value.value<Qt::CheckState>() == Qt::Checked);
+    setChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
     return true;
 }
 
@@ -73,8 +73,8 @@ bool ListModel::isAnnounced(const QModelIndex& index) const {
            index.column() < m_captions.size();
 }
 
-void ListModel::checkItem(int item) const {
-    if (item < 1 || item > itemCount())
+void ListModel::checkRow(int row) const {
+    if (row < 0 || row >= itemCount())
         indexOutOfBounds();
 }
 
@@ -87,9 +87,9 @@ void ListModel::addColumn(const QString& caption) {
 }
 
 QString ListModel::columnCaption(int column) const {
-    if (column < 1 || column > m_captions.size())
+    if (column < 0 || column >= m_captions.size())
         indexOutOfBounds();
-    return m_captions[column - 1];
+    return m_captions[column];
 }
 
 void ListModel::checkAppendOf(QByteArrayView bytes) const {
@@ -128,48 +128,42 @@ void ListModel::appended(qsizetype count, bool checked) {
         QMetaObject::invokeMethod(this, &ListModel::announceAppended, Qt::QueuedConnection);
 }
 
-QString ListModel::itemText(int item) const {
-    checkItem(item);
-    return m_texts.text(item - 1);
+QString ListModel::text(int row) const {
+    checkRow(row);
+    return m_texts.text(row);
 }
 
-QByteArray ListModel::itemBytes(int item) const {
-    checkItem(item);
-    return m_texts.bytes(item - 1);
+QByteArray ListModel::bytes(int row) const {
+    checkRow(row);
+    return m_texts.bytes(row);
 }
 
-QByteArrayView ListModel::itemBytesAt(int item) const {
-    checkItem(item);
-    return m_texts.at(item - 1);
+QByteArrayView ListModel::bytesAt(int row) const {
+    checkRow(row);
+    return m_texts.at(row);
 }
 
-QString ListModel::itemSubItem(int item, int subItem) const {
-    checkItem(item);
-    if (subItem < 1)
+QString ListModel::subItem(int row, int column) const {
+    checkRow(row);
+    if (column < 1)
         indexOutOfBounds();
-    if (m_subItems.isEmpty() || subItem > m_subItems[item - 1].size())
+    if (m_subItems.isEmpty() || column > m_subItems[row].size())
         return {};
-    return m_subItems[item - 1][subItem - 1];
+    return m_subItems[row][column - 1];
 }
 
-bool ListModel::itemChecked(int item) const {
-    checkItem(item);
-    return m_checked[size_t(item - 1)];
-}
-
-ListContents ListModel::removeItem(int item) {
-    checkItem(item);
-    return takeRows(item - 1, 1);
+bool ListModel::isChecked(int row) const {
+    checkRow(row);
+    return m_checked[size_t(row)];
 }
 
 ListContents ListModel::removeAll() {
     return takeRows(0, itemCount());
 }
 
-QString ListModel::setItemText(int item, QStringView text) {
-    checkItem(item);
+QString ListModel::setText(int row, QStringView text) {
+    checkRow(row);
     announceAppended();
-    const int row = item - 1;
     PackedTexts replacement;
     replacement.append(text);
     QString oldText = m_texts.text(row);
@@ -180,48 +174,47 @@ QString ListModel::setItemText(int item, QStringView text) {
     return oldText;
 }
 
-void ListModel::moveItem(int item, int places) {
-    checkItem(item);
-    checkItem(item + places);
+void ListModel::move(int row, int places) {
+    checkRow(row);
+    checkRow(row + places);
     if (places == 0)
         return;
     announceAppended();
-    const int from = item - 1;
-    const int to = from + places;
+    const int to = row + places;
     // Qt names the row the item goes before, counted before it leaves.
-    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    beginMoveRows({}, row, row, {}, to > row ? to + 1 : to);
     ++m_rowGeneration;
-    PackedTexts moving = m_texts.take(from, 1);
+    PackedTexts moving = m_texts.take(row, 1);
     m_texts.insert(to, std::move(moving));
-    const bool checked = m_checked[size_t(from)];
-    m_checked.erase(m_checked.begin() + from);
+    const bool checked = m_checked[size_t(row)];
+    m_checked.erase(m_checked.begin() + row);
     m_checked.insert(m_checked.begin() + to, checked);
     if (!m_subItems.isEmpty())
-        m_subItems.move(from, to);
+        m_subItems.move(row, to);
     endMoveRows();
 }
 
-void ListModel::setItemChecked(int item, bool checked) {
-    checkItem(item);
+void ListModel::setChecked(int row, bool checked) {
+    checkRow(row);
     announceAppended();
-    m_checked[size_t(item - 1)] = checked;
+    m_checked[size_t(row)] = checked;
     if (!m_captions.isEmpty())
-        Q_EMIT dataChanged(index(item - 1, 0), index(item - 1, 0), {Qt::CheckStateRole});
+        Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::CheckStateRole});
 }
 
-void ListModel::setItemSubItem(int item, int subItem, const QString& text) {
-    checkItem(item);
-    if (subItem < 1)
+void ListModel::setSubItem(int row, int column, const QString& text) {
+    checkRow(row);
+    if (column < 1)
         indexOutOfBounds();
     announceAppended();
     if (m_subItems.isEmpty())
         m_subItems.resize(m_texts.size());
-    QStringList& subItems = m_subItems[item - 1];
-    if (subItems.size() < subItem)
-        subItems.resize(subItem);
-    subItems[subItem - 1] = text;
-    if (subItem < m_captions.size())
-        Q_EMIT dataChanged(index(item - 1, subItem), index(item - 1, subItem), {Qt::DisplayRole});
+    QStringList& subItems = m_subItems[row];
+    if (subItems.size() < column)
+        subItems.resize(column);
+    subItems[column - 1] = text;
+    if (column < m_captions.size())
+        Q_EMIT dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
 }
 
 void ListModel::announceAppended() {

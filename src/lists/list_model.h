@@ -7,9 +7,9 @@
 namespace tavrolin {
 
 // The items of one list: texts, check marks and sub-items in contiguous columns, so that a
-// million items cost their bytes and a few more each. Handlers reach it through a list
-// view and count items from 1; views read it as a table model with rows counted from 0 and the
-// check mark as Qt::CheckStateRole.
+// million items cost their bytes and a few more each. It counts rows and columns from 0 as
+// views do, which read it as a table model with the check mark as Qt::CheckStateRole; handlers
+// reach it through a list view (ModelledListView), which numbers the items from 1.
 //
 // Appends are gathered: views hear of a burst of them in one rowsInserted, so loading a million
 // entries costs one notification, not a million. A burst is announced before any other change,
@@ -30,43 +30,41 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Columns and items counted from 1; sub-item k of an item belongs to column k + 1. Numbers
-    // out of range raise RuntimeError(IndexOutOfBounds).
+    // Rows and columns are counted from 0, as views count them. A row's text is its cell in
+    // column 0 and its sub-items are the cells after it, so a sub-item's column is at least 1.
+    // Numbers out of range raise RuntimeError(IndexOutOfBounds).
     void addColumn(const QString& caption);
     QString columnCaption(int column) const;
+    // Every row, announced to the views or not.
     int itemCount() const { return int(m_texts.size()); }
     // A copy of the bytes as they are, kept and shown as decode8Bit decodes them.
     void appendItem(QByteArrayView bytes);
-    // The texts as new items, announced as one burst; into an empty list the block moves in
-    // without a copy. When it fails, the items and the texts are as they were.
+    // The texts as new rows, announced as one burst; into an empty list the block moves in
+    // without a copy. When it fails, the rows and the texts are as they were.
     void appendItems(PackedTexts&& texts, bool checked = false);
-    QString itemText(int item) const;
-    // The item's bytes, shared rather than copied when it is the only item.
-    QByteArray itemBytes(int item) const;
-    // Without a copy, valid until the items next change.
-    QByteArrayView itemBytesAt(int item) const;
+    QString text(int row) const;
+    // The row's bytes, shared rather than copied when it is the only row.
+    QByteArray bytes(int row) const;
+    // Without a copy, valid until the rows next change.
+    QByteArrayView bytesAt(int row) const;
     qsizetype byteCount() const { return m_texts.byteCount(); }
-    QString itemSubItem(int item, int subItem) const;
-    bool itemChecked(int item) const;
-    // The removed items, which the caller may keep: moving them out costs no copy.
-    ListContents removeItem(int item);
+    QString subItem(int row, int column) const;
+    bool isChecked(int row) const;
+    // Every row, removed for the caller to keep: moving them out costs no copy.
     ListContents removeAll();
-    // The text the item had before.
-    QString setItemText(int item, QStringView text);
-    // Moves the item by places (negative towards the top); views keep it selected.
-    void moveItem(int item, int places);
-    // Lets views open an editor on the items; what is typed there goes to the program, which
-    // sets it with setItemText.
+    // The text the row had before.
+    QString setText(int row, QStringView text);
+    // Moves the row by places (negative towards the top); views keep it selected.
+    void move(int row, int places);
+    // Lets views open an editor on the rows; what is typed there goes to the program, which
+    // sets it with setText.
     void setEditable(bool editable) { m_editable = editable; }
     // What the user changes in a view, never the program.
-    void setItemChecked(int item, bool checked);
-    void setItemSubItem(int item, int subItem, const QString& text);
-    // Rises with every change that removes or moves items (not with an append at the end, nor
+    void setChecked(int row, bool checked);
+    void setSubItem(int row, int column, const QString& text);
+    // Rises with every change that removes or moves rows (not with an append at the end, nor
     // with a check mark or sub-item).
     quint64 rowGeneration() const { return m_rowGeneration; }
-
-    // The bytes of a zero-based row without a copy, valid until the items next change.
-    QByteArrayView bytesAt(int row) const { return m_texts.at(row); }
 
     // Tells the views of the items appended since they last heard.
     void announceAppended();
@@ -75,8 +73,8 @@ public:
     // tests must cause on purpose.
     void failAppendOf(const QByteArray& bytes) { m_failingAppends.append(bytes); }
 
-    // Undoing a change puts items back where they were; rows are counted from 0. A whole list
-    // moves in and out without a copy of its texts.
+    // Undoing a change puts rows back where they were. A whole list moves in and out without a
+    // copy of its texts.
     void insertContents(int row, ListContents contents);
     ListContents takeRows(int first, int count);
 
@@ -85,7 +83,7 @@ private:
     [[noreturn]] static void indexOutOfBounds();
     static void checkRoom(qsizetype count, qsizetype more);
     bool isAnnounced(const QModelIndex& index) const;
-    void checkItem(int item) const;
+    void checkRow(int row) const;
     void checkAppendOf(QByteArrayView bytes) const;
 
     bool m_checkable;

@@ -32,6 +32,10 @@ void ModelledListView::setColumnWidth(int column, int twips) {
     m_widthsTwips[column - 1] = twips;
 }
 
+QString ModelledListView::columnCaption(int column) const {
+    return m_model.columnCaption(column - 1);
+}
+
 int ModelledListView::columnWidth(int column) const {
     checkColumn(column);
     return m_widthsTwips[column - 1];
@@ -66,7 +70,8 @@ void ModelledListView::appendItems(PackedTexts&& texts, CheckMark mark) {
 }
 
 void ModelledListView::removeItem(int item) {
-    record(std::make_unique<Removed>(m_model, item - 1, m_model.removeItem(item)));
+    const int row = item - 1;
+    record(std::make_unique<Removed>(m_model, row, m_model.takeRows(row, 1)));
 }
 
 void ModelledListView::removeAll() {
@@ -75,23 +80,26 @@ void ModelledListView::removeAll() {
 }
 
 void ModelledListView::setItemText(int item, QString text) {
-    QString oldText = m_model.setItemText(item, text);
+    const int row = item - 1;
+    QString oldText = m_model.setText(row, text);
     // Redone as it was stored, which is what the list shows.
-    record(std::make_unique<Edited>(m_model, item - 1, std::move(oldText), m_model.itemText(item)));
+    record(std::make_unique<Edited>(m_model, row, std::move(oldText), m_model.text(row)));
 }
 
 void ModelledListView::moveItem(int item, int places) {
-    m_model.moveItem(item, places);
+    const int row = item - 1;
+    m_model.move(row, places);
     if (places != 0)
-        record(std::make_unique<Moved>(m_model, item - 1, item - 1 + places));
+        record(std::make_unique<Moved>(m_model, row, row + places));
 }
 
 QString ModelledListView::itemSubItem(int item, int subItem) const {
-    return m_model.itemSubItem(item, subItem);
+    // Sub-item k belongs to column k + 1, which the model counts as k.
+    return m_model.subItem(item - 1, subItem);
 }
 
 void ModelledListView::setItemSubItem(int item, int subItem, const QString& text) {
-    m_model.setItemSubItem(item, subItem, text);
+    m_model.setSubItem(item - 1, subItem, text);
 }
 
 } // namespace tavrolin

@@ -11,7 +11,8 @@ namespace tavrolin {
 
 // A list view whose items are a ListModel. The view itself keeps only what a view knows: the
 // column widths here, the selection in the toolkit that derives from it. Each change the program
-// makes through it is recorded in the history it keeps them in, if any.
+// makes through it is recorded in the history it keeps them in, if any. Here alone items and
+// columns are numbered from 1, as the handlers number them: item k is the model's row k - 1.
 class ModelledListView : public ListView {
 public:
     ListModel& model() { return m_model; }
@@ -22,17 +23,17 @@ public:
     void addColumn(const QString& caption) override;
     void setColumnWidth(int column, int twips) override;
     int columnCount() const override { return m_model.columnCount(); }
-    QString columnCaption(int column) const override { return m_model.columnCaption(column); }
+    QString columnCaption(int column) const override;
     int columnWidth(int column) const;
 
     int itemCount() const override { return m_model.itemCount(); }
     void appendItem(QByteArrayView bytes) override;
     void appendItems(PackedTexts&& texts, CheckMark mark) override;
-    QByteArrayView itemBytesAt(int item) const override { return m_model.itemBytesAt(item); }
-    QByteArray itemBytes(int item) const override { return m_model.itemBytes(item); }
+    QByteArrayView itemBytesAt(int item) const override { return m_model.bytesAt(item - 1); }
+    QByteArray itemBytes(int item) const override { return m_model.bytes(item - 1); }
     qsizetype byteCount() const override { return m_model.byteCount(); }
     QString itemSubItem(int item, int subItem) const override;
-    bool itemChecked(int item) const override { return m_model.itemChecked(item); }
+    bool itemChecked(int item) const override { return m_model.isChecked(item - 1); }
     void removeItem(int item) override;
     void removeAll() override;
     void setItemText(int item, QString text) override;
@@ -40,7 +41,7 @@ public:
     quint64 rowGeneration() const override { return m_model.rowGeneration(); }
 
     // What the user changes in the view, never the program.
-    void setItemChecked(int item, bool checked) { m_model.setItemChecked(item, checked); }
+    void setItemChecked(int item, bool checked) { m_model.setChecked(item - 1, checked); }
     void setItemSubItem(int item, int subItem, const QString& text);
 
 protected:

@@ -32,7 +32,7 @@ QWidget* EntryEditDelegate::createEditor(QWidget* parent, const QStyleOptionView
 
 void EntryEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* line = static_cast<QLineEdit*>(editor);
-    m_shownText = shownText(m_items.itemText(index.row() + 1));
+    m_shownText = shownText(m_items.text(index.row()));
     line->setText(m_shownText);
     line->selectAll();
 }

@@ -83,6 +83,7 @@ void QtToolkit::connect(Form1& form) {
     click(w.pushButton8, &Form1::PushButton8_Click);
     // Form1 answers picks through the combo box's own click event, which setListIndex raises
     // too.
+    m_combo1.onClick([&form] { form.Combo1_Click(); });
     connectHandler(w.combo1, &QComboBox::activated, [this] { m_combo1.userPicked(); });
     connectHandler(&w, &MainWindow::unloading, [&form] { form.Form_Unload(); });
 

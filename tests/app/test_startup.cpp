@@ -1,6 +1,7 @@
 // Start-up: what the window shows and uses once it is loaded, from the stored separator choice
 // and the skin and cursor files of its program folder.
 
+#include "app/integer_conversion.h"
 #include "app/startup.h"
 #include "common/error_report.h"
 #include "common/product.h"

@@ -25,10 +25,10 @@ constexpr int kSubItemsCompared = 3;
 
 QList<Item> items(const ListModel& model) {
     QList<Item> list;
-    for (int item = 1; item <= model.itemCount(); ++item) {
-        Item entry{model.itemText(item), model.itemChecked(item), {}};
-        for (int k = 1; k <= kSubItemsCompared; ++k)
-            entry.subItems.append(model.itemSubItem(item, k));
+    for (int row = 0; row < model.itemCount(); ++row) {
+        Item entry{model.text(row), model.isChecked(row), {}};
+        for (int column = 1; column <= kSubItemsCompared; ++column)
+            entry.subItems.append(model.subItem(row, column));
         list.append(entry);
     }
     return list;
@@ -74,12 +74,12 @@ private Q_SLOTS:
 };
 
 void TestListModel::editsMatchAPlainList_data() {
-    // Edits, items counted from 1 and rows from 0: "+text" appends, "-i" removes item i, "*"
-    // removes all, "xi" and "oi" set and clear the check mark of item i, "si,k,text" sets
-    // sub-item k, "!" announces the appends, "/f,n" takes n rows from row f and puts them back,
-    // "~f,n" takes them and keeps them aside, ">r" inserts what was put aside at row r, "mi,p"
-    // moves item i by p places, "ti,text" gives item i the text, "&a|b" appends a block of texts
-    // in one go ("&" an empty one).
+    // Edits, rows counted from 0: "+text" appends, "-r" removes row r, "*" removes all, "xr" and
+    // "or" set and clear the check mark of row r, "sr,c,text" sets its sub-item in column c, "!"
+    // announces the appends, "/f,n" takes n rows from row f and puts them back, "~f,n" takes them
+    // and keeps them aside, ">r" inserts what was put aside at row r, "mr,p" moves row r by p
+    // places, "tr,text" gives row r the text, "&a|b" appends a block of texts in one go ("&" an
+    // empty one).
     QTest::addColumn<QStringList>("edits");
     // rowsInserted signals in all: one per burst of appends and per insertion into a list
     // that has items (into an empty one the whole list comes back as a reset).
@@ -87,36 +87,36 @@ void TestListModel::editsMatchAPlainList_data() {
     QTest::newRow("a burst of appends is one insertion")
         << QStringList{u"+a"_s, u"+"_s, u"+c"_s, u"!"_s, u"!"_s} << 1;
     QTest::newRow("any other change announces the appends first")
-        << QStringList{u"+a"_s, u"+b"_s, u"x2"_s, u"+c"_s, u"s1,1,a1"_s,
-                       u"+d"_s, u"-1"_s, u"+e"_s, u"*"_s,  u"+f"_s}
+        << QStringList{u"+a"_s, u"+b"_s, u"x1"_s, u"+c"_s, u"s0,1,a1"_s,
+                       u"+d"_s, u"-0"_s, u"+e"_s, u"*"_s,  u"+f"_s}
         << 4;
     QTest::newRow("removal keeps marks and sub-items with their items")
-        << QStringList{u"+a"_s, u"+b"_s, u"+c"_s, u"+d"_s, u"x3"_s, u"s2,2,b2"_s, u"-1"_s,
-                       u"-3"_s, u"o2"_s, u"-1"_s, u"-1"_s, u"+e"_s, u"!"_s}
+        << QStringList{u"+a"_s, u"+b"_s, u"+c"_s, u"+d"_s, u"x2"_s, u"s1,2,b2"_s, u"-0"_s,
+                       u"-2"_s, u"o1"_s, u"-0"_s, u"-0"_s, u"+e"_s, u"!"_s}
         << 2;
     QTest::newRow("rows taken and put back")
-        << QStringList{u"+a"_s,   u"+bb"_s,  u"+c"_s,   u"x2"_s,  u"/1,1"_s,
+        << QStringList{u"+a"_s,   u"+bb"_s,  u"+c"_s,   u"x1"_s,  u"/1,1"_s,
                        u"/0,3"_s, u"/2,1"_s, u"/0,0"_s, u"/3,0"_s}
         << 3;
     QTest::newRow("rows taken and inserted elsewhere")
-        << QStringList{u"+a"_s,   u"+b"_s, u"+c"_s,   u"+d"_s, u"s3,1,c1"_s, u"x4"_s,
+        << QStringList{u"+a"_s,   u"+b"_s, u"+c"_s,   u"+d"_s, u"s2,1,c1"_s, u"x3"_s,
                        u"~2,2"_s, u">0"_s, u"~1,3"_s, u">1"_s, u"~0,4"_s,    u">0"_s}
         << 3;
     QTest::newRow("sub-items meet items without any")
-        << QStringList{u"+a"_s, u"+b"_s,   u"s1,3,a3"_s, u"~0,1"_s,  u">1"_s,
-                       u"+c"_s, u"~2,1"_s, u">0"_s,      u"s2,1,x"_s}
+        << QStringList{u"+a"_s, u"+b"_s,   u"s0,3,a3"_s, u"~0,1"_s,  u">1"_s,
+                       u"+c"_s, u"~2,1"_s, u">0"_s,      u"s1,1,x"_s}
         << 4;
     QTest::newRow("moves carry marks and sub-items")
-        << QStringList{u"+a"_s,   u"+b"_s,   u"+c"_s,    u"+d"_s,   u"x1"_s, u"s4,2,d2"_s,
-                       u"m1,1"_s, u"m2,2"_s, u"m4,-3"_s, u"m1,3"_s, u"+e"_s, u"m5,-4"_s}
+        << QStringList{u"+a"_s,   u"+b"_s,   u"+c"_s,    u"+d"_s,   u"x0"_s, u"s3,2,d2"_s,
+                       u"m0,1"_s, u"m1,2"_s, u"m3,-3"_s, u"m0,3"_s, u"+e"_s, u"m4,-4"_s}
         << 2;
     QTest::newRow("blocks of texts appended in one go")
-        << QStringList{u"&a|bb|"_s, u"!"_s, u"x2"_s, u"s3,1,c1"_s, u"&d|e"_s,
+        << QStringList{u"&a|bb|"_s, u"!"_s, u"x1"_s, u"s2,1,c1"_s, u"&d|e"_s,
                        u"+f"_s,     u"&"_s, u"*"_s,  u"&g"_s,      u"!"_s}
         << 3;
     QTest::newRow("texts replaced in place")
-        << QStringList{u"+a"_s,      u"+bb"_s, u"+c"_s,     u"x2"_s, u"t2,"_s,
-                       u"t1,aaaa"_s, u"+d"_s,  u"t3,c c"_s, u"t4,"_s}
+        << QStringList{u"+a"_s,      u"+bb"_s, u"+c"_s,     u"x1"_s, u"t1,"_s,
+                       u"t0,aaaa"_s, u"+d"_s,  u"t2,c c"_s, u"t3,"_s}
         << 2;
 }
 
@@ -155,12 +155,12 @@ void TestListModel::editsMatchAPlainList() {
                 expected.append({text, false, {}});
             // Into an empty list the block moves in: the same bytes, not a copy.
             if (wasEmpty && bytes != nullptr)
-                QCOMPARE(model.itemBytesAt(1).data(), bytes);
+                QCOMPARE(model.bytesAt(0).data(), bytes);
             break;
         }
         case u'-':
-            handedOver = items(model.removeItem(arg.toInt()));
-            removed = {expected.takeAt(arg.toInt() - 1)};
+            handedOver = items(model.takeRows(arg.toInt(), 1));
+            removed = {expected.takeAt(arg.toInt())};
             moves = true;
             break;
         case u'*':
@@ -170,13 +170,13 @@ void TestListModel::editsMatchAPlainList() {
             break;
         case u'x':
         case u'o':
-            model.setItemChecked(arg.toInt(), edit.at(0) == u'x');
-            expected[arg.toInt() - 1].checked = edit.at(0) == u'x';
+            model.setChecked(arg.toInt(), edit.at(0) == u'x');
+            expected[arg.toInt()].checked = edit.at(0) == u'x';
             break;
         case u's': {
             const QStringList parts = arg.split(u',');
-            model.setItemSubItem(parts[0].toInt(), parts[1].toInt(), parts[2]);
-            QStringList& subItems = expected[parts[0].toInt() - 1].subItems;
+            model.setSubItem(parts[0].toInt(), parts[1].toInt(), parts[2]);
+            QStringList& subItems = expected[parts[0].toInt()].subItems;
             subItems.resize(std::max(subItems.size(), qsizetype(parts[1].toInt())));
             subItems[parts[1].toInt() - 1] = parts[2];
             break;
@@ -186,16 +186,16 @@ void TestListModel::editsMatchAPlainList() {
             break;
         case u'm': {
             const QList<int> move = numbers(arg);
-            model.moveItem(move[0], move[1]);
-            expected.move(move[0] - 1, move[0] - 1 + move[1]);
+            model.move(move[0], move[1]);
+            expected.move(move[0], move[0] + move[1]);
             moves = true;
             break;
         }
         case u't': {
-            const int item = arg.section(u',', 0, 0).toInt();
+            const int row = arg.section(u',', 0, 0).toInt();
             const QString text = arg.section(u',', 1);
-            QCOMPARE(model.setItemText(item, text), expected[item - 1].text);
-            expected[item - 1].text = text;
+            QCOMPARE(model.setText(row, text), expected[row].text);
+            expected[row].text = text;
             break;
         }
         case u'/':
@@ -254,7 +254,7 @@ void TestListModel::appendsReachViewsFromTheEventLoop() {
     // A removal before the event loop turns announces the append first; the call waiting in
     // the loop then finds nothing left to announce.
     model.appendItem("last");
-    model.removeItem(1);
+    model.takeRows(0, 1);
     QCOMPARE(inserted.count(), 2);
     QCoreApplication::processEvents();
     QCOMPARE(inserted.count(), 2);
