@@ -10,6 +10,7 @@ enum class QuoteStyle {
     None,
     Double, // '"', as CSV quotes
     Single, // '\'', as SQL quotes
+    Json,   // '"' with backslash escapes, as JSON strings
 };
 
 // Which entries count as the same, and which of them stay. The defaults compare the bytes

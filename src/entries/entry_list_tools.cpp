@@ -1,6 +1,7 @@
 #include "entry_list_tools.h"
 
 #include "common/text_encoding.h"
+#include "json_quoted_split.h"
 #include "natural_order.h"
 #include "tool_table.h"
 
@@ -337,7 +338,8 @@ PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap) {
 PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteStyle quotes) {
     PackedTexts parts;
     parts.reserve(entries.count, entries.byteCount);
-    const char quote = quotes == QuoteStyle::Double ? '"' : quotes == QuoteStyle::Single ? '\'' : 0;
+    const char quote = quotes == QuoteStyle::Single ? '\'' : quotes == QuoteStyle::None ? 0 : '"';
+    const bool json = quotes == QuoteStyle::Json;
     const QByteArray separatorBytes = encode8Bit(separator);
     const bool onBytes = QStringView(separator).isValidUtf16();
     QByteArray bytesField;
@@ -346,9 +348,15 @@ PackedTexts splitAt(const EntryBytes& entries, const QString& separator, QuoteSt
         const QByteArrayView entry = entries.at(i);
         if (separator.isEmpty() || (onBytes && quote == 0 && !entry.contains(separatorBytes))) {
             parts.append(entry);
+        } else if (onBytes && json) {
+            splitJsonQuoted(entry, QByteArrayView(separatorBytes), bytesField,
+                            [&parts](QByteArrayView part) { parts.append(part); });
         } else if (onBytes) {
             splitEntry(entry, QByteArrayView(separatorBytes), quote, bytesField,
                        [&parts](QByteArrayView part) { parts.append(part); });
+        } else if (json) {
+            splitJsonQuoted(QStringView(decode8Bit(entry)), QStringView(separator), textField,
+                            [&parts](QStringView part) { appendText(parts, part); });
         } else {
             const QString text = decode8Bit(entry);
             splitEntry(QStringView(text), QStringView(separator), QChar::fromLatin1(quote),

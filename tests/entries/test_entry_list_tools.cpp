@@ -1,6 +1,7 @@
 // The entry list's tools: the transformations on awkward lists.
 
 #include "entries/entry_list_tools.h"
+#include "entries/entry_quoting.h"
 #include "packed_entries.h"
 
 #include <QRandomGenerator>
@@ -212,6 +213,26 @@ void TestEntryListTools::splitQuoted_data() {
         u"\"\u00e9"_s + kept(0xA9) + u"\""_s + kept(0xA9) + u"x"_s,
         {u"\u00e9"_s + kept(0xA9), u"x"_s});
     row("empty separator leaves the entry", csv, QString(), u"\"a\""_s, {u"\"a\""_s});
+    const auto json = QuoteStyle::Json;
+    row("json escapes decoded", json, u","_s, uR"("a\"b\\c\/d\b\f\n\r\t",x)"_s,
+        {u"a\"b\\c/d\b\f\n\r\t"_s, u"x"_s});
+    row("json unicode escapes, a pair as one", json, u","_s,
+        uR"("\u00e9\u20AC\u00Ff\u0039\ud83d\ude00")"_s, {u"\u00e9\u20ac\u00ff9"_s + kGrin});
+    row("json lone surrogates stay as written", json, u","_s,
+        uR"("\ud83d x","\udce9","\ud83d\u0041")"_s,
+        {uR"(\ud83d x)"_s, uR"(\udce9)"_s, uR"(\ud83dA)"_s});
+    row("json invalid escapes stay as written", json, u","_s, uR"("\x\u12g\"",y)"_s,
+        {uR"(\x\u12g")"_s, u"y"_s});
+    row("json separator and line break inside, text after stays", json, u","_s, u"\"a,\nb\"c,d"_s,
+        {u"a,\nbc"_s, u"d"_s});
+    row("json doubled quote closes", json, u","_s, u"\"a\"\"b\""_s, {u"a\"b\""_s});
+    row("json unclosed kept as it stands", json, u","_s, uR"(a,"b\",c)"_s,
+        {u"a"_s, uR"("b\",c)"_s});
+    row("json backslash at the end never closes", json, u";"_s, uR"("ab\)"_s, {uR"("ab\)"_s});
+    row("json part without separator decoded", json, u";"_s, uR"("a\tb")"_s, {u"a\tb"_s});
+    row("json kept byte separator", json, kept(0xA9), uR"("\u00e9")"_s + kept(0xA9) + u"x"_s,
+        {u"\u00e9"_s, u"x"_s});
+    row("json empty separator leaves the entry", json, QString(), uR"("a")"_s, {uR"("a")"_s});
 }
 
 void TestEntryListTools::splitQuoted() {
@@ -223,30 +244,40 @@ void TestEntryListTools::splitQuoted() {
     QCOMPARE(testing::textsOf(splitAt(entries.bytes(), separator, quotes)), expected);
 }
 
-// Property: any list wrapped in quotes, joined with any separator that holds no quote and
-// split again, is the list it was, byte for byte.
+// Property: any list wrapped in quotes (CSV, SQL or JSON), joined with any separator that holds
+// no quote and split again, is the list it was, byte for byte.
 void TestEntryListTools::splitUndoesWrap() {
     const QStringList pieces{u"\""_s,    u"'"_s,     u","_s, u", "_s, u" "_s,      u"\n"_s,
                              u"\r\n"_s,  u"\t"_s,    u";"_s, u"ab"_s, u"\u00e9"_s, kGrin,
                              kept(0xC3), kept(0xA9), u"|"_s, u"\\"_s};
     const QStringList separators{u","_s, u", "_s,     u";"_s, u"\t"_s,    u"\n"_s, u" "_s, u"||"_s,
                                  u"a"_s, u"\u00e9"_s, kGrin,  kept(0xA9), u"\""_s, u"'"_s};
+    const QStringList controls{u"\x01"_s, u"\x1f"_s, u"\b"_s, u"\f"_s, u"\x7f"_s, u"/"_s};
+    constexpr QuoteStyle kStyles[] = {QuoteStyle::Double, QuoteStyle::Single, QuoteStyle::Json};
     QRandomGenerator random(22);
-    for (int round = 0; round < 2000; ++round) {
-        const auto quotes = round % 2 ? QuoteStyle::Double : QuoteStyle::Single;
-        const QString quote = quotes == QuoteStyle::Double ? u"\""_s : u"'"_s;
+    for (int round = 0; round < 3000; ++round) {
+        const auto quotes = kStyles[round % 3];
+        const bool json = quotes == QuoteStyle::Json;
+        const QString quote = quotes == QuoteStyle::Single ? u"'"_s : u"\""_s;
         const QString separator = separators[random.bounded(separators.size())];
         if (separator.contains(quote))
             continue;
+        // JSON strings are UTF-8: a byte that is not comes back as the character it shows as.
+        const QStringList& from = json ? controls : pieces;
         QStringList list;
         for (int n = 1 + random.bounded(5); n > 0; --n) {
             list.append(QString());
-            for (int k = random.bounded(7); k > 0; --k)
-                list.back() += pieces[random.bounded(pieces.size())];
+            for (int k = random.bounded(7); k > 0; --k) {
+                const QString& piece = pieces[random.bounded(pieces.size())];
+                list.back() += json && piece.front().isSurrogate() && piece != kGrin
+                                   ? from[random.bounded(from.size())]
+                                   : piece;
+            }
         }
         const testing::PackedEntries original(list);
         const QStringList wrapped =
-            testing::textsOf(tavrolin::wrapped(original.bytes(), {quote, quote}));
+            json ? testing::textsOf(quotedEntries(original.bytes(), EntryQuoting::JsonString))
+                 : testing::textsOf(tavrolin::wrapped(original.bytes(), {quote, quote}));
         const testing::PackedEntries joined({wrapped.join(separator)});
         const PackedTexts split = splitAt(joined.bytes(), separator, quotes);
         QVERIFY2(split.size() == list.size(), qPrintable(wrapped.join(separator)));
