@@ -8,7 +8,7 @@
 #include "event_gap_meter.h"
 #include "qt/duplicates_dialog.h"
 #include "qt/qt_toolkit.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 #include "support/modal_script.h"

@@ -6,7 +6,7 @@
 #include "common/toolkit/event_pump.h"
 #include "common/toolkit/message_boxes.h"
 #include "fuzz_check.h"
-#include "lists/modelled_list_view.h"
+#include "lists/model_backed_list.h"
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 
@@ -22,8 +22,8 @@ namespace {
 
 // The writer and the copy need a list, a clipboard, an event pump and message boxes; none of
 // them needs a window.
-struct Results : ModelledListView {
-    Results() : ModelledListView(true, ListModel::Announce::WhenAsked) {}
+struct Results : ModelBackedList {
+    Results() : ModelBackedList(true, ListModel::Announce::WhenAsked) {}
     int selectedItem() const override { return 0; }
     void selectItem(int) override {}
 };

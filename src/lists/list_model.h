@@ -9,7 +9,7 @@ namespace tavrolin {
 // The items of one list: texts, check marks and sub-items in contiguous columns, so that a
 // million items cost their bytes and a few more each. It counts rows and columns from 0 as
 // views do, which read it as a table model with the check mark as Qt::CheckStateRole; handlers
-// reach it through a list view (ModelledListView), which numbers the items from 1.
+// reach it through a list view (ModelBackedList), which numbers the items from 1.
 //
 // Appends are gathered: views hear of a burst of them in one rowsInserted, so loading a million
 // entries costs one notification, not a million. A burst is announced before any other change,

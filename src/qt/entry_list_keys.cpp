@@ -1,7 +1,7 @@
 #include "entry_list_keys.h"
 
 #include "entry_edit_delegate.h"
-#include "report_view.h"
+#include "report_table.h"
 
 #include <QContextMenuEvent>
 #include <QItemSelectionModel>
@@ -10,7 +10,7 @@
 
 namespace tavrolin::qt {
 
-EntryListKeys::EntryListKeys(ReportView* list, const ListModel& items, QMenu* menu, QObject* parent)
+EntryListKeys::EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu, QObject* parent)
     : QObject(parent), m_list(list), m_menu(menu) {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);

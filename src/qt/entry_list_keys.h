@@ -10,7 +10,7 @@ class ListModel;
 
 namespace tavrolin::qt {
 
-class ReportView;
+class ReportTable;
 
 // The entry list's own keys and its context menu. F2 edits the selected entry in place (see
 // EntryEditDelegate); Alt+Up and Alt+Down ask to move the selected entry; a right click, the
@@ -21,7 +21,7 @@ class EntryListKeys : public QObject {
 
 public:
     // Watches the list; the watcher belongs to the parent. The menu opens where asked.
-    EntryListKeys(ReportView* list, const ListModel& items, QMenu* menu, QObject* parent);
+    EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu, QObject* parent);
 
 Q_SIGNALS:
     void editCommitted(int item, const QString& text);
@@ -35,7 +35,7 @@ private:
     int selectedRow() const;
     void openMenuAtSelection();
 
-    ReportView* m_list;
+    ReportTable* m_list;
     QMenu* m_menu;
 };
 

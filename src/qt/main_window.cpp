@@ -3,7 +3,7 @@
 #include "common/runtime_error.h"
 #include "common/twips.h"
 #include "labelled_progress_bar.h"
-#include "report_view.h"
+#include "report_table.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -167,8 +167,8 @@ void MainWindow::addShortcut(QPushButton* button, const QList<QKeySequence>& key
     button->setToolTip(keys.first().toString(QKeySequence::NativeText));
 }
 
-ReportView* MainWindow::makeListView(const QString& name, QRect twips) {
-    auto* view = new ReportView(this);
+ReportTable* MainWindow::makeListView(const QString& name, QRect twips) {
+    auto* view = new ReportTable(this);
     view->setObjectName(name);
     view->setGeometry(pixels(twips));
     view->setToolTip(kListToolTip);
@@ -213,7 +213,7 @@ QList<ControlInfo> MainWindow::controls() const {
             kind = QStringLiteral("Frame");
         else if (qobject_cast<QPushButton*>(child) != nullptr)
             kind = QStringLiteral("PushButton");
-        else if (qobject_cast<ReportView*>(child) != nullptr)
+        else if (qobject_cast<ReportTable*>(child) != nullptr)
             kind = QStringLiteral("ListView");
         else if (qobject_cast<QProgressBar*>(child) != nullptr)
             kind = QStringLiteral("ProgressBar");

@@ -19,7 +19,7 @@ class QPushButton;
 namespace tavrolin::qt {
 
 class LabelledProgressBar;
-class ReportView;
+class ReportTable;
 
 // The main window and its controls, placed as designed (1 pixel = 15 twips at 96 dpi). Its
 // pointer is the window-wide one: child controls set none of their own, so it shows over all.
@@ -34,8 +34,8 @@ public:
     // The program folder is where the skin and cursor files are looked for.
     explicit MainWindow(QString programFolder);
 
-    ReportView* listView1 = nullptr;
-    ReportView* listView2 = nullptr;
+    ReportTable* listView1 = nullptr;
+    ReportTable* listView2 = nullptr;
     QPushButton* pushButton1 = nullptr;
     QPushButton* pushButton2 = nullptr;
     QPushButton* pushButton3 = nullptr;
@@ -86,7 +86,7 @@ protected:
 
 private:
     QPushButton* makeButton(const QString& name, const QString& caption, QRect twips);
-    ReportView* makeListView(const QString& name, QRect twips);
+    ReportTable* makeListView(const QString& name, QRect twips);
     void addShortcut(QPushButton* button, const QList<QKeySequence>& keys);
 
     QString m_programFolder;

@@ -7,7 +7,7 @@
 #include "entry_list_keys.h"
 #include "entry_list_menu.h"
 #include "event_wiring.h"
-#include "report_view.h"
+#include "report_table.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -8,11 +8,11 @@
 #include "qt_dialogs.h"
 #include "qt_event_pump.h"
 #include "qt_file_dialog.h"
-#include "qt_list_view.h"
 #include "qt_progress_bar.h"
 #include "qt_settings_store.h"
 #include "qt_skin_engine.h"
 #include "undo_recorder.h"
+#include "widget_list.h"
 
 #include <functional>
 
@@ -41,8 +41,8 @@ public:
 
     Toolkit& toolkit() { return m_toolkit; }
     MainWindow& window() { return m_window; }
-    QtListView& listView1() { return m_listView1; }
-    QtListView& listView2() { return m_listView2; }
+    WidgetList& listView1() { return m_listView1; }
+    WidgetList& listView2() { return m_listView2; }
     UndoRecorder& undo() { return m_undo; }
     // The real components a seam may pass its calls on to.
     EventPump& windowEvents() { return m_events; }
@@ -76,8 +76,8 @@ private:
     }
 
     MainWindow m_window;
-    QtListView m_listView1;
-    QtListView m_listView2;
+    WidgetList m_listView1;
+    WidgetList m_listView2;
     QtComboBox m_combo1;
     QtProgressBar m_progressBar1;
     QtDialogs m_dialogs;

@@ -6,7 +6,7 @@
 #include "entries/tool_table.h"
 #include "qt/duplicates_dialog.h"
 #include "qt/entry_list_menu.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 

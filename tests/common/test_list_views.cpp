@@ -1,7 +1,7 @@
 // The list view of the window: index errors, sub-items and check marks, and the row generation.
 
 #include "common/runtime_error.h"
-#include "qt/qt_list_view.h"
+#include "qt/widget_list.h"
 #include "support/list_items.h"
 
 #include <QTest>
@@ -12,8 +12,8 @@ using namespace tavrolin;
 namespace {
 
 // A list of the window with its check marks; the view that shows it plays no part here.
-struct List : qt::QtListView {
-    List() : QtListView(true) {}
+struct List : qt::WidgetList {
+    List() : WidgetList(true) {}
     QStringList texts() const {
         QStringList result;
         for (int item = 1; item <= itemCount(); ++item)

@@ -1,7 +1,7 @@
 // What the user may do while a creation lets events run: press again, remove entries or
 // results, add entries, pick another separator or clear the results.
 
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "started_window.h"
 #include "support/list_items.h"
 #include "test_files.h"
@@ -14,11 +14,11 @@ using namespace tavrolin::testing;
 
 namespace {
 
-void selectFirst(qt::ReportView* view) {
+void selectFirst(qt::ReportTable* view) {
     view->setCurrentIndex(view->model()->index(0, 0));
 }
 
-void doubleClickFirst(qt::ReportView* view) {
+void doubleClickFirst(qt::ReportTable* view) {
     selectFirst(view);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
                        view->visualRect(view->currentIndex()).center());

@@ -3,7 +3,7 @@
 
 #include "create/list_figures.h"
 #include "qt/groups_dialog.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "started_window.h"
 #include "support/list_items.h"
 

@@ -3,7 +3,7 @@
 // The real window for the tests of the entry list's handlers, and what they look at.
 
 #include "common/error_report.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 

@@ -89,7 +89,7 @@ void TestEntryEditing::addOneItem() {
     QCOMPARE(dialogs().messages(), QStringList());
     QCOMPARE(real.toolkit.listView1().selectedItem(), selected);
     if (selected > 0) {
-        const qt::ReportView* list = real.toolkit.window().listView1;
+        const qt::ReportTable* list = real.toolkit.window().listView1;
         QCOMPARE(list->currentIndex().row(), selected - 1);
         const QRect cell = list->visualRect(list->currentIndex());
         QVERIFY(list->viewport()->rect().contains(cell));

@@ -20,7 +20,7 @@
 using namespace tavrolin;
 using namespace tavrolin::testing;
 using namespace Qt::StringLiterals;
-using tavrolin::qt::QtListView;
+using tavrolin::qt::WidgetList;
 
 namespace {
 
@@ -28,7 +28,7 @@ using Handler = EntryListTool;
 // How the test answers a tool's dialog.
 using Answer = std::function<void(QDialog*)>;
 
-QByteArrayList bytesOf(const QtListView& list) {
+QByteArrayList bytesOf(const WidgetList& list) {
     QByteArrayList items;
     for (int item = 1; item <= list.itemCount(); ++item)
         items.append(list.itemBytes(item));
@@ -228,7 +228,7 @@ void TestEntryListToolHandlers::oneStepEach() {
 
     RealWindow real;
     auto& window = real.toolkit.window();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (const QByteArray& entry : before)
             entries.appendItem(entry);
@@ -262,7 +262,7 @@ void TestEntryListToolHandlers::aMillionEntriesComeBackUncopied() {
     constexpr int kCount = 1'000'000;
     RealWindow real;
     auto& window = real.toolkit.window();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (int i = kCount; i > 0; --i)
             appendText(entries, u"item"_s + QString::number(i));
@@ -307,7 +307,7 @@ void TestEntryListToolHandlers::wrapDialog() {
 
     QPushButton* wrap = nullptr;
     for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
-        if (button->text() == u"Wrap"_s)
+        if (button->text() == u"&Wrap"_s)
             wrap = qobject_cast<QPushButton*>(button);
     QVERIFY(wrap != nullptr);
     QTest::mouseClick(wrap, Qt::LeftButton);

@@ -46,7 +46,7 @@ inline QString asShown(QString text) {
 }
 
 // Rows as "+" (checked) or "-", then the cells separated by "|".
-inline void fill(ModelledListView& list, const QStringList& rows) {
+inline void fill(ModelBackedList& list, const QStringList& rows) {
     for (const QString& row : rows) {
         const QStringList cells = row.mid(1).split(u'|');
         appendText(list, cells.first());
@@ -58,9 +58,9 @@ inline void fill(ModelledListView& list, const QStringList& rows) {
 }
 
 // A list of the real toolkit that no window shows, so that its columns are the test's to choose.
-inline std::unique_ptr<qt::QtListView> unshownList(const QStringList& captions,
+inline std::unique_ptr<qt::WidgetList> unshownList(const QStringList& captions,
                                                    const QStringList& rows) {
-    auto list = std::make_unique<qt::QtListView>(true);
+    auto list = std::make_unique<qt::WidgetList>(true);
     for (const QString& caption : captions)
         list->addColumn(caption);
     fill(*list, rows);

@@ -1,7 +1,7 @@
 // The results list: "Clear Results" and the keys that delete results.
 
 #include "output_fixture.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 
 #include <QPushButton>
@@ -58,7 +58,7 @@ void TestResultsList::resultsList() {
 
     RealWindow w;
     qt::MainWindow& window = w.toolkit.window();
-    qt::QtListView& results = w.toolkit.listView2();
+    qt::WidgetList& results = w.toolkit.listView2();
     for (int i = 0; i < count; ++i)
         appendText(results, QString(QChar(char16_t(u'a' + i))));
     results.model().announceAppended();

@@ -4,7 +4,7 @@
 
 #include "common/text_encoding.h"
 #include "qt/entry_list_menu.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 

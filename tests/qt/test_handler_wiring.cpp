@@ -2,7 +2,7 @@
 // place that may unwind a handler when the program ends while it runs.
 
 #include "common/runtime_error.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 

@@ -3,7 +3,7 @@
 #include "qt/duplicates_dialog.h"
 #include "qt/figures_dialog.h"
 #include "qt/groups_dialog.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 #include "support/list_items.h"
@@ -23,7 +23,7 @@
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
-using tavrolin::qt::QtListView;
+using tavrolin::qt::WidgetList;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -86,13 +86,13 @@ void TestKeyboardAccess::keyboardAndScreenReader() {
     };
     QCOMPARE(text(window.listView1, QAccessible::Name), QStringLiteral("List Entries"));
     QCOMPARE(text(window.listView2, QAccessible::Name), QStringLiteral("Results"));
-    for (qt::ReportView* list : {window.listView1, window.listView2})
+    for (qt::ReportTable* list : {window.listView1, window.listView2})
         QCOMPARE(text(list, QAccessible::Description), list->toolTip());
     for (QPushButton* button : window.findChildren<QPushButton*>())
         QCOMPARE(text(button, QAccessible::Description), button->text());
     QCOMPARE(text(window.combo1, QAccessible::Description), window.frame1->title());
 
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     window.pushButton8->setFocus();
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
         QTest::keyClick(window.pushButton8, key);
@@ -103,7 +103,7 @@ void TestKeyboardAccess::keyboardAndScreenReader() {
     QTest::keyClick(window.combo1, Qt::Key_Down);
     QCOMPARE(real.form.separator().text(), QStringLiteral(","));
 
-    qt::ReportView* list = window.listView1;
+    qt::ReportTable* list = window.listView1;
     QCoreApplication::processEvents(); // appends reach the view from the event loop
     list->setFocus();
     list->setCurrentIndex(list->model()->index(0, 0));
@@ -117,7 +117,7 @@ void TestKeyboardAccess::keyboardAndScreenReader() {
 
     dialogs().closeMessage();
     QTest::keyClick(window.pushButton4, Qt::Key_Return);
-    qt::ReportView* results = window.listView2;
+    qt::ReportTable* results = window.listView2;
     results->setFocus();
     results->setCurrentIndex(results->model()->index(0, 0));
     QTest::keyClick(results, Qt::Key_Space);
@@ -156,8 +156,8 @@ void TestKeyboardAccess::homeAndEnd() {
     RealWindow real;
     auto& window = real.toolkit.window();
     activate(window);
-    QtListView& items = results ? real.toolkit.listView2() : real.toolkit.listView1();
-    qt::ReportView* list = results ? window.listView2 : window.listView1;
+    WidgetList& items = results ? real.toolkit.listView2() : real.toolkit.listView1();
+    qt::ReportTable* list = results ? window.listView2 : window.listView1;
     window.dispatch([&] {
         for (int i = 0; i < 60; ++i)
             appendText(items, QString::number(i));

@@ -1,6 +1,6 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 #include "window_keys.h"
@@ -15,12 +15,12 @@
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
-using tavrolin::qt::QtListView;
+using tavrolin::qt::WidgetList;
 
 namespace {
 
 // The items of a list as the user sees them in the view, a check mark as a trailing "[x]".
-QStringList shown(const QtListView& list, qt::ReportView* view) {
+QStringList shown(const WidgetList& list, qt::ReportTable* view) {
     QCoreApplication::processEvents(); // appends reach the view from the event loop
     QStringList items;
     const QAbstractItemModel* model = view->model();
@@ -87,7 +87,7 @@ void TestUndoChanges::undoAndRedoEachChange() {
     const Shown before = shownLists(real);
     QCOMPARE(before.results, QStringList({QStringLiteral("first, second, third, fourth[x]")}));
 
-    qt::ReportView* list = window.listView1;
+    qt::ReportTable* list = window.listView1;
     if (action == QLatin1String("typed entry")) {
         dialogs().typeInput(QStringLiteral("  typed  "));
         QTest::mouseClick(window.pushButton2, Qt::LeftButton);
@@ -150,7 +150,7 @@ void TestUndoChanges::undoAndRedoEachChange() {
 void TestUndoChanges::itemsComeBackWhole() {
     RealWindow real;
     auto& undo = real.toolkit.undo();
-    QtListView& rows = real.toolkit.listView2();
+    WidgetList& rows = real.toolkit.listView2();
     const auto inOneStep = [&](const std::function<void()>& change) {
         ChangeHistory::Step step(undo);
         change();

@@ -1,6 +1,6 @@
 // Where the history stops: while busy, at its cap, across nested steps and for huge lists.
 
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 #include "window_keys.h"
@@ -11,7 +11,7 @@
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
-using tavrolin::qt::QtListView;
+using tavrolin::qt::WidgetList;
 
 class TestUndoLimits : public WindowTest {
     Q_OBJECT
@@ -28,7 +28,7 @@ void TestUndoLimits::refusedWhileBusy() {
     RealWindow real;
     auto& window = real.toolkit.window();
     auto& undo = real.toolkit.undo();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
 
     window.setPointer(pointer::Hourglass);
@@ -75,7 +75,7 @@ void TestUndoLimits::nestedStepsKeepTheirOwnParts() {
     RealWindow real;
     auto& window = real.toolkit.window();
     auto& undo = real.toolkit.undo();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     {
         ChangeHistory::Step outer(undo);
         appendText(entries, QStringLiteral("outer before"));
@@ -97,7 +97,7 @@ void TestUndoLimits::nestedStepsKeepTheirOwnParts() {
 void TestUndoLimits::changesOutsideStepsKeepTheHistory() {
     RealWindow real;
     auto& undo = real.toolkit.undo();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     real.toolkit.window().dispatch([&] { real.form.PushButton8_Click(); });
     appendText(entries, QStringLiteral("outside"));
     entries.removeItem(1);
@@ -112,7 +112,7 @@ void TestUndoLimits::undoingAClearMovesAMillionEntriesBack() {
     constexpr int kCount = 1'000'000;
     RealWindow real;
     auto& window = real.toolkit.window();
-    QtListView& entries = real.toolkit.listView1();
+    WidgetList& entries = real.toolkit.listView1();
     window.dispatch([&] {
         for (int i = 0; i < kCount; ++i)
             appendText(entries, QString::number(i));

@@ -2,7 +2,7 @@
 // the pointer over each control, removing or checking rows, and saving and copying them.
 
 #include "qt/labelled_progress_bar.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 
@@ -308,7 +308,7 @@ void TestWindowInput::deleteAndDoubleClickRemoveTheSelectedEntry() {
     auto& window = real.toolkit.window();
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
     QCoreApplication::processEvents();
-    qt::ReportView* view = window.listView1;
+    qt::ReportTable* view = window.listView1;
     view->setCurrentIndex(view->model()->index(1, 0));
     QTest::keyClick(view, Qt::Key_Delete);
     QCOMPARE(real.toolkit.listView1().itemCount(), 3);
@@ -362,8 +362,8 @@ void TestWindowInput::pointerFollowsTheControl() {
     QWidget* area = control == u"Form" ? &window : window.findChild<QWidget*>(control);
     if (control.startsWith(u"ListView"))
         area = control.endsWith(u"header")
-                   ? window.findChild<qt::ReportView*>(control.left(9))->header()->viewport()
-                   : window.findChild<qt::ReportView*>(control)->viewport();
+                   ? window.findChild<qt::ReportTable*>(control.left(9))->header()->viewport()
+                   : window.findChild<qt::ReportTable*>(control)->viewport();
     QVERIFY2(area != nullptr, qPrintable(control));
     const QHash<int, Qt::CursorShape> shapes{{pointer::Default, Qt::ArrowCursor},
                                              {pointer::Custom, Qt::PointingHandCursor},
@@ -399,7 +399,7 @@ void TestWindowInput::savesAndCopiesTheTickedRow() {
     QTest::mouseClick(window.pushButton8, Qt::LeftButton);
     dialogs().closeMessage();
     QTest::mouseClick(window.pushButton4, Qt::LeftButton);
-    qt::ReportView* results = window.listView2;
+    qt::ReportTable* results = window.listView2;
     QCoreApplication::processEvents();
     QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
                       results->visualRect(results->model()->index(0, 0)).center());

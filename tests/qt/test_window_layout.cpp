@@ -2,7 +2,7 @@
 
 #include "common/text_encoding.h"
 #include "qt/labelled_progress_bar.h"
-#include "qt/report_view.h"
+#include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
 
@@ -117,7 +117,7 @@ void TestWindowLayout::windowAndLists() {
         {QStringLiteral("ListView1"), QStringLiteral("List Entries")},
         {QStringLiteral("ListView2"), results}};
     for (const auto& [name, caption] : lists) {
-        auto* view = window.findChild<qt::ReportView*>(name);
+        auto* view = window.findChild<qt::ReportTable*>(name);
         QCOMPARE(view->toolTip(), toolTip);
         QCOMPARE(view->model()->columnCount(), 1);
         QCOMPARE(view->model()->headerData(0, Qt::Horizontal).toString(), caption);
@@ -254,7 +254,7 @@ void TestWindowLayout::listsShowEveryChange() {
     for (int list : {1, 2}) {
         ListView& items =
             list == 1 ? real.toolkit.toolkit().listView1 : real.toolkit.toolkit().listView2;
-        qt::ReportView* view =
+        qt::ReportTable* view =
             list == 1 ? real.toolkit.window().listView1 : real.toolkit.window().listView2;
         for (const char* letter : {"a", "b", "c", "d", "e"})
             items.appendItem(letter);
@@ -344,7 +344,7 @@ void TestWindowLayout::resultShowsReadably() {
 
 void TestWindowLayout::wideColumnScrollsIntoView() {
     RealWindow real;
-    qt::ReportView* view = real.toolkit.window().listView2;
+    qt::ReportTable* view = real.toolkit.window().listView2;
     appendText(real.toolkit.listView2(), QString(5000, u'x'));
     real.toolkit.listView2().model().announceAppended();
     view->header()->resizeSection(0, 3000);
@@ -366,7 +366,7 @@ void TestWindowLayout::progressBarHoldsItsScale() {
 
 void TestWindowLayout::rowsFitTheirFont() {
     RealWindow real;
-    qt::ReportView* view = real.toolkit.window().listView1;
+    qt::ReportTable* view = real.toolkit.window().listView1;
     appendText(real.toolkit.listView1(), QStringLiteral("first"));
     real.toolkit.listView1().model().announceAppended();
     for (int pointSize : {9, 24}) {

@@ -146,7 +146,7 @@ const QStringList kRows{u"one"_s, u"two"_s, u"three"_s};
 
 // The results list holds the three rows, all ticked or all but "two".
 void fillResults(RealWindow& w, bool all = false) {
-    qt::QtListView& results = w.toolkit.listView2();
+    qt::WidgetList& results = w.toolkit.listView2();
     for (const QString& text : kRows) {
         appendText(results, text);
         results.setItemChecked(results.itemCount(), all || text != u"two");

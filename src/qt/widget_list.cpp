@@ -1,29 +1,29 @@
-#include "qt_list_view.h"
+#include "widget_list.h"
 
 #include "common/runtime_error.h"
 #include "common/twips.h"
-#include "report_view.h"
+#include "report_table.h"
 
 #include <QHeaderView>
 
 namespace tavrolin::qt {
 
-QtListView::QtListView(bool checkable)
-    : ModelledListView(checkable, ListModel::Announce::FromEventLoop) {}
+WidgetList::WidgetList(bool checkable)
+    : ModelBackedList(checkable, ListModel::Announce::FromEventLoop) {}
 
-void QtListView::setView(ReportView* view) {
+void WidgetList::setView(ReportTable* view) {
     m_view = view;
     m_view->setModel(&model());
 }
 
-int QtListView::selectedItem() const {
+int WidgetList::selectedItem() const {
     if (m_view == nullptr)
         return 0;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
-void QtListView::selectItem(int item) {
+void WidgetList::selectItem(int item) {
     if (item < 1 || item > itemCount())
         throw RuntimeError::of(error::IndexOutOfBounds);
     if (m_view == nullptr)
@@ -35,8 +35,8 @@ void QtListView::selectItem(int item) {
     m_view->scrollTo(index);
 }
 
-void QtListView::setColumnWidth(int column, int twips) {
-    ModelledListView::setColumnWidth(column, twips);
+void WidgetList::setColumnWidth(int column, int twips) {
+    ModelBackedList::setColumnWidth(column, twips);
     if (m_view != nullptr)
         m_view->header()->resizeSection(column - 1, twips / kTwipsPerPixel);
 }

@@ -1,4 +1,4 @@
-#include "modelled_list_view.h"
+#include "model_backed_list.h"
 
 #include "common/runtime_error.h"
 #include "list_changes.h"
@@ -13,40 +13,40 @@ constexpr int kDefaultColumnWidthTwips = 1440;
 
 } // namespace
 
-ModelledListView::ModelledListView(bool checkable, ListModel::Announce announce)
+ModelBackedList::ModelBackedList(bool checkable, ListModel::Announce announce)
     : m_model(checkable, announce) {}
 
-void ModelledListView::checkColumn(int column) const {
+void ModelBackedList::checkColumn(int column) const {
     if (column < 1 || column > m_widthsTwips.size())
         throw RuntimeError::of(error::IndexOutOfBounds);
 }
 
-void ModelledListView::addColumn(const QString& caption) {
+void ModelBackedList::addColumn(const QString& caption) {
     m_widthsTwips.reserve(m_widthsTwips.size() + 1);
     m_model.addColumn(caption);
     m_widthsTwips.append(kDefaultColumnWidthTwips);
 }
 
-void ModelledListView::setColumnWidth(int column, int twips) {
+void ModelBackedList::setColumnWidth(int column, int twips) {
     checkColumn(column);
     m_widthsTwips[column - 1] = twips;
 }
 
-QString ModelledListView::columnCaption(int column) const {
+QString ModelBackedList::columnCaption(int column) const {
     return m_model.columnCaption(column - 1);
 }
 
-int ModelledListView::columnWidth(int column) const {
+int ModelBackedList::columnWidth(int column) const {
     checkColumn(column);
     return m_widthsTwips[column - 1];
 }
 
-void ModelledListView::record(std::unique_ptr<ListChange> change) {
+void ModelBackedList::record(std::unique_ptr<ListChange> change) {
     if (m_history != nullptr)
         m_history->record(std::move(change));
 }
 
-void ModelledListView::recordAppendFrom(int firstRow) {
+void ModelBackedList::recordAppendFrom(int firstRow) {
     if (m_history == nullptr)
         return;
     const int count = m_model.itemCount() - firstRow;
@@ -56,49 +56,49 @@ void ModelledListView::recordAppendFrom(int firstRow) {
         m_history->record(std::make_unique<Appended>(m_model, firstRow, count));
 }
 
-void ModelledListView::appendItem(QByteArrayView bytes) {
+void ModelBackedList::appendItem(QByteArrayView bytes) {
     const int firstRow = m_model.itemCount();
     m_model.appendItem(bytes);
     recordAppendFrom(firstRow);
 }
 
-void ModelledListView::appendItems(PackedTexts&& texts, CheckMark mark) {
+void ModelBackedList::appendItems(PackedTexts&& texts, CheckMark mark) {
     const int firstRow = m_model.itemCount();
     m_model.appendItems(std::move(texts), mark == CheckMark::Set);
     if (m_model.itemCount() > firstRow)
         recordAppendFrom(firstRow);
 }
 
-void ModelledListView::removeItem(int item) {
+void ModelBackedList::removeItem(int item) {
     const int row = item - 1;
     record(std::make_unique<Removed>(m_model, row, m_model.takeRows(row, 1)));
 }
 
-void ModelledListView::removeAll() {
+void ModelBackedList::removeAll() {
     if (m_model.itemCount() > 0)
         record(std::make_unique<Removed>(m_model, 0, m_model.removeAll()));
 }
 
-void ModelledListView::setItemText(int item, QString text) {
+void ModelBackedList::setItemText(int item, QString text) {
     const int row = item - 1;
     QString oldText = m_model.setText(row, text);
     // Redone as it was stored, which is what the list shows.
     record(std::make_unique<Edited>(m_model, row, std::move(oldText), m_model.text(row)));
 }
 
-void ModelledListView::moveItem(int item, int places) {
+void ModelBackedList::moveItem(int item, int places) {
     const int row = item - 1;
     m_model.move(row, places);
     if (places != 0)
         record(std::make_unique<Moved>(m_model, row, row + places));
 }
 
-QString ModelledListView::itemSubItem(int item, int subItem) const {
+QString ModelBackedList::itemSubItem(int item, int subItem) const {
     // Sub-item k belongs to column k + 1, which the model counts as k.
     return m_model.subItem(item - 1, subItem);
 }
 
-void ModelledListView::setItemSubItem(int item, int subItem, const QString& text) {
+void ModelBackedList::setItemSubItem(int item, int subItem, const QString& text) {
     m_model.setSubItem(item - 1, subItem, text);
 }
 

@@ -7,11 +7,11 @@ namespace tavrolin::qt {
 // A one-level list with column headers. A table view keeps a few bytes per row and grows by
 // the rows appended; a tree view lays out every row again after each append, which a list
 // of a million entries would feel at every burst.
-class ReportView : public QTableView {
+class ReportTable : public QTableView {
     Q_OBJECT
 
 public:
-    explicit ReportView(QWidget* parent);
+    explicit ReportTable(QWidget* parent);
 
     QHeaderView* header() const { return horizontalHeader(); }
 

@@ -9,11 +9,11 @@
 
 namespace tavrolin {
 
-// A list view whose items are a ListModel. The view itself keeps only what a view knows: the
+// The ListView interface over a ListModel. It keeps only what a view knows: the
 // column widths here, the selection in the toolkit that derives from it. Each change the program
 // makes through it is recorded in the history it keeps them in, if any. Here alone items and
 // columns are numbered from 1, as the handlers number them: item k is the model's row k - 1.
-class ModelledListView : public ListView {
+class ModelBackedList : public ListView {
 public:
     ListModel& model() { return m_model; }
     const ListModel& model() const { return m_model; }
@@ -45,7 +45,7 @@ public:
     void setItemSubItem(int item, int subItem, const QString& text);
 
 protected:
-    ModelledListView(bool checkable, ListModel::Announce announce);
+    ModelBackedList(bool checkable, ListModel::Announce announce);
 
 private:
     void checkColumn(int column) const;

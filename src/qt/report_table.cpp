@@ -1,4 +1,4 @@
-#include "report_view.h"
+#include "report_table.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -13,7 +13,7 @@ constexpr int kRowPadding = 4;
 
 } // namespace
 
-ReportView::ReportView(QWidget* parent) : QTableView(parent) {
+ReportTable::ReportTable(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
@@ -39,7 +39,7 @@ ReportView::ReportView(QWidget* parent) : QTableView(parent) {
     columns->setStretchLastSection(false);
 }
 
-void ReportView::changeEvent(QEvent* event) {
+void ReportTable::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitRowHeight();
@@ -47,14 +47,14 @@ void ReportView::changeEvent(QEvent* event) {
 
 // The rows are the items: Home and End go to the first and last, as Ctrl+Home and Ctrl+End do,
 // rather than to the first and last column of the row.
-QModelIndex ReportView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+QModelIndex ReportTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     if (action == MoveHome || action == MoveEnd)
         modifiers |= Qt::ControlModifier;
     return QTableView::moveCursor(action, modifiers);
 }
 
 // Every row as high as a line of the list's font or a check box, whichever is higher.
-void ReportView::fitRowHeight() {
+void ReportTable::fitRowHeight() {
     const int height =
         std::max(fontMetrics().height(), style()->pixelMetric(QStyle::PM_IndicatorHeight)) +
         kRowPadding;
