@@ -10,7 +10,8 @@
 
 namespace tavrolin::qt {
 
-EntryListKeys::EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu, QObject* parent)
+EntryListKeys::EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu,
+                             QObject* parent)
     : QObject(parent), m_list(list), m_menu(menu) {
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
