@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace tavrolin {
 
@@ -27,10 +28,19 @@ struct DuplicateRules {
     Keep keep = Keep::First;
 };
 
-// The texts put before and after each entry by "Wrap Each Entry".
+// Quoting rules that make an entry a literal of another language (entries/entry_quoting.h).
+enum class EntryQuoting {
+    JsonString,   // "…" as RFC 8259 strings are written
+    RegexLiteral, // matches itself, and only itself, as a regular expression
+    ShellWord,    // '…' for POSIX shells
+};
+
+// What "Wrap Each Entry" puts around each entry: the texts before and after it, or a quoting
+// rule, which escapes inside the entry as well and then leaves the texts unused.
 struct WrapTexts {
     QString before;
     QString after;
+    std::optional<EntryQuoting> quoting;
 };
 
 // What "Split Entries" splits at: the separator as typed (escapes not yet replaced) and the

@@ -1,5 +1,6 @@
 #include "list_creation.h"
 
+#include "common/escaped_text.h"
 #include "common/packed_texts.h"
 #include "common/path_routines.h"
 #include "common/runtime_error.h"
@@ -146,6 +147,9 @@ void createListInGroups(const CreationParts& ui, Separator& separator) {
         // A group of no entries would never end; the dialog offers none, and none is taken.
         if (!grouping || grouping->size < 1)
             return;
+        // Typed as Split's separator is, and as batch mode's --before and --after are read.
+        grouping->before = withEscapesReplaced(grouping->before);
+        grouping->after = withEscapesReplaced(grouping->after);
     }
     create(ui, separator, trap, grouping ? &*grouping : nullptr);
 }

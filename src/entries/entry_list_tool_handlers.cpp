@@ -91,6 +91,14 @@ bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices
     return true;
 }
 
+bool askWrap(ToolDialogs& dialogs, const QString&, ToolChoices& choices) {
+    if (!answered(dialogs.wrapBox(), choices.wrap))
+        return false;
+    choices.wrap.before = withEscapesReplaced(choices.wrap.before);
+    choices.wrap.after = withEscapesReplaced(choices.wrap.after);
+    return true;
+}
+
 void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
     const ToolRow& row = toolRow(tool);
     Trap trap(parts.dialogs, QString::fromUtf16(row.location));

@@ -1,6 +1,7 @@
 #include "entry_list_tools.h"
 
 #include "common/text_encoding.h"
+#include "entry_quoting.h"
 #include "json_quoted_split.h"
 #include "natural_order.h"
 #include "tool_table.h"
@@ -307,6 +308,8 @@ PackedTexts withoutEmpty(const EntryBytes& entries) {
 }
 
 PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap) {
+    if (wrap.quoting)
+        return quotedEntries(entries, *wrap.quoting);
     const QByteArray before = encode8Bit(wrap.before);
     const QByteArray after = encode8Bit(wrap.after);
     const bool doubling = wrap.before.size() == 1 && wrap.before == wrap.after;

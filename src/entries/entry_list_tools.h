@@ -37,7 +37,8 @@ PackedTexts withoutDuplicates(const EntryBytes& entries, const DuplicateRules& r
 PackedTexts withSpacesTrimmed(const EntryBytes& entries, qsizetype* changed = nullptr);
 PackedTexts withoutEmpty(const EntryBytes& entries);
 // When before and after are the same single character, an occurrence of it inside an entry is
-// doubled, as CSV does with '"' and SQL with '\''.
+// doubled, as CSV does with '"' and SQL with '\''. A quoting rule, when given, quotes each
+// entry instead (quotedEntries).
 PackedTexts wrapped(const EntryBytes& entries, const WrapTexts& wrap);
 // Every entry that contains the separator becomes its parts, empty ones included; an empty
 // separator leaves the entries as they are. With a quote style, a part that begins with the

@@ -14,11 +14,7 @@ namespace tavrolin {
 // for its room (the functions reserve nothing: exact reserves before each append would make
 // building one long text quadratic).
 
-enum class EntryQuoting {
-    JsonString,   // "…" as RFC 8259 strings are written
-    RegexLiteral, // matches itself, and only itself, as a regular expression
-    ShellWord,    // '…' for POSIX shells
-};
+// The rules are EntryQuoting's (common/entry_tool_options.h), which Wrap's choice carries.
 
 // The entry between double quotes, '"' and '\' escaped with a backslash, control characters
 // as \b \f \n \r \t or \u00XX (DEL may stay as it is). A byte that is not UTF-8 is written as

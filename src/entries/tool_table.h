@@ -63,6 +63,8 @@ struct ToolRow {
 // separator as it would be typed and reads the answer the same way, so that a tab or a line
 // break can be given and an unchanged answer splits at the separator itself.
 bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
+// Wrap's texts are read as Split's separator is, so that a tab or a line break can be typed.
+bool askWrap(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
 QString removedText(qsizetype before, qsizetype after, qsizetype changed);
 QString trimmedText(qsizetype before, qsizetype after, qsizetype changed);
 
@@ -76,10 +78,17 @@ template <class Answer> bool answered(const std::optional<Answer>& answer, Answe
 // How batch mode reads the values of Wrap and Split.
 inline QString takeWrap(const OptionValue& value, ToolChoices& choices) {
     static constexpr const char16_t* kMarks[] = {u"\"", u"'", u""};
+    static constexpr EntryQuoting kRules[] = {EntryQuoting::JsonString, EntryQuoting::RegexLiteral,
+                                              EntryQuoting::ShellWord};
+    constexpr qsizetype kMarkCount = qsizetype(std::size(kMarks));
+    if (value.word >= kMarkCount) {
+        choices.wrap = {{}, {}, kRules[value.word - kMarkCount]};
+        return {};
+    }
     const QStringList texts = value.texts.isEmpty()
                                   ? QStringList(2, QString::fromUtf16(kMarks[value.word]))
                                   : value.texts;
-    choices.wrap = {texts.at(0), texts.at(1)};
+    choices.wrap = {texts.at(0), texts.at(1), std::nullopt};
     return {};
 }
 inline QString takeSplit(const OptionValue& value, ToolChoices& choices) {
@@ -144,20 +153,26 @@ inline constexpr ToolRow kToolTable[] = {
      [](const EntryBytes& e, const ToolChoices&) { return ToolResult{withoutEmpty(e)}; },
      removedText},
     {EntryListTool::Wrap, false, u"Wrap Each Entry\u2026", u"Form1.ListView1_Wrap",
-     ToolOptions{{u"--wrap", u"Wrap each entry in double or single quotes, doubling them\ninside.",
-                  false, u"", u"csv|sql|none", takeWrap},
+     ToolOptions{{u"--wrap",
+                  u"Wrap each entry in double or single quotes, doubling them\n"
+                  u"inside, or quote it as a JSON string, a regular expression\n"
+                  u"or a POSIX shell word.",
+                  false, u"", u"csv|sql|none|json|regex|shell", takeWrap},
                  {u"--wrap-with", u"Put BEFORE and AFTER around each entry.", false,
                   u"BEFORE AFTER", u"", takeWrap}},
-     [](ToolDialogs& d, const QString&, ToolChoices& c) { return answered(d.wrapBox(), c.wrap); },
+     askWrap,
      [](const EntryBytes& e, const ToolChoices& c) { return ToolResult{wrapped(e, c.wrap)}; },
      nullptr},
     {EntryListTool::Split, false, u"Split Entries\u2026", u"Form1.ListView1_Split",
      ToolOptions{{u"--split", u"Split each entry at SEP.", false, u"SEP", u"", takeSplit},
-                 {u"--quotes", u"Split does not split inside double or single quotes.", true, u"",
-                  u"csv|sql|none",
+                 {u"--quotes",
+                  u"Split does not split inside double or single quotes, or\n"
+                  u"inside JSON strings, whose escapes it reads back.",
+                  true, u"", u"csv|sql|none|json",
                   [](const OptionValue& value, ToolChoices& choices) {
-                      static constexpr QuoteStyle kQuotes[] = {
-                          QuoteStyle::Double, QuoteStyle::Single, QuoteStyle::None};
+                      static constexpr QuoteStyle kQuotes[] = {QuoteStyle::Double,
+                                                               QuoteStyle::Single, QuoteStyle::None,
+                                                               QuoteStyle::Json};
                       choices.quotes = kQuotes[value.word];
                       return QString();
                   }}},

@@ -64,6 +64,10 @@ GroupsDialog::GroupsDialog(QWidget* parent)
     layout->addRow(QString(), m_note);
     layout->addRow(QStringLiteral("&Before each group:"), m_before);
     layout->addRow(QStringLiteral("&After each group:"), m_after);
+    auto* hint = new QLabel(
+        QStringLiteral("Type \\t for a tab, \\n for a line break, \\\\ for a backslash."), this);
+    hint->setEnabled(false);
+    layout->addRow(QString(), hint);
     layout->addRow(buttons.box);
 
     // A size that is not a number is refused here, where the user can mend it, rather than

@@ -20,7 +20,7 @@ SplitDialog::SplitDialog(QWidget* parent, const QString& separator)
     m_separator->setObjectName(QStringLiteral("separator"));
     m_quotes->setObjectName(QStringLiteral("quotes"));
     m_quotes->addItems({QStringLiteral("None"), QStringLiteral("Double quotes (CSV)"),
-                        QStringLiteral("Single quotes (SQL)")});
+                        QStringLiteral("Single quotes (SQL)"), QStringLiteral("JSON strings")});
     auto* hint = new QLabel(
         QStringLiteral("Type \\t for a tab, \\n for a line break, \\\\ for a backslash."), this);
     hint->setEnabled(false);
@@ -48,7 +48,7 @@ void SplitDialog::setAnswer(const QString& separator, Quotes quotes) {
 
 SplitAnswer SplitDialog::answer() const {
     static constexpr QuoteStyle kStyles[] = {QuoteStyle::None, QuoteStyle::Double,
-                                             QuoteStyle::Single};
+                                             QuoteStyle::Single, QuoteStyle::Json};
     return {m_separator->text(), kStyles[m_quotes->currentIndex()]};
 }
 

@@ -17,7 +17,7 @@ class SplitDialog : public QDialog {
 
 public:
     // The choices in the order the list shows them.
-    enum Quotes { NoQuotes, DoubleQuotes, SingleQuotes };
+    enum Quotes { NoQuotes, DoubleQuotes, SingleQuotes, JsonQuotes };
 
     SplitDialog(QWidget* parent, const QString& separator);
 

@@ -5,11 +5,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace tavrolin::qt {
 
 namespace {
+
+constexpr int kFirstRule = WrapDialog::JsonString;
 
 QString quoteOf(int preset) {
     switch (preset) {
@@ -34,7 +37,12 @@ WrapDialog::WrapDialog(QWidget* parent)
     m_before->setObjectName(QStringLiteral("before"));
     m_after->setObjectName(QStringLiteral("after"));
     m_preset->addItems({QStringLiteral("Double quotes (CSV)"),
-                        QStringLiteral("Single quotes (SQL)"), QStringLiteral("None")});
+                        QStringLiteral("Single quotes (SQL)"), QStringLiteral("None"),
+                        QStringLiteral("JSON string"), QStringLiteral("Regular expression"),
+                        QStringLiteral("Shell word")});
+    auto* hint = new QLabel(
+        QStringLiteral("Type \\t for a tab, \\n for a line break, \\\\ for a backslash."), this);
+    hint->setEnabled(false);
 
     const ToolDialogButtons buttons =
         makeToolDialogButtons(this, QStringLiteral("&Wrap"), QStringLiteral("wrap"));
@@ -43,24 +51,35 @@ WrapDialog::WrapDialog(QWidget* parent)
     layout->addRow(QStringLiteral("&Preset:"), m_preset);
     layout->addRow(QStringLiteral("&Before:"), m_before);
     layout->addRow(QStringLiteral("&After:"), m_after);
+    layout->addRow(QString(), hint);
     layout->addRow(buttons.box);
 
     // A preset fills both texts; the user may still edit them afterwards.
-    connect(m_preset, &QComboBox::activated, this, [this](int preset) {
-        m_before->setText(quoteOf(preset));
-        m_after->setText(quoteOf(preset));
-    });
+    connect(m_preset, &QComboBox::activated, this, &WrapDialog::showPreset);
     choosePreset(DoubleQuotes);
 }
 
 void WrapDialog::choosePreset(Preset preset) {
     m_preset->setCurrentIndex(preset);
-    m_before->setText(quoteOf(preset));
-    m_after->setText(quoteOf(preset));
+    showPreset(preset);
+}
+
+// A rule escapes inside the entry as well as around it: texts of the user's would not fit it,
+// so the fields are emptied and closed while it is chosen.
+void WrapDialog::showPreset(int preset) {
+    const bool rule = preset >= kFirstRule;
+    for (QLineEdit* field : {m_before, m_after}) {
+        field->setText(quoteOf(preset));
+        field->setEnabled(!rule);
+        field->setPlaceholderText(rule ? QStringLiteral("set by the rule") : QString());
+    }
 }
 
 WrapTexts WrapDialog::texts() const {
-    return {m_before->text(), m_after->text()};
+    const int preset = m_preset->currentIndex();
+    if (preset >= kFirstRule)
+        return {{}, {}, EntryQuoting(preset - kFirstRule)};
+    return {m_before->text(), m_after->text(), std::nullopt};
 }
 
 } // namespace tavrolin::qt

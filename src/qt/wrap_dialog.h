@@ -9,13 +9,14 @@ class QLineEdit;
 
 namespace tavrolin::qt {
 
-// "Wrap Each Entry": the text to put before and after each entry, typed or taken from a preset.
+// "Wrap Each Entry": the text to put before and after each entry, typed with \t, \n and \\ for a
+// tab, a line break and a backslash or taken from a preset, or a quoting rule.
 class WrapDialog : public QDialog {
     Q_OBJECT
 
 public:
     // The presets in the order the choice lists them.
-    enum Preset { DoubleQuotes, SingleQuotes, NoQuotes };
+    enum Preset { DoubleQuotes, SingleQuotes, NoQuotes, JsonString, RegularExpression, ShellWord };
 
     explicit WrapDialog(QWidget* parent);
 
@@ -23,6 +24,8 @@ public:
     WrapTexts texts() const;
 
 private:
+    void showPreset(int preset);
+
     QComboBox* m_preset;
     QLineEdit* m_before;
     QLineEdit* m_after;

@@ -123,6 +123,13 @@ void TestBatch::job_data() {
     row("wrap sql doubles quotes", u"--join , --wrap sql @kept.txt"_s, "'caf\xE9','O''Brien'\n");
     row("wrap csv", u"--join , --wrap=csv @utf16.txt"_s, "\"x\",\"y\"\n");
     row("wrap with a pair", u"--join , --wrap-with [ \\t] @utf16.txt"_s, "[x\t],[y\t]\n");
+    // A JSON string is UTF-8: the kept byte becomes the character it shows as.
+    row("a JSON array", u"--join , --wrap json --before [ --after ] @kept.txt"_s,
+        "[\"caf\xC3\xA9\",\"O'Brien\"]\n");
+    row("wrap regex", u"--join | --wrap regex"_s, "a\\.b|\\(c\\)\n", "a.b\n(c)\n");
+    row("wrap shell", u"--join + --wrap shell @kept.txt"_s, "'caf\xE9'+'O'\\''Brien'\n");
+    row("split JSON strings", u"--join | --split , --quotes json"_s, "a,b|c\"d|e\n",
+        "\"a,b\",\"c\\\"d\",e\n");
     row("split", u"--join | --split , @split.txt"_s, "a|\"b| c\"|d|'e|f'\n");
     row("split in csv quotes", u"--join | --split , --quotes csv @split.txt"_s, "a|b, c|d|'e|f'\n");
     row("quotes before their split", u"--join | --quotes sql --split , @split.txt"_s,
@@ -177,7 +184,8 @@ void TestBatch::job_data() {
                                             QString::fromUtf8(group)}
                              << QByteArray() << 2 << QByteArray()
                              << u"tavrolin: option '--group' takes a whole number"_s;
-    usage("unknown wrap", u"--join , --wrap xml"_s, u"option '--wrap' takes csv|sql|none"_s);
+    usage("unknown wrap", u"--join , --wrap xml"_s,
+          u"option '--wrap' takes csv|sql|none|json|regex|shell"_s);
     usage("keep without dedupe", u"--join , --keep last"_s, u"option '--keep' needs --dedupe"_s);
     usage("quotes without split", u"--join , --quotes csv"_s, u"option '--quotes' needs --split"_s);
     usage("flag with a value", u"--join , --sort=yes"_s, u"option '--sort' takes no value"_s);

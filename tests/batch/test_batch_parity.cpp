@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace tavrolin;
 using namespace tavrolin::testing;
@@ -55,8 +56,9 @@ struct Shaping {
             else if (words.at(i) == u"--keep")
                 rules.keep = Keep(keeps.indexOf(value));
             else if (words.at(i) == u"--quotes")
-                quotes =
-                    value == u"csv" ? qt::SplitDialog::DoubleQuotes : qt::SplitDialog::SingleQuotes;
+                quotes = value == u"csv"    ? qt::SplitDialog::DoubleQuotes
+                         : value == u"json" ? qt::SplitDialog::JsonQuotes
+                                            : qt::SplitDialog::SingleQuotes;
             else if (words.at(i) == u"--group")
                 groupSize = value.toInt();
             else if (words.at(i) == u"--before")
@@ -69,7 +71,9 @@ struct Shaping {
 
 // Runs a tool of the command line in the window from its menu item, answering its dialog as
 // the words ask.
-void runInWindow(Started& w, const ToolRow& row, const QString& value, const Shaping& shaping) {
+void runInWindow(Started& w, const ToolRow& row, const QStringList& values,
+                 const Shaping& shaping) {
+    const QString value = values.value(0);
     const QString menuText = QString::fromUtf16(row.menuText);
     const QString title = QString(menuText).remove(u'\u2026');
     if (row.tool == EntryListTool::RemoveDuplicates) {
@@ -78,9 +82,17 @@ void runInWindow(Started& w, const ToolRow& row, const QString& value, const Sha
             dialog->accept();
         });
     } else if (row.tool == EntryListTool::Wrap) {
-        dialogs().answerDialog(title, [value](QDialog* dialog) {
+        // The presets stand in the order of --wrap's words; --wrap-with's texts are typed.
+        dialogs().answerDialog(title, [values](QDialog* dialog) {
+            const qsizetype word = QString::fromUtf16(toolOptionNamed(u"--wrap").option->words)
+                                       .split(u'|')
+                                       .indexOf(values.value(0));
             static_cast<qt::WrapDialog*>(dialog)->choosePreset(
-                value == u"sql" ? qt::WrapDialog::SingleQuotes : qt::WrapDialog::DoubleQuotes);
+                values.size() == 1 ? qt::WrapDialog::Preset(word) : qt::WrapDialog::NoQuotes);
+            if (values.size() == 2) {
+                dialog->findChild<QLineEdit*>(u"before"_s)->setText(values.at(0));
+                dialog->findChild<QLineEdit*>(u"after"_s)->setText(values.at(1));
+            }
             dialog->accept();
         });
     } else if (row.tool == EntryListTool::Split) {
@@ -146,6 +158,11 @@ void TestBatchParity::sameBytes_data() {
         << u","_s << false;
     row("groups of 4, aligned", u"--group 4"_s, u" "_s, true);
     row("wrap csv, aligned", u"--drop-empty --wrap csv"_s, u"\u00e9"_s, true);
+    row("wrap json", u"--wrap json"_s, u","_s);
+    row("wrap regex", u"--wrap regex"_s, u"|"_s);
+    row("wrap shell", u"--split , --wrap shell"_s, u" "_s);
+    row("split JSON strings after a wrap", u"--wrap json --split , --quotes json"_s, u","_s);
+    row("wrap with a typed tab", u"--wrap-with \\t ]"_s, u","_s);
 }
 
 void TestBatchParity::sameBytes() {
@@ -171,9 +188,11 @@ void TestBatchParity::sameBytes() {
     // A word the tools do not know shapes the creation, with a value.
     for (qsizetype i = 0; i < tools.size(); ++i) {
         const auto [row, option] = toolOptionNamed(tools.at(i));
+        const qsizetype values =
+            !option ? 1 : std::max<qsizetype>(option->textCount(), option->takesValue() ? 1 : 0);
         if (option && !option->shapes)
-            runInWindow(w, *row, tools.value(i + 1), shaping);
-        i += !option || option->takesValue() ? 1 : 0;
+            runInWindow(w, *row, tools.mid(i + 1, values), shaping);
+        i += values;
     }
     dialogs().typeInput(separator);
     dialogs().closeMessage();

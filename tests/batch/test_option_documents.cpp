@@ -166,9 +166,11 @@ void TestOptionDocuments::manualTerms_data() {
     QTest::newRow("short name, file") << uR"(\fB\-o\fR, \fB\-\-output\fR \fIFILE\fR)"_s
                                       << u"Write to FILE (replaced only when complete), not "
                                          u"standard output.\n"_s;
-    QTest::newRow("words") << uR"(\fB\-\-wrap\fR \fBcsv\fR | \fBsql\fR | \fBnone\fR)"_s
-                           << u"Wrap each entry in double or single quotes, doubling them "
-                              u"inside.\n"_s;
+    QTest::newRow("words")
+        << uR"(\fB\-\-wrap\fR \fBcsv\fR | \fBsql\fR | \fBnone\fR | \fBjson\fR | \fBregex\fR | \fBshell\fR)"_s
+        << u"Wrap each entry in double or single quotes, doubling them "
+           u"inside, or quote it as a JSON string, a regular expression or a "
+           u"POSIX shell word.\n"_s;
     QTest::newRow("named words, shapes")
         << uR"(\fB\-\-keep\fR \fIWHICH\fR)"_s
         << u"first (default), last, once (only entries that occur once) or repeated (one of "
@@ -234,7 +236,7 @@ void TestOptionDocuments::completion_data() {
     QTest::addColumn<QStringList>("offered");
     const QStringList files{u"list.txt"_s, u"names.csv"_s, u"out"_s};
     const QStringList keep{u"first"_s, u"last"_s, u"once"_s, u"repeated"_s};
-    const QStringList quotes{u"csv"_s, u"sql"_s, u"none"_s};
+    const QStringList quotes{u"csv"_s, u"sql"_s, u"none"_s, u"json"_s, u"regex"_s, u"shell"_s};
     const QString job = u"tavrolin --join , "_s;
     QTest::newRow("second value of --wrap-with") << job + u"--wrap-with '\"' "_s << QStringList();
     QTest::newRow("first value of --wrap-with") << job + u"--wrap-with "_s << QStringList();
@@ -247,6 +249,7 @@ void TestOptionDocuments::completion_data() {
     QTest::newRow("--wrap") << job + u"--wrap "_s << quotes;
     QTest::newRow("--wrap=") << job + u"--wrap="_s << quotes;
     QTest::newRow("--quotes=s") << job + u"--split , --quotes=s"_s << QStringList{u"sql"_s};
+    QTest::newRow("--quotes=j") << job + u"--split , --quotes=j"_s << QStringList{u"json"_s};
     QTest::newRow("--wrap's value taken") << job + u"--wrap csv "_s << files;
     QTest::newRow("inline value taken") << job + u"--keep=first --tr"_s << QStringList{u"--trim"_s};
     QTest::newRow("-- then a dash") << job + u"-- --"_s << QStringList();

@@ -69,10 +69,13 @@ void TestGroupsAndFigures::groups_data() {
     QTest::addColumn<int>("choice");
     QTest::addColumn<int>("size"); // 0: the dialog is cancelled
     QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("before"); // as typed
+    QTest::addColumn<QString>("after");
 
     const auto row = [](const char* name, const QStringList& entries, int choice, int size,
-                        const QStringList& rows) {
-        QTest::newRow(name) << entries << choice << size << rows;
+                        const QStringList& rows, const QString& before = u"IN ("_s,
+                        const QString& after = u")"_s) {
+        QTest::newRow(name) << entries << choice << size << rows << before << after;
     };
     row("groups of two, last partial", samples() << u"fifth"_s, 1, 2,
         {u"IN (first,second)"_s, u"IN (third,fourth)"_s, u"IN (fifth)"_s});
@@ -81,6 +84,8 @@ void TestGroupsAndFigures::groups_data() {
     row("other is asked", samples(), 3, 3, {u"IN (first+second+third)"_s, u"IN (fourth)"_s});
     row("cancelled: results kept", samples(), 0, 0, {u"old"_s});
     row("no entries: no dialog", {}, 0, 0, {});
+    // Read as Split's separator and batch mode's --before and --after are.
+    row("typed escapes", {u"a"_s}, 0, 1, {u"\t(a)\\"_s}, u"\\t("_s, u")\\\\"_s);
 }
 
 void TestGroupsAndFigures::groups() {
@@ -88,11 +93,13 @@ void TestGroupsAndFigures::groups() {
     QFETCH(int, choice);
     QFETCH(int, size);
     QFETCH(QStringList, rows);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
 
     Started w(choice, entries);
     w.window().dispatch([&] { appendText(w.toolkit.listView2(), u"old"_s); });
     if (!entries.isEmpty())
-        answerGroups(size ? std::optional(size) : std::nullopt, u"IN ("_s, u")"_s);
+        answerGroups(size ? std::optional(size) : std::nullopt, before, after);
     // As a press would: the results are emptied before "Other" is asked.
     int resultsAtQuestion = -1;
     if (choice == 3) {

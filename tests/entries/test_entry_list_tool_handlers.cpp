@@ -203,6 +203,8 @@ void TestEntryListToolHandlers::oneStepEach_data() {
     row("split CSV at a typed tab", EntryListTool::Split, csv, {"a\tb", "c\"d", "x"}, idle,
         split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
     row("split cancelled", EntryListTool::Split, csv, csv, idle, cancel);
+    row("split JSON strings", EntryListTool::Split, {"\"a,b\",\"c\\\"d\\t\""}, {"a,b", "c\"d\t"},
+        idle, split(u","_s, qt::SplitDialog::JsonQuotes));
     const QByteArrayList names{"Ann", "ann ", "Bob", "ANN", "bob", "Cy"};
     row("duplicates by case and spaces, last kept", EntryListTool::RemoveDuplicates, names,
         {"ANN", "bob", "Cy"}, u"Removed 3 entries, 3 remain"_s, unique({true, true, Keep::Last}));
@@ -215,6 +217,24 @@ void TestEntryListToolHandlers::oneStepEach_data() {
         u"Removed 1 entry, 1 remains"_s);
     row("wrap", EntryListTool::Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, idle, wrap(true));
     row("wrap cancelled", EntryListTool::Wrap, {"O'Brien", ""}, {"O'Brien", ""}, idle, wrap(false));
+    const auto wrapIn = [](qt::WrapDialog::Preset preset, const QString& before = {},
+                           const QString& after = {}) {
+        return Answer([=](QDialog* dialog) {
+            static_cast<qt::WrapDialog*>(dialog)->choosePreset(preset);
+            if (!before.isNull())
+                dialog->findChild<QLineEdit*>(u"before"_s)->setText(before);
+            if (!after.isNull())
+                dialog->findChild<QLineEdit*>(u"after"_s)->setText(after);
+            dialog->accept();
+        });
+    };
+    row("wrap as JSON strings", EntryListTool::Wrap, {"O'Brien", "a\"b"},
+        {"\"O'Brien\"", "\"a\\\"b\""}, idle, wrapIn(qt::WrapDialog::JsonString));
+    row("wrap as shell words", EntryListTool::Wrap, {"O'Brien"}, {"'O'\\''Brien'"}, idle,
+        wrapIn(qt::WrapDialog::ShellWord));
+    // Typed as Split's separator: \t is a tab, \\ one backslash, any other backslash itself.
+    row("wrap in typed escapes", EntryListTool::Wrap, {"a"}, {"\ta\\n\\x"}, idle,
+        wrapIn(qt::WrapDialog::NoQuotes, u"\\t"_s, u"\\\\n\\x"_s));
 }
 
 // The tool's dialog opens over the window; its answer changes the entries in one undo step,
@@ -280,16 +300,25 @@ void TestEntryListToolHandlers::aMillionEntriesComeBackUncopied() {
 void TestEntryListToolHandlers::wrapDialog_data() {
     QTest::addColumn<int>("preset");
     QTest::addColumn<QString>("mark");
+    QTest::addColumn<int>("rule"); // an EntryQuoting, or -1 for texts
 
-    QTest::newRow("double quotes") << int(qt::WrapDialog::DoubleQuotes) << u"\""_s;
-    QTest::newRow("single quotes") << int(qt::WrapDialog::SingleQuotes) << u"'"_s;
-    QTest::newRow("none") << int(qt::WrapDialog::NoQuotes) << QString();
+    QTest::newRow("double quotes") << int(qt::WrapDialog::DoubleQuotes) << u"\""_s << -1;
+    QTest::newRow("single quotes") << int(qt::WrapDialog::SingleQuotes) << u"'"_s << -1;
+    QTest::newRow("none") << int(qt::WrapDialog::NoQuotes) << QString() << -1;
+    QTest::newRow("JSON string") << int(qt::WrapDialog::JsonString) << QString()
+                                 << int(EntryQuoting::JsonString);
+    QTest::newRow("regular expression")
+        << int(qt::WrapDialog::RegularExpression) << QString() << int(EntryQuoting::RegexLiteral);
+    QTest::newRow("shell word") << int(qt::WrapDialog::ShellWord) << QString()
+                                << int(EntryQuoting::ShellWord);
 }
 
-// Picking a preset fills both texts, which stay editable; "Wrap" accepts them.
+// Picking a preset fills both texts, which stay editable, or a rule, which closes them; "Wrap"
+// accepts the choice.
 void TestEntryListToolHandlers::wrapDialog() {
     QFETCH(int, preset);
     QFETCH(QString, mark);
+    QFETCH(int, rule);
 
     RealWindow real;
     qt::WrapDialog dialog(&real.toolkit.window());
@@ -297,13 +326,22 @@ void TestEntryListToolHandlers::wrapDialog() {
     auto* choice = dialog.findChild<QComboBox*>(u"preset"_s);
     QVERIFY(choice != nullptr);
     QCOMPARE(choice->itemText(preset),
-             (QStringList{u"Double quotes (CSV)"_s, u"Single quotes (SQL)"_s, u"None"_s}[preset]));
+             (QStringList{u"Double quotes (CSV)"_s, u"Single quotes (SQL)"_s, u"None"_s,
+                          u"JSON string"_s, u"Regular expression"_s, u"Shell word"_s}[preset]));
     choice->setCurrentIndex(preset);
     Q_EMIT choice->activated(preset);
     QCOMPARE(dialog.texts().before, mark);
     QCOMPARE(dialog.texts().after, mark);
-    dialog.findChild<QLineEdit*>(u"after"_s)->setText(u"]"_s);
-    QCOMPARE(dialog.texts().after, u"]"_s);
+    QCOMPARE(dialog.texts().quoting.has_value(), rule >= 0);
+    auto* after = dialog.findChild<QLineEdit*>(u"after"_s);
+    QCOMPARE(after->isEnabled(), rule < 0);
+    QCOMPARE(after->placeholderText().isEmpty(), rule < 0);
+    if (rule >= 0) {
+        QCOMPARE(int(*dialog.texts().quoting), rule);
+    } else {
+        after->setText(u"]"_s);
+        QCOMPARE(dialog.texts().after, u"]"_s);
+    }
 
     QPushButton* wrap = nullptr;
     for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())

@@ -153,10 +153,11 @@ void TestEntryListTools::wrap_data() {
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("rule"); // an EntryQuoting, or -1 for none
     // The same mark before and after, unless another is given after.
     const auto row = [](const char* name, const QString& mark, const QString& entry,
-                        const QString& expected, const QString& after = {}) {
-        QTest::newRow(name) << mark << (after.isNull() ? mark : after) << entry << expected;
+                        const QString& expected, const QString& after = {}, int rule = -1) {
+        QTest::newRow(name) << mark << (after.isNull() ? mark : after) << entry << expected << rule;
     };
 
     row("SQL", u"'"_s, u"O'Brien"_s, u"'O''Brien'"_s);
@@ -175,6 +176,10 @@ void TestEntryListTools::wrap_data() {
     row("a kept byte as the mark", a9, u"\u00e9"_s + a9, a9 + u"\u00e9"_s + a9 + a9 + a9);
     row("four-byte marks, nothing doubled", kGrin, u"a"_s + kGrin, kGrin + u"a"_s + kGrin + kGrin);
     row("nothing around", QString(), kKeptBytes, kKeptBytes);
+    // A rule quotes on its own: the texts, here a mark to double, go unused.
+    row("JSON rule", u"'"_s, u"O'\"\t"_s, u"\"O'\\\"\\t\""_s, {}, int(EntryQuoting::JsonString));
+    row("regex rule", u"'"_s, u"a.b'"_s, u"a\\.b'"_s, {}, int(EntryQuoting::RegexLiteral));
+    row("shell rule", u"\""_s, u"O'B"_s, u"'O'\\''B'"_s, {}, int(EntryQuoting::ShellWord));
 }
 
 void TestEntryListTools::wrap() {
@@ -182,8 +187,11 @@ void TestEntryListTools::wrap() {
     QFETCH(QString, after);
     QFETCH(QString, entry);
     QFETCH(QString, expected);
+    QFETCH(int, rule);
     const testing::PackedEntries entries({entry});
-    QCOMPARE(testing::textsOf(wrapped(entries.bytes(), {before, after})), QStringList{expected});
+    const WrapTexts wrap{before, after,
+                         rule < 0 ? std::nullopt : std::optional(EntryQuoting(rule))};
+    QCOMPARE(testing::textsOf(wrapped(entries.bytes(), wrap)), QStringList{expected});
 }
 
 void TestEntryListTools::splitQuoted_data() {
@@ -275,9 +283,9 @@ void TestEntryListTools::splitUndoesWrap() {
             }
         }
         const testing::PackedEntries original(list);
-        const QStringList wrapped =
-            json ? testing::textsOf(quotedEntries(original.bytes(), EntryQuoting::JsonString))
-                 : testing::textsOf(tavrolin::wrapped(original.bytes(), {quote, quote}));
+        const QStringList wrapped = testing::textsOf(tavrolin::wrapped(
+            original.bytes(),
+            {quote, quote, json ? std::optional(EntryQuoting::JsonString) : std::nullopt}));
         const testing::PackedEntries joined({wrapped.join(separator)});
         const PackedTexts split = splitAt(joined.bytes(), separator, quotes);
         QVERIFY2(split.size() == list.size(), qPrintable(wrapped.join(separator)));
