@@ -54,7 +54,7 @@ WrapDialog::WrapDialog(QWidget* parent)
     layout->addRow(QString(), hint);
     layout->addRow(buttons.box);
 
-    // A preset fills both texts; the user may still edit them afterwards.
+    // A preset fills both texts, which the user may still edit; a rule closes them.
     connect(m_preset, &QComboBox::activated, this, &WrapDialog::showPreset);
     choosePreset(DoubleQuotes);
 }
