@@ -59,6 +59,15 @@ void WrapDialog::choosePreset(Preset preset) {
     m_after->setText(quoteOf(preset));
 }
 
+void WrapDialog::setTexts(const WrapTexts& texts) {
+    for (int preset = 0; preset < m_preset->count(); ++preset) {
+        if (texts.before == quoteOf(preset) && texts.after == quoteOf(preset))
+            m_preset->setCurrentIndex(preset);
+    }
+    m_before->setText(texts.before);
+    m_after->setText(texts.after);
+}
+
 WrapTexts WrapDialog::texts() const {
     return {m_before->text(), m_after->text()};
 }
