@@ -1,9 +1,12 @@
 // Each tool's dialog opens with the answers given last, in the same run and in the next, and a
 // settings file that cannot be written costs the next run only.
 
+#include "app/remembered_choices.h"
+#include "common/product.h"
 #include "entries/entry_list_tools.h"
 #include "entry_handlers.h"
 #include "qt/duplicates_dialog.h"
+#include "qt/qt_settings_store.h"
 #include "qt/split_dialog.h"
 #include "qt/wrap_dialog.h"
 
@@ -96,6 +99,7 @@ private Q_SLOTS:
     void rememberedInThisRunAndTheNext_data();
     void rememberedInThisRunAndTheNext();
     void unwritableSettingsToldOnce();
+    void unreadableValuesGiveDefaults();
 };
 
 void TestRememberedChoices::rememberedInThisRunAndTheNext_data() {
@@ -185,6 +189,25 @@ void TestRememberedChoices::unwritableSettingsToldOnce() {
     run(real, [&] { real.form.ListView1_Tool(EntryListTool::RemoveDuplicates); });
     QVERIFY2(state.startsWith(u"1|0"_s), qPrintable(state));
     QVERIFY(real.toolkit.window().isVisible());
+}
+
+// A file edited by hand may hold anything; what cannot be read is left at its default.
+void TestRememberedChoices::unreadableValuesGiveDefaults() {
+    QSettings settings(kSettingsApplication, kSettingsSection);
+    settings.beginGroup(kSettingsSection);
+    for (const char* key : {"Tools/RemoveDuplicates/IgnoreCase", "Tools/RemoveDuplicates/Keep",
+                            "Tools/Split/Quotes", "Tools/Groups/Size"})
+        settings.setValue(QLatin1String(key), u"sideways"_s);
+    settings.sync();
+    const qt::QtSettingsStore store;
+    const ToolChoices choices = rememberedToolChoices(store);
+    QVERIFY(!choices.duplicates.ignoreCase);
+    QCOMPARE(choices.duplicates.keep, DuplicateRules::Keep::First);
+    QCOMPARE(choices.quotes, QuoteStyle::None);
+    QCOMPARE(rememberedGrouping(store).size, 0);
+    settings.setValue(u"Tools/Groups/Size"_s, u"-5"_s);
+    settings.sync();
+    QCOMPARE(rememberedGrouping(store).size, 0);
 }
 
 QTEST_MAIN(TestRememberedChoices)
