@@ -17,6 +17,7 @@
 #include "output/clipboard_copy.h"
 #include "output/result_file_writer.h"
 #include "output/results_list.h"
+#include "remembered_choices.h"
 #include "selected_item_removal.h"
 #include "startup.h"
 
@@ -28,10 +29,14 @@ namespace tavrolin {
 namespace {
 
 constexpr int kListColumnWidthTwips = 6000;
+const QString kBarAtRest = QStringLiteral("Progress Bar");
 
 } // namespace
 
-Form1::Form1(Toolkit& ui) : m_ui(ui) {}
+Form1::Form1(Toolkit& ui)
+    : m_ui(ui)
+    , m_toolChoices(rememberedToolChoices(ui.settings))
+    , m_grouping(rememberedGrouping(ui.settings)) {}
 
 void Form1::Form_Load() {
     Trap trap(m_ui.dialogs, QStringLiteral("Form1.Form_Load"));
@@ -61,8 +66,9 @@ bool Form1::busy() const {
     return m_ui.operation.running;
 }
 
-template <class Operation> void Form1::runStoppable(Stopped stopped, Operation&& operation) {
-    ChangeHistory::Step step(m_ui.history);
+template <class Operation>
+void Form1::runStoppable(Stopped stopped, const QString& name, Operation&& operation) {
+    ChangeHistory::Step step(m_ui.history, name);
     try {
         std::forward<Operation>(operation)();
     } catch (const OperationStopped&) {
@@ -70,14 +76,21 @@ template <class Operation> void Form1::runStoppable(Stopped stopped, Operation&&
             step.rollBack();
         m_ui.pointer.setPointer(pointer::Default);
         m_ui.progressBar1.setValue(0);
-        m_ui.progressBar1.setText(QStringLiteral("Progress Bar"));
+        m_ui.progressBar1.setText(kBarAtRest);
     }
+}
+
+void Form1::barAtRest() {
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    m_ui.progressBar1.setValue(0);
+    m_ui.progressBar1.setText(kBarAtRest);
 }
 
 void Form1::Form_Shown() {
     m_shown = true;
-    if (!m_choiceNotRememberedWhy.isEmpty())
-        tellChoiceNotRemembered(m_choiceNotRememberedWhy);
+    if (!m_choiceNotRememberedMessage.isEmpty())
+        tellChoiceNotRemembered(m_choiceNotRememberedMessage);
 }
 
 void Form1::Form_Unload() {
@@ -85,27 +98,34 @@ void Form1::Form_Unload() {
 }
 
 void Form1::Form_OpenFiles(const QStringList& paths) {
-    runStoppable(Stopped::RollBack,
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Load List"),
                  [&] { loadOpenedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::PushButton2_Click() {
-    runStoppable(Stopped::RollBack, [&] { addOneItem(m_ui.dialogs, m_ui.listView1); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Add One Item"),
+                 [&] { addOneItem(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::PushButton5_Click() {
-    runStoppable(Stopped::RollBack,
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Clear List"),
                  [&] { clearEntries(m_ui.dialogs, m_ui.pointer, m_ui.listView1, m_ui.operation); });
 }
 
 void Form1::PushButton6_Click() {
-    runStoppable(Stopped::RollBack, [&] {
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Load List"), [&] {
         loadListFiles({m_ui.dialogs, m_ui.commonDialog1, m_ui.pointer, m_ui.listView1});
     });
 }
 
 void Form1::PushButton8_Click() {
-    runStoppable(Stopped::RollBack, [&] { loadSampleEntries(m_ui.dialogs, m_ui.listView1); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Load Sample Data"),
+                 [&] { loadSampleEntries(m_ui.dialogs, m_ui.listView1); });
 }
 
 void Form1::ListView1_DblClick() {
@@ -113,6 +133,8 @@ void Form1::ListView1_DblClick() {
     // also after a load in the same turn has restored the default pointer.
     if (m_ui.operation.running)
         return;
+    barAtRest();
+    ChangeHistory::Step step(m_ui.history, QStringLiteral("Remove Entry"));
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView1_DblClick"),
                  [&] { removeSelectedItem(m_ui.pointer, m_ui.listView1); });
 }
@@ -123,21 +145,27 @@ void Form1::ListView1_KeyDown(int keyCode, int /*shift*/) {
 }
 
 void Form1::ListView1_FilesDropped(const QStringList& paths) {
-    runStoppable(Stopped::RollBack,
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Drop Files"),
                  [&] { loadDroppedFiles(m_ui.listView1, m_ui.pointer, m_ui.dialogs, paths); });
 }
 
 void Form1::ListView1_TextDropped(const QString& text) {
-    runStoppable(Stopped::RollBack, [&] { appendDroppedText(m_ui.listView1, m_ui.dialogs, text); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Drop Text"),
+                 [&] { appendDroppedText(m_ui.listView1, m_ui.dialogs, text); });
 }
 
 void Form1::ListView1_Paste() {
-    runStoppable(Stopped::RollBack,
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Paste"),
                  [&] { pasteClipboardText(m_ui.listView1, m_ui.clipboard, m_ui.dialogs); });
 }
 
 void Form1::ListView1_EditItem(int item, const QString& text) {
-    runStoppable(Stopped::RollBack, [&] { editEntry(entryChange(), item, text); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Edit Entry"),
+                 [&] { editEntry(entryChange(), item, text); });
 }
 
 EntryChange Form1::entryChange() const {
@@ -145,12 +173,27 @@ EntryChange Form1::entryChange() const {
 }
 
 void Form1::ListView1_MoveItem(int item, int places) {
-    runStoppable(Stopped::RollBack, [&] { moveEntry(entryChange(), item, places); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Move Entry"),
+                 [&] { moveEntry(entryChange(), item, places); });
 }
 
 void Form1::ListView1_Tool(EntryListTool tool) {
-    const QString offered = m_separator.isOtherMarker() ? m_lastTypedSeparator : m_separator.text();
-    runStoppable(Stopped::RollBack, [&] { runEntryListTool(entryListTools(), tool, offered); });
+    // The separator a user last split at is the one they expect again; the chosen one is only
+    // a guess until they have split.
+    const QString offered = !m_toolChoices.separator.isEmpty() ? m_toolChoices.separator
+                            : m_separator.isOtherMarker()      ? m_lastTypedSeparator
+                                                               : m_separator.text();
+    ToolChoices choices = m_toolChoices;
+    bool answered = false;
+    runStoppable(Stopped::RollBack, toolName(tool),
+                 [&] { answered = runEntryListTool(entryListTools(), tool, choices, offered); });
+    if (!answered)
+        return;
+    m_toolChoices = choices;
+    const QString notStored = rememberToolChoices(m_ui.settings, tool, choices);
+    if (!notStored.isEmpty())
+        tellChoiceNotRemembered(toolChoicesNotRememberedText(notStored));
 }
 
 EntryListToolParts Form1::entryListTools() const {
@@ -163,14 +206,22 @@ void Form1::ListView1_CreateInGroups() {
         return;
     const QScopedValueRollback<bool> running(m_ui.operation.running, true);
     // As for a press of "Start Creating List": a stopped creation leaves the results empty.
-    runStoppable(Stopped::Keep, [&] { createListInGroups(CreationParts::of(m_ui), m_separator); });
+    const Grouping offered = m_grouping;
+    runStoppable(Stopped::Keep, QStringLiteral("Create in Groups"),
+                 [&] { createListInGroups(CreationParts::of(m_ui), m_separator, m_grouping); });
+    if (m_grouping.size == offered.size && m_grouping.before == offered.before &&
+        m_grouping.after == offered.after)
+        return;
+    const QString notStored = rememberGrouping(m_ui.settings, m_grouping);
+    if (!notStored.isEmpty())
+        tellChoiceNotRemembered(toolChoicesNotRememberedText(notStored));
 }
 
 void Form1::ListView1_Figures() {
     if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
     const QScopedValueRollback<bool> running(m_ui.operation.running, true);
-    runStoppable(Stopped::Keep, [&] {
+    runStoppable(Stopped::Keep, QStringLiteral("List Figures"), [&] {
         showListFigures({m_ui.dialogs, m_ui.toolDialogs, m_ui.pointer, m_ui.listView1, m_ui.events},
                         m_separator);
     });
@@ -181,19 +232,19 @@ void Form1::Combo1_Click() {
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.Combo1_Click"),
                  [&] { notStored = chooseSeparator(m_ui.combo1, m_ui.settings, m_separator); });
     if (!notStored.isEmpty())
-        tellChoiceNotRemembered(notStored);
+        tellChoiceNotRemembered(choiceNotRememberedText(notStored));
 }
 
-void Form1::tellChoiceNotRemembered(const QString& why) {
+void Form1::tellChoiceNotRemembered(const QString& message) {
     if (m_toldChoiceNotRemembered)
         return;
     // Start-up picks the stored choice before the window shows; a box then would stand alone.
     if (!m_shown) {
-        m_choiceNotRememberedWhy = why;
+        m_choiceNotRememberedMessage = message;
         return;
     }
     m_toldChoiceNotRemembered = true;
-    m_ui.dialogs.messageBox(choiceNotRememberedText(why), MessageStyle::OkExclamation);
+    m_ui.dialogs.messageBox(message, MessageStyle::OkExclamation);
 }
 
 void Form1::PushButton4_Click() {
@@ -205,24 +256,27 @@ void Form1::PushButton4_Click() {
     // A creation that stopped has emptied the results; bringing back the result before it
     // would show a result that looks like this press's.
     const bool typing = m_separator.isOtherMarker();
-    runStoppable(Stopped::Keep, [&] { createList(CreationParts::of(m_ui), m_separator); });
+    runStoppable(Stopped::Keep, QStringLiteral("Create List"),
+                 [&] { createList(CreationParts::of(m_ui), m_separator); });
     if (typing && !m_separator.isOtherMarker())
         m_lastTypedSeparator = m_separator.text();
 }
 
 void Form1::PushButton1_Click() {
-    runStoppable(Stopped::Keep, [&] {
+    runStoppable(Stopped::Keep, QStringLiteral("Save Results"), [&] {
         saveResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer,
                      m_ui.progressBar1, m_ui.events});
     });
 }
 
 void Form1::PushButton3_Click() {
-    runStoppable(Stopped::RollBack, [&] { clearResults(m_ui.dialogs, m_ui.listView2); });
+    barAtRest();
+    runStoppable(Stopped::RollBack, QStringLiteral("Clear Results"),
+                 [&] { clearResults(m_ui.dialogs, m_ui.listView2); });
 }
 
 void Form1::PushButton7_Click() {
-    runStoppable(Stopped::Keep, [&] {
+    runStoppable(Stopped::Keep, QStringLiteral("Copy Results"), [&] {
         copyResults({m_ui.dialogs, m_ui.listView2, m_ui.clipboard, m_ui.events});
     });
 }
@@ -230,6 +284,8 @@ void Form1::PushButton7_Click() {
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete)
         return;
+    barAtRest();
+    ChangeHistory::Step step(m_ui.history, QStringLiteral("Remove Result"));
     runUntrapped(m_ui.dialogs, m_ui.process, QStringLiteral("Form1.ListView2_KeyDown"),
                  [&] { removeSelectedItem(m_ui.pointer, m_ui.listView2); });
 }

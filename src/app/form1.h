@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/entry_tool_options.h"
 #include "create/separator.h"
 #include "entries/entry_list_tools.h"
 
@@ -50,8 +51,9 @@ public:
     void ListView1_Paste();
     void ListView1_EditItem(int item, const QString& text);
     void ListView1_MoveItem(int item, int places);
-    // Every tool of the entry list's menu. Split offers the chosen separator; under "Other",
-    // the one last typed, or none.
+    // Every tool of the entry list's menu, its dialog offering the answers given last. Split
+    // offers the separator last split at; before any split, the chosen separator (under
+    // "Other", the one last typed, or none).
     void ListView1_Tool(EntryListTool tool);
     // "Create in Groups" and "List Figures". Both are refused while a creation runs or the busy
     // pointer shows, and hold off removals while they let events run.
@@ -93,23 +95,33 @@ private:
     };
     // Runs an operation that a trap may stop (memory ran out; it has said so already): the
     // window comes back to rest, and the operation's changes are undone or kept as `stopped`
-    // says.
-    template <class Operation> void runStoppable(Stopped stopped, Operation&& operation);
+    // says. Its changes are one undo step of that name.
+    template <class Operation>
+    void runStoppable(Stopped stopped, const QString& name, Operation&& operation);
+    // Before an operation that changes the lists and tells nothing on the bar: the text of the
+    // operation before it would read as this one's. A creation or a save that lets this
+    // operation run keeps its progress.
+    void barAtRest();
     // What an edit or a move of an entry works on.
     EntryChange entryChange() const;
     // What the entry list's tools work on.
     EntryListToolParts entryListTools() const;
     // Tells the user, once a run and not before the window shows, that the separator choice
-    // will not be remembered.
-    void tellChoiceNotRemembered(const QString& why);
+    // or a tool's answers will not be remembered: the settings file is the same, so once is
+    // enough.
+    void tellChoiceNotRemembered(const QString& message);
 
     Toolkit& m_ui;
     Separator m_separator;
     // The separator typed under "Other" at the last creation that asked for one.
     QString m_lastTypedSeparator;
+    // The answers the tools' dialogs were given last, kept here as well: a settings file that
+    // cannot be written still lets them be offered again in this run.
+    ToolChoices m_toolChoices;
+    Grouping m_grouping;
     bool m_shown = false;
     bool m_toldChoiceNotRemembered = false;
-    QString m_choiceNotRememberedWhy;
+    QString m_choiceNotRememberedMessage;
 };
 
 } // namespace tavrolin

@@ -138,15 +138,16 @@ void createList(const CreationParts& ui, Separator& separator) {
     create(ui, separator, trap, nullptr);
 }
 
-void createListInGroups(const CreationParts& ui, Separator& separator) {
+void createListInGroups(const CreationParts& ui, Separator& separator, Grouping& offered) {
     Trap trap(ui.dialogs, QStringLiteral("Form1.ListView1_CreateInGroups"));
     // With no entries there is nothing to group: the creation says so as a press would.
     std::optional<Grouping> grouping;
     if (!trap.test(100, [&] { return ui.listView1.itemCount() == 0; })) {
-        trap(102, [&] { grouping = ui.toolDialogs.groupsBox(); });
+        trap(102, [&] { grouping = ui.toolDialogs.groupsBox(offered); });
         // A group of no entries would never end; the dialog offers none, and none is taken.
         if (!grouping || grouping->size < 1)
             return;
+        offered = *grouping;
         // Typed as Split's separator is, and as batch mode's --before and --after are read.
         grouping->before = withEscapesReplaced(grouping->before);
         grouping->after = withEscapesReplaced(grouping->after);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/entry_tool_options.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,7 +35,8 @@ struct CreationParts {
 void createList(const CreationParts& ui, Separator& separator);
 
 // "Create in Groups": asks how to group the entries, then creates as above, each group of
-// entries a results row of its own, ticked so that Copy and Save take them all.
-void createListInGroups(const CreationParts& ui, Separator& separator);
+// entries a results row of its own, ticked so that Copy and Save take them all. The question
+// offers the given grouping, which becomes the answer once the user gives one.
+void createListInGroups(const CreationParts& ui, Separator& separator, Grouping& offered);
 
 } // namespace tavrolin

@@ -12,6 +12,7 @@
 #include "entry_list_tools.h"
 #include "tool_table.h"
 
+#include <QLocale>
 #include <optional>
 #include <utility>
 
@@ -67,23 +68,52 @@ bool refused(const EntryListToolParts& parts) {
 
 } // namespace
 
+namespace {
+
+// A count as the user's locale groups its digits, with its noun.
+QString counted(qsizetype count, const char* one, const char* many) {
+    return QLocale().toString(qint64(count)) + u' ' + QString::fromLatin1(count == 1 ? one : many);
+}
+
+QString entries(qsizetype count) {
+    return counted(count, "entry", "entries");
+}
+
+} // namespace
+
+QString sortedText(qsizetype before, qsizetype, qsizetype) {
+    return QStringLiteral("Sorted ") + entries(before);
+}
+
+QString reversedText(qsizetype before, qsizetype, qsizetype) {
+    return QStringLiteral("Reversed ") + entries(before);
+}
+
+QString wrappedText(qsizetype before, qsizetype, qsizetype) {
+    return QStringLiteral("Wrapped ") + entries(before);
+}
+
+QString splitText(qsizetype before, qsizetype after, qsizetype) {
+    return QStringLiteral("Split %1 into %2")
+        .arg(entries(before), QLocale().toString(qint64(after)));
+}
+
 QString removedText(qsizetype before, qsizetype after, qsizetype /*changed*/) {
-    return QStringLiteral("Removed %1 %2, %3 %4")
-        .arg(before - after)
-        .arg(before - after == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
-        .arg(after)
-        .arg(after == 1 ? QStringLiteral("remains") : QStringLiteral("remain"));
+    return QStringLiteral("Removed %1, %2")
+        .arg(entries(before - after), counted(after, "remains", "remain"));
 }
 
 QString trimmedText(qsizetype before, qsizetype /*after*/, qsizetype changed) {
-    return QStringLiteral("Trimmed %1 of %2 %3")
-        .arg(changed)
-        .arg(before)
-        .arg(before == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+    return QStringLiteral("Trimmed %1 of %2")
+        .arg(QLocale().toString(qint64(changed)), entries(before));
+}
+
+QString toolName(EntryListTool tool) {
+    return QString::fromUtf16(toolRow(tool).menuText).remove(u'\u2026');
 }
 
 bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices) {
-    const auto answer = dialogs.splitBox(withEscapesShown(offered));
+    const auto answer = dialogs.splitBox({withEscapesShown(offered), choices.quotes});
     if (!answer)
         return false;
     choices.separator = withEscapesReplaced(answer->separator);
@@ -92,32 +122,38 @@ bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices
 }
 
 bool askWrap(ToolDialogs& dialogs, const QString&, ToolChoices& choices) {
-    if (!answered(dialogs.wrapBox(), choices.wrap))
+    WrapTexts shown = choices.wrap;
+    shown.before = withEscapesShown(shown.before);
+    shown.after = withEscapesShown(shown.after);
+    if (!answered(dialogs.wrapBox(shown), choices.wrap))
         return false;
     choices.wrap.before = withEscapesReplaced(choices.wrap.before);
     choices.wrap.after = withEscapesReplaced(choices.wrap.after);
     return true;
 }
 
-void runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, const QString& offered) {
+bool runEntryListTool(const EntryListToolParts& parts, EntryListTool tool, ToolChoices& choices,
+                      const QString& offered) {
     const ToolRow& row = toolRow(tool);
     Trap trap(parts.dialogs, QString::fromUtf16(row.location));
     if (trap.test(100, [&] { return refused(parts); }))
-        return;
-    ToolChoices choices;
+        return false;
     // A question that fails counts as cancelled.
-    bool answered = row.ask == nullptr;
+    bool answered = false;
     if (row.ask)
         trap(102, [&] { answered = row.ask(parts.toolDialogs, offered, choices); });
-    if (!answered)
-        return;
+    if (row.ask && !answered)
+        return false;
     const qsizetype before = parts.entries.itemCount();
     const std::optional<qsizetype> changed = replaceEntries(trap, parts, row, choices);
     if (!changed)
-        return;
+        return answered;
     const qsizetype after = parts.entries.itemCount();
-    if (row.barText)
-        trap(118, [&] { parts.progressBar1.setText(row.barText(before, after, *changed)); });
+    trap(118, [&] {
+        parts.progressBar1.setValue(0);
+        parts.progressBar1.setText(row.barText(before, after, *changed));
+    });
+    return answered;
 }
 
 } // namespace tavrolin

@@ -50,12 +50,13 @@ struct ToolRow {
     const char16_t* menuText;
     const char16_t* location; // where a trapped statement reports it
     ToolOptions options;
-    // The window's question before the tool runs, offered the given separator: puts the answer
-    // into the choices, false when the user cancels. Null when the tool asks nothing.
+    // The window's question before the tool runs, offered the given separator and the choices
+    // as they are: puts the answer into the choices, false when the user cancels. Null when the
+    // tool asks nothing.
     bool (*ask)(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
     ToolResult (*transform)(const EntryBytes& entries, const ToolChoices& choices);
     // The bar's text once the tool has run, from the entries before and after and how many it
-    // changed in place; null leaves the bar as it is.
+    // changed in place; counts grouped as the user's locale groups digits.
     QString (*barText)(qsizetype before, qsizetype after, qsizetype changed);
 };
 
@@ -65,8 +66,12 @@ struct ToolRow {
 bool askSplit(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
 // Wrap's texts are read as Split's separator is, so that a tab or a line break can be typed.
 bool askWrap(ToolDialogs& dialogs, const QString& offered, ToolChoices& choices);
+QString sortedText(qsizetype before, qsizetype after, qsizetype changed);
+QString reversedText(qsizetype before, qsizetype after, qsizetype changed);
 QString removedText(qsizetype before, qsizetype after, qsizetype changed);
 QString trimmedText(qsizetype before, qsizetype after, qsizetype changed);
+QString wrappedText(qsizetype before, qsizetype after, qsizetype changed);
+QString splitText(qsizetype before, qsizetype after, qsizetype changed);
 
 // Puts a question's answer into the choice; false when the user cancelled.
 template <class Answer> bool answered(const std::optional<Answer>& answer, Answer& choice) {
@@ -103,14 +108,14 @@ inline constexpr ToolRow kToolTable[] = {
     {EntryListTool::SortAscending, true, u"Sort A to Z", u"Form1.ListView1_SortAscending",
      ToolOptions{{u"--sort", u"Sort A to Z (natural order, case ignored)."}}, nullptr,
      [](const EntryBytes& e, const ToolChoices&) { return ToolResult{sortedNaturally(e, false)}; },
-     nullptr},
+     sortedText},
     {EntryListTool::SortDescending, true, u"Sort Z to A", u"Form1.ListView1_SortDescending",
      ToolOptions{{u"--sort-desc", u"Sort Z to A."}}, nullptr,
      [](const EntryBytes& e, const ToolChoices&) { return ToolResult{sortedNaturally(e, true)}; },
-     nullptr},
+     sortedText},
     {EntryListTool::Reverse, true, u"Reverse Order", u"Form1.ListView1_Reverse",
      ToolOptions{{u"--reverse", u"Reverse the order."}}, nullptr,
-     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{reversed(e)}; }, nullptr},
+     [](const EntryBytes& e, const ToolChoices&) { return ToolResult{reversed(e)}; }, reversedText},
     {EntryListTool::RemoveDuplicates, true, u"Remove Duplicates\u2026",
      u"Form1.ListView1_RemoveDuplicates",
      ToolOptions{{u"--dedupe", u"Remove duplicates; modified by the three options below."},
@@ -134,7 +139,7 @@ inline constexpr ToolRow kToolTable[] = {
                       return QString();
                   }}},
      [](ToolDialogs& d, const QString&, ToolChoices& c) {
-         return answered(d.duplicatesBox(), c.duplicates);
+         return answered(d.duplicatesBox(c.duplicates), c.duplicates);
      },
      [](const EntryBytes& e, const ToolChoices& c) {
          return ToolResult{withoutDuplicates(e, c.duplicates)};
@@ -162,7 +167,7 @@ inline constexpr ToolRow kToolTable[] = {
                   u"BEFORE AFTER", u"", takeWrap}},
      askWrap,
      [](const EntryBytes& e, const ToolChoices& c) { return ToolResult{wrapped(e, c.wrap)}; },
-     nullptr},
+     wrappedText},
     {EntryListTool::Split, false, u"Split Entries\u2026", u"Form1.ListView1_Split",
      ToolOptions{{u"--split", u"Split each entry at SEP.", false, u"SEP", u"", takeSplit},
                  {u"--quotes",
@@ -180,7 +185,7 @@ inline constexpr ToolRow kToolTable[] = {
      [](const EntryBytes& e, const ToolChoices& c) {
          return ToolResult{splitAt(e, c.separator, c.quotes)};
      },
-     nullptr},
+     splitText},
 };
 
 // Each row stands at its tool's place, and Split, the last tool, has one: a tool added after it

@@ -77,6 +77,15 @@ GroupsDialog::GroupsDialog(QWidget* parent)
     m_size->selectAll();
 }
 
+void GroupsDialog::setGrouping(const Grouping& grouping) {
+    if (grouping.size >= 1) {
+        m_size->setText(QLocale().toString(qint64(grouping.size)));
+        m_size->selectAll();
+    }
+    m_before->setText(grouping.before);
+    m_after->setText(grouping.after);
+}
+
 void GroupsDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::FontChange)

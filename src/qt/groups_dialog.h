@@ -20,6 +20,8 @@ public:
 
     explicit GroupsDialog(QWidget* parent);
 
+    // The size below 1 keeps the size offered.
+    void setGrouping(const Grouping& grouping);
     Grouping grouping() const;
 
 protected:

@@ -108,29 +108,33 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-std::optional<WrapTexts> QtDialogs::wrapBox() {
+std::optional<WrapTexts> QtDialogs::wrapBox(const WrapTexts& offered) {
     WrapDialog dialog(owner());
+    dialog.setTexts(offered);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.texts();
 }
 
-std::optional<SplitAnswer> QtDialogs::splitBox(const QString& separator) {
-    SplitDialog dialog(owner(), separator);
+std::optional<SplitAnswer> QtDialogs::splitBox(const SplitAnswer& offered) {
+    SplitDialog dialog(owner(), offered.separator);
+    dialog.setQuotes(offered.quotes);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.answer();
 }
 
-std::optional<DuplicateRules> QtDialogs::duplicatesBox() {
+std::optional<DuplicateRules> QtDialogs::duplicatesBox(const DuplicateRules& offered) {
     DuplicatesDialog dialog(owner());
+    dialog.setRules(offered);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.rules();
 }
 
-std::optional<Grouping> QtDialogs::groupsBox() {
+std::optional<Grouping> QtDialogs::groupsBox(const Grouping& offered) {
     GroupsDialog dialog(owner());
+    dialog.setGrouping(offered);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.grouping();

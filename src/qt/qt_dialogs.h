@@ -18,10 +18,10 @@ public:
     void messageBox(const QString& text, MessageStyle style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
-    std::optional<WrapTexts> wrapBox() override;
-    std::optional<SplitAnswer> splitBox(const QString& separator) override;
-    std::optional<DuplicateRules> duplicatesBox() override;
-    std::optional<Grouping> groupsBox() override;
+    std::optional<WrapTexts> wrapBox(const WrapTexts& offered) override;
+    std::optional<SplitAnswer> splitBox(const SplitAnswer& offered) override;
+    std::optional<DuplicateRules> duplicatesBox(const DuplicateRules& offered) override;
+    std::optional<Grouping> groupsBox(const Grouping& offered) override;
     void figuresBox(const QList<Figure>& figures) override;
 
 private:

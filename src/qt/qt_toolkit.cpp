@@ -38,7 +38,7 @@ QtToolkit::QtToolkit(const QString& programFolder, Seams seams)
     , m_commonDialog1(&m_window)
     , m_skinFramework1(&m_window, m_window.handle())
     , m_events(m_window.handlers())
-    , m_undo(m_window, m_operation)
+    , m_undo(m_window, m_operation, m_progressBar1)
     , m_toolkit{
           m_window,   m_window,         m_window,
           m_window,   m_listView1,      m_listView2,

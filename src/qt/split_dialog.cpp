@@ -46,6 +46,18 @@ void SplitDialog::setAnswer(const QString& separator, Quotes quotes) {
     m_quotes->setCurrentIndex(quotes);
 }
 
+// Tried through answer(), so that the choice's items and the styles they stand for stay
+// written down once.
+void SplitDialog::setQuotes(QuoteStyle quotes) {
+    const int shown = m_quotes->currentIndex();
+    for (int index = 0; index < m_quotes->count(); ++index) {
+        m_quotes->setCurrentIndex(index);
+        if (answer().quotes == quotes)
+            return;
+    }
+    m_quotes->setCurrentIndex(shown);
+}
+
 SplitAnswer SplitDialog::answer() const {
     static constexpr QuoteStyle kStyles[] = {QuoteStyle::None, QuoteStyle::Double,
                                              QuoteStyle::Single, QuoteStyle::Json};

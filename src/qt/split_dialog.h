@@ -22,6 +22,8 @@ public:
     SplitDialog(QWidget* parent, const QString& separator);
 
     void setAnswer(const QString& separator, Quotes quotes);
+    // The quotes offered; a style the choice does not list leaves it as it is.
+    void setQuotes(QuoteStyle quotes);
     SplitAnswer answer() const;
 
 private:

@@ -39,8 +39,8 @@ private:
     bool m_discarded = false;
 };
 
-UndoRecorder::UndoRecorder(MainWindow& window, const OperationState& operation)
-    : m_window(window), m_operation(operation) {
+UndoRecorder::UndoRecorder(MainWindow& window, const OperationState& operation, ProgressBar& bar)
+    : m_window(window), m_operation(operation), m_bar(bar) {
     m_stack.setUndoLimit(kUndoLimit);
     m_undoAction.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m_redoAction.setShortcuts(
@@ -63,6 +63,7 @@ bool UndoRecorder::undo() {
         return false;
     m_lastPart = nullptr;
     m_stack.undo();
+    tell(QStringLiteral("Undid "), m_stack.index());
     return true;
 }
 
@@ -71,7 +72,14 @@ bool UndoRecorder::redo() {
         return false;
     m_lastPart = nullptr;
     m_stack.redo();
+    tell(QStringLiteral("Redid "), m_stack.index() - 1);
     return true;
+}
+
+void UndoRecorder::tell(const QString& done, int index) {
+    const QString name = m_stack.text(index);
+    m_bar.setValue(0);
+    m_bar.setText(done + (name.isEmpty() ? QStringLiteral("a change") : name));
 }
 
 UndoRecorder::Part* UndoRecorder::joinable(int step) const {
@@ -93,6 +101,7 @@ void UndoRecorder::record(std::unique_ptr<ListChange> change) {
     Part* part = step != 0 ? joinable(step) : nullptr;
     if (part == nullptr) {
         part = new Part;
+        part->setText(m_openNames.isEmpty() ? QString() : m_openNames.last());
         part->add(std::move(change));
         m_stack.push(part);
         m_lastPart = part;
@@ -102,13 +111,18 @@ void UndoRecorder::record(std::unique_ptr<ListChange> change) {
     part->add(std::move(change));
 }
 
-int UndoRecorder::open() {
+int UndoRecorder::open(const QString& name) {
     m_openSteps.append(++m_lastStep);
+    m_openNames.append(name);
     return m_lastStep;
 }
 
 void UndoRecorder::close(int step) {
-    m_openSteps.removeOne(step);
+    const qsizetype at = m_openSteps.indexOf(step);
+    if (at >= 0) {
+        m_openSteps.remove(at);
+        m_openNames.remove(at);
+    }
     if (m_lastPartStep == step)
         m_lastPart = nullptr;
 }

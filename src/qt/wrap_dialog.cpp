@@ -75,6 +75,19 @@ void WrapDialog::showPreset(int preset) {
     }
 }
 
+void WrapDialog::setTexts(const WrapTexts& texts) {
+    if (texts.quoting) {
+        choosePreset(Preset(kFirstRule + int(*texts.quoting)));
+        return;
+    }
+    for (int preset = 0; preset < m_preset->count(); ++preset) {
+        if (texts.before == quoteOf(preset) && texts.after == quoteOf(preset))
+            m_preset->setCurrentIndex(preset);
+    }
+    m_before->setText(texts.before);
+    m_after->setText(texts.after);
+}
+
 WrapTexts WrapDialog::texts() const {
     const int preset = m_preset->currentIndex();
     if (preset >= kFirstRule)

@@ -21,6 +21,8 @@ public:
     explicit WrapDialog(QWidget* parent);
 
     void choosePreset(Preset preset);
+    // Both texts, the preset shown being the one that gives them, if any.
+    void setTexts(const WrapTexts& texts);
     WrapTexts texts() const;
 
 private:

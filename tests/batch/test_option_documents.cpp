@@ -60,7 +60,7 @@ QSet<QString> helpOptions() {
 // The keys a part of a text names, from its heading to the next of the same level.
 QSet<QString> keysUnder(const QString& text, const QString& heading, const QString& next) {
     static const QRegularExpression kKeys(
-        uR"(\b(?:(?:Ctrl|Alt|Shift)\+)+(?:F\d+|[A-Z][a-z]*)\b|\bF\d+\b|\b(?:Delete|Tab|Menu)\b)"_s);
+        uR"(\b(?:(?:Ctrl|Alt|Shift)\+)+(?:F\d+|[A-Z][a-z]*)\b|\bF\d+\b|\b(?:Delete|Tab|Menu|Home|End)\b)"_s);
     const qsizetype start = text.indexOf(heading);
     const QString part = text.mid(start, text.indexOf(next, start + 1) - start);
     QSet<QString> keys;
@@ -138,6 +138,8 @@ private Q_SLOTS:
     void completion();
     void manualShortcuts_data();
     void manualShortcuts();
+    void menuItems_data();
+    void menuItems();
 };
 
 void TestOptionDocuments::manualListsEveryOption_data() {
@@ -306,6 +308,25 @@ void TestOptionDocuments::manualShortcuts() {
     QFETCH(QString, key);
     QVERIFY2(readmeKeys().contains(key), "not in the README");
     QVERIFY2(manualKeys().contains(key), "not in the manual page");
+}
+
+void TestOptionDocuments::menuItems_data() {
+    QTest::addColumn<QString>("item");
+    for (const ToolRow& row : kToolTable)
+        QTest::newRow(qPrintable(QString::fromUtf16(row.menuText)))
+            << QString::fromUtf16(row.menuText);
+    // The entry list's menu after the tools.
+    for (const QString& item : {u"Create in Groups\u2026"_s, u"List Figures\u2026"_s})
+        QTest::newRow(qPrintable(item)) << item;
+}
+
+// Each item of the entry list's menu is named in both, the page writing an ellipsis as three
+// dots.
+void TestOptionDocuments::menuItems() {
+    QFETCH(QString, item);
+    QVERIFY2(readText(QStringLiteral(TAVROLIN_README)).contains(item), "not in the README");
+    const QString page = readText(QStringLiteral(TAVROLIN_MANUAL));
+    QVERIFY2(page.contains(QString(item).replace(u"\u2026"_s, u"..."_s)), "not in the manual page");
 }
 
 QTEST_GUILESS_MAIN(TestOptionDocuments)

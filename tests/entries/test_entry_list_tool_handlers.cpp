@@ -3,6 +3,7 @@
 // very list.
 
 #include "common/product.h"
+#include "entries/entry_list_tool_handlers.h"
 #include "entries/tool_table.h"
 #include "entry_handlers.h"
 #include "qt/duplicates_dialog.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
@@ -65,6 +67,9 @@ private Q_SLOTS:
     void refused();
     void refusedWhileCreating();
     void handlersReplaceTheList();
+    void initTestCase();
+    void barTexts_data();
+    void barTexts();
     void oneStepEach_data();
     void oneStepEach();
     void aMillionEntriesComeBackUncopied();
@@ -135,6 +140,46 @@ void TestEntryListToolHandlers::handlersReplaceTheList() {
     QCOMPARE(dialogs().messages(), QStringList());
 }
 
+// Counts in the bar are grouped as in List Figures; a fixed locale keeps the rows the same
+// wherever the tests run.
+void TestEntryListToolHandlers::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestEntryListToolHandlers::barTexts_data() {
+    QTest::addColumn<Handler>("tool");
+    QTest::addColumn<qsizetype>("before");
+    QTest::addColumn<qsizetype>("after");
+    QTest::addColumn<qsizetype>("changed");
+    QTest::addColumn<QString>("text");
+    const auto row = [](Handler tool, qsizetype before, qsizetype after, qsizetype changed,
+                        const QString& text) {
+        QTest::addRow("%s %s", qPrintable(toolName(tool)), qPrintable(text))
+            << tool << before << after << changed << text;
+    };
+    row(EntryListTool::SortAscending, 2500, 2500, 0, u"Sorted 2,500 entries"_s);
+    row(EntryListTool::SortDescending, 1, 1, 0, u"Sorted 1 entry"_s);
+    row(EntryListTool::Reverse, 2500, 2500, 0, u"Reversed 2,500 entries"_s);
+    row(EntryListTool::RemoveDuplicates, 2400, 1471, 0, u"Removed 929 entries, 1,471 remain"_s);
+    row(EntryListTool::RemoveDuplicates, 2, 1, 0, u"Removed 1 entry, 1 remains"_s);
+    row(EntryListTool::TrimSpaces, 2500, 2500, 73, u"Trimmed 73 of 2,500 entries"_s);
+    row(EntryListTool::TrimSpaces, 1, 1, 1, u"Trimmed 1 of 1 entry"_s);
+    row(EntryListTool::RemoveEmpty, 1000, 0, 0, u"Removed 1,000 entries, 0 remain"_s);
+    row(EntryListTool::Wrap, 2500, 2500, 0, u"Wrapped 2,500 entries"_s);
+    row(EntryListTool::Split, 3, 9001, 0, u"Split 3 entries into 9,001"_s);
+    row(EntryListTool::Split, 1, 2, 0, u"Split 1 entry into 2"_s);
+}
+
+// Each tool's row tells on the bar what it did.
+void TestEntryListToolHandlers::barTexts() {
+    QFETCH(Handler, tool);
+    QFETCH(qsizetype, before);
+    QFETCH(qsizetype, after);
+    QFETCH(qsizetype, changed);
+    QFETCH(QString, text);
+    QCOMPARE(toolRow(tool).barText(before, after, changed), text);
+}
+
 void TestEntryListToolHandlers::oneStepEach_data() {
     QTest::addColumn<Handler>("handler");
     QTest::addColumn<QByteArrayList>("before");
@@ -152,24 +197,28 @@ void TestEntryListToolHandlers::oneStepEach_data() {
     const QString removed2 = u"Removed 2 entries, 3 remain"_s;
 
     const QByteArrayList plain{"c ", " a, b", "", "c ", ""};
-    row("sort A to Z", EntryListTool::SortAscending, plain, {"", "", " a, b", "c ", "c "}, idle);
-    row("sort Z to A", EntryListTool::SortDescending, plain, {"c ", "c ", " a, b", "", ""}, idle);
-    row("reverse", EntryListTool::Reverse, plain, {"", "c ", "", " a, b", "c "}, idle);
+    const QString sorted5 = u"Sorted 5 entries"_s;
+    const QString reversed5 = u"Reversed 5 entries"_s;
+    const QString split5 = u"Split 5 entries into 6"_s;
+    row("sort A to Z", EntryListTool::SortAscending, plain, {"", "", " a, b", "c ", "c "}, sorted5);
+    row("sort Z to A", EntryListTool::SortDescending, plain, {"c ", "c ", " a, b", "", ""},
+        sorted5);
+    row("reverse", EntryListTool::Reverse, plain, {"", "c ", "", " a, b", "c "}, reversed5);
     row("duplicates", EntryListTool::RemoveDuplicates, plain, {"c ", " a, b", ""}, removed2);
     row("trim", EntryListTool::TrimSpaces, plain, {"c", "a, b", "", "c", ""},
         u"Trimmed 3 of 5 entries"_s);
     row("empty", EntryListTool::RemoveEmpty, plain, {"c ", " a, b", "c "}, removed2);
-    row("split", EntryListTool::Split, plain, {"c ", " a", "b", "", "c ", ""}, idle);
+    row("split", EntryListTool::Split, plain, {"c ", " a", "b", "", "c ", ""}, split5);
 
     // Undo brings back the very bytes, those that are not UTF-8 included.
     const QByteArray kept = "caf\xE9\xFF";
     const QByteArray grin = "\xC2\xA0\xF0\x9F\x98\x80";
     row("awkward bytes reversed", EntryListTool::Reverse, kAwkward,
-        {"\xE3\x80\x80" + kept + ' ', "\xA0x", "", grin + ", x", kept + ' '}, idle);
+        {"\xE3\x80\x80" + kept + ' ', "\xA0x", "", grin + ", x", kept + ' '}, reversed5);
     row("awkward bytes trimmed", EntryListTool::TrimSpaces, kAwkward,
         {kept, "\xF0\x9F\x98\x80, x", "", "\xA0x", kept}, u"Trimmed 3 of 5 entries"_s);
     row("awkward bytes split", EntryListTool::Split, kAwkward,
-        {kept + ' ', grin, "x", "", "\xA0x", "\xE3\x80\x80" + kept + ' '}, idle);
+        {kept + ' ', grin, "x", "", "\xA0x", "\xE3\x80\x80" + kept + ' '}, split5);
 
     // A tool that changes nothing leaves the list and the history alone.
     const QByteArrayList trimmed{"b", "a", "\xA0"};
@@ -200,8 +249,8 @@ void TestEntryListToolHandlers::oneStepEach_data() {
     const Answer cancel = [](QDialog* dialog) { dialog->reject(); };
     using Keep = DuplicateRules::Keep;
     const QByteArrayList csv{"\"a\tb\"\t\"c\"\"d\"", "x"};
-    row("split CSV at a typed tab", EntryListTool::Split, csv, {"a\tb", "c\"d", "x"}, idle,
-        split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
+    row("split CSV at a typed tab", EntryListTool::Split, csv, {"a\tb", "c\"d", "x"},
+        u"Split 2 entries into 3"_s, split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
     row("split cancelled", EntryListTool::Split, csv, csv, idle, cancel);
     row("split JSON strings", EntryListTool::Split, {"\"a,b\",\"c\\\"d\\t\""}, {"a,b", "c\"d\t"},
         idle, split(u","_s, qt::SplitDialog::JsonQuotes));
@@ -215,7 +264,8 @@ void TestEntryListToolHandlers::oneStepEach_data() {
     row("duplicates cancelled", EntryListTool::RemoveDuplicates, names, names, idle, cancel);
     row("one removed, one remains", EntryListTool::RemoveEmpty, {"", "a"}, {"a"},
         u"Removed 1 entry, 1 remains"_s);
-    row("wrap", EntryListTool::Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, idle, wrap(true));
+    row("wrap", EntryListTool::Wrap, {"O'Brien", ""}, {"'O''Brien'", "''"}, u"Wrapped 2 entries"_s,
+        wrap(true));
     row("wrap cancelled", EntryListTool::Wrap, {"O'Brien", ""}, {"O'Brien", ""}, idle, wrap(false));
     const auto wrapIn = [](qt::WrapDialog::Preset preset, const QString& before = {},
                            const QString& after = {}) {

@@ -1,5 +1,7 @@
 // Each kind of change to the lists undone and redone, items coming back whole.
 
+#include "entries/entry_list_tools.h"
+#include "qt/labelled_progress_bar.h"
 #include "qt/report_table.h"
 #include "support/list_items.h"
 #include "support/window_test.h"
@@ -38,6 +40,11 @@ QStringList shown(const WidgetList& list, qt::ReportTable* view) {
     return items;
 }
 
+QString barText(qt::MainWindow& window) {
+    QCoreApplication::sendPostedEvents(window.progressBar1, QEvent::MetaCall);
+    return window.progressBar1->text();
+}
+
 struct Shown {
     QStringList entries;
     QStringList results;
@@ -62,14 +69,23 @@ private Q_SLOTS:
 
 void TestUndoChanges::undoAndRedoEachChange_data() {
     QTest::addColumn<QString>("action");
-    for (const char* action :
-         {"typed entry", "Delete", "double-click", "Clear List", "samples", "file load",
-          "Clear Results", "Delete on results", "creation", "F2 edit", "Alt+Up", "Alt+Down"})
-        QTest::newRow(action) << QString::fromLatin1(action);
+    // What the bar calls the step once it is undone or redone.
+    QTest::addColumn<QString>("step");
+    const std::pair<const char*, const char*> rows[] = {
+        {"typed entry", "Add One Item"},    {"Delete", "Remove Entry"},
+        {"double-click", "Remove Entry"},   {"Clear List", "Clear List"},
+        {"samples", "Load Sample Data"},    {"file load", "Load List"},
+        {"Clear Results", "Clear Results"}, {"Delete on results", "Remove Result"},
+        {"creation", "Create List"},        {"F2 edit", "Edit Entry"},
+        {"Alt+Up", "Move Entry"},           {"Alt+Down", "Move Entry"},
+        {"tool", "Reverse Order"}};
+    for (const auto& [action, step] : rows)
+        QTest::newRow(action) << QString::fromLatin1(action) << QString::fromLatin1(step);
 }
 
 void TestUndoChanges::undoAndRedoEachChange() {
     QFETCH(QString, action);
+    QFETCH(QString, step);
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("entries.txt"));
     QFile entries(file);
@@ -87,6 +103,8 @@ void TestUndoChanges::undoAndRedoEachChange() {
     const Shown before = shownLists(real);
     QCOMPARE(before.results, QStringList({QStringLiteral("first, second, third, fourth[x]")}));
 
+    // The text a tool left, stale once any other operation changes the lists.
+    real.toolkit.toolkit().progressBar1.setText(QStringLiteral("Reversed 4 entries"));
     qt::ReportTable* list = window.listView1;
     if (action == QLatin1String("typed entry")) {
         dialogs().typeInput(QStringLiteral("  typed  "));
@@ -125,7 +143,11 @@ void TestUndoChanges::undoAndRedoEachChange() {
         Q_EMIT window.combo1->activated(1);
         dialogs().closeMessage();
         QTest::mouseClick(window.pushButton4, Qt::LeftButton);
+    } else if (action == QLatin1String("tool")) {
+        window.dispatch([&] { real.form.ListView1_Tool(EntryListTool::Reverse); });
     }
+    QCOMPARE(barText(window), action == QLatin1String("tool") ? QStringLiteral("Reversed 4 entries")
+                                                              : QStringLiteral("Progress Bar"));
     const Shown after = shownLists(real);
     QVERIFY(after.entries != before.entries || after.results != before.results);
     // The samples, the first creation and this action: one step each.
@@ -139,6 +161,8 @@ void TestUndoChanges::undoAndRedoEachChange() {
         {Qt::CTRL | Qt::Key_Y, false}};
     for (const auto& [keys, undone] : presses) {
         press(window, keys);
+        QCOMPARE(barText(window),
+                 (undone ? QStringLiteral("Undid ") : QStringLiteral("Redid ")) + step);
         const Shown& expected = undone ? before : after;
         const Shown now = shownLists(real);
         QCOMPARE(now.entries, expected.entries);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace tavrolin {
@@ -35,10 +36,12 @@ public:
 
     // The changes one operation makes. Steps nest: an operation that runs while another lets
     // events run (a click during a load) has a step of its own, and the outer operation's
-    // later changes start a new part of its step, undone before the inner one's.
+    // later changes start a new part of its step, undone before the inner one's. The name says
+    // what the operation was, as the bar tells it once the step is undone or redone.
     class Step {
     public:
-        explicit Step(ChangeHistory& history) : m_history(history), m_id(history.open()) {}
+        explicit Step(ChangeHistory& history, const QString& name = {})
+            : m_history(history), m_id(history.open(name)) {}
         ~Step() { m_history.close(m_id); }
         Step(const Step&) = delete;
         Step& operator=(const Step&) = delete;
@@ -53,7 +56,7 @@ public:
     };
 
 protected:
-    virtual int open() = 0;
+    virtual int open(const QString& name) = 0;
     virtual void close(int step) = 0;
     virtual void rollBack(int step) = 0;
 };
