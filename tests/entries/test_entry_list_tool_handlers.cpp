@@ -253,7 +253,7 @@ void TestEntryListToolHandlers::oneStepEach_data() {
         u"Split 2 entries into 3"_s, split(u"\\t"_s, qt::SplitDialog::DoubleQuotes));
     row("split cancelled", EntryListTool::Split, csv, csv, idle, cancel);
     row("split JSON strings", EntryListTool::Split, {"\"a,b\",\"c\\\"d\\t\""}, {"a,b", "c\"d\t"},
-        idle, split(u","_s, qt::SplitDialog::JsonQuotes));
+        u"Split 1 entry into 2"_s, split(u","_s, qt::SplitDialog::JsonQuotes));
     const QByteArrayList names{"Ann", "ann ", "Bob", "ANN", "bob", "Cy"};
     row("duplicates by case and spaces, last kept", EntryListTool::RemoveDuplicates, names,
         {"ANN", "bob", "Cy"}, u"Removed 3 entries, 3 remain"_s, unique({true, true, Keep::Last}));
@@ -279,11 +279,11 @@ void TestEntryListToolHandlers::oneStepEach_data() {
         });
     };
     row("wrap as JSON strings", EntryListTool::Wrap, {"O'Brien", "a\"b"},
-        {"\"O'Brien\"", "\"a\\\"b\""}, idle, wrapIn(qt::WrapDialog::JsonString));
-    row("wrap as shell words", EntryListTool::Wrap, {"O'Brien"}, {"'O'\\''Brien'"}, idle,
-        wrapIn(qt::WrapDialog::ShellWord));
+        {"\"O'Brien\"", "\"a\\\"b\""}, u"Wrapped 2 entries"_s, wrapIn(qt::WrapDialog::JsonString));
+    row("wrap as shell words", EntryListTool::Wrap, {"O'Brien"}, {"'O'\\''Brien'"},
+        u"Wrapped 1 entry"_s, wrapIn(qt::WrapDialog::ShellWord));
     // Typed as Split's separator: \t is a tab, \\ one backslash, any other backslash itself.
-    row("wrap in typed escapes", EntryListTool::Wrap, {"a"}, {"\ta\\n\\x"}, idle,
+    row("wrap in typed escapes", EntryListTool::Wrap, {"a"}, {"\ta\\n\\x"}, u"Wrapped 1 entry"_s,
         wrapIn(qt::WrapDialog::NoQuotes, u"\\t"_s, u"\\\\n\\x"_s));
 }
 
