@@ -50,6 +50,7 @@ private Q_SLOTS:
     void rows();
     void dialog_data();
     void dialog();
+    void untickedWhileChoosing();
     void faults_data();
     void faults();
     void refusedWhileBusy_data();
@@ -179,6 +180,22 @@ void TestPlainTextSave::dialog() {
     if (!written.isEmpty())
         files.insert(written, "new\n"_ba);
     QCOMPARE(snapshot(dir.path()), files);
+}
+
+// The row unticked while the dialog shows: nothing is written, and the user is told so.
+void TestPlainTextSave::untickedWhileChoosing() {
+    QTemporaryDir dir;
+    RealWindow w;
+    fillBytes(w.toolkit.listView2(), {"+one"});
+    dialogs().answerFileDialog([&](QFileDialog* files) {
+        w.toolkit.listView2().setItemChecked(1, false);
+        files->selectFile(dir.filePath(u"out.txt"_s));
+        static_cast<QDialog*>(files)->accept();
+    });
+    dialogs().closeMessage();
+    savePlain(w);
+    QCOMPARE(dialogs().messages(), QStringList{asShown(kNothingSavedUnticked)});
+    QVERIFY(snapshot(dir.path()).isEmpty());
 }
 
 void TestPlainTextSave::faults_data() {
