@@ -234,8 +234,10 @@ void TestPlainTextSave::faults() {
         files->selectFile(path);
         static_cast<QDialog*>(files)->done(QDialog::Accepted);
     });
-    dialogs().closeMessage();
+    int pointerAtReport = -1; // the busy pointer shows while the file is written
+    dialogs().closeMessage([&](QMessageBox*) { pointerAtReport = w.toolkit.window().pointer(); });
     savePlain(w);
+    QCOMPARE(pointerAtReport, 11);
     QCOMPARE(dialogs().messages(),
              QStringList{asShown(
                  errorReportText(reason.arg(path), u"Form1.ListView2_SavePlainText"_s, 118))});
