@@ -15,6 +15,7 @@
 #include "entries/list_file_loading.h"
 #include "integer_conversion.h"
 #include "output/clipboard_copy.h"
+#include "output/plain_text_save.h"
 #include "output/result_file_writer.h"
 #include "output/results_list.h"
 #include "remembered_choices.h"
@@ -266,6 +267,14 @@ void Form1::PushButton1_Click() {
     runStoppable(Stopped::Keep, QStringLiteral("Save Results"), [&] {
         saveResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer,
                      m_ui.progressBar1, m_ui.events});
+    });
+}
+
+void Form1::ListView2_SavePlainText() {
+    if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
+        return;
+    runStoppable(Stopped::Keep, [&] {
+        savePlainResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer});
     });
 }
 

@@ -69,6 +69,9 @@ public:
     void PushButton3_Click();
     void PushButton7_Click();
     void ListView2_KeyDown(int keyCode, int shift);
+    // "Save Results as Plain Text…" of the results list's menu, and Ctrl+Shift+S. Refused while
+    // an operation runs or the busy pointer shows.
+    void ListView2_SavePlainText();
 
     // Pointer feedback; the mouse-move arguments (button, shift, x, y) are not needed.
     void Form_MouseMove();

@@ -107,9 +107,23 @@ void QtFileDialog::showSave() {
     QFileDialog dialog(m_parent, title());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Choosing an existing file replaces it without a question, and a name is kept as typed.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(nameFilters(parsedFilter()));
+    // Unless asked for, choosing an existing file replaces it without a question, and a name is
+    // kept as typed.
+    if ((flags() & fileDialogFlag::OverwritePrompt) == 0)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QList<FileFilter> filters = parsedFilter();
+    const QStringList names = nameFilters(filters);
+    dialog.setNameFilters(names);
+    // The dialog adds its default suffix to a name without a dot, before it asks whether to
+    // replace the file, so the question is about the file that will be written.
+    if ((flags() & fileDialogFlag::TypeExtension) != 0) {
+        const auto follow = [&dialog, &filters, &names](const QString& chosen) {
+            const qsizetype type = names.indexOf(chosen);
+            dialog.setDefaultSuffix(type >= 0 ? filters.at(type).extension() : QString());
+        };
+        follow(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    }
     if (!fileName().isEmpty())
         dialog.selectFile(fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -8,6 +8,7 @@
 #include "entry_list_menu.h"
 #include "event_wiring.h"
 #include "report_table.h"
+#include "results_list_menu.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -129,6 +130,10 @@ void QtToolkit::connect(Form1& form) {
                    [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });
     connectHandler(keys, &EntryListKeys::moveRequested,
                    [&form](int item, int places) { form.ListView1_MoveItem(item, places); });
+
+    auto* results = new ResultsListMenu(w.listView2, &w);
+    connectHandler(results->savePlainText(), &QAction::triggered,
+                   [&form] { form.ListView2_SavePlainText(); });
 }
 
 bool QtToolkit::start(Form1& form) {

@@ -7,6 +7,7 @@
 #include "support/window_test.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void everyEventIsDispatchedOnce();
     void endingInAPickEndsTheProgram();
     void faultInAHandlerIsReported();
+    void shortcutsAreDistinct();
 };
 
 void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
@@ -138,6 +141,27 @@ void TestHandlerWiring::everyEventIsDispatchedOnce_data() {
             w.listView1->findChild<QMenu*>()->actions().at(tool)->trigger();
         }) << dialogOf[tool] << 1;
     }
+    // The results list's menu and its item's shortcut; with no result ticked, the save says so.
+    QTest::newRow("ListView2 menu opens") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView2, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(w.listView2->findChild<QMenu*>()->isVisible());
+        w.listView2->findChild<QMenu*>()->hide();
+        QTest::keyClick(w.listView2, Qt::Key_Menu);
+        QVERIFY(w.listView2->findChild<QMenu*>()->isVisible());
+        w.listView2->findChild<QMenu*>()->hide();
+        // The request the window system makes of a right click.
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  w.listView2->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w.listView2->viewport(), &request);
+        QVERIFY(w.listView2->findChild<QMenu*>()->isVisible());
+        w.listView2->findChild<QMenu*>()->hide();
+    }) << "" << 1;
+    QTest::newRow("ListView2 menu item") << Action([](qt::MainWindow& w) {
+        w.listView2->findChild<QMenu*>()->actions().at(0)->trigger();
+    }) << "message" << 1;
+    QTest::newRow("Ctrl+Shift+S") << Action([](qt::MainWindow& w) {
+        QTest::keyClick(w.listView1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    }) << "message" << 3;
     QTest::newRow("window closed") << Action([](qt::MainWindow& w) { w.close(); }) << "" << 1;
     const auto over = [](auto area) {
         return Action([area](qt::MainWindow& w) { moveOver(w, area(w)); });
@@ -212,6 +236,26 @@ void TestHandlerWiring::faultInAHandlerIsReported() {
     QTest::keyClick(window.combo1, Qt::Key_Down);
     QVERIFY(dialogs().allAnswered());
     QVERIFY(!window.ended());
+}
+
+// Every shortcut of the window reaches one action only; the results list's menu shows its own.
+void TestHandlerWiring::shortcutsAreDistinct() {
+    RealWindow real;
+    qt::MainWindow& window = real.toolkit.window();
+    QSet<QAction*> actions(window.actions().cbegin(), window.actions().cend());
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        actions.unite(QSet<QAction*>(widget->actions().cbegin(), widget->actions().cend()));
+    QStringList keys;
+    for (const QAction* action : std::as_const(actions)) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            QVERIFY2(!keys.contains(key.toString()), qPrintable(key.toString()));
+            keys.append(key.toString());
+        }
+    }
+    QAction* save = window.listView2->findChild<QMenu*>()->actions().at(0);
+    QCOMPARE(save->shortcut(), QKeySequence(u"Ctrl+Shift+S"_s));
+    QVERIFY(window.actions().contains(save));
+    QVERIFY(keys.contains(u"Ctrl+S"_s) && keys.contains(u"Ctrl+Z"_s));
 }
 
 QTEST_MAIN(TestHandlerWiring)

@@ -27,6 +27,17 @@ QString commonFolder(const QStringList& paths) {
 
 } // namespace
 
+QString FileFilter::extension() const {
+    if (patterns.isEmpty() || !patterns.first().startsWith(QStringLiteral("*.")))
+        return {};
+    const QString extension = patterns.first().mid(2);
+    for (const QChar c : extension) {
+        if (c == u'*' || c == u'?' || c == u'[')
+            return {};
+    }
+    return extension;
+}
+
 QList<FileFilter> FileDialog::parsedFilter() const {
     const QStringList parts = m_filter.split(u'|');
     QList<FileFilter> filters;

@@ -7,14 +7,22 @@ namespace tavrolin {
 
 // Option bits of the file dialog.
 namespace fileDialogFlag {
+// Asks before an existing file is replaced.
+constexpr int OverwritePrompt = 0x2;
 constexpr int AllowMultiSelect = 0x200;
 constexpr int Explorer = 0x80000;
 constexpr int LongNames = 0x200000;
+// Adds the extension of the chosen file type to a name typed without one.
+constexpr int TypeExtension = 0x40000000;
 } // namespace fileDialogFlag
 
 struct FileFilter {
     QString description;
     QStringList patterns;
+
+    // The extension a name of this type is given: that of its first pattern, "txt" for
+    // "*.txt"; none where the pattern names no single extension ("*", "*.t?t").
+    QString extension() const;
 };
 
 // The open and save dialog. Its properties persist between uses, so each use sets them afresh.
