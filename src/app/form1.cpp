@@ -273,7 +273,7 @@ void Form1::PushButton1_Click() {
 void Form1::ListView2_SavePlainText() {
     if (m_ui.operation.running || m_ui.pointer.pointer() == pointer::Hourglass)
         return;
-    runStoppable(Stopped::Keep, [&] {
+    runStoppable(Stopped::Keep, QStringLiteral("Save Results as Plain Text"), [&] {
         savePlainResults({m_ui.dialogs, m_ui.listView2, m_ui.commonDialog1, m_ui.pointer});
     });
 }
