@@ -1,5 +1,6 @@
 #include "qt_dialogs.h"
 
+#include "csv_column_dialog.h"
 #include "duplicates_dialog.h"
 #include "figures_dialog.h"
 #include "groups_dialog.h"
@@ -139,6 +140,15 @@ std::optional<Grouping> QtDialogs::groupsBox() {
 void QtDialogs::figuresBox(const QList<Figure>& figures) {
     FiguresDialog dialog(figures, owner());
     dialog.exec();
+}
+
+std::optional<CsvColumnChoice>
+QtDialogs::csvColumnBox(const CsvPreview& preview,
+                        const std::function<CsvPreview(char delimiter)>& reread) {
+    CsvColumnDialog dialog(owner(), preview, reread);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
 } // namespace tavrolin::qt
