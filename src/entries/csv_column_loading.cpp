@@ -39,9 +39,7 @@ CsvPreview previewFrom(QFile& file, qsizetype rows, char delimiter) {
             return previewCsv(file, rows, delimiter);
     } catch (const RuntimeError&) {
     }
-    CsvPreview none;
-    none.delimiter = delimiter == 0 ? ',' : delimiter;
-    return none;
+    return {};
 }
 
 // The column's name in the header, empty without a header or beyond it.

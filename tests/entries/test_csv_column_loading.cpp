@@ -118,6 +118,7 @@ void TestCsvColumnLoading::loads() {
         dialog->accept();
     });
     run(real, [&] { real.form.ListView1_LoadColumn(); });
+    QCOMPARE(dialogs().fileDialogTitles(), QStringList{kTitle});
     QCOMPARE(parent, &window);
     QCOMPARE(pointer, 0);
     QCOMPARE(window.pointer(), 0);
@@ -182,6 +183,8 @@ void TestCsvColumnLoading::cancelledOrMissing() {
     RealWindow real;
     auto& window = real.toolkit.window();
     const QString idle = barText(window);
+    // A cancel must not load the file the dialog last chose.
+    real.toolkit.toolkit().commonDialog1.setFileName(path);
     if (step == u"files")
         dialogs().chooseFiles({});
     else
