@@ -394,6 +394,29 @@ awk -v sizes="$sizes" -v tools="$tools" '
         printf "  %-52s %10s  %s\n", text, fmt(value), (value <= limit ? "met" : "NOT met")
     }' "$results"
 
+# A column of a CSV file against the plain load of the same file, in the same run: 1,000,000
+# rows of 5 columns after a header, a quoted field with a comma in every row, some non-ASCII.
+csv=$work/columns.csv
+awk 'BEGIN {
+    print "id,name,place,email,amount"
+    split("Zürich|Łódź|plain|Ærø|東京", w, "|")
+    for (i = 1; i <= 1000000; i++)
+        printf "%d,%s %d,\"%s, CH\",user%d@example.org,%d.%02d\r\n", i, w[i % 5 + 1], i, w[(i + 2) % 5 + 1], i, i % 977, i % 100
+}' >"$csv"
+if "$bench" --csv-column "$csv" >"$work/figures-csv" 2>"$work/stderr-csv"; then
+    awk '{ v[$1] = $2 } END {
+        printf "\nCSV column: %d rows of 5 columns (%d bytes)\n", v["csv_rows"], bytes
+        printf "  plain load of the file (ms)             %10.1f\n", v["csv_plain_load_ms"]
+        printf "  Load Column From CSV File, 2nd (ms)     %10.1f\n", v["csv_column_load_ms"]
+        printf "  column vs plain load <= 2 x             %10.2f  %s\n", v["csv_column_ratio"],
+            (v["csv_column_ratio"] <= 2 ? "met" : "NOT met")
+    }' bytes="$(stat -c %s "$csv")" "$work/figures-csv"
+else
+    echo "tavrolin_bench --csv-column failed:" >&2
+    cat "$work/stderr-csv" >&2
+    status=1
+fi
+
 if [ "$status" -eq 0 ]; then
     echo "saved files: equal to the joined list of paste, with the header line"
 fi

@@ -9,6 +9,7 @@
 #include "common/untrapped_handler.h"
 #include "create/figures_handler.h"
 #include "create/list_creation.h"
+#include "entries/csv_column_loading.h"
 #include "entries/dropped_input.h"
 #include "entries/entry_list_editing.h"
 #include "entries/entry_list_tool_handlers.h"
@@ -225,6 +226,13 @@ void Form1::ListView1_Figures() {
     runStoppable(Stopped::Keep, QStringLiteral("List Figures"), [&] {
         showListFigures({m_ui.dialogs, m_ui.toolDialogs, m_ui.pointer, m_ui.listView1, m_ui.events},
                         m_separator);
+    });
+}
+
+void Form1::ListView1_LoadColumn() {
+    runStoppable(Stopped::RollBack, [&] {
+        loadCsvColumn({m_ui.dialogs, m_ui.toolDialogs, m_ui.commonDialog1, m_ui.pointer,
+                       m_ui.listView1, m_ui.progressBar1, m_ui.operation});
     });
 }
 

@@ -59,6 +59,8 @@ public:
     // pointer shows, and hold off removals while they let events run.
     void ListView1_CreateInGroups();
     void ListView1_Figures();
+    // "Load Column From CSV File": appends a column of a CSV or TSV file to the entries.
+    void ListView1_LoadColumn();
 
     // List creation.
     void Combo1_Click();

@@ -4,6 +4,7 @@
 #include "common/escaped_text.h"
 #include "common/product.h"
 #include "common/text_encoding.h"
+#include "csv_column_input.h"
 #include "entries/tool_table.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ private:
     }
 
     void option(const QString& name, BatchJob& job);
+    void columnOption(const QString& value, BatchJob& job);
     void toolOption(const QString& name, const ToolRow& row, const ToolOption& option,
                     BatchJob& job);
 
@@ -71,6 +73,10 @@ private:
     bool m_separatorGiven = false;
     bool m_help = false;
     bool m_version = false;
+    // --delimiter and --header shape --column wherever they stand.
+    char m_delimiter = 0;
+    bool m_header = false;
+    QString m_csvOption;
     // The options given that shape a tool, each of which needs that tool in the job.
     struct Modifier {
         QString name;
@@ -100,6 +106,19 @@ void Parser::option(const QString& name, BatchJob& job) {
         job.before = escaped(next(name));
     } else if (name == u"--after") {
         job.after = escaped(next(name));
+    } else if (name == u"--column") {
+        columnOption(next(name), job);
+    } else if (name == u"--delimiter") {
+        const QString value = next(name);
+        m_delimiter = csvDelimiterNamed(withEscapesReplaced(value));
+        if (m_delimiter == 0)
+            throw Refused{QStringLiteral("option '--delimiter' takes ',' ';' '|' 'tab' or one "
+                                         "character but a quote, not '%1'")
+                              .arg(value)};
+        m_csvOption = name;
+    } else if (name == u"--header") {
+        m_header = true;
+        m_csvOption = name;
     } else if (name == u"--aligned") {
         job.aligned = true;
     } else if (name == u"--output" || name == u"-o") {
@@ -112,6 +131,24 @@ void Parser::option(const QString& name, BatchJob& job) {
     } else if (name == u"--version" || name == u"-v") {
         m_version = true;
     }
+}
+
+// A number counts from 1; anything else names a column of the header, which there must be.
+void Parser::columnOption(const QString& value, BatchJob& job) {
+    if (value.isEmpty())
+        throw Refused{QStringLiteral("option '--column' needs a number or a name")};
+    CsvColumnChoice choice;
+    const bool digits =
+        std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool number = false;
+    choice.number = digits ? value.toLongLong(&number) : 0;
+    if (digits && (!number || choice.number < 1))
+        throw Refused{QStringLiteral("option '--column' counts from 1, not '%1'").arg(value)};
+    if (!digits) {
+        choice.name = value;
+        choice.header = true;
+    }
+    job.column = choice;
 }
 
 void Parser::toolOption(const QString& name, const ToolRow& row, const ToolOption& option,
@@ -174,6 +211,12 @@ BatchArguments Parser::parse() {
         }
         if (!m_separatorGiven)
             throw Refused{QStringLiteral("option '--join' needs a value")};
+        if (!m_csvOption.isEmpty() && !job.column)
+            throw Refused{QStringLiteral("option '%1' needs --column").arg(m_csvOption)};
+        if (job.column) {
+            job.column->delimiter = m_delimiter;
+            job.column->header = job.column->header || m_header;
+        }
         for (const Modifier& modifier : std::as_const(m_modifiers)) {
             bool shaped = false;
             for (BatchTool& tool : job.tools) {
@@ -254,6 +297,9 @@ QString helpText() {
         "a backslash.\n"
         "\n");
     help += helpLines(OptionSection::Program);
+    help += QStringLiteral("\n"
+                           "Input, with --join:\n");
+    help += helpLines(OptionSection::Input);
     help += QStringLiteral("\n"
                            "Entry list tools, with --join, applied in the order given:\n");
     help += helpLines(OptionSection::Tools);

@@ -7,6 +7,7 @@
 #include "common/text_encoding.h"
 #include "compact_entries.h"
 #include "create/entry_join.h"
+#include "csv_column_input.h"
 #include "entries/list_file_reader.h"
 #include "entries/tool_table.h"
 #include "output/aligned_table.h"
@@ -168,7 +169,23 @@ private:
     QByteArray m_buffer;
 };
 
-void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
+// Reads one input as the job asks: its lines, or a column of its CSV records, telling the
+// errors stream what was odd about them.
+void readInput(const BatchJob& job, const Input& input, QIODevice& device,
+               const EntrySplitter::Sink& take, QIODevice& errors) {
+    if (!job.column) {
+        readEntries(device, take);
+        return;
+    }
+    const CsvColumnReport report = readCsvInput(device, *job.column, take);
+    if (!report.found)
+        throw JobFailed{input.name +
+                        QStringLiteral(": no column is named \"%1\"").arg(job.column->name)};
+    for (const QString& warning : csvInputWarnings(report, input.name))
+        errors.write(QByteArrayLiteral("tavrolin: ") + warning.toLocal8Bit() + '\n');
+}
+
+void run(const BatchJob& job, std::vector<Input>& inputs, Output& output, QIODevice& errors) {
     // The lines of the result, held only for the aligned layout, whose header is as wide as
     // the longest of them; plain lines stream out as they are joined.
     QList<QByteArray> lines;
@@ -219,7 +236,7 @@ void run(const BatchJob& job, std::vector<Input>& inputs, Output& output) {
         const std::unique_ptr<QFile> file = input.device ? nullptr : opened(input);
         QIODevice& device = file ? *file : *input.device;
         try {
-            readEntries(device, take);
+            readInput(job, input, device, take, errors);
         } catch (const RuntimeError&) {
             throw JobFailed{input.name + QStringLiteral(": ") + device.errorString()};
         }
@@ -253,7 +270,7 @@ int runBatchJob(const BatchJob& job, const BatchStreams& streams) {
     try {
         inputs = openInputs(job, streams.input);
         output.emplace(job.output, streams.output);
-        run(job, inputs, *output);
+        run(job, inputs, *output, streams.errors);
         output->close();
     } catch (const JobFailed& failed) {
         return fail(failed.message);

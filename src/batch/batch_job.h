@@ -1,11 +1,13 @@
 #pragma once
 
+#include "entries/csv_column.h"
 #include "entries/entry_list_tools.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QIODevice;
 
@@ -22,6 +24,9 @@ struct BatchTool {
 // the tools applied in order to the entries they give, and the joined list written.
 struct BatchJob {
     QByteArray separator;
+    // Each file read as CSV, its chosen column's values the entries; a delimiter of 0 is
+    // guessed for each file.
+    std::optional<CsvColumnChoice> column;
     QList<BatchTool> tools;
     // Entries per line; 0 puts them all on one line.
     qsizetype groupSize = 0;
@@ -43,8 +48,10 @@ struct BatchStreams {
 };
 
 // Runs the job and gives the program's exit status: 0 when the whole result was written, 1
-// when a file could not be read or the result not written. Every input file is opened before
-// anything is written; a result file is written through a temporary file beside it, so a job
+// when a file could not be read (or has no column of the name asked for) or the result not
+// written. Rows too short for the column and a quote never closed are told on the errors
+// stream and do not change the status: their values are in the result. Every input file is opened
+// before anything is written; a result file is written through a temporary file beside it, so a job
 // that fails leaves no partial file and an old file as it was.
 int runBatchJob(const BatchJob& job, const BatchStreams& streams);
 

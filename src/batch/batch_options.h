@@ -11,6 +11,7 @@ namespace tavrolin {
 enum class OptionSection {
     Program, // taken with --join or without
     Join,    // asks for batch mode; --help names it in its usage lines only
+    Input,   // how the files are read
     Tools,   // the entry list tools' options, from the tool table
     Output,
 };
@@ -35,6 +36,16 @@ inline constexpr BatchOption kBatchOptions[] = {
     {OptionSection::Program, u"--help", u"-h", u"Display this help and exit."},
     {OptionSection::Program, u"--version", u"-v", u"Display version information and exit."},
     {OptionSection::Join, u"--join", u"", u"", u"SEP"},
+    {OptionSection::Input, u"--column", u"",
+     u"Read each file as CSV and take column N (from 1) or the\ncolumn named NAME in its header "
+     u"as the entries.",
+     u"N|NAME"},
+    {OptionSection::Input, u"--delimiter", u"",
+     u"With --column: the delimiter, ',' ';' '|' 'tab' or one\ncharacter (default: guessed "
+     u"from each file's first rows).",
+     u"D"},
+    {OptionSection::Input, u"--header", u"",
+     u"With --column: the first row names the columns; it is no\nentry (implied by a NAME)."},
     {OptionSection::Output, u"--group", u"",
      u"N entries per line (0, the default: all on one line).", u"N"},
     {OptionSection::Output, u"--before", u"", u"Text at the start of each line.", u"TEXT"},
@@ -65,6 +76,7 @@ struct ListedOption {
 QList<ListedOption> listedOptions(OptionSection section);
 
 inline constexpr OptionSection kOptionSections[] = {OptionSection::Program, OptionSection::Join,
-                                                    OptionSection::Tools, OptionSection::Output};
+                                                    OptionSection::Input, OptionSection::Tools,
+                                                    OptionSection::Output};
 
 } // namespace tavrolin

@@ -15,6 +15,8 @@ QString sectionName(OptionSection section) {
         return QStringLiteral("program");
     case OptionSection::Join:
         return QStringLiteral("join");
+    case OptionSection::Input:
+        return QStringLiteral("input");
     case OptionSection::Tools:
         return QStringLiteral("tools");
     case OptionSection::Output:

@@ -13,6 +13,11 @@ const std::pair<const char16_t*, void (Form1::*)()> kOthers[] = {
     {u"List Figures\u2026", &Form1::ListView1_Figures},
 };
 
+// Loading comes last, apart from the items that work on the list as it stands.
+const std::pair<const char16_t*, void (Form1::*)()> kLoading[] = {
+    {u"Load Column From CSV File\u2026", &Form1::ListView1_LoadColumn},
+};
+
 } // namespace
 
 EntryListMenu::EntryListMenu(QWidget* list) : QMenu(list) {
@@ -22,6 +27,9 @@ EntryListMenu::EntryListMenu(QWidget* list) : QMenu(list) {
                         [tool = row.tool](Form1& form) { form.ListView1_Tool(tool); }});
     }
     for (const auto& [caption, handler] : kOthers)
+        m_tools.append({addAction(QString::fromUtf16(caption)), std::mem_fn(handler)});
+    addSeparator();
+    for (const auto& [caption, handler] : kLoading)
         m_tools.append({addAction(QString::fromUtf16(caption)), std::mem_fn(handler)});
 }
 

@@ -1,5 +1,6 @@
 #include "qt_dialogs.h"
 
+#include "csv_column_dialog.h"
 #include "duplicates_dialog.h"
 #include "figures_dialog.h"
 #include "groups_dialog.h"
@@ -143,6 +144,15 @@ std::optional<Grouping> QtDialogs::groupsBox(const Grouping& offered) {
 void QtDialogs::figuresBox(const QList<Figure>& figures) {
     FiguresDialog dialog(figures, owner());
     dialog.exec();
+}
+
+std::optional<CsvColumnChoice>
+QtDialogs::csvColumnBox(const CsvPreview& preview,
+                        const std::function<CsvPreview(char delimiter)>& reread) {
+    CsvColumnDialog dialog(owner(), preview, reread);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
 } // namespace tavrolin::qt

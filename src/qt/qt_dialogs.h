@@ -23,6 +23,9 @@ public:
     std::optional<DuplicateRules> duplicatesBox(const DuplicateRules& offered) override;
     std::optional<Grouping> groupsBox(const Grouping& offered) override;
     void figuresBox(const QList<Figure>& figures) override;
+    std::optional<CsvColumnChoice>
+    csvColumnBox(const CsvPreview& preview,
+                 const std::function<CsvPreview(char delimiter)>& reread) override;
 
 private:
     QWidget* owner() const;

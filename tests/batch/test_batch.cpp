@@ -33,6 +33,9 @@ QList<std::pair<QString, QByteArray>> inputFiles() {
         {u"dupes.txt"_s, "a\n A\na \nb\na\nb\nc\n"},
         {u"split.txt"_s, "a,\"b, c\",d\n'e,f'\n"},
         {u"big.txt"_s, big},
+        {u"people.csv"_s, "name,E-mail\nAda,ada@x\nBob,\"b,ob@x\"\nCy\n"},
+        {u"semi.tsv"_s, "a;b\t c\n1;2\t\"3\n"},
+        {u"tabs.tsv"_s, "a\tb,c\n1\t2,3\n4\t5,6\n"},
     };
 }
 
@@ -152,6 +155,25 @@ void TestBatch::job_data() {
         "Results - Extend bar to show all >" + QByteArray(59, ' ') + ">\t\r\nx,y" +
             QByteArray(91, ' ') + "\t\r\n");
     row("-- ends the options", u"--join , -- -"_s, "q\n", "q\n");
+    row("column by number, header a value", u"--join | --column 1 @people.csv"_s,
+        "name|Ada|Bob|Cy\n");
+    row("--header leaves the first row out", u"--join | --header --column=1 @people.csv"_s,
+        "Ada|Bob|Cy\n");
+    row("tab guessed", u"--join | --column 2 @tabs.tsv"_s, "b,c|2,3|5,6\n");
+    row("delimiter given", u"--join | --column 2 --delimiter ; @semi.tsv"_s, "b\t c|2\t\"3\n");
+    row("column from standard input, guessed", u"--join | --column 2 -"_s, "b|d\n", "a;b\nc;d\n");
+    row("column of each file", u"--join | --column 1 --delimiter tab @tabs.tsv -"_s, "a|1|4|x\n",
+        "x\ty\n");
+    const auto warned = [](const char* name, const QString& arguments, const QByteArray& output,
+                           const QString& message) {
+        QTest::newRow(name) << arguments.split(u' ') << QByteArray() << 0 << output << message;
+    };
+    // As csvcut does, a short row gives an empty value: entry n stays row n's.
+    warned("named column, a short row told", u"--join | --column e-mail @people.csv"_s,
+           "ada@x|b,ob@x|\n",
+           u"tavrolin: @people.csv: line 4: 1 row lacks column 2, an empty entry for each\n"_s);
+    warned("a quote never closed told", u"--join | --column 2 --delimiter=\\t @semi.tsv"_s,
+           " c|\"3\n", u"tavrolin: @semi.tsv: line 2: a quote is never closed"_s);
 
     const auto failing = [](const char* name, const QString& arguments, const QString& message) {
         QTest::newRow(name) << arguments.split(u' ') << QByteArray("unread\n") << 1 << QByteArray()
@@ -160,6 +182,8 @@ void TestBatch::job_data() {
     // Nothing is written, not even for the file before the missing one.
     failing("missing file", u"--join , @lf.txt @nope.txt"_s, u"tavrolin: @nope.txt: No such"_s);
     failing("folder", u"--join , @folder"_s, u"tavrolin: @folder: Is a folder"_s);
+    failing("no column of the name", u"--join , --column mail @people.csv"_s,
+            u"tavrolin: @people.csv: no column is named \"mail\""_s);
     // A name in a message shows what the lists would show, and no raw control character.
     failing("empty name", u"--join , "_s, u"tavrolin: '': No such file"_s);
     failing("name with a line break", u"--join , @a\nb\\n"_s, u"tavrolin: @a\\nb\\\\n: No"_s);
@@ -189,6 +213,12 @@ void TestBatch::job_data() {
     usage("keep without dedupe", u"--join , --keep last"_s, u"option '--keep' needs --dedupe"_s);
     usage("quotes without split", u"--join , --quotes csv"_s, u"option '--quotes' needs --split"_s);
     usage("flag with a value", u"--join , --sort=yes"_s, u"option '--sort' takes no value"_s);
+    usage("column 0", u"--join , --column 0"_s, u"option '--column' counts from 1, not '0'"_s);
+    usage("delimiter of two", u"--join , --column 1 --delimiter ;;"_s,
+          u"option '--delimiter' takes"_s);
+    usage("delimiter a quote", u"--join , --column 1 --delimiter \""_s,
+          u"option '--delimiter' takes"_s);
+    usage("header without column", u"--join , --header"_s, u"option '--header' needs --column"_s);
     usage("wrap-with lacks after", u"--join , --wrap-with ["_s, u"option '--wrap-with' needs"_s);
 }
 

@@ -4,6 +4,7 @@
 
 #include "create/started_window.h"
 #include "entries/tool_table.h"
+#include "qt/csv_column_dialog.h"
 #include "qt/duplicates_dialog.h"
 #include "qt/entry_list_menu.h"
 #include "qt/report_table.h"
@@ -11,6 +12,8 @@
 #include "qt/wrap_dialog.h"
 
 #include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +34,49 @@ constexpr int kOther = 3;
 // duplicates, an empty line, a quote to double, separators to split at.
 const QByteArray kFirst = "\xEF\xBB\xBFpear \r\n apple\rcaf\xE9\n\nO'Brien\r\nitem10\nitem2\n";
 const QByteArray kSecond = "b, a\napple\n\xC3\xA9t\xC3\xA9\n pear\n";
+
+// For a column: quoted delimiters, a doubled quote, a line break in a field, an empty field,
+// a byte-order mark and a kept byte.
+const QByteArray kFirstCsv = "\xEF\xBB\xBFid;name;note\r\n1;\"Smith; J\";caf\xE9\r\n"
+                             "2;\"O\"\"Brien\";\"two\nlines\"\r\n3;;x\r\n";
+const QByteArray kSecondCsv = "id;name;note\n4;Zed;\n5;\" spaced \";y\n";
+
+// The column the CSV words (--column, --delimiter, --header) ask for, taken out of the words.
+struct ColumnWords {
+    QString column; // empty when the words ask for no column
+    bool header = false;
+    char delimiter = 0;
+
+    explicit ColumnWords(QStringList& words) {
+        const qsizetype at = words.indexOf(u"--column"_s);
+        if (at < 0)
+            return;
+        column = words.takeAt(at + 1);
+        words.removeAt(at);
+        header = words.removeAll(u"--header"_s) > 0;
+        if (const qsizetype d = words.indexOf(u"--delimiter"_s); d >= 0) {
+            delimiter = words.takeAt(d + 1).at(0).toLatin1();
+            words.removeAt(d);
+        }
+    }
+
+    // Answers the window's dialog as the words ask.
+    void answer() const {
+        dialogs().answerDialog(u"Load Column From CSV File"_s, [this](QDialog* dialog) {
+            bool number = false;
+            const int index = column.toInt(&number) - 1;
+            if (delimiter != 0) {
+                auto* delimiters = dialog->findChild<QComboBox*>(u"delimiter"_s);
+                delimiters->setCurrentIndex(delimiters->findData(int(delimiter)));
+            }
+            dialog->findChild<QCheckBox*>(u"header"_s)->setChecked(header || !number);
+            auto* columns = dialog->findChild<QComboBox*>(u"column"_s);
+            static_cast<qt::CsvColumnDialog*>(dialog)->pickColumn(
+                number ? index : int(columns->findText(u": "_s + column, Qt::MatchEndsWith)));
+            dialog->accept();
+        });
+    }
+};
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -168,6 +214,9 @@ void TestBatchParity::sameBytes_data() {
     row("groups of 2, empty entries kept", u"--group 2"_s, u"\u00e9 "_s);
     row("groups of 1, sorted", u"--sort --group 1"_s, u"-"_s);
     row("split, reversed", u"--split , --reverse"_s, u"\t"_s);
+    row("a column by its name, delimiter guessed", u"--column name"_s, u"|"_s);
+    row("a column by number, given, sorted", u"--column 3 --delimiter ; --header --sort"_s, u","_s);
+    row("a column with its header, aligned", u"--column 1 --trim"_s, u","_s, true);
 }
 
 void TestBatchParity::sameBytes() {
@@ -177,17 +226,26 @@ void TestBatchParity::sameBytes() {
 
     QTemporaryDir dir;
     const QStringList files{dir.filePath(u"first.txt"_s), dir.filePath(u"second.txt"_s)};
+    const QStringList batchWords = tools;
+    const bool csv = tools.contains(u"--column"_s);
     for (const QString& name : files) {
-        const QByteArray& bytes = name == files.at(0) ? kFirst : kSecond;
+        const QByteArray& bytes =
+            name == files.at(0) ? (csv ? kFirstCsv : kFirst) : (csv ? kSecondCsv : kSecond);
         QFile file(name);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 
     // The window: load each file, run the tools, create with "Other", tick every row, save.
     Started w(kOther);
+    const ColumnWords column(tools);
     for (const QString& file : files) {
         dialogs().chooseFile(file);
-        w.window().pushButton6->click();
+        if (csv) {
+            column.answer();
+            w.window().dispatch([&] { w.form.ListView1_LoadColumn(); });
+        } else {
+            w.window().pushButton6->click();
+        }
     }
     const Shaping shaping(tools);
     // A word the tools do not know shapes the creation, with a value.
@@ -219,7 +277,7 @@ void TestBatchParity::sameBytes() {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     batch.setProcessEnvironment(environment);
-    QStringList arguments = QStringList{u"--join"_s, separator} + tools;
+    QStringList arguments = QStringList{u"--join"_s, separator} + batchWords;
     if (aligned)
         arguments.append(u"--aligned"_s);
     batch.start(QStringLiteral(TAVROLIN_PROGRAM), arguments + files);

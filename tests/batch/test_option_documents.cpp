@@ -200,7 +200,8 @@ void TestOptionDocuments::manualTemplate_data() {
     QTest::addColumn<QString>("pageTemplate");
     QTest::addColumn<QString>("notes");
     QTest::addColumn<QString>("error");
-    const QString all = u".\\\" options: program\n.\\\" options: join\n.\\\" options: tools\n"
+    const QString all = u".\\\" options: program\n.\\\" options: join\n.\\\" options: input\n"
+                        u".\\\" options: tools\n"
                         u".\\\" options: output"_s;
     QTest::newRow("every section") << all << u".\\\" comment\n.\\\" --trim\nMore.\n"_s << QString();
     QTest::newRow("note of no option")

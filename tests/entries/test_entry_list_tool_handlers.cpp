@@ -402,7 +402,7 @@ void TestEntryListToolHandlers::wrapDialog() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
-// From the menu to the answer without the mouse: Shift+F10, Up past the last two items to Split,
+// From the menu to the answer without the mouse: Shift+F10, Up past the last three items to Split,
 // Return; in the dialog, a typed separator, Tab and Down to the CSV quotes, Return.
 void TestEntryListToolHandlers::splitFromTheKeyboard() {
     RealWindow real;
@@ -422,7 +422,8 @@ void TestEntryListToolHandlers::splitFromTheKeyboard() {
     QTest::keyClick(window.listView1, Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = window.listView1->findChild<qt::EntryListMenu*>(u"ListView1Menu"_s);
     QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 5000);
-    for (int up = 0; up < 3; ++up)
+    // Up from the last item: Load Column, List Figures, Create in Groups, Split.
+    for (int up = 0; up < 4; ++up)
         QTest::keyClick(menu, Qt::Key_Up);
     QTest::keyClick(menu, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(texts(real.toolkit.listView1()), (QStringList{u"a;b"_s, u"c"_s}),

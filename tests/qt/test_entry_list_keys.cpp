@@ -104,7 +104,8 @@ void TestEntryListKeys::menuOpensWithTheTools() {
              QStringList({u"Sort A to Z"_s, u"Sort Z to A"_s, u"Reverse Order"_s,
                           u"Remove Duplicates\u2026"_s, u"Trim Spaces"_s, u"Remove Empty Entries"_s,
                           u"Wrap Each Entry\u2026"_s, u"Split Entries\u2026"_s,
-                          u"Create in Groups\u2026"_s, u"List Figures\u2026"_s}));
+                          u"Create in Groups\u2026"_s, u"List Figures\u2026"_s, u""_s,
+                          u"Load Column From CSV File\u2026"_s}));
     for (const QAction* action : menu->actions())
         QVERIFY(action->isEnabled());
     menu->hide();

@@ -1,5 +1,6 @@
 // The window worked from the keyboard alone, and what a screen reader is told of its controls.
 
+#include "qt/csv_column_dialog.h"
 #include "qt/duplicates_dialog.h"
 #include "qt/figures_dialog.h"
 #include "qt/groups_dialog.h"
@@ -38,11 +39,17 @@ std::unique_ptr<QDialog> toolDialog(const QString& title, QWidget* owner) {
         return std::make_unique<qt::DuplicatesDialog>(owner);
     if (title == u"Create in Groups")
         return std::make_unique<qt::GroupsDialog>(owner);
+    if (title == u"Load Column From CSV File") {
+        CsvPreview preview;
+        preview.rows = {{"name", "email"}, {"Ada", "ada@example.org"}};
+        return std::make_unique<qt::CsvColumnDialog>(owner, preview,
+                                                     [preview](char) { return preview; });
+    }
     return std::make_unique<qt::FiguresDialog>(QList<Figure>{{u"Entries"_s, u"4"_s}}, owner);
 }
 
 const QStringList kToolDialogs = {u"Wrap Each Entry"_s, u"Split Entries"_s, u"Remove Duplicates"_s,
-                                  u"Create in Groups"_s};
+                                  u"Create in Groups"_s, u"Load Column From CSV File"_s};
 
 // The letter Alt takes to a control, and the control it reaches: a label's buddy, a button.
 QMultiMap<QChar, QWidget*> letters(QDialog* dialog) {
@@ -228,6 +235,11 @@ void TestKeyboardAccess::altReachesTheChoice_data() {
     row(u"Create in Groups"_s, "B", "before");
     row(u"Create in Groups"_s, "A", "after");
     row(u"Create in Groups"_s, "C", "create");
+    row(u"Load Column From CSV File"_s, "D", "delimiter");
+    row(u"Load Column From CSV File"_s, "H", "header");
+    row(u"Load Column From CSV File"_s, "R", "rows");
+    row(u"Load Column From CSV File"_s, "O", "column");
+    row(u"Load Column From CSV File"_s, "L", "load");
 }
 
 // Alt with the letter, typed into the open dialog, moves to a field or presses a button.
@@ -278,6 +290,10 @@ void TestKeyboardAccess::namesForAScreenReader_data() {
     row(u"Create in Groups"_s, "groupSize", u"Entries per group:"_s);
     row(u"Create in Groups"_s, "before", u"Before each group:"_s);
     row(u"Create in Groups"_s, "after", u"After each group:"_s);
+    row(u"Load Column From CSV File"_s, "delimiter", u"Delimiter:"_s);
+    row(u"Load Column From CSV File"_s, "header", u"First row is a header"_s);
+    row(u"Load Column From CSV File"_s, "rows", u"First rows of the file"_s);
+    row(u"Load Column From CSV File"_s, "column", u"Column:"_s);
 }
 
 // What a screen reader says a control is: its own name, or the label that names it.
