@@ -230,7 +230,7 @@ void Form1::ListView1_Figures() {
 }
 
 void Form1::ListView1_LoadColumn() {
-    runStoppable(Stopped::RollBack, [&] {
+    runStoppable(Stopped::RollBack, QStringLiteral("Load Column"), [&] {
         loadCsvColumn({m_ui.dialogs, m_ui.toolDialogs, m_ui.commonDialog1, m_ui.pointer,
                        m_ui.listView1, m_ui.progressBar1, m_ui.operation});
     });
