@@ -316,8 +316,10 @@ void TestOptionDocuments::menuItems_data() {
     for (const ToolRow& row : kToolTable)
         QTest::newRow(qPrintable(QString::fromUtf16(row.menuText)))
             << QString::fromUtf16(row.menuText);
-    // The entry list's menu after the tools.
-    for (const QString& item : {u"Create in Groups\u2026"_s, u"List Figures\u2026"_s})
+    // The entry list's menu after the tools, and the results list's.
+    for (const QString& item :
+         {u"Create in Groups\u2026"_s, u"List Figures\u2026"_s,
+          u"Load Column From CSV File\u2026"_s, u"Save Results as Plain Text\u2026"_s})
         QTest::newRow(qPrintable(item)) << item;
 }
 
