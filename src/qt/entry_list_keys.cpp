@@ -3,32 +3,20 @@
 #include "entry_edit_delegate.h"
 #include "report_table.h"
 
-#include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QMenu>
 
 namespace tavrolin::qt {
 
-EntryListKeys::EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu,
-                             QObject* parent)
-    : QObject(parent), m_list(list), m_menu(menu) {
+EntryListKeys::EntryListKeys(ReportTable* list, const ListModel& items, QObject* parent)
+    : QObject(parent), m_list(list) {
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
     auto* editing = new EntryEditDelegate(items, this);
     list->setItemDelegateForColumn(0, editing);
     connect(editing, &EntryEditDelegate::editCommitted, this, &EntryListKeys::editCommitted);
 }
 
 bool EntryListKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu) {
-        // The keyboard's requests are answered at the key press, whether or not the platform
-        // turns them into a context menu event as well.
-        const auto* request = static_cast<QContextMenuEvent*>(event);
-        if (request->reason() == QContextMenuEvent::Mouse)
-            m_menu->popup(request->globalPos());
-        return true;
-    }
     if (event->type() == QEvent::KeyPress && watched == m_list) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (keyPressed(key->key(), key->modifiers() & ~Qt::KeypadModifier))
@@ -38,11 +26,6 @@ bool EntryListKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool EntryListKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    if ((key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
-        (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-        openMenuAtSelection();
-        return true;
-    }
     if (key == Qt::Key_F2 && modifiers == Qt::NoModifier) {
         if (const int row = selectedRow(); row >= 0) {
             const QModelIndex index = m_list->model()->index(row, 0);
@@ -64,12 +47,6 @@ bool EntryListKeys::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
 int EntryListKeys::selectedRow() const {
     const QModelIndexList rows = m_list->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-void EntryListKeys::openMenuAtSelection() {
-    const int row = selectedRow();
-    const QRect cell = row >= 0 ? m_list->visualRect(m_list->model()->index(row, 0)) : QRect();
-    m_menu->popup(m_list->viewport()->mapToGlobal(cell.bottomLeft()));
 }
 
 } // namespace tavrolin::qt

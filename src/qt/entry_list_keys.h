@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QMenu;
-
 namespace tavrolin {
 class ListModel;
 }
@@ -12,16 +10,15 @@ namespace tavrolin::qt {
 
 class ReportTable;
 
-// The entry list's own keys and its context menu. F2 edits the selected entry in place (see
-// EntryEditDelegate); Alt+Up and Alt+Down ask to move the selected entry; a right click, the
-// Menu key and Shift+F10 open the menu. Edits and moves leave as signals so that they reach the
-// form's handlers like every other event; the list changes only there.
+// The entry list's editing keys. F2 edits the selected entry in place (see EntryEditDelegate);
+// Alt+Up and Alt+Down ask to move the selected entry. Edits and moves leave as signals so that
+// they reach the form's handlers like every other event; the list changes only there.
 class EntryListKeys : public QObject {
     Q_OBJECT
 
 public:
-    // Watches the list; the watcher belongs to the parent. The menu opens where asked.
-    EntryListKeys(ReportTable* list, const ListModel& items, QMenu* menu, QObject* parent);
+    // Watches the list; the watcher belongs to the parent.
+    EntryListKeys(ReportTable* list, const ListModel& items, QObject* parent);
 
 Q_SIGNALS:
     void editCommitted(int item, const QString& text);
@@ -33,10 +30,8 @@ protected:
 private:
     bool keyPressed(int key, Qt::KeyboardModifiers modifiers);
     int selectedRow() const;
-    void openMenuAtSelection();
 
     ReportTable* m_list;
-    QMenu* m_menu;
 };
 
 } // namespace tavrolin::qt

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "common/error_report.h"
 #include "common/runtime_error.h"
+#include "context_menu_opener.h"
 #include "drop_and_paste.h"
 #include "entry_list_keys.h"
 #include "entry_list_menu.h"
@@ -125,13 +126,15 @@ void QtToolkit::connect(Form1& form) {
     auto* menu = new EntryListMenu(w.listView1);
     for (const auto& [action, handler] : menu->tools())
         connectHandler(action, &QAction::triggered, [&form, handler] { handler(form); });
-    auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), menu, m_handlers);
+    new ContextMenuOpener(w.listView1, menu);
+    auto* keys = new EntryListKeys(w.listView1, m_listView1.model(), m_handlers);
     connectHandler(keys, &EntryListKeys::editCommitted,
                    [&form](int item, const QString& text) { form.ListView1_EditItem(item, text); });
     connectHandler(keys, &EntryListKeys::moveRequested,
                    [&form](int item, int places) { form.ListView1_MoveItem(item, places); });
 
     auto* results = new ResultsListMenu(w.listView2, &w);
+    new ContextMenuOpener(w.listView2, results);
     connectHandler(results->savePlainText(), &QAction::triggered,
                    [&form] { form.ListView2_SavePlainText(); });
 }
