@@ -12,7 +12,6 @@ namespace tavrolin::qt {
 ContextMenuOpener::ContextMenuOpener(ReportTable* list, QMenu* menu)
     : QObject(menu), m_list(list), m_menu(menu) {
     list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
 }
 
 bool ContextMenuOpener::eventFilter(QObject* watched, QEvent* event) {
