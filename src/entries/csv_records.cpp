@@ -1,21 +1,48 @@
 #include "csv_records.h"
 
 #include <QHash>
+#include <algorithm>
 #include <utility>
 
 namespace tavrolin {
 
 QByteArrayView CsvRecord::field(qsizetype i) const {
-    const qsizetype start = i == 0 ? 0 : m_ends[size_t(i - 1)];
-    return QByteArrayView(m_bytes).sliced(start, m_ends[size_t(i)] - start);
+    const Field& field = m_fields[size_t(i)];
+    if (field.copied)
+        return QByteArrayView(m_bytes).sliced(field.start, field.size);
+    return QByteArrayView(m_lineData + field.start, field.size);
 }
 
 CsvRecordReader::CsvRecordReader(char delimiter, Sink sink)
     : m_delimiter(delimiter), m_sink(std::move(sink)) {}
 
+// The record goes on past this line, which will be gone: the fields that are still its bytes
+// are copied, ahead of the quoted field being read, which stays last.
+void CsvRecordReader::copyLineFields() {
+    std::vector<CsvRecord::Field>& fields = m_record.m_fields;
+    // Only fields that ended on this line can be left: then the quoted one began on it too,
+    // and moving it is no more than the line. A long field over many lines is not moved again.
+    if (std::all_of(fields.cbegin(), fields.cend(),
+                    [](const CsvRecord::Field& field) { return field.copied; }))
+        return;
+    QByteArray& bytes = m_record.m_bytes;
+    const QByteArray open = bytes.sliced(m_quotedStart);
+    bytes.truncate(m_quotedStart);
+    for (CsvRecord::Field& field : fields) {
+        if (field.copied)
+            continue;
+        const qsizetype start = bytes.size();
+        bytes.append(m_record.m_lineData + field.start, field.size);
+        field = {start, field.size, true};
+    }
+    m_quotedStart = bytes.size();
+    bytes.append(open);
+}
+
 void CsvRecordReader::addLine(QByteArrayView line) {
     ++m_lineNumber;
     QByteArray& bytes = m_record.m_bytes;
+    std::vector<CsvRecord::Field>& fields = m_record.m_fields;
     if (m_inQuote) {
         bytes.append('\n');
     } else if (line.isEmpty()) {
@@ -23,16 +50,19 @@ void CsvRecordReader::addLine(QByteArrayView line) {
         return;
     } else {
         bytes.resize(0); // keeps its room for the next record
-        m_record.m_ends.clear();
+        fields.clear();
         m_record.m_line = m_lineNumber;
     }
+    m_record.m_lineData = line.data();
     const qsizetype size = line.size();
     qsizetype pos = 0;
     for (;;) {
+        bool quoted = false;
         if (m_inQuote) {
             for (;;) {
                 const qsizetype quote = line.indexOf('"', pos);
                 if (quote < 0) { // the field goes on on the next line
+                    copyLineFields();
                     bytes.append(line.sliced(pos));
                     m_openLines.append(line.toByteArray());
                     return;
@@ -45,18 +75,36 @@ void CsvRecordReader::addLine(QByteArrayView line) {
                 ++pos;
             }
             m_inQuote = false;
+            quoted = true;
         } else if (pos < size && line[pos] == '"' &&
                    !(m_lineNumber == m_textQuoteLine && pos == m_textQuoteOffset)) {
+            // Most quoted fields close on their line with no quote inside and nothing after
+            // the closing one: their bytes are those between the quotes.
+            const qsizetype close = line.indexOf('"', pos + 1);
+            if (close >= 0 &&
+                (close + 1 == size || (line[close + 1] == m_delimiter && m_delimiter != '"'))) {
+                fields.push_back({pos + 1, close - pos - 1, false});
+                if (close + 1 == size)
+                    break;
+                pos = close + 2;
+                continue;
+            }
             m_inQuote = true;
             m_quoteLine = m_lineNumber;
             m_quoteOffset = pos;
+            m_quotedStart = bytes.size();
             ++pos;
             continue;
         }
         // An unquoted field, or what follows a closing quote: up to the delimiter as it is.
         const qsizetype delimiter = line.indexOf(m_delimiter, pos);
-        bytes.append(line.sliced(pos, (delimiter < 0 ? size : delimiter) - pos));
-        endField();
+        const qsizetype end = delimiter < 0 ? size : delimiter;
+        if (quoted) {
+            bytes.append(line.sliced(pos, end - pos));
+            fields.push_back({m_quotedStart, bytes.size() - m_quotedStart, true});
+        } else {
+            fields.push_back({pos, end - pos, false});
+        }
         if (delimiter < 0)
             break;
         pos = delimiter + 1;

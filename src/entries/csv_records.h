@@ -11,7 +11,7 @@ namespace tavrolin {
 // One record of a delimited file: its fields, as bytes.
 class CsvRecord {
 public:
-    qsizetype size() const { return qsizetype(m_ends.size()); }
+    qsizetype size() const { return qsizetype(m_fields.size()); }
     QByteArrayView field(qsizetype i) const;
     // The file's line where the record begins, counted from 1.
     qsizetype line() const { return m_line; }
@@ -19,8 +19,19 @@ public:
 private:
     friend class CsvRecordReader;
 
+    // A field is the bytes it has on its line when they need no change; only one with a quote
+    // to undo, or one of a record that goes on past its line, is copied into m_bytes. So a
+    // reader that wants one field of each record does not pay for copying all of them.
+    struct Field {
+        qsizetype start = 0;
+        qsizetype size = 0;
+        bool copied = false;
+    };
+
     QByteArray m_bytes;
-    std::vector<qsizetype> m_ends;
+    std::vector<Field> m_fields;
+    // The line the fields not copied are in, valid while the record is given to the sink.
+    const char* m_lineData = nullptr;
     qsizetype m_line = 0;
 };
 
@@ -53,7 +64,7 @@ public:
     qsizetype unclosedQuoteLine() const { return m_unclosedQuoteLine; }
 
 private:
-    void endField() { m_record.m_ends.push_back(m_record.m_bytes.size()); }
+    void copyLineFields();
 
     const char m_delimiter;
     const Sink m_sink;
@@ -65,6 +76,8 @@ private:
     // closes.
     qsizetype m_quoteLine = 0;
     qsizetype m_quoteOffset = 0;
+    // Where the quoted field being read begins in the record's bytes.
+    qsizetype m_quotedStart = 0;
     QByteArrayList m_openLines;
     // A quote read as text: one found never to close.
     qsizetype m_textQuoteLine = 0;

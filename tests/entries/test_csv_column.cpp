@@ -78,6 +78,8 @@ void TestCsvColumn::records_data() {
     row("bytes that are not UTF-8 kept", "\xe9,\"\xff\"\n", ',', {{"\xe9", "\xff"}});
     row("unclosed quote is text, later lines are records", "a,\"b\nc,d\ne,\"\"f\n", ',',
         {{"a", "\"b"}, {"c", "d"}, {"e", "f"}});
+    row("fields around line breaks in quotes keep their order", "a,b,\"c\nd\",e,\"f\ng\",h\n", ',',
+        {{"a", "b", "c\nd", "e", "f\ng", "h"}});
     row("a later quote closes an open one", "a,\"b\nc,d\n\"e,f\n", ',', {{"a", "b\nc,d\ne", "f"}});
     row("unclosed after a closed quote in the record", "\"x\ny\",\"z\nw,v\n", ',',
         {{"x\ny", "\"z"}, {"w", "v"}});
