@@ -54,30 +54,16 @@ template <class View> int hexAt(View text, qsizetype at) {
 // on. One that is not valid JSON puts only its backslash in, and the text goes on after it.
 template <class View, class Field> qsizetype decodeEscape(View text, qsizetype at, Field& field) {
     const char16_t c = at + 1 < text.size() ? unitAt(text, at + 1) : 0;
-    switch (c) {
-    case '"':
-    case '\\':
-    case '/':
-        appendAscii(field, c);
-        return at + 2;
-    case 'b':
-        appendAscii(field, '\b');
-        return at + 2;
-    case 'f':
-        appendAscii(field, '\f');
-        return at + 2;
-    case 'n':
-        appendAscii(field, '\n');
-        return at + 2;
-    case 'r':
-        appendAscii(field, '\r');
-        return at + 2;
-    case 't':
-        appendAscii(field, '\t');
-        return at + 2;
-    case 'u':
-        break;
-    default:
+    // The escapes of one character, each beside what it stands for.
+    static constexpr char16_t kSimple[][2] = {{'"', '"'},  {'\\', '\\'}, {'/', '/'},  {'b', '\b'},
+                                              {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'}};
+    for (const auto& [escape, meaning] : kSimple) {
+        if (c == escape) {
+            appendAscii(field, meaning);
+            return at + 2;
+        }
+    }
+    if (c != 'u') {
         appendAscii(field, '\\');
         return at + 1;
     }
